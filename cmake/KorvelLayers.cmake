@@ -1,0 +1,22 @@
+# Sources are gathered by folder so that adding a file never means editing a
+# shared list. The layer of a folder decides what its code may link against.
+
+# Folders of the model layer: standard library and POSIX only.
+set(KORVEL_MODEL_DIRS
+  foundation store resources ports formats g2driver/model legacy
+  registers registers/sources sabus sourceedit scl screens/model batch)
+
+# Folders of the window layer: model, platform and Qt.
+set(KORVEL_UI_DIRS
+  shell g2driver/editor screens/editor
+  ports/ui formats/ui legacy/ui registers/ui registers/sources/ui sabus/ui
+  sourceedit/ui scl/ui batch/ui)
+
+function(korvel_sources out root)
+  set(files)
+  foreach(dir IN LISTS ARGN)
+    file(GLOB found CONFIGURE_DEPENDS "${root}/${dir}/*.cpp")
+    list(APPEND files ${found})
+  endforeach()
+  set(${out} ${files} PARENT_SCOPE)
+endfunction()

@@ -1,0 +1,117 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+class CObjectFile;
+
+// A run of bytes that is viewed, never owned: a literal, a part of a line, a
+// key. The null slice (no pointer) and the empty slice (an empty text) are
+// different things to a gstr assigned from them.
+class gstrSlice {
+public:
+    constexpr gstrSlice() noexcept = default;
+    // A NUL-terminated text; a null pointer gives the null slice.
+    gstrSlice(const char* text) noexcept;
+    constexpr gstrSlice(const char* data, int32_t length) noexcept : ptr_(data), len_(length) {}
+
+    static const gstrSlice null;
+    static const gstrSlice empty;
+
+    const char* data() const noexcept { return ptr_; }
+    int32_t length() const noexcept { return len_; }
+    const char* at(int32_t i) const noexcept { return ptr_ + i; }
+    const char* end() const noexcept { return ptr_ + len_; }
+    char operator[](int32_t i) const noexcept { return ptr_[i]; }
+    bool isNull() const noexcept { return ptr_ == nullptr; }
+    bool isEmpty() const noexcept { return len_ == 0; }
+    std::string_view view() const noexcept { return {ptr_ ? ptr_ : "", static_cast<size_t>(len_)}; }
+
+    // Byte by byte as signed 8-bit values; a prefix sorts first.
+    int compare(const gstrSlice& other) const noexcept;
+    int compareNoCase(const gstrSlice& other) const noexcept;
+    // The index of the first occurrence at or after start, or -1. With
+    // wholeWord only that first occurrence is considered.
+    int32_t find(const gstrSlice& text, bool wholeWord, bool matchCase, int32_t start = 0) const;
+    bool contains(char c) const noexcept;
+    bool isPrintable() const noexcept;
+
+    // Writes the text as a station-file value (bare or quoted), then the
+    // ending: 1 a line end, 2 the list separator, anything else nothing.
+    void write(CObjectFile& file, int ending) const;
+
+protected:
+    const char* ptr_ = nullptr;
+    int32_t len_ = 0;
+};
+
+inline constexpr gstrSlice gstrSlice::null{};
+inline constexpr gstrSlice gstrSlice::empty{"", 0};
+
+inline bool operator==(const gstrSlice& a, const gstrSlice& b) noexcept { return a.view() == b.view(); }
+
+// The program's string: an owned buffer of bytes (NULs allowed) followed by a
+// terminating NUL. It has two empty states: no buffer (new, or cleared) and an
+// empty buffer; loaders use the first for "not given yet".
+class gstr : public gstrSlice {
+public:
+    gstr() noexcept = default;
+    // A buffer for length bytes whose contents are unspecified.
+    explicit gstr(int32_t length);
+    gstr(const char* text);
+    explicit gstr(const gstrSlice& text);
+    gstr(const gstr& other);
+    gstr(gstr&& other) noexcept;
+    ~gstr();
+    gstr& operator=(const gstr& other);
+    gstr& operator=(gstr&& other) noexcept;
+
+    char* getBuffer() noexcept { return const_cast<char*>(ptr_); }
+    using gstrSlice::at;
+    char* at(int32_t i) noexcept { return getBuffer() + i; }
+
+    void clear() noexcept;
+    // Makes the length n (bytes past the old length unspecified) and returns
+    // the buffer.
+    char* resize(int32_t n);
+
+    // A null text clears; every other text, even an empty one, gives a buffer.
+    void assign(const char* text);
+    void assign(const char* data, int32_t length);
+    void assign(const gstrSlice& text);
+    void assign(char c);
+
+    void append(const char* text);
+    void append(const char* data, int32_t length);
+    void append(const gstrSlice& text);
+    void append(char c);
+
+    // Takes the other's buffer without copying; the other is left without one.
+    void adopt(gstr& other) noexcept;
+    // Takes a buffer that gstr::release handed out.
+    void adopt(gstrSlice released) noexcept;
+    // Hands the buffer out and leaves this string without one.
+    gstrSlice release() noexcept;
+
+    void trim();
+    // Upper-case hexadecimal pairs separated by one blank.
+    void assignHexDump(const gstrSlice& bytes);
+
+    // The quoting rule of station-file values:
+    //   (false, false) value form: bare when the text allows it, else quoted;
+    //   (false, true)  always quoted;
+    //   (true, x)      the escaped text is appended without quotes, a double
+    //                  quote escaped only when escapeQuotes is set.
+    void assignQuoted(const gstrSlice& text, bool appendEscaped, bool escapeQuotes);
+    void appendEscaped(char c);
+
+    // Becomes the template with each single '%' replaced by value and each
+    // "%%" by '%'. Returns the number of replacements.
+    int substitute(const gstrSlice& templateText, const gstrSlice& value);
+    void escapePercent();
+    int replaceFirst(const gstrSlice& text, const gstrSlice& by, bool wholeWord, bool matchCase, int32_t start = 0);
+    int replaceAll(const gstrSlice& text, const gstrSlice& by, bool wholeWord, bool matchCase);
+
+private:
+    bool overlaps(const gstrSlice& text) const noexcept;
+};
