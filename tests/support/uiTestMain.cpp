@@ -1,5 +1,8 @@
 // Window-layer tests run on Qt's offscreen platform: no display is needed and
-// no window ever appears.
+// no window ever appears. Settings go nowhere unless a test gives them a
+// temporary folder (support/ui/temporarySettings.h).
+#include "platform/settingsStore.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -7,6 +10,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    settings().setFolders({}, {});
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
