@@ -1,0 +1,398 @@
+#include "platform/CDialog.h"
+
+#include "platform/modalRun.h"
+#include "platform/textCodec.h"
+#include "resources/stringTable.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+const char* const idProperty = "korvelControlId";
+
+// A multi-line edit breaks lines with CR LF in the model and with LF on
+// screen.
+QString toEditText(const gstrSlice& text) { return toUiText(text).replace(QLatin1String("\r\n"), QLatin1String("\n")); }
+
+gstr fromEditText(QString text) { return fromUiText(text.replace(QLatin1Char('\n'), QLatin1String("\r\n"))); }
+
+int mulDiv(int value, int numerator, int denominator)
+{
+    long long v = static_cast<long long>(value) * numerator;
+    return static_cast<int>((v >= 0 ? v + denominator / 2 : v - denominator / 2) / denominator);
+}
+
+} // namespace
+
+CDialog::CDialog(int templateId, QWidget* parent) : QDialog(parent), templateId_(templateId)
+{
+    // The dialog base units of the font: the average width of the letters and
+    // the height of a line.
+    QFontMetrics metrics(font());
+    int width = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    baseUnitX_ = (width / 26 + 1) / 2;
+    baseUnitY_ = metrics.height();
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+CDialog::~CDialog() = default;
+
+int CDialog::DoModal() { return runModal(*this); }
+
+void CDialog::createModeless()
+{
+    ensureInitialized();
+    show();
+}
+
+void CDialog::ensureInitialized()
+{
+    if (initialized_)
+        return;
+    initialized_ = true;
+    linkMnemonics();
+    if (OnInitDialog()) {
+        for (QWidget* w : creationOrder_) {
+            if (w->isEnabled() && w->focusPolicy() != Qt::NoFocus && !qobject_cast<QLabel*>(w)) {
+                w->setFocus();
+                break;
+            }
+        }
+    }
+}
+
+void CDialog::EndDialog(int result)
+{
+    ended_ = true;
+    endResult_ = result;
+    QDialog::done(result);
+}
+
+QWidget* CDialog::control(int id) const
+{
+    auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+int CDialog::controlId(const QWidget* widget)
+{
+    return widget ? widget->property(idProperty).toInt() : 0;
+}
+
+void CDialog::sendCommand(int id)
+{
+    auto it = handlers_.find(id);
+    if (it != handlers_.end())
+        it->second();
+    else if (id == IDOK)
+        OnOK();
+    else if (id == IDCANCEL)
+        OnCancel();
+}
+
+void CDialog::onCommand(int id, std::function<void()> handler) { handlers_[id] = std::move(handler); }
+
+void CDialog::enableControl(int id, bool enable)
+{
+    if (QWidget* w = control(id))
+        w->setEnabled(enable);
+}
+
+bool CDialog::isControlEnabled(int id) const
+{
+    QWidget* w = control(id);
+    return w && w->isEnabled();
+}
+
+void CDialog::showControl(int id, bool show)
+{
+    if (QWidget* w = control(id))
+        w->setVisible(show);
+}
+
+bool CDialog::isControlShown(int id) const
+{
+    QWidget* w = control(id);
+    return w && !w->isHidden();
+}
+
+void CDialog::focusControl(int id)
+{
+    QWidget* w = control(id);
+    if (!w)
+        return;
+    w->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        edit->selectAll();
+    else if (auto* multi = qobject_cast<QPlainTextEdit*>(w))
+        multi->selectAll();
+}
+
+bool CDialog::hasFocus(int id) const
+{
+    QWidget* w = control(id);
+    return w && w == focusWidget();
+}
+
+void CDialog::setChecked(int id, bool checked)
+{
+    if (auto* b = controlAs<QAbstractButton>(id))
+        b->setChecked(checked);
+}
+
+bool CDialog::isChecked(int id) const
+{
+    auto* b = controlAs<QAbstractButton>(id);
+    return b && b->isChecked();
+}
+
+void CDialog::checkRadioButton(int firstId, int lastId, int checkedId)
+{
+    for (int id = firstId; id <= lastId; ++id) {
+        auto* b = controlAs<QAbstractButton>(id);
+        if (!b)
+            continue;
+        // Radio buttons of one dialog are not grouped by Qt; the range is.
+        bool exclusive = b->autoExclusive();
+        b->setAutoExclusive(false);
+        b->setChecked(id == checkedId);
+        b->setAutoExclusive(exclusive);
+    }
+}
+
+int CDialog::checkedRadioButton(int firstId, int lastId) const
+{
+    for (int id = firstId; id <= lastId; ++id) {
+        if (isChecked(id))
+            return id;
+    }
+    return 0;
+}
+
+void CDialog::setControlText(int id, const gstrSlice& text)
+{
+    QWidget* w = control(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        edit->setText(toUiText(text));
+    else if (auto* multi = qobject_cast<QPlainTextEdit*>(w))
+        multi->setPlainText(toEditText(text));
+    else if (auto* label = qobject_cast<QLabel*>(w))
+        label->setText(toUiText(text));
+    else if (auto* button = qobject_cast<QAbstractButton*>(w))
+        button->setText(toUiText(text));
+    else if (auto* group = qobject_cast<QGroupBox*>(w))
+        group->setTitle(toUiText(text));
+    else if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->isEditable())
+        combo->setEditText(toUiText(text));
+}
+
+gstr CDialog::controlText(int id) const
+{
+    QWidget* w = control(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        return fromUiText(edit->text());
+    if (auto* multi = qobject_cast<QPlainTextEdit*>(w))
+        return fromEditText(multi->toPlainText());
+    if (auto* label = qobject_cast<QLabel*>(w))
+        return fromUiText(label->text());
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        return fromUiText(button->text());
+    if (auto* group = qobject_cast<QGroupBox*>(w))
+        return fromUiText(group->title());
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+        return fromUiText(combo->currentText());
+    return gstr("");
+}
+
+int CDialog::addItem(int id, const gstrSlice& text)
+{
+    QWidget* w = control(id);
+    if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        combo->addItem(toUiText(text));
+        return combo->count() - 1;
+    }
+    if (auto* list = qobject_cast<QListWidget*>(w)) {
+        list->addItem(toUiText(text));
+        return list->count() - 1;
+    }
+    return -1;
+}
+
+void CDialog::clearItems(int id)
+{
+    QWidget* w = control(id);
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+        combo->clear();
+    else if (auto* list = qobject_cast<QListWidget*>(w))
+        list->clear();
+}
+
+int CDialog::itemCount(int id) const
+{
+    QWidget* w = control(id);
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+        return combo->count();
+    if (auto* list = qobject_cast<QListWidget*>(w))
+        return list->count();
+    return 0;
+}
+
+gstr CDialog::itemText(int id, int index) const
+{
+    QWidget* w = control(id);
+    if (auto* combo = qobject_cast<QComboBox*>(w); combo && index >= 0 && index < combo->count())
+        return fromUiText(combo->itemText(index));
+    if (auto* list = qobject_cast<QListWidget*>(w); list && index >= 0 && index < list->count())
+        return fromUiText(list->item(index)->text());
+    return gstr();
+}
+
+void CDialog::selectItem(int id, int index)
+{
+    QWidget* w = control(id);
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+        combo->setCurrentIndex(index);
+    else if (auto* list = qobject_cast<QListWidget*>(w))
+        list->setCurrentRow(index);
+}
+
+int CDialog::selectedItem(int id) const
+{
+    QWidget* w = control(id);
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+        return combo->currentIndex();
+    if (auto* list = qobject_cast<QListWidget*>(w)) {
+        auto* item = list->currentItem();
+        return item && item->isSelected() ? list->row(item) : -1;
+    }
+    return -1;
+}
+
+bool CDialog::refuseField(int id, int messageId)
+{
+    return refuseField(id, gstrSlice(stringTableText(messageId)), messageId);
+}
+
+bool CDialog::refuseField(int id, const gstrSlice& text, int promptId)
+{
+    messageBox(text, gbuttons::ok, gicon::warning, promptId);
+    focusControl(id);
+    return false;
+}
+
+bool CDialog::OnInitDialog() { return true; }
+
+void CDialog::OnOK() { EndDialog(IDOK); }
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+void CDialog::setDialogSize(int cx, int cy) { resize(dialogUnitsX(cx), dialogUnitsY(cy)); }
+
+QRect CDialog::dialogUnits(int x, int y, int cx, int cy) const
+{
+    return {dialogUnitsX(x), dialogUnitsY(y), dialogUnitsX(cx), dialogUnitsY(cy)};
+}
+
+int CDialog::dialogUnitsX(int x) const { return mulDiv(x, baseUnitX_, 4); }
+
+int CDialog::dialogUnitsY(int y) const { return mulDiv(y, baseUnitY_, 8); }
+
+void CDialog::placeControl(int id, QWidget* widget, int x, int y, int cx, int cy)
+{
+    widget->setParent(this);
+    widget->setGeometry(dialogUnits(x, y, cx, cy));
+    tag(id, widget);
+}
+
+void CDialog::tag(int id, QWidget* widget)
+{
+    creationOrder_.push_back(widget);
+    if (id <= 0)
+        return;
+    widget->setProperty(idProperty, id);
+    widget->setObjectName(QStringLiteral("control%1").arg(id));
+    controls_[id] = widget;
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        QObject::connect(button, &QAbstractButton::clicked, this, [this, id] { sendCommand(id); });
+    }
+}
+
+// A label's mnemonic moves the focus to the control that follows it, as a
+// static text's does on the platform the dialogs were laid out for.
+void CDialog::linkMnemonics()
+{
+    for (size_t i = 0; i + 1 < creationOrder_.size(); ++i) {
+        auto* label = qobject_cast<QLabel*>(creationOrder_[i]);
+        if (label && !label->buddy() && label->text().contains(QLatin1Char('&')))
+            label->setBuddy(creationOrder_[i + 1]);
+    }
+}
+
+QPushButton* CDialog::addButton(int id, const char* text, int x, int y, int cx, int cy, bool isDefault)
+{
+    auto* b = new QPushButton(toUiText(text));
+    b->setDefault(isDefault);
+    b->setAutoDefault(isDefault);
+    return addControl(id, b, x, y, cx, cy);
+}
+
+QCheckBox* CDialog::addCheckBox(int id, const char* text, int x, int y, int cx, int cy)
+{
+    return addControl(id, new QCheckBox(toUiText(text)), x, y, cx, cy);
+}
+
+QRadioButton* CDialog::addRadioButton(int id, const char* text, int x, int y, int cx, int cy)
+{
+    return addControl(id, new QRadioButton(toUiText(text)), x, y, cx, cy);
+}
+
+QLabel* CDialog::addLabel(int id, const char* text, int x, int y, int cx, int cy)
+{
+    return addControl(id, new QLabel(toUiText(text)), x, y, cx, cy);
+}
+
+QGroupBox* CDialog::addGroupBox(int id, const char* text, int x, int y, int cx, int cy)
+{
+    auto* g = new QGroupBox(toUiText(text));
+    placeControl(id, g, x, y, cx, cy);
+    // Controls drawn over a group box stay children of the dialog.
+    g->lower();
+    return g;
+}
+
+QLineEdit* CDialog::addEdit(int id, int x, int y, int cx, int cy)
+{
+    return addControl(id, new QLineEdit, x, y, cx, cy);
+}
+
+QPlainTextEdit* CDialog::addMultiLineEdit(int id, int x, int y, int cx, int cy, bool readOnly)
+{
+    auto* e = new QPlainTextEdit;
+    e->setReadOnly(readOnly);
+    e->setTabChangesFocus(true);
+    return addControl(id, e, x, y, cx, cy);
+}
+
+QComboBox* CDialog::addComboBox(int id, bool editable, int x, int y, int cx, int cy)
+{
+    auto* c = new QComboBox;
+    c->setEditable(editable);
+    return addControl(id, c, x, y, cx, cy);
+}
+
+QListWidget* CDialog::addListBox(int id, int x, int y, int cx, int cy)
+{
+    return addControl(id, new QListWidget, x, y, cx, cy);
+}
+
+void CDialog::accept() { sendCommand(IDOK); }
+
+void CDialog::reject() { sendCommand(IDCANCEL); }

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "foundation/gmessageService.h"
+
+#include <functional>
+#include <string>
+
+class CDialog;
+class QWidget;
+
+// The program's one message box and one modal run. Everything that asks the
+// user something goes through these two, so that a test can install a
+// responder that records the question and answers it without blocking.
+
+// Shows text with the application's name as caption. promptId is the
+// string-table id the text came from, 0 when none; while the box is up, help
+// asks for context 0x30000 + promptId. Without an icon, the OK, OK/Cancel,
+// Yes/No/Cancel and Yes/No boxes get the exclamation icon.
+ganswer messageBox(const gstrSlice& text, gbuttons buttons, gicon icon = gicon::none, int promptId = 0);
+// The string-table text with that id, which is also the prompt id.
+ganswer messageBox(int textId, gbuttons buttons, gicon icon = gicon::none);
+
+// Initialises the dialog (its OnInitDialog runs once) and runs it modally;
+// returns what it ended with (IDOK, IDCANCEL or another button's id).
+int runModal(CDialog& dialog);
+
+// The icon a box shows after the rule above.
+gicon messageBoxIcon(gbuttons buttons, gicon icon);
+// The help context of a box: 0x30000 + promptId, 0 without a prompt.
+int messageBoxHelpContext(int promptId);
+
+// The window that owns message boxes; the application decides (the splash
+// window's rule). Without a rule: the active modal dialog, else the active
+// window.
+void setMessageBoxOwnerRule(std::function<QWidget*()> rule);
+
+struct shownMessage {
+    std::string text; // bytes as the model holds them (Windows-1252)
+    gbuttons buttons;
+    gicon icon; // after the icon rule
+    int promptId;
+    int helpContext;
+};
+
+// Answers message boxes and modal runs in place of the user.
+class modalResponder {
+public:
+    virtual ~modalResponder() = default;
+    virtual ganswer answerMessage(const shownMessage& message) = 0;
+    // The dialog is initialised; return what it ended with.
+    virtual int runDialog(CDialog& dialog) = 0;
+};
+
+// Null puts the user back.
+void installModalResponder(modalResponder* responder);
+modalResponder* installedModalResponder();

@@ -1,0 +1,49 @@
+#include "platform/recordingResponder.h"
+
+#include "platform/CDialog.h"
+
+#include <stdexcept>
+
+recordingResponder::recordingResponder() : previous_(installedModalResponder()) { installModalResponder(this); }
+
+recordingResponder::~recordingResponder() { installModalResponder(previous_); }
+
+ganswer recordingResponder::answerMessage(const shownMessage& message)
+{
+    messages.push_back(message);
+    if (!answers.empty()) {
+        ganswer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    switch (message.buttons) {
+    case gbuttons::ok: return ganswer::ok;
+    case gbuttons::yesNo: return ganswer::no;
+    case gbuttons::abortRetryIgnore: return ganswer::abort;
+    default: return ganswer::cancel;
+    }
+}
+
+int recordingResponder::runDialog(CDialog& dialog)
+{
+    size_t index = dialogs.size();
+    dialogs.push_back({dialog.templateId(), dialog.windowTitle().toStdString(), IDCANCEL});
+    while (!dialog.hasEnded() && !scripts.empty()) {
+        auto script = std::move(scripts.front());
+        scripts.pop_front();
+        script(dialog);
+    }
+    if (!dialog.hasEnded())
+        dialog.sendCommand(IDCANCEL);
+    if (!dialog.hasEnded())
+        dialog.EndDialog(IDCANCEL);
+    dialogs[index].result = dialog.endResult();
+    return dialog.endResult();
+}
+
+const shownMessage& recordingResponder::lastMessage() const
+{
+    if (messages.empty())
+        throw std::logic_error("no message box was shown");
+    return messages.back();
+}
