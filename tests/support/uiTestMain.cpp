@@ -1,7 +1,10 @@
 // Window-layer tests run on Qt's offscreen platform: no display is needed and
 // no window ever appears. Settings go nowhere unless a test gives them a
-// temporary folder (support/ui/temporarySettings.h).
+// temporary folder (support/ui/temporarySettings.h). Model code shows its
+// messages through the program's own dialogs, so that a test's
+// recordingResponder (platform/recordingResponder.h) sees and answers them.
 #include "platform/settingsStore.h"
+#include "shell/uiMessageService.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -12,6 +15,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     settings().setFolders({}, {});
     QApplication app(argc, argv);
+    installMessageService(&theUiMessageService());
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
