@@ -1,4 +1,4 @@
-#include "foundation/messageBoxes.h"
+#include "foundation/gmessageService.h"
 #include "platform/recordingResponder.h"
 #include "shell/CEnterTextDialog.h"
 #include "shell/CInsertSymbolDialog.h"
@@ -20,21 +20,21 @@ TEST(enterText, LineBreaksAreSingleCarriageReturns)
         d.setControlText(1465, "one\r\ntwo\r\nthree");
         d.sendCommand(IDOK);
     });
-    gstr out;
-    askText(out, true, "first\rsecond");
-    EXPECT_EQ(out.view(), "one\rtwo\rthree");
+    gstr text("first\rsecond");
+    EXPECT_TRUE(messageService().enterText(text, true));
+    EXPECT_EQ(text.view(), "one\rtwo\rthree");
 }
 
-TEST(enterText, CancelGivesNoBufferAndEscapeWithoutCancelKeepsTheText)
+TEST(enterText, CancelAndEscapeKeepTheText)
 {
     recordingResponder user;
     user.scripts.push_back([](CDialog& d) {
         d.setControlText(1465, "changed");
         d.sendCommand(IDCANCEL);
     });
-    gstr out("stale");
-    askText(out, true, "start");
-    EXPECT_TRUE(out.isNull());
+    gstr text("start");
+    EXPECT_FALSE(messageService().enterText(text, true));
+    EXPECT_EQ(text.view(), "start");
 
     user.scripts.push_back([](CDialog& d) {
         EXPECT_EQ(d.templateId(), 554);
@@ -42,8 +42,8 @@ TEST(enterText, CancelGivesNoBufferAndEscapeWithoutCancelKeepsTheText)
         d.setControlText(1465, "changed");
         d.reject();
     });
-    askText(out, false, "start");
-    EXPECT_EQ(out.view(), "start");
+    EXPECT_FALSE(messageService().enterText(text, false));
+    EXPECT_EQ(text.view(), "start");
 }
 
 TEST(warningDialog, ShowsLinesWithoutLeadingFeedsAndAnswersTheQuestion)
@@ -55,13 +55,14 @@ TEST(warningDialog, ShowsLinesWithoutLeadingFeedsAndAnswersTheQuestion)
         EXPECT_EQ(d.controlText(1320).view(), "first\r\nsecond\r\n");
         d.sendCommand(IDCANCEL);
     });
-    EXPECT_FALSE(showWarningDialog("\n\nfirst\nsecond\n", true));
+    EXPECT_FALSE(messageService().warningList("\n\nfirst\nsecond\n", true));
 
     user.scripts.push_back([](CDialog& d) {
         EXPECT_EQ(d.templateId(), 567);
         EXPECT_EQ(d.control(IDCANCEL), nullptr);
+        d.sendCommand(IDOK);
     });
-    EXPECT_TRUE(showWarningDialog("only\n", false));
+    EXPECT_TRUE(messageService().warningList("only\n", false));
 }
 
 TEST(insertSymbol, ButtonsGiveTheirCharacterAndEscapeCancels)
