@@ -283,16 +283,26 @@ TEST(jhashTable, NamedEntries)
 }
 
 // Random inserts, removals and destructions against a plain model of the
-// chains: the order and every lookup must match after each step.
+// chains: the order and every lookup must match after each step. The pool
+// holds pairs of names with equal hashes ("AB" and "@b").
 TEST(jhashTable, MatchesAModelOfTheChains)
 {
+    std::vector<std::string> pool;
+    for (int i = 0; i < 600; ++i)
+        pool.push_back(tagName(i));
+    for (char a : std::string("@ABCab`c")) {
+        for (char b : std::string("@ABCab`c"))
+            pool.push_back(std::string{a, b});
+    }
+    EXPECT_EQ(jhashStringTable::hashText("AB"), jhashStringTable::hashText("@b"));
+
     for (int buckets : {1, 3, 100}) {
         std::mt19937 rng(static_cast<unsigned>(buckets));
         jhashStringTable table(buckets);
         std::map<std::string, std::unique_ptr<Entry>> live;
         std::vector<std::vector<std::string>> chains(static_cast<size_t>(buckets));
-        for (int step = 0; step < 4000; ++step) {
-            std::string name = tagName(static_cast<int>(rng() % 600));
+        for (int step = 0; step < 6000; ++step) {
+            const std::string& name = pool[rng() % pool.size()];
             auto& chain = chains[jhashStringTable::hashText(bytes(name)) % static_cast<uint32_t>(buckets)];
             auto it = live.find(name);
             if (it == live.end()) {
@@ -314,8 +324,7 @@ TEST(jhashTable, MatchesAModelOfTheChains)
         }
         EXPECT_EQ(walk(table), expected);
         EXPECT_EQ(table.count(), static_cast<int32_t>(live.size()));
-        for (int i = 0; i < 600; ++i) {
-            std::string name = tagName(i);
+        for (const auto& name : pool) {
             auto it = live.find(name);
             EXPECT_EQ(table.find(bytes(name)), it == live.end() ? nullptr : it->second.get()) << name;
         }
