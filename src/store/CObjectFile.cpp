@@ -5,6 +5,7 @@
 #include "foundation/gmessageService.h"
 #include "foundation/realFormat.h"
 #include "resources/stringTable.h"
+#include "store/gkeyword.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -542,4 +543,23 @@ void gstrSlice::write(CObjectFile& file, int ending) const
 {
     file.writeQuoted(*this);
     file.writeEnding(ending);
+}
+
+int readKeywordLine(CObjectFile& file, int& token, gstr& value)
+{
+    gstr word = file.readToken();
+    if (word.isNull())
+        return 1;
+    if (word.isEmpty() || word[0] == '#') {
+        file.skipLine();
+        return 2;
+    }
+    const gkeyword* keyword = keywordTable().find(word);
+    if (!keyword)
+        return 3;
+    token = keyword->getToken();
+    value = file.readValue();
+    if (value.isNull())
+        value.assign("");
+    return 0;
 }

@@ -118,3 +118,9 @@ private:
     std::unique_ptr<char[]> writeBuffer_;
     size_t pending_ = 0;
 };
+
+// One line of a station file. 0: a keyword line, its token and its value (the
+// rest of the line trimmed; empty when nothing follows the keyword); 1: the
+// end of the file; 2: an empty or comment line ('#' first), skipped; 3: a
+// first word that is no keyword, the rest of its line left unread.
+int readKeywordLine(CObjectFile& file, int& token, gstr& value);
