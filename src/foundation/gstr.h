@@ -1,6 +1,8 @@
 #pragma once
 
+#include <concepts>
 #include <cstdint>
+#include <initializer_list>
 #include <string_view>
 
 class CObjectFile;
@@ -49,6 +51,34 @@ inline constexpr gstrSlice gstrSlice::null{};
 inline constexpr gstrSlice gstrSlice::empty{"", 0};
 
 inline bool operator==(const gstrSlice& a, const gstrSlice& b) noexcept { return a.view() == b.view(); }
+
+// One argument of gstr::format: a text, a 32-bit integer (the same bits serve
+// "%d" and "%u", so -1 and 4294967295 are one argument) or a real number. Only
+// these types convert, so every call is checked when it is compiled.
+class gformatArg {
+public:
+    enum class kind : uint8_t { text, integer, real };
+
+    gformatArg(const gstrSlice& text) noexcept : kind_(kind::text), text_(text) {}
+    gformatArg(const char* text) noexcept : kind_(kind::text), text_(text) {}
+    template <std::integral T>
+        requires(!std::same_as<T, char> && !std::same_as<T, bool>)
+    gformatArg(T n) noexcept : kind_(kind::integer), bits_(static_cast<uint32_t>(n))
+    {
+    }
+    gformatArg(double x) noexcept : kind_(kind::real), real_(x) {}
+
+    kind type() const noexcept { return kind_; }
+    const gstrSlice& text() const noexcept { return text_; }
+    uint32_t bits() const noexcept { return bits_; }
+    double real() const noexcept { return real_; }
+
+private:
+    kind kind_;
+    gstrSlice text_;
+    uint32_t bits_ = 0;
+    double real_ = 0;
+};
 
 // The program's string: an owned buffer of bytes (NULs allowed) followed by a
 // terminating NUL. It has two empty states: no buffer (new, or cleared) and an
@@ -112,6 +142,38 @@ public:
     int replaceFirst(const gstrSlice& text, const gstrSlice& by, bool wholeWord, bool matchCase, int32_t start = 0);
     int replaceAll(const gstrSlice& text, const gstrSlice& by, bool wholeWord, bool matchCase);
 
+    // Reads one string item of a station-file value (the result codes and the
+    // cursor of valueParsers.h). Unless raw, leading white space is skipped.
+    // A quoted item is read up to its closing quote with its escapes decoded;
+    // a bare item runs to the next comma or the end, trailing white space
+    // removed, bytes unchanged. Raw reads the whole text as the inside of a
+    // quoted item (a double quote is then an ordinary byte) and answers 1 or
+    // 0. On 0 the string is left without a buffer.
+    int parse(const char* text, bool raw = false);
+    int parse(const char* text, const char*& next, bool raw = false);
+    // A value that must be exactly one string item; a following comma clears
+    // the string and answers false.
+    bool parseValue(const char* text, bool raw = false);
+
+    // Message texts (gstrFormat.cpp). loadString: the string-table text with
+    // that id, empty when the table has none. format: the text (by id, or
+    // given) with "%s", "%d", "%u" and "%.10G" filled from the arguments in
+    // order and "%%" made '%'; a placeholder without an argument gives
+    // nothing. The format is never handed to printf.
+    gstr& loadString(int id);
+    template <class... A>
+    gstr& format(int id, const A&... args)
+    {
+        return formatById(id, {gformatArg(args)...});
+    }
+    template <class... A>
+    gstr& format(const gstrSlice& formatText, const A&... args)
+    {
+        return formatWith(formatText, {gformatArg(args)...});
+    }
+
 private:
+    gstr& formatById(int id, std::initializer_list<gformatArg> args);
+    gstr& formatWith(const gstrSlice& formatText, std::initializer_list<gformatArg> args);
     bool overlaps(const gstrSlice& text) const noexcept;
 };

@@ -20,6 +20,32 @@ constexpr Entry entries[] = {
     {10064, "Could not find the file \"%1.\""},
     {10065, "Could not open \"%1.\" Too many files are open already."},
     {10066, "An error occured accessing the file \"%1.\""},
+    {20024, "You cannot delete this item because it is used by the following:\n"},
+    {20026, "device driver"},
+    {20030, "You cannot change the tag of this this object because it is used by the following:\n"},
+    {20038, "You cannot change the command template because it is used by the following:\n"},
+    {20039, "You cannot change the device driver because it is used by the following:\n"},
+    {20055, "You cannot change the type of this this object because it is used by the following:\n"},
+    {20066, "You cannot change this data object's type because it is used by the following:"},
+    {20067, "You cannot set this data object to internal type because it is used by the following from outside the driver:"},
+    {20089, "image"},
+    {20093, "legacy device driver"},
+    {20094, "legacy data mask"},
+    {20100, " on line %d of file %s."},
+    {20101, "Unknown object type"},
+    {20102, "Object type not allowed in device driver library"},
+    {20103, "Unknown field identifier"},
+    {20104, "Invalid object name"},
+    {20105, "Invalid field value"},
+    {20106, "Missing object name"},
+    {20107, "Missing field value"},
+    {20108, "Missing \"END\""},
+    {20109, "Object already exists"},
+    {20110, "Field has already been loaded"},
+    {20111, "Incomplete or inconsistent object"},
+    {20112, "Register was already referenced as a different type"},
+    {20113, "Invalid SNMP register source"},
+    {20114, "The following non-existent objects were referenced by other objects:\n"},
     {20115,
      "######################################\n"
      "#                                    #\n"
@@ -31,6 +57,14 @@ constexpr Entry entries[] = {
      "# may be permanently damaged.        #\n"
      "######################################\n"
      "\n"},
+    {20168, "parameter"},
+    {20173, "serial port"},
+    {20175, "SCL program"},
+    {20177, "register"},
+    {20194, "SABus Request"},
+    {20200, "screen"},
+    {20211, "You cannot clear this check box because the parameter is used by the following:\n"},
+    {20216, "\n %s: \"%s\""},
 };
 
 constexpr bool sortedById()

@@ -1,0 +1,5 @@
+#include "legacy/glegacyParameter.h"
+
+#include "store/gobjectType.h"
+
+const gobjectType* glegacyParameter::getObjectType() const { return &objectTypes::legacyParameter(); }

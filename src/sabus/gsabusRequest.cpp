@@ -1,0 +1,5 @@
+#include "sabus/gsabusRequest.h"
+
+#include "store/gobjectType.h"
+
+const gobjectType* gsabusRequest::getObjectType() const { return &objectTypes::request(); }

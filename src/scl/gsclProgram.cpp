@@ -1,0 +1,5 @@
+#include "scl/gsclProgram.h"
+
+#include "store/gobjectType.h"
+
+const gobjectType* gsclProgram::getObjectType() const { return &objectTypes::program(); }

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "store/gtitledObject.h"
+
+// A screen (object type SCREEN). Its graphic objects come with the screen
+// model; so far it is its tag and title.
+class fscreen : public gtitledObject {
+public:
+    fscreen() = default;
+
+    const gobjectType* getObjectType() const override;
+    fscreen* clone() const { return new fscreen(*this); }
+};

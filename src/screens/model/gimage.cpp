@@ -1,0 +1,5 @@
+#include "screens/model/gimage.h"
+
+#include "store/gobjectType.h"
+
+const gobjectType* gimage::getObjectType() const { return &objectTypes::image(); }

@@ -1,0 +1,7 @@
+#include "store/gstationState.h"
+
+gstationState& stationState()
+{
+    static gstationState state;
+    return state;
+}

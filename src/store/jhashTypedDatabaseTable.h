@@ -1,0 +1,28 @@
+#pragma once
+
+#include "store/jhashDatabaseTable.h"
+
+#include <concepts>
+
+// The object database table of one element class E: its lookups hand out E,
+// and a reference to an unknown tag makes a placeholder E (E's default
+// constructor: a complete, empty object with its own inner tables built).
+// E's database part need not be its first part.
+template <class E>
+class jhashTypedDatabaseTable : public jhashDatabaseTable {
+public:
+    using jhashDatabaseTable::jhashDatabaseTable;
+
+    E* find(const gstrSlice& tag) const { return cast(findEntry(tag)); }
+    E* reference(const gstrSlice& tag) { return cast(crossReference(tag)); }
+    // Null when the tag is already defined.
+    E* define(const gstrSlice& tag) { return cast(crossReference(tag, defineForm)); }
+
+    jhashDatabaseObject* createObject() const override
+    {
+        static_assert(std::derived_from<E, jhashDatabaseObject>);
+        return new E();
+    }
+
+    static E* cast(jhashDatabaseObject* entry) noexcept { return static_cast<E*>(entry); }
+};
