@@ -1,12 +1,13 @@
+#include "shell/CStationEditorApp.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QStringList>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QMainWindow frame;
-    frame.setWindowTitle("Korvel Station Editor");
-    frame.resize(1024, 768);
-    frame.show();
-    return app.exec();
+    QApplication qt(argc, argv);
+    CStationEditorApp app;
+    if (!app.InitInstance(QApplication::arguments().mid(1)))
+        return 1;
+    return QApplication::exec();
 }

@@ -13,6 +13,10 @@ struct Entry {
 // Kept sorted by id (checked at compile time below). Texts are quoted exactly
 // as the program has always shown them, spelling included.
 constexpr Entry entries[] = {
+    {10002, "Alignment Tools"},
+    {10005, "Arranging Tools"},
+    {10038, "Drawing Tools"},
+    {10048, "Edit Tools"},
     {10060, "You do not have permission to open the file \"%1.\""},
     {10061, "The path \" %1\" is not valid."},
     {10062, "Could not open the file \"%1.\""},
@@ -20,6 +24,18 @@ constexpr Entry entries[] = {
     {10064, "Could not find the file \"%1.\""},
     {10065, "Could not open \"%1.\" Too many files are open already."},
     {10066, "An error occured accessing the file \"%1.\""},
+    {10068, "Grid Tools"},
+    {10144, "Name"},
+    {10157, "New Object Tools"},
+    {10224, "Drawing Properties"},
+    {10301, "Tag"},
+    {10304, "Main Tool Bar"},
+    {10305, "Transformation Tools"},
+    {10307, "Object Lists"},
+    {10365, "SCL Language.hlp"},
+    {10367, "Device Drivers.hlp"},
+    {10379, "Quillane.hlp"},
+    {10498, "Legacy"},
     {20024, "You cannot delete this item because it is used by the following:\n"},
     {20026, "device driver"},
     {20030, "You cannot change the tag of this this object because it is used by the following:\n"},
@@ -65,6 +81,8 @@ constexpr Entry entries[] = {
     {20200, "screen"},
     {20211, "You cannot clear this check box because the parameter is used by the following:\n"},
     {20216, "\n %s: \"%s\""},
+    // The framework's name of a station without a file.
+    {61443, "Untitled"},
 };
 
 constexpr bool sortedById()

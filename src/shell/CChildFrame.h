@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QMdiSubWindow>
+
+class CDocument;
+class CMultiDocTemplate;
+
+// The MDI window of a document. It opens maximised when the user last left
+// document windows maximised, and keeps that choice in the main frame's
+// MaximizeDoc flag.
+class CChildFrame : public QMdiSubWindow {
+public:
+    CChildFrame(CMultiDocTemplate& docTemplate, CDocument& document, QWidget* view);
+    ~CChildFrame() override;
+
+    CDocument& document() const { return document_; }
+    QWidget* view() const { return widget(); }
+
+    // Shows the window as the MaximizeDoc flag says.
+    void showAsRemembered();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    CMultiDocTemplate& template_;
+    CDocument& document_;
+};

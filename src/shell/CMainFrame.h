@@ -1,0 +1,161 @@
+#pragma once
+
+#include "foundation/gfileName.h"
+#include "foundation/gstr.h"
+#include "platform/commandTarget.h"
+
+#include <QMainWindow>
+#include <array>
+#include <map>
+#include <memory>
+
+class CDrawingToolsBar;
+class CSelectDialog;
+class QAction;
+class QDockWidget;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+
+// The MDI main window and the owner of the open station: its menus, eleven
+// toolbars, drawing-properties bar, status bar and nine object-list windows,
+// and the commands of the frame. Every command goes through routeCommand:
+// the active view, its document, the frame, the application.
+class CMainFrame : public QMainWindow {
+public:
+    // The object-list windows in creation order.
+    enum listWindow {
+        legacyDeviceDrivers,
+        serialPorts,
+        legacyDataMasks,
+        registers,
+        screens,
+        sclPrograms,
+        legacyParameters,
+        sabusRequests,
+        deviceDrivers,
+        listWindowCount
+    };
+    // The toolbars in the order of the frame's members.
+    enum toolbar {
+        mainToolBar,
+        editTools,
+        objectLists,
+        drawingTools,
+        arrangingTools,
+        newObjectTools,
+        gridTools,
+        alignmentTools,
+        transformationTools,
+        legacyObjectLists,
+        legacyNewObjects,
+        toolbarCount
+    };
+
+    static constexpr int statusBarId = 0xE801;
+    static constexpr int drawingPropertiesBarId = 32900;
+    static constexpr int lineIndicatorId = 32856;
+
+    // The one main frame, null while there is none.
+    static CMainFrame* instance();
+
+    CMainFrame();
+    ~CMainFrame() override;
+
+    // Builds the bars and windows; false when a bar could not be made.
+    // firstRun hides the two Legacy toolbars.
+    bool create(bool firstRun);
+
+    // State of the open file.
+    bool libraryMode() const { return libraryMode_; }
+    bool untitled() const { return untitled_; }
+    const gstr& path() const { return path_; }
+    bool maximizeDoc() const { return maximizeDoc_; }
+    void setMaximizeDoc(bool on) { maximizeDoc_ = on; }
+    static bool stationOpen();
+
+    // A new untitled station: the path is the untitled name.
+    void newStation();
+    // Reads a station file or device-driver library: the one place where the
+    // station loader is called. Answers the loader's result: 0 success, 1
+    // the file cannot be opened, other codes for load errors.
+    int openFile(const gfileName& file);
+    // Whether the open station may be discarded; on true it is closed.
+    bool closeStation();
+    void updateFrameTitle();
+
+    // Commands.
+    void routeCommand(int id);
+    commandState commandStateOf(int id);
+    // Brings every menu item, button and status pane up to date.
+    void updateCommandUi();
+    commandMap& commands() { return commands_; }
+    QAction* action(int id) const;
+    QMdiArea* mdiArea() const { return mdiArea_; }
+
+    // Bars and windows.
+    QToolBar* toolbarAt(toolbar which) const { return toolbars_[which]; }
+    QToolBar* toolbarById(int controlId) const;
+    CDrawingToolsBar* drawingToolsBar() const;
+    QDockWidget* drawingPropertiesBar() const { return drawingPropertiesBar_; }
+    CSelectDialog* listWindowAt(listWindow which) const { return listWindows_[which]; }
+    QLabel* statusPane(int id) const;
+    // The status bar's panes in order: 0 for the message pane, then the ids.
+    std::vector<int> statusPaneIds() const;
+
+    template <class Screen>
+    void setDrawingToolState(int position, const Screen* screen);
+    void setDrawingToolState(int position, std::nullptr_t);
+
+    // The splash window has gone: the frame takes up the palette.
+    void activatePalette();
+    bool paletteActive() const { return paletteActive_; }
+
+    // Writes MaximizeApp, MaximizeDoc and the bars' state.
+    void saveFrameState();
+    // Ctrl+Space in a field: the Insert Symbol dialog types into it.
+    void insertSymbol(QWidget* target);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void createMenus();
+    void createToolbars(bool firstRun);
+    void createStatusBar();
+    void createDrawingPropertiesBar();
+    void createListWindows();
+    void loadBarState();
+    void addFrameCommands();
+    void toggleListWindow(listWindow which);
+    void toggleBar(QWidget* bar);
+    QAction* makeAction(int id);
+    commandTarget* activeViewTarget() const;
+
+    bool libraryMode_ = false;
+    bool untitled_ = true;
+    bool maximizeDoc_ = false;
+    gstr path_;
+    std::array<CSelectDialog*, listWindowCount> listWindows_{};
+    QDockWidget* drawingPropertiesBar_ = nullptr;
+    std::array<QToolBar*, toolbarCount> toolbars_{};
+    gstr lastDriverLibraryPath_;
+    bool paletteActive_ = false;
+    bool created_ = false;
+
+    QMdiArea* mdiArea_ = nullptr;
+    commandMap commands_;
+    std::map<int, QAction*> actions_;
+    std::map<int, QLabel*> statusPanes_;
+};
+
+#include "shell/CDrawingToolsBar.h"
+
+template <class Screen>
+void CMainFrame::setDrawingToolState(int position, const Screen* screen)
+{
+    drawingToolsBar()->setCategoryState(position, screen);
+}

@@ -1,0 +1,59 @@
+#include "shell/CMultiDocTemplate.h"
+
+#include "shell/CChildFrame.h"
+#include "shell/CDocument.h"
+
+#include <QMdiArea>
+#include <algorithm>
+
+CMultiDocTemplate::CMultiDocTemplate(int resourceId, documentFactory makeDocument, viewFactory makeView)
+    : resourceId_(resourceId), makeDocument_(std::move(makeDocument)), makeView_(std::move(makeView))
+{
+}
+
+CMultiDocTemplate::~CMultiDocTemplate() = default;
+
+CDocument* CMultiDocTemplate::openDocument(QMdiArea& area)
+{
+    documents_.push_back(makeDocument_());
+    CDocument* document = documents_.back().get();
+    document->template_ = this;
+    QWidget* view = makeView_(*document);
+    document->views_.push_back(view);
+    auto* frame = new CChildFrame(*this, *document, view);
+    area.addSubWindow(frame);
+    frame->showAsRemembered();
+    return document;
+}
+
+std::vector<CDocument*> CMultiDocTemplate::documents() const
+{
+    std::vector<CDocument*> open;
+    for (const auto& d : documents_)
+        open.push_back(d.get());
+    return open;
+}
+
+void CMultiDocTemplate::closeAllDocuments()
+{
+    for (CDocument* document : documents()) {
+        for (QWidget* view : document->views()) {
+            if (auto* frame = qobject_cast<QMdiSubWindow*>(view->parentWidget()))
+                delete frame;
+        }
+    }
+}
+
+bool CMultiDocTemplate::saveAllModified()
+{
+    for (const auto& d : documents_) {
+        if (!d->saveModified())
+            return false;
+    }
+    return true;
+}
+
+void CMultiDocTemplate::documentClosed(CDocument* document)
+{
+    std::erase_if(documents_, [document](const auto& d) { return d.get() == document; });
+}

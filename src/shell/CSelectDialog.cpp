@@ -1,0 +1,156 @@
+#include "shell/CSelectDialog.h"
+
+#include "shell/CMainFrame.h"
+#include "shell/CObjectListCtrl.h"
+#include "shell/CStationEditorApp.h"
+#include "shell/listWindowState.h"
+#include "store/gstationState.h"
+
+#include <QResizeEvent>
+
+namespace {
+
+// The template: client 220 x 150 dialog units, the list on the left and the
+// buttons in a column on the right, New lowest.
+constexpr int templateWidth = 220;
+constexpr int templateHeight = 150;
+constexpr int buttonX = 176;
+constexpr int buttonWidth = 40;
+constexpr int buttonHeight = 14;
+
+} // namespace
+
+void CAnchoredButton::attach(int clientWidth)
+{
+    rightOffset_ = x() - clientWidth;
+    top_ = y();
+}
+
+void CAnchoredButton::followRightEdge(int clientWidth, int)
+{
+    move(clientWidth + rightOffset_, top_);
+}
+
+CSelectDialog::CSelectDialog(const char* section, int dialogId, int iconId, const char* title)
+    : CDialog(dialogId, nullptr), section_(section), iconId_(iconId)
+{
+    setWindowTitle(QString::fromLatin1(title));
+    setDialogSize(templateWidth, templateHeight);
+    list_ = addControl(listId, new CFittedListCtrl, 4, 4, buttonX - 8, templateHeight - 8);
+    addAnchoredButton(closeId, "Close", buttonX, 4, buttonWidth, buttonHeight);
+    addAnchoredButton(editId, "&Edit...", buttonX, 22, buttonWidth, buttonHeight);
+    addAnchoredButton(deleteId, "&Delete", buttonX, 40, buttonWidth, buttonHeight);
+    addAnchoredButton(duplicateId, "D&uplicate...", buttonX, 58, buttonWidth, buttonHeight);
+    addAnchoredButton(newId, "&New...", buttonX, 76, buttonWidth, buttonHeight);
+    onCommand(closeId, [this] { hide(); });
+    onCommand(editId, [this] { OnEdit(); });
+    onCommand(deleteId, [this] { OnDelete(); });
+    onCommand(duplicateId, [this] { OnDuplicate(); });
+    onCommand(newId, [this] { OnNew(); });
+    QObject::connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { sendCommand(editId); });
+    QObject::connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (list_->getSelectedIndex() >= 0)
+            enableSelectionButtons(true);
+    });
+}
+
+// The window saves its placement and columns as it goes.
+CSelectDialog::~CSelectDialog()
+{
+    if (created_)
+        saveWindowState(*this, *list_, section_);
+}
+
+CAnchoredButton* CSelectDialog::addAnchoredButton(int id, const char* text, int x, int y, int cx, int cy)
+{
+    auto* button = addControl(id, new CAnchoredButton(QString::fromLatin1(text)), x, y, cx, cy);
+    button->setAutoDefault(false);
+    button->attach(width());
+    buttons_.push_back(button);
+    return button;
+}
+
+void CSelectDialog::create(CMainFrame* parent)
+{
+    setParent(parent, Qt::Window);
+    setSizeGripEnabled(true);
+    list_->setUpColumns();
+    list_->attach(width(), height());
+    attached_ = true;
+    emptyList();
+    // The smallest size: two New buttons wide, down to the New button's
+    // bottom and once more the margin above Close.
+    QWidget* newButton = control(newId);
+    minWidth_ = 2 * newButton->width();
+    minHeight_ = newButton->geometry().bottom() + 1 + control(closeId)->y();
+    setMinimumSize(minWidth_, minHeight_);
+    ensureInitialized();
+    restoreWindowState(*this, *list_, section_);
+    created_ = true;
+}
+
+void CSelectDialog::emptyList()
+{
+    list_->clear();
+    enableSelectionButtons(false);
+}
+
+void CSelectDialog::refresh()
+{
+    CMainFrame* frame = CMainFrame::instance();
+    if (!isShownInLibraryMode() && frame && frame->libraryMode()) {
+        hide();
+        return;
+    }
+    setUpdatesEnabled(false);
+    fillList();
+    list_->sort();
+    if (list_->rowCount() > 0) {
+        list_->selectRow(0);
+        enableSelectionButtons(true);
+    } else {
+        enableSelectionButtons(false);
+    }
+    setUpdatesEnabled(true);
+}
+
+bool CSelectDialog::isShownInLibraryMode() const { return false; }
+
+void CSelectDialog::enableSelectionButtons(bool enable)
+{
+    enableControl(deleteId, enable);
+    enableControl(duplicateId, enable);
+    enableControl(editId, enable);
+}
+
+void CSelectDialog::addNewObject(gtitledObject* object)
+{
+    stationState().modified = 1;
+    list_->insertObject(object, true);
+    enableSelectionButtons(true);
+    if (CStationEditorApp* app = CStationEditorApp::instance())
+        app->updateSclViews();
+}
+
+void CSelectDialog::OnNew() {}
+
+void CSelectDialog::OnEdit() {}
+
+void CSelectDialog::OnDelete() {}
+
+void CSelectDialog::OnDuplicate() {}
+
+void CSelectDialog::resizeEvent(QResizeEvent* event)
+{
+    CDialog::resizeEvent(event);
+    layOut(event->size().width(), event->size().height());
+}
+
+void CSelectDialog::layOut(int clientWidth, int clientHeight)
+{
+    if (!attached_)
+        return;
+    for (CAnchoredButton* b : buttons_)
+        b->followRightEdge(clientWidth, clientHeight);
+    list_->fitToParent(clientWidth, clientHeight);
+}
