@@ -403,6 +403,11 @@ void CMainFrame::addFrameCommands()
     commands_.on(57650, [this] { mdiArea_->cascadeSubWindows(); }, anyWindow);
     commands_.on(57651, [this] { tile(*mdiArea_, true); }, anyWindow);
     commands_.on(57652, [this] { tile(*mdiArea_, false); }, anyWindow);
+    // Close All: every document goes without asking.
+    commands_.on(32907, [] {
+        if (CStationEditorApp* app = CStationEditorApp::instance())
+            app->closeAllDocuments();
+    }, anyWindow);
     commands_.on(57665, [this] { close(); });
     // The drawing tools while no screen view takes them: disabled, and the
     // category buttons show their plain image.

@@ -36,12 +36,16 @@ std::vector<CDocument*> CMultiDocTemplate::documents() const
 
 void CMultiDocTemplate::closeAllDocuments()
 {
-    for (CDocument* document : documents()) {
-        for (QWidget* view : document->views()) {
+    // Each frame takes its document with it as it goes.
+    std::vector<QMdiSubWindow*> frames;
+    for (const auto& d : documents_) {
+        for (QWidget* view : d->views()) {
             if (auto* frame = qobject_cast<QMdiSubWindow*>(view->parentWidget()))
-                delete frame;
+                frames.push_back(frame);
         }
     }
+    for (QMdiSubWindow* frame : frames)
+        delete frame;
 }
 
 bool CMultiDocTemplate::saveAllModified()

@@ -69,11 +69,15 @@ QColor colour(unsigned rgb) { return QColor(rgb >> 16 & 0xFF, rgb >> 8 & 0xFF, r
 
 } // namespace
 
-CProgressBar::CProgressBar(QWidget* parent) : QWidget(parent) { barWidth_ = std::max(width() - 2, 0); }
+CProgressBar::CProgressBar(QWidget* parent) : QWidget(parent) {}
+
+// The client width less the frame; a bar narrower than its frame has nothing
+// to fill.
+int CProgressBar::barWidth() const { return std::max(width() - 2, 0); }
 
 unsigned CProgressBar::fillFor(double share) const
 {
-    double f = barWidth_ * share;
+    double f = barWidth() * share;
     return f > 0 ? static_cast<unsigned>(f) : 0;
 }
 
@@ -98,8 +102,6 @@ void CProgressBar::setPosition(unsigned position)
 void CProgressBar::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    // A bar narrower than its frame has nothing to fill.
-    barWidth_ = std::max(event->size().width() - 2, 0);
     filled_ = fillFor(double(position_) / range_);
 }
 
@@ -157,7 +159,7 @@ void CProgressBar::paintEvent(QPaintEvent*)
             }
         }
     }
-    if (filled < barWidth_)
+    if (filled < barWidth())
         p.fillRect(QRect(inside.left() + filled, inside.top(), inside.width() - filled, inside.height()),
                    palette().color(QPalette::Button));
 }

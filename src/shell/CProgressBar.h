@@ -30,10 +30,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    int barWidth() const;
     unsigned fillFor(double share) const;
 
     unsigned cachedHighlight_ = ~0u;
-    int barWidth_ = 0;
     unsigned filled_ = 0;
     unsigned position_ = 0;
     unsigned range_ = 100;
