@@ -119,6 +119,19 @@ public:
     int replaceFirst(const gstrSlice& text, const gstrSlice& by, bool wholeWord, bool matchCase, int32_t start = 0);
     int replaceAll(const gstrSlice& text, const gstrSlice& by, bool wholeWord, bool matchCase);
 
+    // Reads one string item of a station-file value (the result codes and the
+    // cursor of valueParsers.h). Unless raw, leading white space is skipped.
+    // A quoted item is read up to its closing quote with its escapes decoded;
+    // a bare item runs to the next comma or the end, trailing white space
+    // removed, bytes unchanged. Raw reads the whole text as the inside of a
+    // quoted item (a double quote is then an ordinary byte) and answers 1 or
+    // 0. On 0 the string is left without a buffer.
+    int parse(const char* text, bool raw = false);
+    int parse(const char* text, const char*& next, bool raw = false);
+    // A value that must be exactly one string item; a following comma clears
+    // the string and answers false.
+    bool parseValue(const char* text, bool raw = false);
+
 private:
     bool overlaps(const gstrSlice& text) const noexcept;
 };
