@@ -2,6 +2,7 @@
 
 #include "foundation/charClasses.h"
 #include "foundation/valueParsers.h"
+#include "store/CObjectFile.h"
 
 #include <algorithm>
 
@@ -60,4 +61,12 @@ void gcolor::formatText(char (&text)[9]) const noexcept
             text[3 * i + 2] = '-';
     }
     text[8] = '\0';
+}
+
+void gcolor::write(CObjectFile& file, int ending) const
+{
+    char text[9];
+    formatText(text);
+    file.writeBytes(text, 8);
+    file.writeEnding(ending);
 }

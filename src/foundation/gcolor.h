@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+class CObjectFile;
+
 // An RGB colour that may be absent. Station files hold it as "RR-GG-BB" in
 // hexadecimal.
 class gcolor {
@@ -29,6 +31,9 @@ public:
     int parse(const char* text, const char*& next);
     // "RR-GG-BB" with upper-case digits, eight characters and a NUL.
     void formatText(char (&text)[9]) const noexcept;
+    // The text form, then the ending code. The state is not written: callers
+    // leave unset colours out of files.
+    void write(CObjectFile& file, int ending) const;
 
     friend constexpr bool operator==(const gcolor&, const gcolor&) = default;
 

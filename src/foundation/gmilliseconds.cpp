@@ -3,6 +3,7 @@
 #include "foundation/charClasses.h"
 #include "foundation/gclock.h"
 #include "foundation/valueParsers.h"
+#include "store/CObjectFile.h"
 
 #include <algorithm>
 #include <charconv>
@@ -109,3 +110,5 @@ int gmilliseconds::parseSeconds(const char* text, const char*& next)
     next = after;
     return result;
 }
+
+void gmilliseconds::writeSeconds(CObjectFile& file, int ending) const { file.writeReal(count_ * 0.001, ending); }

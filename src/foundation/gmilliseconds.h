@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+class CObjectFile;
+
 // A duration, or a time stamp on the wrapping tick count, in milliseconds.
 // Station files hold it in seconds. All ones means "not set", the state of
 // every new value.
@@ -39,6 +41,11 @@ public:
     // A real-number item (results 0, 1, 2 of the item parsers).
     int parseSeconds(const char* text);
     int parseSeconds(const char* text, const char*& next);
+    // count * 0.001 as a real value ("%.15G"), then the ending code. Every
+    // set count reads back as itself; the "not set" count is written as
+    // 4294967.295, which the reader refuses, so callers leave unset values
+    // out of files.
+    void writeSeconds(CObjectFile& file, int ending) const;
 
     friend constexpr bool operator==(gmilliseconds a, gmilliseconds b) noexcept { return a.count_ == b.count_; }
 

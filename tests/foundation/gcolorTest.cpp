@@ -1,8 +1,15 @@
 #include "foundation/gcolor.h"
 
+#include "store/CObjectFile.h"
+
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
+
+#include <unistd.h>
 
 namespace {
 
@@ -62,6 +69,21 @@ TEST(gcolor, TextIsUpperCaseAndReadsBack)
     gcolor back;
     EXPECT_EQ(back.parse(text), 1);
     EXPECT_EQ(back, gcolor(0xAB, 0xCD, 0xEF));
+}
+
+TEST(gcolor, WriteGoesThroughTheObjectFile)
+{
+    std::filesystem::path path = std::filesystem::temp_directory_path()
+        / ("korvelColour" + std::to_string(::getpid()) + ".stn");
+    CObjectFile file;
+    ASSERT_EQ(file.open(path.c_str(), CObjectFile::modeWrite, false), 1);
+    gcolor(0, 128, 255).write(file, 2);
+    gcolor(1, 2, 3).write(file, 1);
+    ASSERT_TRUE(file.close());
+    std::ifstream in(path, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::filesystem::remove(path);
+    EXPECT_EQ(text, "00-80-FF, 01-02-03\r\n");
 }
 
 TEST(gcolor, Contrasting)

@@ -1,8 +1,17 @@
 #include "foundation/gmilliseconds.h"
 
+#include "store/CObjectFile.h"
 #include "support/model/manualClock.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -92,6 +101,63 @@ TEST(gmilliseconds, ParseSeconds)
     EXPECT_EQ(value.parseSeconds(list, next), 2);
     EXPECT_EQ(value.get(), 250u);
     EXPECT_EQ(next, list + 8);
+}
+
+// Writes values through a station file, one a line except that the first
+// two share a line, and hands back the values as written.
+std::vector<std::string> writtenValues(const std::vector<gmilliseconds>& values)
+{
+    std::filesystem::path path = std::filesystem::temp_directory_path()
+        / ("korvelSeconds" + std::to_string(::getpid()) + ".stn");
+    CObjectFile file;
+    EXPECT_EQ(file.open(path.c_str(), CObjectFile::modeWrite, false), 1);
+    for (size_t i = 0; i < values.size(); ++i)
+        values[i].writeSeconds(file, i == 0 && values.size() > 1 ? 2 : 1);
+    EXPECT_TRUE(file.close());
+    std::ifstream in(path, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::filesystem::remove(path);
+
+    std::vector<std::string> out;
+    size_t start = 0;
+    for (size_t end = text.find_first_of(",\r", start); end != std::string::npos;
+         end = text.find_first_of(",\r", start)) {
+        out.push_back(text.substr(start, end - start));
+        start = end + 2; // past ", " or CR LF
+    }
+    EXPECT_EQ(start, text.size());
+    return out;
+}
+
+TEST(gmilliseconds, EveryCountReadsBackUnchanged)
+{
+    std::vector<gmilliseconds> values;
+    for (uint32_t ms = 0; ms <= 200000; ++ms)
+        values.emplace_back(ms);
+    for (uint32_t ms : {4294967294u, 4294967000u, 1234567891u, 999999999u})
+        values.emplace_back(ms);
+    std::vector<std::string> lines = writtenValues(values);
+    ASSERT_EQ(lines.size(), values.size());
+    EXPECT_EQ(lines[2007], "2.007");
+    EXPECT_EQ(lines[values.size() - 4], "4294967.294");
+    for (size_t i = 0; i < values.size(); ++i) {
+        gmilliseconds back(77);
+        ASSERT_EQ(back.parseSeconds(lines[i].c_str()), 1) << lines[i];
+        ASSERT_EQ(back, values[i]) << lines[i];
+        gmilliseconds fromDouble(77);
+        ASSERT_TRUE(fromDouble.setSeconds(values[i].get() * 0.001)) << lines[i];
+        ASSERT_EQ(fromDouble, values[i]) << lines[i];
+    }
+}
+
+TEST(gmilliseconds, NotSetIsWrittenAsAValueTheReaderRefuses)
+{
+    std::vector<std::string> lines = writtenValues({gmilliseconds::notSet});
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], "4294967.295");
+    gmilliseconds back(5);
+    EXPECT_EQ(back.parseSeconds(lines[0].c_str()), 0);
+    EXPECT_EQ(back.get(), 5u);
 }
 
 TEST(gmilliseconds, ComparisonsSurviveTheWrap)
