@@ -120,8 +120,23 @@ void jbase64Decoder::write(const void* bytes, size_t count)
     const auto* p = static_cast<const uint8_t*>(bytes);
     outputBlock<groupsPerBlock * 3> block;
     size_t n = 0;
-    for (size_t i = 0; i < count; ++i) {
-        uint8_t v = values[p[i]];
+    for (size_t i = 0; i < count;) {
+        if (n == sizeof block.bytes) {
+            target_->write(block.bytes, n);
+            n = 0;
+        }
+        // A whole group of four alphabet characters at once, the common case.
+        if (pendingCount_ == 0 && count - i >= 4) {
+            uint8_t a = values[p[i]], b = values[p[i + 1]], c = values[p[i + 2]], d = values[p[i + 3]];
+            if (((a | b | c | d) & 0xC0) == 0) {
+                block.bytes[n++] = static_cast<uint8_t>(a << 2 | b >> 4);
+                block.bytes[n++] = static_cast<uint8_t>(b << 4 | c >> 2);
+                block.bytes[n++] = static_cast<uint8_t>(c << 6 | d);
+                i += 4;
+                continue;
+            }
+        }
+        uint8_t v = values[p[i++]];
         if (v == notInAlphabet)
             continue;
         pending_[pendingCount_++] = v;
@@ -131,10 +146,6 @@ void jbase64Decoder::write(const void* bytes, size_t count)
         block.bytes[n++] = static_cast<uint8_t>(pending_[1] << 4 | pending_[2] >> 2);
         block.bytes[n++] = static_cast<uint8_t>(pending_[2] << 6 | pending_[3]);
         pendingCount_ = 0;
-        if (n == sizeof block.bytes) {
-            target_->write(block.bytes, n);
-            n = 0;
-        }
     }
     target_->write(block.bytes, n);
 }
