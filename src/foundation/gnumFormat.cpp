@@ -128,7 +128,7 @@ int gnumFormat::parse(const char* text, const char*& cursor, bool allowSign) con
 
 int gnumFormat::scan(const char* text, const char*& cursor, double* value, bool allowSign) const
 {
-    const char* p = text;
+    const char* p = text ? text : ""; // a null text reads as an empty one
     bool negative = false;
     if (allowSign && (*p == '+' || *p == '-')) {
         negative = *p == '-';
