@@ -38,6 +38,13 @@ public:
     bool contains(char c) const noexcept;
     bool isPrintable() const noexcept;
 
+    // The bare checksum of the bytes (defined with the checksum classes):
+    // kind 1 sum and 2 exclusive-or of words in the given layout, 3 CRC-16,
+    // 4 CRC-CCITT, 5 CRC-32 from initial with finalXor applied, 6 and 7 the
+    // 7- and 8-bit sums, 8 the printable checksum character. An unknown kind,
+    // or an unknown layout for kinds 1 and 2, gives 0.
+    uint32_t checksum(int kind, int layout, uint32_t initial, uint32_t finalXor) const noexcept;
+
     // Writes the text as a station-file value (bare or quoted), then the
     // ending: 1 a line end, 2 the list separator, anything else nothing.
     void write(CObjectFile& file, int ending) const;

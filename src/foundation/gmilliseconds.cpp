@@ -1,0 +1,114 @@
+#include "foundation/gmilliseconds.h"
+
+#include "foundation/charClasses.h"
+#include "foundation/gclock.h"
+#include "foundation/valueParsers.h"
+#include "store/CObjectFile.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace {
+
+// Past this the exponent only says "far too large" or "far too small".
+constexpr int64_t exponentCap = 1000000000;
+
+// The digits of a real number read as whole milliseconds, rounded up. The
+// text has the shape the real-number item parser accepted: white space, a
+// sign, digits with an optional fraction, an optional exponent. The value is
+// worked out from the digits, not from a double, so that every count written
+// as count * 0.001 with 15 significant digits reads back as itself.
+bool millisecondsOfDecimal(const char* p, uint32_t& count)
+{
+    while (charClass::isWhite(*p))
+        ++p;
+    bool negative = *p == '-';
+    if (*p == '+' || *p == '-')
+        ++p;
+    std::string digits;
+    int64_t shift = 3; // seconds to milliseconds
+    for (; charClass::isDigit(*p); ++p)
+        digits += *p;
+    if (*p == '.') {
+        for (++p; charClass::isDigit(*p); ++p) {
+            digits += *p;
+            --shift;
+        }
+    }
+    if (*p == 'e' || *p == 'E') {
+        ++p;
+        bool negativeExponent = *p == '-';
+        if (*p == '+' || *p == '-')
+            ++p;
+        int64_t exponent = 0;
+        for (; charClass::isDigit(*p); ++p)
+            exponent = std::min(exponent * 10 + (*p - '0'), exponentCap);
+        shift += negativeExponent ? -exponent : exponent;
+    }
+    size_t first = digits.find_first_not_of('0');
+    if (first == std::string::npos) {
+        count = 0;
+        return true;
+    }
+    if (negative)
+        return false;
+    size_t last = digits.find_last_not_of('0');
+    shift += static_cast<int64_t>(digits.size() - 1 - last);
+    std::string_view significant(digits.data() + first, last + 1 - first);
+
+    // Digits before the point; ten of them at most fit below 2^32.
+    int64_t whole = static_cast<int64_t>(significant.size()) + shift;
+    if (whole > 10)
+        return false;
+    uint64_t value = 0;
+    for (int64_t i = 0; i < whole; ++i)
+        value = value * 10 + (i < static_cast<int64_t>(significant.size()) ? significant[i] - '0' : 0);
+    if (whole < static_cast<int64_t>(significant.size()))
+        ++value; // a non-zero digit lies below the point
+    if (value >= gmilliseconds::notSetCount)
+        return false;
+    count = static_cast<uint32_t>(value);
+    return true;
+}
+
+} // namespace
+
+gmilliseconds gmilliseconds::now() { return gmilliseconds(currentClock().tickCount()); }
+
+void gmilliseconds::sleep() const
+{
+    if (isSet())
+        currentClock().sleep(count_);
+}
+
+bool gmilliseconds::setSeconds(double seconds)
+{
+    if (!std::isfinite(seconds) || seconds < 0)
+        return false;
+    char text[32];
+    auto [end, ec] = std::to_chars(text, text + sizeof text - 1, seconds, std::chars_format::scientific, 14);
+    (void)ec;
+    *end = '\0';
+    return millisecondsOfDecimal(text, count_);
+}
+
+int gmilliseconds::parseSeconds(const char* text)
+{
+    const char* next = nullptr;
+    return parseSeconds(text, next);
+}
+
+int gmilliseconds::parseSeconds(const char* text, const char*& next)
+{
+    double seconds = 0;
+    const char* after = nullptr;
+    int result = parseDoubleItem(text, seconds, after);
+    if (result == itemResult::error || !millisecondsOfDecimal(text, count_))
+        return itemResult::error;
+    next = after;
+    return result;
+}
+
+void gmilliseconds::writeSeconds(CObjectFile& file, int ending) const { file.writeReal(count_ * 0.001, ending); }
