@@ -70,3 +70,13 @@ void gcolor::write(CObjectFile& file, int ending) const
     file.writeBytes(text, 8);
     file.writeEnding(ending);
 }
+
+void gcolor::gather(const gcolor& colour) noexcept
+{
+    if (state_ == 0) {
+        *this = gcolor(colour.red_, colour.green_, colour.blue_);
+        return;
+    }
+    if (colour.red_ != red_ || colour.green_ != green_ || colour.blue_ != blue_)
+        state_ = 2;
+}

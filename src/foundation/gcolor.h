@@ -21,6 +21,13 @@ public:
     uint8_t green() const noexcept { return green_; }
     uint8_t blue() const noexcept { return blue_; }
 
+    // A colour gathered over several selected objects: nothing seen yet
+    // (no value), all the same so far (that colour), or mixed (they differ;
+    // the first colour is kept).
+    bool hasValue() const noexcept { return state_ != 0; }
+    bool isMixed() const noexcept { return state_ == 2; }
+    void gather(const gcolor& colour) noexcept;
+
     // White for text on a dark colour, black on a light one.
     gcolor contrasting() const noexcept;
 
