@@ -23,6 +23,7 @@
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QSessionManager>
 #include <QStringList>
 #include <QTimer>
 #include <fcntl.h>
@@ -134,6 +135,13 @@ bool CStationEditorApp::InitInstance(const QStringList& arguments)
     else
         frame_->show();
     frame_->setAcceptDrops(true);
+    // The session ends: the same question and saving as closing the frame.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, frame_.get(), [this](QSessionManager& session) {
+        if (frame_->closeStation())
+            frame_->saveFrameState();
+        else
+            session.cancel();
+    });
     return true;
 }
 

@@ -1,10 +1,12 @@
 #include "platform/helpViewer.h"
 #include "platform/recordingResponder.h"
 #include "platform/settingsStore.h"
+#include "resources/fontFaceNames.h"
 #include "shell/CMainFrame.h"
 #include "shell/CSelectDialog.h"
 #include "shell/CStationEditorApp.h"
 #include "shell/toolbarTable.h"
+#include "sourceedit/sourceEditorSettings.h"
 #include "store/gstationState.h"
 
 #include "support/ui/temporarySettings.h"
@@ -76,6 +78,25 @@ TEST_F(stationEditorApp, FirstRunWritesItsMarkAndHidesTheLegacyBars)
     EXPECT_EQ(frame->path().view(), "Untitled");
     EXPECT_EQ(stationState().open, 1);
     EXPECT_EQ(frame->windowTitle(), "Untitled - K.O.R.V.E.L. Quillane");
+    EXPECT_EQ(fontFaceName(3).view(), "MS Serif");
+    EXPECT_EQ(fontFaceName(7).view(), "Courier New");
+    EXPECT_FALSE(fontFaceName(2).isEmpty());
+    EXPECT_EQ(sourceEditorOptions & 29u, 29u);
+    EXPECT_EQ(sourceEditorHighlightColour, 0x0000FFu);
+    EXPECT_EQ(sourceEditorMode, 3);
+}
+
+TEST_F(stationEditorApp, AboutShowsTheVersion)
+{
+    auto app = start();
+    user.scripts.push_back([](CDialog& d) {
+        EXPECT_EQ(d.templateId(), 510);
+        EXPECT_EQ(d.controlText(1500).view(), "Version 5.5.??");
+        d.sendCommand(IDOK);
+    });
+    app->mainFrame()->routeCommand(57664);
+    ASSERT_EQ(user.dialogs.size(), 1u);
+    EXPECT_EQ(user.dialogs[0].result, IDOK);
 }
 
 TEST_F(stationEditorApp, SettingsWrittenAtCloseAreReadAtTheNextStart)
