@@ -624,6 +624,8 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     }
     saveFrameState();
     event->accept();
+    // Closing the main frame ends the program, whatever windows are open.
+    QCoreApplication::quit();
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
