@@ -251,21 +251,6 @@ void CObjectFile::startReading()
     }
 }
 
-void CObjectFile::startWriting()
-{
-    if (writing_)
-        return;
-    writing_ = true;
-    if (!block_ || block_->end == 0)
-        return;
-    // What was read ahead is given back: the write goes where reading stopped.
-    int64_t logical = block_->start + block_->position;
-    *block_ = readBlock{std::move(block_->bytes)};
-    block_->start = logical;
-    if (::lseek(fd_, logical, SEEK_SET) < 0)
-        fail(errno);
-}
-
 int CObjectFile::readChar()
 {
     startReading();
@@ -453,7 +438,9 @@ void CObjectFile::write(const void* bytes, size_t count)
         fail(EBADF);
     if (error_ != 0 || count == 0)
         return;
-    startWriting();
+    // A file open for reading and writing starts at its end, so nothing was
+    // ever read ahead of a write: it goes where the file handle stands.
+    writing_ = true;
     const auto* p = static_cast<const char*>(bytes);
     const char* end = p + count;
     if (binary_) {

@@ -105,7 +105,6 @@ private:
     size_t readRaw(void* destination, size_t count);
     void flushWrites();
     void startReading();
-    void startWriting();
     void putRaw(const char* bytes, size_t count);
 
     int fd_ = -1;
