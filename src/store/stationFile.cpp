@@ -101,17 +101,18 @@ private:
         for (;;) {
             nextLine();
             switch (readKeywordLine(file_, token, value)) {
-            case 0: break;
-            case 1: return gloadError::missingEnd;
-            case 2: continue;
-            default: return gloadError::unknownField;
+            case 0: break;                               // a keyword line
+            case 1: return gloadError::missingEnd;       // the end of the file
+            case 2: continue;                            // empty or comment
+            default: return gloadError::unknownField;    // no keyword
             }
             switch (object.loadLine(token, value)) {
-            case 1: return gloadError::none;
-            case 2: return gloadError::unknownField;
-            case 3: return value.isEmpty() ? gloadError::missingFieldValue : gloadError::invalidFieldValue;
-            case 4: return gloadError::fieldLoadedTwice;
-            case 5: return gloadError::incompleteObject;
+            case gload::finished: return gloadError::none;
+            case gload::unknownKeyword: return gloadError::unknownField;
+            case gload::invalidValue:
+                return value.isEmpty() ? gloadError::missingFieldValue : gloadError::invalidFieldValue;
+            case gload::alreadyLoaded: return gloadError::fieldLoadedTwice;
+            case gload::incomplete: return gloadError::incompleteObject;
             default: continue;
             }
         }
