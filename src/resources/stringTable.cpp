@@ -75,6 +75,7 @@ constexpr Entry entries[] = {
      "\n"},
     {20168, "parameter"},
     {20173, "serial port"},
+    {20174, "The serial port %s"},
     {20175, "SCL program"},
     {20177, "register"},
     {20194, "SABus Request"},

@@ -15,6 +15,13 @@ const gstr& noTitle()
 
 } // namespace
 
+gtitledObject& gtitledObject::operator=(const gtitledObject& other)
+{
+    title_ = other.title_;
+    libraryFlag_ = other.libraryFlag_;
+    return *this;
+}
+
 void gtitledObject::setObjectType(const gobjectType&) {}
 
 void gtitledObject::listUndefinedReferences(gstr&) const {}

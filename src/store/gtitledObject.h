@@ -18,7 +18,9 @@ public:
     gtitledObject() = default;
     // A defined object with the other's tag, title and library flag.
     gtitledObject(const gtitledObject& other) = default;
-    gtitledObject& operator=(const gtitledObject&) = delete;
+    // Takes the title and the library flag; the tag, the object's key in its
+    // table, stays.
+    gtitledObject& operator=(const gtitledObject& other);
     ~gtitledObject() override = default;
 
     // A register takes its kind from the type; others ignore it.

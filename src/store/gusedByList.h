@@ -23,7 +23,8 @@ public:
     gusedByList() noexcept = default;
     // A copy of an object starts without users.
     gusedByList(const gusedByList&) noexcept {}
-    gusedByList& operator=(const gusedByList&) = delete;
+    // Users refer to this object, not to its contents: they stay.
+    gusedByList& operator=(const gusedByList&) noexcept { return *this; }
     // Unqueues every link still queued (unless an alias); the links stay in
     // their uses lists, pointing nowhere.
     virtual ~gusedByList();

@@ -79,6 +79,12 @@ TEST_F(titledObject, TitleFallsBackToTheTag)
     EXPECT_EQ(copy.getTag().view(), "P1");
     EXPECT_EQ(copy.getTitle(false).view(), "Given");
     EXPECT_EQ(copy.getLibraryFlag(), 1);
+
+    gsclProgram* other = station::programs().define("P2");
+    *other = copy;
+    EXPECT_EQ(other->getTag().view(), "P2");
+    EXPECT_EQ(other->getTitle(false).view(), "Given");
+    EXPECT_EQ(station::programs().find("P2"), other);
 }
 
 TEST_F(titledObject, TitleLines)

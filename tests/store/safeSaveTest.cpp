@@ -1,0 +1,109 @@
+#include "store/safeSave.h"
+
+#include "store/stationFile.h"
+#include "storeTestSupport.h"
+#include "support/model/recordingMessages.h"
+
+#include <csignal>
+#include <filesystem>
+#include <string>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string fixture(const std::string& name) { return std::string(KORVEL_TEST_DATA_DIR) + "/store/fixtures/" + name; }
+
+class safeSave : public emptyStation {
+protected:
+    void SetUp() override
+    {
+        emptyStation::SetUp();
+        ASSERT_EQ(loadObjectFile(gstrSlice(fixture("everyType.stn").c_str()), false, false), 0);
+        putFile(target, "old station\r\n");
+    }
+
+    // Files of the folder other than the target: temporary files left over.
+    int strayFiles() const
+    {
+        int n = 0;
+        for (const auto& e : fs::directory_iterator(folder.dir()))
+            n += e.path() != fs::path(target);
+        return n;
+    }
+
+    tempFolder folder;
+    std::string target = folder.path("station.stn");
+    recordingMessages messages;
+};
+
+TEST_F(safeSave, ReplacesTheTargetKeepingItsPermissions)
+{
+    ::chmod(target.c_str(), 0640);
+    stationState().modified = 1;
+    gstr reason;
+    ASSERT_TRUE(saveObjectFileSafely(gstrSlice(target.c_str()), false, reason));
+    EXPECT_EQ(fileBytes(target), fileBytes(fixture("everyType.expected.stn")));
+    EXPECT_EQ(strayFiles(), 0);
+    EXPECT_EQ(stationState().modified, 0);
+    struct stat st {};
+    ASSERT_EQ(::stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+// A file-size limit stops writes even for root, where a read-only folder
+// would not; the child process that meets it ignores SIGXFSZ and reports
+// through its exit code.
+TEST_F(safeSave, FullDiskLeavesTheTargetUntouched)
+{
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{200, 200};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        stationState().modified = 1;
+        gstr reason;
+        bool saved = saveObjectFileSafely(gstrSlice(target.c_str()), false, reason);
+        bool named = reason.view().find("Could not write the temporary file") == 0 &&
+                     reason.view().find("File too large") != std::string_view::npos;
+        ::_exit(saved ? 1 : !named ? 2 : stationState().modified != 1 ? 3 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(fileBytes(target), "old station\r\n");
+    EXPECT_EQ(strayFiles(), 0);
+}
+
+TEST_F(safeSave, FailedRenameRemovesTheTemporaryFile)
+{
+    fs::remove(target);
+    fs::create_directory(target);
+    putFile(target + "/inside", "x");
+    stationState().modified = 1;
+    gstr reason;
+    EXPECT_FALSE(saveObjectFileSafely(gstrSlice(target.c_str()), false, reason));
+    EXPECT_EQ(reason.view().find("Could not replace " + target + ": "), 0u) << reason.view();
+    EXPECT_EQ(strayFiles(), 0);
+    EXPECT_EQ(fileBytes(target + "/inside"), "x");
+    EXPECT_EQ(stationState().modified, 1);
+}
+
+TEST_F(safeSave, MissingFolderIsReported)
+{
+    gstr reason;
+    std::string missing = folder.path("gone/station.stn");
+    EXPECT_FALSE(saveObjectFileSafely(gstrSlice(missing.c_str()), false, reason));
+    EXPECT_EQ(reason.view(), "Could not create a temporary file in " + folder.path("gone") +
+                                 ": No such file or directory");
+    EXPECT_EQ(strayFiles(), 0);
+}
+
+} // namespace

@@ -1,0 +1,212 @@
+#include "store/stationFile.h"
+
+#include "g2driver/model/g2driver.h"
+#include "legacy/glegacyMask.h"
+#include "ports/gserialPort.h"
+#include "registers/gregister.h"
+#include "scl/gsclProgram.h"
+#include "store/gloadProgress.h"
+#include "store/gstation.h"
+#include "storeTestSupport.h"
+#include "support/model/recordingMessages.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string fixture(const std::string& name) { return std::string(KORVEL_TEST_DATA_DIR) + "/store/fixtures/" + name; }
+
+// The nine banner lines and five empty lines that head every saved file.
+std::string banner()
+{
+    std::string saved = fileBytes(fixture("library.expected.kdl"));
+    return saved.substr(0, saved.find("MASK"));
+}
+
+class stationFile : public emptyStation {
+protected:
+    int load(const std::string& path, bool libraryMode = false, bool intoLibrary = false)
+    {
+        return loadObjectFile(gstrSlice(path.c_str()), libraryMode, intoLibrary);
+    }
+    std::string saved(bool driversOnly = false)
+    {
+        std::string out = folder.path("out.stn");
+        EXPECT_EQ(saveObjectFile(gstrSlice(out.c_str()), driversOnly), gsaveError::none);
+        return fileBytes(out);
+    }
+    static bool stationIsEmpty()
+    {
+        for (const gobjectType* t : allTypes()) {
+            if (t->stationTable().count() != 0 || (t->libraryTable() && t->libraryTable()->count() != 0))
+                return false;
+        }
+        return true;
+    }
+
+    tempFolder folder;
+    recordingMessages messages;
+};
+
+TEST_F(stationFile, EveryTypeSavesAsTheHandWrittenFileAndRoundTrips)
+{
+    ASSERT_EQ(load(fixture("everyType.stn")), gloadError::none);
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(stationState().open, 1);
+    std::string first = saved();
+    EXPECT_EQ(first, fileBytes(fixture("everyType.expected.stn")));
+
+    emptyAll();
+    putFile(folder.path("again.stn"), first);
+    ASSERT_EQ(load(folder.path("again.stn")), gloadError::none);
+    EXPECT_EQ(saved(), first);
+
+    // The loaded references point at the defined objects.
+    gserialPort* com1 = station::serialPorts().find("COM1");
+    ASSERT_NE(com1, nullptr);
+    EXPECT_EQ(com1->getLinkedPort(), station::serialPorts().find("COM2"));
+    gsclProgram* program = station::programs().find("OnMessage");
+    EXPECT_EQ(com1->getMessageControl().getProgram(), program);
+    gstr users("");
+    program->describeUsers(users);
+    EXPECT_EQ(users.view(), "\nThe serial port Line 1, north");
+}
+
+TEST_F(stationFile, LibraryLoadsAndSavesDriverObjectsOnly)
+{
+    ASSERT_EQ(load(fixture("library.kdl"), true), gloadError::none);
+    EXPECT_EQ(saved(), fileBytes(fixture("library.expected.kdl")));
+    EXPECT_TRUE(holdsOnlyDriverObjects());
+
+    ASSERT_EQ(load(fixture("everyType.stn")), gloadError::objectExists);
+    emptyAll();
+    ASSERT_EQ(load(fixture("everyType.stn")), gloadError::none);
+    EXPECT_EQ(saved(true), banner() +
+                               "MASK M1\r\n\tTITLE\t\tMask \"one\"\r\nEND\r\n\r\n"
+                               "DRIVER D1\r\nEND\r\n\r\n"
+                               "G2DRIVER G1\r\n\tTITLE\t\tG2 driver\r\nEND\r\n\r\n");
+}
+
+TEST_F(stationFile, BannerOnlyIsAnEmptyStation)
+{
+    putFile(folder.path("empty.stn"), banner());
+    ASSERT_EQ(load(folder.path("empty.stn")), gloadError::none);
+    EXPECT_EQ(stationState().open, 1);
+    EXPECT_TRUE(stationIsEmpty());
+    EXPECT_EQ(saved(), fileBytes(folder.path("empty.stn")));
+}
+
+TEST_F(stationFile, EveryLoadErrorIsReportedWithItsLine)
+{
+    struct {
+        const char* file;
+        int code;
+        int line;
+        const char* text;
+    } cases[] = {
+        {"error02-unknownType.stn", 2, 3, "Unknown object type"},
+        {"error03-requestInLibrary.kdl", 3, 3, "Object type not allowed in device driver library"},
+        {"error04-unknownField.stn", 4, 3, "Unknown field identifier"},
+        {"error04-fieldOfAnotherObject.stn", 4, 2, "Unknown field identifier"},
+        {"error05-invalidName.stn", 5, 1, "Invalid object name"},
+        {"error06-invalidValue.stn", 6, 2, "Invalid field value"},
+        {"error07-missingName.stn", 7, 2, "Missing object name"},
+        {"error08-missingValue.stn", 8, 2, "Missing field value"},
+        {"error09-missingEnd.stn", 9, 3, "Missing \"END\""},
+        {"error10-alreadyExists.stn", 10, 4, "Object already exists"},
+        {"error11-loadedTwice.stn", 11, 3, "Field has already been loaded"},
+        {"error12-incomplete.stn", 12, 4, "Incomplete or inconsistent object"},
+        {"error13-registerKind.stn", 13, 1, "Register was already referenced as a different type"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        emptyAll();
+        messages.messages.clear();
+        // A register referred to as digital before its definition is read.
+        if (c.code == 13)
+            station::registers().reference("R1")->setObjectType(objectTypes::digitalRegister());
+        std::string path = fixture(c.file);
+        EXPECT_EQ(load(path, isLibraryFileName(gstrSlice(path.c_str()))), c.code);
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_EQ(messages.lastText(),
+                  std::string(c.text) + " on line " + std::to_string(c.line) + " of file " + path + ".");
+        EXPECT_EQ(messages.messages[0].icon, gicon::warning);
+        EXPECT_EQ(messages.messages[0].promptId, 20099 + c.code);
+        EXPECT_TRUE(stationIsEmpty());
+    }
+}
+
+TEST_F(stationFile, UndefinedReferencesAreListedAtTheEnd)
+{
+    EXPECT_EQ(load(fixture("error15-undefined.stn")), gloadError::undefinedObjects);
+    EXPECT_EQ(messages.lastText(), "The following non-existent objects were referenced by other objects:\n"
+                                   "\n serial port: \"C9\"\n SCL program: \"Missing\"");
+    EXPECT_EQ(stationState().open, 0);
+    EXPECT_TRUE(stationIsEmpty());
+}
+
+TEST_F(stationFile, ModifiedFlagFollowsLoadsAndSaves)
+{
+    stationState().modified = 1;
+    ASSERT_EQ(load(fixture("library.kdl"), true, true), gloadError::none);
+    EXPECT_EQ(stationState().modified, 1);
+    EXPECT_NE(driverLibrary::g2Drivers().find("G1"), nullptr);
+    EXPECT_EQ(driverLibrary::g2Drivers().find("G1")->getLibraryFlag(), 1);
+    EXPECT_EQ(station::g2Drivers().find("G1"), nullptr);
+    clearObjectDatabase(true);
+    EXPECT_EQ(driverLibrary::g2Drivers().count(), 0);
+
+    ASSERT_EQ(load(fixture("everyType.stn")), gloadError::none);
+    EXPECT_EQ(stationState().modified, 0);
+    stationState().modified = 1;
+    saved(true);
+    EXPECT_EQ(stationState().modified, 1);
+    saved();
+    EXPECT_EQ(stationState().modified, 0);
+
+    // An import that fails empties only the library tables.
+    stationState().modified = 1;
+    EXPECT_EQ(load(fixture("error03-requestInLibrary.kdl"), true, true), gloadError::typeNotInLibrary);
+    EXPECT_EQ(stationState().modified, 1);
+    EXPECT_NE(station::programs().find("OnMessage"), nullptr);
+    EXPECT_EQ(driverLibrary::legacyMasks().count(), 0);
+
+    closeObjectDatabase();
+    EXPECT_EQ(stationState().open, 0);
+    EXPECT_TRUE(stationIsEmpty());
+}
+
+TEST_F(stationFile, ProgressReportsLengthThenEveryLineStart)
+{
+    struct recorder : gloadProgress {
+        void setRange(int64_t length) override { range = length; }
+        void setPosition(int64_t position) override { positions.push_back(position); }
+        int64_t range = -1;
+        std::vector<int64_t> positions;
+    } progress;
+    putFile(folder.path("p.stn"), "MASK M\r\n\tTITLE t\r\n\r\nEND\r\n");
+    installLoadProgress(&progress);
+    EXPECT_EQ(load(folder.path("p.stn")), gloadError::none);
+    installLoadProgress(nullptr);
+    EXPECT_EQ(progress.range, 25);
+    EXPECT_EQ(progress.positions, (std::vector<int64_t>{0, 8, 18, 20, 25}));
+}
+
+TEST_F(stationFile, UnopenableFileAnswersOneAfterTheRetryBox)
+{
+    EXPECT_EQ(load(folder.path("missing.stn")), gloadError::notOpened);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].buttons, gbuttons::retryCancel);
+    EXPECT_EQ(saveObjectFile(gstrSlice(folder.path("no/such/folder.stn").c_str()), false), gsaveError::notOpened);
+}
+
+TEST_F(stationFile, LibraryNamesByTheirEnding)
+{
+    EXPECT_TRUE(isLibraryFileName("a/b.KDL"));
+    EXPECT_TRUE(isLibraryFileName("drivers.Korvel-Drivers"));
+    EXPECT_FALSE(isLibraryFileName("a.kdl.stn"));
+    EXPECT_FALSE(isLibraryFileName("kdl"));
+}
+
+} // namespace
