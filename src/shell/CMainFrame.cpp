@@ -4,7 +4,6 @@
 #include "legacy/glegacyDriver.h"
 #include "legacy/glegacyMask.h"
 #include "legacy/glegacyParameter.h"
-#include "platform/modalRun.h"
 #include "platform/settingsStore.h"
 #include "platform/textCodec.h"
 #include "ports/gserialPort.h"
@@ -26,8 +25,10 @@
 #include "shell/toolbarTable.h"
 #include "store/gstation.h"
 #include "store/gstationState.h"
+#include "store/stationFile.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QFileInfo>
@@ -42,8 +43,6 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -122,17 +121,6 @@ constexpr int dockOrder[] = {
     CMainFrame::alignmentTools, CMainFrame::transformationTools, -1, CMainFrame::legacyObjectLists,
     CMainFrame::legacyNewObjects,
 };
-
-// A library file's name ends in ".kdl" or ".korvel-drivers", in any case.
-bool isLibraryPath(const gstrSlice& path)
-{
-    auto endsWith = [&path](const char* ending) {
-        gstrSlice e(ending);
-        return path.length() >= e.length() &&
-               gstrSlice(path.data() + path.length() - e.length(), e.length()).compareNoCase(e) == 0;
-    };
-    return endsWith(".kdl") || endsWith(".korvel-drivers");
-}
 
 // Tiles the windows one above another (horizontal) or side by side.
 void tile(QMdiArea& area, bool horizontal)
@@ -528,6 +516,7 @@ void CMainFrame::newStation()
     path_.assign(stringTableText(61443));
     untitled_ = true;
     libraryMode_ = false;
+    clearObjectDatabase(false);
     stationState().modified = 0;
     stationState().open = 1;
     updateFrameTitle();
@@ -535,25 +524,14 @@ void CMainFrame::newStation()
 
 int CMainFrame::openFile(const gfileName& file)
 {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     QFileInfo info(toUiPath(file.path()));
     path_ = fromUiPath(info.absoluteFilePath());
-    libraryMode_ = isLibraryPath(path_);
+    libraryMode_ = isLibraryFileName(path_);
     untitled_ = false;
-    // Until the station loader reads the file here, a readable file opens
-    // as an empty station.
-    int fd = ::open(path_.data(), O_RDONLY | O_CLOEXEC);
-    int result = 1;
-    if (fd >= 0) {
-        ::close(fd);
-        stationState().open = 1;
-        stationState().modified = 0;
-        result = 0;
-    } else {
-        gstr text(stringTableText(10062));
-        text.replaceAll("%1", path_, false, true);
-        messageBox(text, gbuttons::ok, gicon::warning, 10062);
-    }
-    if (result == 0) {
+    // The loader reports its own errors and empties what it read after one.
+    int result = loadObjectFile(path_, libraryMode_, false);
+    if (result == gloadError::none) {
         if (CStationEditorApp* app = CStationEditorApp::instance())
             app->addToRecentFiles(path_);
         for (int which : {legacyDataMasks, legacyDeviceDrivers, serialPorts, registers, screens, sclPrograms,
@@ -561,6 +539,7 @@ int CMainFrame::openFile(const gfileName& file)
             listWindows_[which]->refresh();
     }
     updateFrameTitle();
+    QApplication::restoreOverrideCursor();
     return result;
 }
 
@@ -576,8 +555,7 @@ bool CMainFrame::closeStation()
     for (int which : {legacyDataMasks, legacyDeviceDrivers, serialPorts, registers, screens, sclPrograms,
                       legacyParameters, sabusRequests, deviceDrivers})
         listWindows_[which]->emptyList();
-    stationState().open = 0;
-    stationState().modified = 0;
+    closeObjectDatabase();
     return true;
 }
 

@@ -77,11 +77,12 @@ public:
 
     // A new untitled station: the path is the untitled name.
     void newStation();
-    // Reads a station file or device-driver library: the one place where the
-    // station loader is called. Answers the loader's result: 0 success, 1
-    // the file cannot be opened, other codes for load errors.
+    // Reads a station file or device-driver library through the station
+    // loader. Answers the loader's result: 0 success, 1 the file cannot be
+    // opened, other codes for load errors (the loader has shown them).
     int openFile(const gfileName& file);
-    // Whether the open station may be discarded; on true it is closed.
+    // Whether the open station may be discarded; on true it is closed and
+    // every window showing it emptied.
     bool closeStation();
     void updateFrameTitle();
 

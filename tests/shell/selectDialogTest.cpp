@@ -239,8 +239,7 @@ TEST_F(selectDialog, FarOffsetsAreTakenAsTheTemplatesOwn)
 TEST_F(selectDialog, LibraryModeHidesTheStationListsAndFillsTheDriverLists)
 {
     std::string library = temp.folder() + "/drivers.korvel-drivers";
-    std::ofstream(library) << "";
-    mask("M1", "Mask one");
+    std::ofstream(library) << "MASK M1\n\tTITLE\t\t\"Mask one\"\nEND\n";
     CStationEditorApp app;
     ASSERT_TRUE(app.InitInstance({"-nologo", QString::fromStdString(library)}));
     CMainFrame* frame = app.mainFrame();

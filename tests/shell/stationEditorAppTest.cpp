@@ -3,6 +3,7 @@
 #include "platform/settingsStore.h"
 #include "resources/fontFaceNames.h"
 #include "shell/CMainFrame.h"
+#include "shell/CObjectListCtrl.h"
 #include "shell/CSelectDialog.h"
 #include "shell/CStationEditorApp.h"
 #include "shell/toolbarTable.h"
@@ -238,8 +239,38 @@ TEST_F(stationEditorApp, AFileThatCannotBeOpenedEndsStartUp)
     auto app = start({"-nologo", QString::fromStdString(missing)});
     EXPECT_FALSE(started);
     ASSERT_EQ(user.messages.size(), 1u);
-    EXPECT_EQ(user.lastMessage().text, "Could not open the file \"" + missing + ".\"");
-    EXPECT_EQ(user.lastMessage().promptId, 10062);
+    // The loader's question; Cancel gives up.
+    EXPECT_EQ(user.lastMessage().text, "Could not find the file \"" + missing + ".\"");
+    EXPECT_EQ(user.lastMessage().promptId, 10064);
+    EXPECT_EQ(user.lastMessage().buttons, gbuttons::retryCancel);
+}
+
+TEST_F(stationEditorApp, StationFileOnTheCommandLineIsLoaded)
+{
+    std::string good = file("plant.korvel-station", "PORT P1\n\tTITLE\t\tFirst port\nEND\n\nMASK M1\nEND\n");
+    auto app = start({"-nologo", QString::fromStdString(good)});
+    ASSERT_TRUE(started);
+    CMainFrame* frame = app->mainFrame();
+    EXPECT_FALSE(frame->libraryMode());
+    CSelectDialog* ports = frame->listWindowAt(CMainFrame::serialPorts);
+    ASSERT_EQ(ports->list().rowCount(), 1);
+    EXPECT_EQ(ports->list().nameAt(0).view(), "First port");
+    EXPECT_EQ(frame->listWindowAt(CMainFrame::legacyDataMasks)->list().rowCount(), 1);
+    EXPECT_TRUE(user.messages.empty());
+
+    // Closing the station empties every list.
+    EXPECT_TRUE(frame->closeStation());
+    EXPECT_EQ(ports->list().rowCount(), 0);
+    EXPECT_EQ(stationState().open, 0);
+}
+
+TEST_F(stationEditorApp, LoadErrorIsShownAndEndsStartUp)
+{
+    std::string bad = file("bad.korvel-station", "NOSUCHTYPE X\nEND\n");
+    auto app = start({"-nologo", QString::fromStdString(bad)});
+    EXPECT_FALSE(started);
+    ASSERT_EQ(user.messages.size(), 1u);
+    EXPECT_NE(user.lastMessage().text.find("on line 1 of file"), std::string::npos);
 }
 
 TEST_F(stationEditorApp, HelpFilesComeFromTheMachineSettings)
