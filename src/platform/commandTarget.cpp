@@ -38,5 +38,3 @@ bool commandMap::onUpdateCommand(commandState& state)
         state.enable();
     return true;
 }
-
-bool commandMap::handles(int id) const { return entries_.count(id) != 0; }

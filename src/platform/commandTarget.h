@@ -51,7 +51,6 @@ public:
 
     bool onCommand(int id) override;
     bool onUpdateCommand(commandState& state) override;
-    bool handles(int id) const;
 
 private:
     struct entry {

@@ -10,7 +10,6 @@
 namespace {
 
 gstr currentFile;
-int currentContext = 0;
 helpRequest last;
 
 } // namespace
@@ -18,16 +17,6 @@ helpRequest last;
 void setHelpFile(const gstrSlice& path) { currentFile.assign(path); }
 
 const gstr& helpFile() { return currentFile; }
-
-int activeHelpContext() { return currentContext; }
-
-helpContextScope::helpContextScope(int context) : saved_(currentContext)
-{
-    if (context != 0)
-        currentContext = context;
-}
-
-helpContextScope::~helpContextScope() { currentContext = saved_; }
 
 void showHelp(helpCommand command, unsigned context, const gstrSlice& keyword)
 {

@@ -20,21 +20,6 @@ struct helpRequest {
 void setHelpFile(const gstrSlice& path);
 const gstr& helpFile();
 
-// The help context F1 asks for while nothing more particular is up.
-int activeHelpContext();
-
-// Sets the active help context for its lifetime (a message box's 0x30000 + id).
-class helpContextScope {
-public:
-    explicit helpContextScope(int context);
-    ~helpContextScope();
-    helpContextScope(const helpContextScope&) = delete;
-    helpContextScope& operator=(const helpContextScope&) = delete;
-
-private:
-    int saved_;
-};
-
 void showHelp(helpCommand command, unsigned context = 0, const gstrSlice& keyword = gstrSlice::null);
 // The last request made, whether or not a file was opened.
 const helpRequest& lastHelpRequest();

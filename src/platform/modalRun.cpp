@@ -129,8 +129,6 @@ ganswer messageBox(const gstrSlice& text, gbuttons buttons, gicon icon, int prom
         std::fprintf(stderr, "message %d: %s\n", promptId, m.text.c_str());
         return safeAnswer(buttons);
     }
-    // The help context of whatever was asking is the box's while it is up.
-    helpContextScope scope(m.helpContext);
     return showBox(m);
 }
 

@@ -143,7 +143,6 @@ private:
     std::array<CSelectDialog*, listWindowCount> listWindows_{};
     QDockWidget* drawingPropertiesBar_ = nullptr;
     std::array<QToolBar*, toolbarCount> toolbars_{};
-    gstr lastDriverLibraryPath_;
     bool paletteActive_ = false;
     bool created_ = false;
 
