@@ -12,8 +12,14 @@ int gregexpBacktracker::run(bool anchored, const char** bounds)
 {
     bounds_ = bounds;
     const char* last = end_ - sequence_.minTotal;
+    // A start whose byte no match begins with needs no attempt (a match of
+    // the first part takes a byte there when its minimum length is not 0).
+    const gregexpSequence::Part& first = sequence_.parts[0];
+    const bool filter = !anchored && first.minLength > 0;
     for (const char* start = text_; start <= last; ++start) {
-        bounds_[sequence_.parts[0].index] = start;
+        if (filter && !first.list->firstBytes().contains(static_cast<unsigned char>(*start)))
+            continue;
+        bounds_[first.index] = start;
         int result = matchAt(0, start);
         if (result != 0 || anchored)
             return result;
@@ -89,9 +95,18 @@ int gregexpBacktracker::matchOne(const gregexpNode* node, const char* pos, const
 {
     if (--allowance_ < 0)
         return outOfWork;
-    if (node->kind() != gregexpNode::Kind::group) {
-        out = node->matchOne(pos, end_);
+    switch (node->kind()) {
+    case gregexpNode::Kind::literal:
+        out = static_cast<const gregexpLiteralNode*>(node)->matchHere(pos, end_);
         return out ? 1 : 0;
+    case gregexpNode::Kind::charClass:
+        out = static_cast<const gregexpClassNode*>(node)->matchHere(pos, end_);
+        return out ? 1 : 0;
+    case gregexpNode::Kind::set:
+        out = static_cast<const gregexpSetNode*>(node)->matchHere(pos, end_);
+        return out ? 1 : 0;
+    case gregexpNode::Kind::group:
+        break;
     }
     // A group: its first alternative that matches on its own, shortest first.
     for (const auto& chain : static_cast<const gregexpNodeList*>(node)->alternatives()) {

@@ -181,13 +181,6 @@ void gregexpNode::printQuantifier(gstr& out) const
 
 // --- literal ---------------------------------------------------------------
 
-const char* gregexpLiteralNode::matchOne(const char* pos, const char* end) const
-{
-    if (end - pos < text_.length() || std::memcmp(pos, text_.data(), static_cast<size_t>(text_.length())) != 0)
-        return nullptr;
-    return pos + text_.length();
-}
-
 const char* gregexpLiteralNode::parse(const char* cursor, gregexpSyntax& syntax, int32_t& unitLength)
 {
     std::string bytes;
@@ -253,30 +246,10 @@ bool gregexpLiteralNode::sameContents(const gregexpNode& other) const
 
 // --- class -----------------------------------------------------------------
 
-const std::array<uint8_t, 256>& gregexpClassNode::classMasks()
-{
-    static const std::array<uint8_t, 256> masks = [] {
-        std::array<uint8_t, 256> m{};
-        for (int b = 0; b < 256; ++b) {
-            auto c = static_cast<char>(b);
-            m[b] = static_cast<uint8_t>(1 | charClass::isPrintable(c) << 1 | charClass::isAlpha(c) << 2
-                | charClass::isDigit(c) << 3 | charClass::isHexDigit(c) << 4 | (c == '0' || c == '1') << 5
-                | charClass::isAlnum(c) << 6);
-        }
-        return m;
-    }();
-    return masks;
-}
-
 int gregexpClassNode::codeOf(char c)
 {
     const char* found = c ? std::strchr(classChars, c) : nullptr;
     return found ? static_cast<int>(found - classChars) : -1;
-}
-
-const char* gregexpClassNode::matchOne(const char* pos, const char* end) const
-{
-    return pos < end && matches(static_cast<unsigned char>(*pos)) ? pos + 1 : nullptr;
 }
 
 const char* gregexpClassNode::parse(const char* cursor, gregexpSyntax&, int32_t& unitLength)
@@ -289,6 +262,14 @@ const char* gregexpClassNode::parse(const char* cursor, gregexpSyntax&, int32_t&
 }
 
 bool gregexpClassNode::needsQuotes(bool, bool) const { return false; }
+
+void gregexpClassNode::addFirstBytes(gregexpByteSet& set) const
+{
+    for (int b = 0; b < 256; ++b) {
+        if (matches(static_cast<unsigned char>(b)))
+            set.add(static_cast<unsigned char>(b));
+    }
+}
 
 void gregexpClassNode::print(gstr& out, bool, bool) const { out.append(classChars[code_]); }
 
@@ -304,11 +285,6 @@ bool gregexpClassNode::sameContents(const gregexpNode& other) const
 
 // --- set -------------------------------------------------------------------
 
-const char* gregexpSetNode::matchOne(const char* pos, const char* end) const
-{
-    return pos < end && matches(static_cast<unsigned char>(*pos)) ? pos + 1 : nullptr;
-}
-
 const char* gregexpSetNode::parse(const char* cursor, gregexpSyntax& syntax, int32_t& unitLength)
 {
     const char* p = cursor + 1;
@@ -316,7 +292,7 @@ const char* gregexpSetNode::parse(const char* cursor, gregexpSyntax& syntax, int
     if (negated_)
         ++p;
     entries_.assign(gstrSlice::empty);
-    bits_ = {};
+    bytes_.clear();
     // One entry: a byte, or a range whose bounds must rise (a-c-e is a to e).
     auto readBound = [&](char& bound) {
         if (*p == '\0' || (syntax.bare() && *p == ',') || (syntax.quoted && *p == '"'))
@@ -338,10 +314,8 @@ const char* gregexpSetNode::parse(const char* cursor, gregexpSyntax& syntax, int
         }
         addEntry(entry);
     }
-    if (negated_) {
-        for (uint64_t& word : bits_)
-            word = ~word;
-    }
+    if (negated_)
+        bytes_.invert();
     unitLength = 1;
     return p + 1;
 }
@@ -353,7 +327,7 @@ void gregexpSetNode::addEntry(const Entry& entry)
     if (entry.range)
         entries_.append(entry.upper);
     for (unsigned b = static_cast<unsigned char>(entry.lower); b <= static_cast<unsigned char>(entry.upper); ++b)
-        bits_[b >> 6] |= uint64_t{1} << (b & 63);
+        bytes_.add(static_cast<unsigned char>(b));
 }
 
 template <class Visit>

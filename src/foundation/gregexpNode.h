@@ -1,10 +1,33 @@
 #pragma once
 
+#include "foundation/charClasses.h"
 #include "foundation/gstr.h"
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <memory>
+
+// A set of byte values, one bit each.
+class gregexpByteSet {
+public:
+    bool contains(unsigned char b) const { return (words_[b >> 6] >> (b & 63)) & 1; }
+    void add(unsigned char b) { words_[b >> 6] |= uint64_t{1} << (b & 63); }
+    void add(const gregexpByteSet& other)
+    {
+        for (size_t i = 0; i < words_.size(); ++i)
+            words_[i] |= other.words_[i];
+    }
+    void invert()
+    {
+        for (uint64_t& word : words_)
+            word = ~word;
+    }
+    void clear() { words_ = {}; }
+
+private:
+    std::array<uint64_t, 4> words_{};
+};
 
 // How a pattern text is being read. Bare values end at a comma and read a
 // backslash as a byte; quoted values end at the closing double quote and read
@@ -50,6 +73,8 @@ public:
     // Appends the node's source text (without its quantifier); escaped is the
     // form read back in quoted and raw mode, raw leaves double quotes plain.
     virtual void print(gstr& out, bool escaped, bool raw) const = 0;
+    // Adds the bytes a repetition of the node can start with.
+    virtual void addFirstBytes(gregexpByteSet& set) const = 0;
 
     Kind kind() const { return kind_; }
     int32_t minRepeat() const { return minRepeat_; }
@@ -83,10 +108,18 @@ private:
 class gregexpLiteralNode final : public gregexpNode {
 public:
     gregexpLiteralNode() : gregexpNode(Kind::literal) {}
-    const char* matchOne(const char* pos, const char* end) const override;
+    const char* matchOne(const char* pos, const char* end) const override { return matchHere(pos, end); }
+    const char* matchHere(const char* pos, const char* end) const
+    {
+        int32_t n = text_.length();
+        if (end - pos < n || *pos != text_[0] || std::memcmp(pos + 1, text_.data() + 1, static_cast<size_t>(n - 1)) != 0)
+            return nullptr;
+        return pos + n;
+    }
     const char* parse(const char* cursor, gregexpSyntax& syntax, int32_t& unitLength) override;
     bool needsQuotes(bool isFirst, bool isLastAlternative) const override;
     void print(gstr& out, bool escaped, bool raw) const override;
+    void addFirstBytes(gregexpByteSet& set) const override { set.add(static_cast<unsigned char>(text_[0])); }
     const gstr& text() const { return text_; }
 
 private:
@@ -103,12 +136,17 @@ public:
     static constexpr char classChars[] = ".~@#$%&";
 
     gregexpClassNode() : gregexpNode(Kind::charClass) {}
-    const char* matchOne(const char* pos, const char* end) const override;
+    const char* matchOne(const char* pos, const char* end) const override { return matchHere(pos, end); }
+    const char* matchHere(const char* pos, const char* end) const
+    {
+        return pos < end && matches(static_cast<unsigned char>(*pos)) ? pos + 1 : nullptr;
+    }
     const char* parse(const char* cursor, gregexpSyntax& syntax, int32_t& unitLength) override;
     bool needsQuotes(bool isFirst, bool isLastAlternative) const override;
     void print(gstr& out, bool escaped, bool raw) const override;
+    void addFirstBytes(gregexpByteSet& set) const override;
     int classCode() const { return code_; }
-    bool matches(unsigned char byte) const { return (classMasks()[byte] >> code_) & 1; }
+    bool matches(unsigned char byte) const { return (classMasks[byte] >> code_) & 1; }
     // The code of a class character, or -1.
     static int codeOf(char c);
 
@@ -117,7 +155,16 @@ private:
     std::unique_ptr<gregexpNode> copyNode() const override;
     bool sameContents(const gregexpNode& other) const override;
     // Bit c of entry b tells whether byte b belongs to class c.
-    static const std::array<uint8_t, 256>& classMasks();
+    static constexpr std::array<uint8_t, 256> classMasks = [] {
+        std::array<uint8_t, 256> masks{};
+        for (int b = 0; b < 256; ++b) {
+            auto c = static_cast<char>(b);
+            masks[static_cast<size_t>(b)] = static_cast<uint8_t>(1 | charClass::isPrintable(c) << 1
+                | charClass::isAlpha(c) << 2 | charClass::isDigit(c) << 3 | charClass::isHexDigit(c) << 4
+                | (c == '0' || c == '1') << 5 | charClass::isAlnum(c) << 6);
+        }
+        return masks;
+    }();
 
     int code_ = 0;
 };
@@ -131,17 +178,22 @@ public:
     static constexpr char rangeEntry = 2;
 
     gregexpSetNode() : gregexpNode(Kind::set) {}
-    const char* matchOne(const char* pos, const char* end) const override;
+    const char* matchOne(const char* pos, const char* end) const override { return matchHere(pos, end); }
+    const char* matchHere(const char* pos, const char* end) const
+    {
+        return pos < end && matches(static_cast<unsigned char>(*pos)) ? pos + 1 : nullptr;
+    }
     const char* parse(const char* cursor, gregexpSyntax& syntax, int32_t& unitLength) override;
     bool needsQuotes(bool isFirst, bool isLastAlternative) const override;
     void print(gstr& out, bool escaped, bool raw) const override;
-    bool matches(unsigned char byte) const { return (bits_[byte >> 6] >> (byte & 63)) & 1; }
+    void addFirstBytes(gregexpByteSet& set) const override { set.add(bytes_); }
+    bool matches(unsigned char byte) const { return bytes_.contains(byte); }
     const gstr& entries() const { return entries_; }
     bool negated() const { return negated_; }
 
 private:
     gregexpSetNode(const gregexpSetNode& other)
-        : gregexpNode(other, 0), entries_(other.entries_), negated_(other.negated_), bits_(other.bits_) {}
+        : gregexpNode(other, 0), entries_(other.entries_), negated_(other.negated_), bytes_(other.bytes_) {}
     std::unique_ptr<gregexpNode> copyNode() const override;
     bool sameContents(const gregexpNode& other) const override;
     struct Entry {
@@ -159,5 +211,5 @@ private:
 
     gstr entries_;
     bool negated_ = false;
-    std::array<uint64_t, 4> bits_{};
+    gregexpByteSet bytes_;
 };

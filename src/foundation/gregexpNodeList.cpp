@@ -46,7 +46,26 @@ const char* gregexpNodeList::parseAlternatives(const char* cursor, gregexpSyntax
         ++p;
     }
     minLength_ = static_cast<int32_t>(smallest);
+    findFirstBytes();
     return p;
+}
+
+void gregexpNodeList::findFirstBytes()
+{
+    firstBytes_.clear();
+    if (minLength_ == 0) {
+        firstBytes_.invert();
+        return;
+    }
+    // Every repetition takes a byte, so a match starts in the first node that
+    // must repeat or in one of the optional nodes before it.
+    for (const auto& chain : alternatives_) {
+        for (const gregexpNode* node = chain.get(); node; node = node->next()) {
+            node->addFirstBytes(firstBytes_);
+            if (node->minRepeat() > 0)
+                break;
+        }
+    }
 }
 
 std::unique_ptr<gregexpNode> gregexpNodeList::makeNode(char c, const gregexpSyntax& syntax)
@@ -143,6 +162,7 @@ void gregexpNodeList::clearAlternatives()
     alternatives_.clear();
     minLength_ = 0;
     nodeCount_ = 0;
+    firstBytes_.clear();
 }
 
 void gregexpNodeList::takeAlternatives(gregexpNodeList& other)
@@ -150,6 +170,7 @@ void gregexpNodeList::takeAlternatives(gregexpNodeList& other)
     alternatives_ = std::move(other.alternatives_);
     minLength_ = other.minLength_;
     nodeCount_ = other.nodeCount_;
+    firstBytes_ = other.firstBytes_;
     other.clearAlternatives();
 }
 
@@ -162,6 +183,7 @@ void gregexpNodeList::copyAlternatives(const gregexpNodeList& other)
     alternatives_ = std::move(copies);
     minLength_ = other.minLength_;
     nodeCount_ = other.nodeCount_;
+    firstBytes_ = other.firstBytes_;
 }
 
 bool gregexpNodeList::sameAlternatives(const gregexpNodeList& other) const

@@ -25,6 +25,7 @@ public:
     const char* parse(const char* cursor, gregexpSyntax& syntax, int32_t& unitLength) override;
     bool needsQuotes(bool isFirst, bool isLastAlternative) const override;
     void print(gstr& out, bool escaped, bool raw) const override;
+    void addFirstBytes(gregexpByteSet& set) const override { set.add(firstBytes_); }
 
     // Compiles alternatives from cursor up to the byte that ends them (not
     // consumed): the end of the text, ')', or the end of a bare or quoted
@@ -41,6 +42,8 @@ public:
     int32_t minLength() const { return minLength_; }
     // The nodes of all chains, nested ones included.
     int32_t nodeCount() const { return nodeCount_; }
+    // The bytes a match can start with; every byte when a match can be empty.
+    const gregexpByteSet& firstBytes() const { return firstBytes_; }
     void clearAlternatives();
     void takeAlternatives(gregexpNodeList& other);
     void copyAlternatives(const gregexpNodeList& other);
@@ -54,8 +57,10 @@ private:
     static const char* parseChain(const char* cursor, gregexpSyntax& syntax, std::unique_ptr<gregexpNode>& head,
                                   int64_t& minLength, int32_t& nodeCount);
     static std::unique_ptr<gregexpNode> makeNode(char c, const gregexpSyntax& syntax);
+    void findFirstBytes();
 
     std::vector<std::unique_ptr<gregexpNode>> alternatives_;
     int32_t minLength_ = 0;
     int32_t nodeCount_ = 0;
+    gregexpByteSet firstBytes_;
 };
