@@ -1,0 +1,121 @@
+// Reads any bytes as a station file, line by line, and every value as a list
+// of items with each parser. Checks on the way that what the writers produce
+// from a value reads back the same.
+#include "foundation/gstr.h"
+#include "foundation/realFormat.h"
+#include "foundation/valueParsers.h"
+#include "store/CObjectFile.h"
+#include "store/gkeyword.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include <unistd.h>
+
+namespace {
+
+const std::string& scratchFile()
+{
+    static const std::string name = [] {
+        std::string pattern = "/tmp/korvelObjectFileFuzzXXXXXX";
+        int fd = ::mkstemp(pattern.data());
+        if (fd < 0)
+            std::abort();
+        ::close(fd);
+        return pattern;
+    }();
+    return name;
+}
+
+void writeScratch(const uint8_t* data, size_t size)
+{
+    FILE* out = std::fopen(scratchFile().c_str(), "wb");
+    if (!out || std::fwrite(data, 1, size, out) != size || std::fclose(out) != 0)
+        std::abort();
+}
+
+void checkStringRoundTrip(const gstr& value)
+{
+    gstr written;
+    written.assignQuoted(value, false, false);
+    gstr read;
+    if (read.parse(written.data()) != 1 || !(read == value))
+        std::abort();
+}
+
+void checkRealRoundTrip(double value)
+{
+    char text[realFormatSize];
+    formatRealG(text, value, 17);
+    double read = 0;
+    if (parseDoubleItem(text, read) != 1 || read != value)
+        std::abort();
+}
+
+// Walks the value as a list with one parser; a 2 always moves past a comma,
+// so the walk ends.
+template <class Parse>
+void walkList(const char* text, Parse parse)
+{
+    const char* p = text;
+    while (parse(p, p) == 2) {
+    }
+}
+
+void parseValue(const gstr& value)
+{
+    const char* text = value.data();
+    walkList(text, [](const char* p, const char*& next) {
+        gstr item;
+        int result = item.parse(p, next);
+        if (result != 0)
+            checkStringRoundTrip(item);
+        return result;
+    });
+    walkList(text, [](const char* p, const char*& next) {
+        double v = 0;
+        int result = parseDoubleItem(p, v, next);
+        if (result != 0)
+            checkRealRoundTrip(v);
+        return result;
+    });
+    walkList(text, [](const char* p, const char*& next) {
+        int32_t v = 0;
+        return parseIntItem(p, v, next);
+    });
+    walkList(text, [](const char* p, const char*& next) {
+        uint32_t v = 0;
+        return parseUnsignedItem(p, v, next);
+    });
+    walkList(text, [](const char* p, const char*& next) {
+        int token = 0;
+        return parseKeywordItem(p, token, next);
+    });
+    uint8_t address[4];
+    parseIpAddressItem(text, address, true);
+    gstr raw;
+    raw.parseValue(text, true);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    writeScratch(data, size);
+    CObjectFile file;
+    if (!file.open(scratchFile().c_str(), CObjectFile::modeRead, false))
+        std::abort();
+    for (;;) {
+        int token = -1;
+        gstr value;
+        int answer = readKeywordLine(file, token, value);
+        if (answer == 1)
+            break;
+        if (answer == 3)
+            file.skipLine();
+        if (answer == 0)
+            parseValue(value);
+    }
+    return 0;
+}
