@@ -3,6 +3,7 @@
 #include "foundation/charClasses.h"
 #include "foundation/gfault.h"
 #include "foundation/valueParsers.h"
+#include "store/CObjectFile.h"
 
 gregexp::gregexp(bool allowZeroLength) : allowZeroLength_(allowZeroLength) {}
 
@@ -104,6 +105,14 @@ void gregexp::print(gstr& out, bool raw) const
     alternatives_.printAlternatives(out, quoted || raw, raw);
     if (quoted)
         out.append('"');
+}
+
+void gregexp::write(CObjectFile& file, int ending) const
+{
+    gstr text;
+    print(text, false);
+    file.writeString(text);
+    file.writeEnding(ending);
 }
 
 bool gregexp::operator==(const gregexp& other) const

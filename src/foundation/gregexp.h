@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+class CObjectFile;
+
 // The program's own regular expression as read from and written to station
 // files: '.' any byte, '~' printable, '@' letter, '#' digit, '$' hexadecimal
 // digit, '%' 0 or 1, '&' letter or digit, [sets], (groups), '|', and the
@@ -40,6 +42,9 @@ public:
     void toString(gstr& out, bool raw) const;
     // Appends the source text to out.
     void print(gstr& out, bool raw) const;
+    // The printed pattern (never raw) as a station-file value, then the
+    // ending: 1 a line end, 2 the list separator.
+    void write(CObjectFile& file, int ending) const;
 
     bool allowZeroLength() const { return allowZeroLength_; }
     // The fewest bytes a match takes; -1 when no pattern is held.

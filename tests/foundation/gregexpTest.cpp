@@ -1,12 +1,18 @@
 #include "foundation/gregexp.h"
 
 #include "foundation/gfault.h"
+#include "store/CObjectFile.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
+
+#include <unistd.h>
 
 namespace {
 
@@ -148,6 +154,39 @@ TEST(gregexp, ValueEndsAtCommaWithCursorOnNextItem)
     // A raw field is one pattern: the comma is a byte.
     ASSERT_EQ(re.parse("a, b", next, true, false), 1);
     EXPECT_EQ(re.minLength(), 4);
+}
+
+TEST(gregexp, WritesValuesThatReadBack)
+{
+    std::string dir = (std::filesystem::temp_directory_path() / "korvelRegexpXXXXXX").string();
+    ASSERT_NE(::mkdtemp(dir.data()), nullptr);
+    std::string path = dir + "/values.stn";
+    const char* const texts[] = {"ERR#+", "\"a,b\\t\"", "\"[^,]+\""};
+    {
+        CObjectFile file;
+        ASSERT_EQ(file.open(gstrSlice(path.c_str()), CObjectFile::modeWrite, false), 1);
+        for (const char* text : texts) {
+            gregexp re(false);
+            ASSERT_NE(re.parse(text, false, false), 0) << text;
+            re.write(file, 2);
+        }
+        gregexp unset(false);
+        unset.write(file, 1);
+        ASSERT_TRUE(file.close());
+    }
+    std::ifstream in(path, std::ios::binary);
+    std::string written((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::filesystem::remove_all(dir);
+    EXPECT_EQ(written, "ERR#+, \"a,b\\t\", \"[^,]+\", \r\n");
+
+    const char* next = written.c_str();
+    for (const char* text : texts) {
+        gregexp original(false);
+        original.parse(text, false, false);
+        gregexp back(false);
+        ASSERT_EQ(back.parse(next, next, false, false), 2);
+        EXPECT_TRUE(back == original);
+    }
 }
 
 TEST(gregexp, GroupsNestUpToTheLimit)
