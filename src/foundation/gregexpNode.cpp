@@ -291,7 +291,7 @@ const char* gregexpSetNode::parse(const char* cursor, gregexpSyntax& syntax, int
     negated_ = *p == '^';
     if (negated_)
         ++p;
-    entries_.assign(gstrSlice::empty);
+    std::string entries;
     bytes_.clear();
     // One entry: a byte, or a range whose bounds must rise (a-c-e is a to e).
     auto readBound = [&](char& bound) {
@@ -312,20 +312,21 @@ const char* gregexpSetNode::parse(const char* cursor, gregexpSyntax& syntax, int
             entry.upper = upper;
             entry.range = true;
         }
-        addEntry(entry);
+        addEntry(entries, entry);
     }
+    entries_.assign(entries.data(), static_cast<int32_t>(entries.size()));
     if (negated_)
         bytes_.invert();
     unitLength = 1;
     return p + 1;
 }
 
-void gregexpSetNode::addEntry(const Entry& entry)
+void gregexpSetNode::addEntry(std::string& entries, const Entry& entry)
 {
-    entries_.append(entry.range ? rangeEntry : singleEntry);
-    entries_.append(entry.lower);
+    entries += entry.range ? rangeEntry : singleEntry;
+    entries += entry.lower;
     if (entry.range)
-        entries_.append(entry.upper);
+        entries += entry.upper;
     for (unsigned b = static_cast<unsigned char>(entry.lower); b <= static_cast<unsigned char>(entry.upper); ++b)
         bytes_.add(static_cast<unsigned char>(b));
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <string>
 
 // A set of byte values, one bit each.
 class gregexpByteSet {
@@ -201,7 +202,7 @@ private:
         char upper;
         bool range;
     };
-    void addEntry(const Entry& entry);
+    void addEntry(std::string& entries, const Entry& entry);
     // Calls visit(entry, isFirst, isLast) for each entry in order.
     template <class Visit>
     void forEachEntry(Visit visit) const;
