@@ -70,6 +70,10 @@ public:
     // it and its unit length (the bytes one repetition takes at least), or
     // null on a syntax error.
     virtual const char* parse(const char* cursor, gregexpSyntax& syntax, int32_t& unitLength) = 0;
+    // Whether a bare value could not carry the node. isFirst: the node opens
+    // the pattern (a bare reader skips leading blanks and takes a leading '"'
+    // for a quote); isLastAlternative: the node's chain is the pattern's last
+    // alternative, so the node may end the value (trailing blanks are lost).
     virtual bool needsQuotes(bool isFirst, bool isLastAlternative) const = 0;
     // Appends the node's source text (without its quantifier); escaped is the
     // form read back in quoted and raw mode, raw leaves double quotes plain.
@@ -89,10 +93,10 @@ public:
     const char* parseQuantifier(const char* cursor, const gregexpSyntax& syntax);
     void printQuantifier(gstr& out) const;
     void setNext(std::unique_ptr<gregexpNode> next) { next_ = std::move(next); }
-    gregexpNode* nextNode() { return next_.get(); }
 
 protected:
     explicit gregexpNode(Kind kind) : kind_(kind) {}
+    // Copies the kind and counts, never the chain (see clone).
     gregexpNode(const gregexpNode& other, int) : kind_(other.kind_), minRepeat_(other.minRepeat_), maxRepeat_(other.maxRepeat_) {}
     // A copy of this node alone, without the rest of the chain.
     virtual std::unique_ptr<gregexpNode> copyNode() const = 0;
@@ -105,7 +109,8 @@ private:
     std::unique_ptr<gregexpNode> next_;
 };
 
-// A run of bytes matched exactly.
+// A run of bytes matched exactly. Each primitive node offers matchHere,
+// matchOne without the virtual call, for the matcher's inner loop.
 class gregexpLiteralNode final : public gregexpNode {
 public:
     gregexpLiteralNode() : gregexpNode(Kind::literal) {}
