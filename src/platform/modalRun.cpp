@@ -15,10 +15,6 @@ namespace {
 modalResponder* responder = nullptr;
 std::function<QWidget*()> ownerRule;
 
-// Without a display nobody could answer: a box or a dialog would wait for
-// ever. Give the answer that changes nothing and say so on standard error.
-bool nobodyCanAnswer() { return QGuiApplication::platformName() == QLatin1String("offscreen"); }
-
 ganswer safeAnswer(gbuttons buttons)
 {
     switch (buttons) {
@@ -108,6 +104,8 @@ ganswer showBox(const shownMessage& m)
 
 } // namespace
 
+bool modalRunsUnattended() { return QGuiApplication::platformName() == QLatin1String("offscreen"); }
+
 gicon messageBoxIcon(gbuttons buttons, gicon icon)
 {
     if (icon != gicon::none)
@@ -125,7 +123,7 @@ ganswer messageBox(const gstrSlice& text, gbuttons buttons, gicon icon, int prom
                    messageBoxHelpContext(promptId)};
     if (responder)
         return responder->answerMessage(m);
-    if (nobodyCanAnswer()) {
+    if (modalRunsUnattended()) {
         std::fprintf(stderr, "message %d: %s\n", promptId, m.text.c_str());
         return safeAnswer(buttons);
     }
@@ -142,7 +140,7 @@ int runModal(CDialog& dialog)
     dialog.ensureInitialized();
     if (responder)
         return responder->runDialog(dialog);
-    if (nobodyCanAnswer()) {
+    if (modalRunsUnattended()) {
         std::fprintf(stderr, "dialog %d not run: no display\n", dialog.templateId());
         dialog.EndDialog(IDCANCEL);
         return IDCANCEL;
@@ -152,6 +150,8 @@ int runModal(CDialog& dialog)
     dialog.exec();
     return dialog.endResult();
 }
+
+std::optional<gstr> modalResponder::answerFileDialog(const fileDialogRequest&) { return std::nullopt; }
 
 void setMessageBoxOwnerRule(std::function<QWidget*()> rule) { ownerRule = std::move(rule); }
 

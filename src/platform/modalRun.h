@@ -3,10 +3,12 @@
 #include "foundation/gmessageService.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 class CDialog;
 class QWidget;
+struct fileDialogRequest;
 
 // The program's one message box and one modal run. Everything that asks the
 // user something goes through these two, so that a test can install a
@@ -23,6 +25,11 @@ ganswer messageBox(int textId, gbuttons buttons, gicon icon = gicon::none);
 // Initialises the dialog (its OnInitDialog runs once) and runs it modally;
 // returns what it ended with (IDOK, IDCANCEL or another button's id).
 int runModal(CDialog& dialog);
+
+// Without a display nobody could answer: a box or a dialog would wait for
+// ever. Then each gets the answer that changes nothing, and standard error
+// says so.
+bool modalRunsUnattended();
 
 // The icon a box shows after the rule above.
 gicon messageBoxIcon(gbuttons buttons, gicon icon);
@@ -49,6 +56,8 @@ public:
     virtual ganswer answerMessage(const shownMessage& message) = 0;
     // The dialog is initialised; return what it ended with.
     virtual int runDialog(CDialog& dialog) = 0;
+    // The full path chosen in a file dialog, nothing for Cancel.
+    virtual std::optional<gstr> answerFileDialog(const fileDialogRequest& request);
 };
 
 // Null puts the user back.

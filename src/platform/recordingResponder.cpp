@@ -41,6 +41,18 @@ int recordingResponder::runDialog(CDialog& dialog)
     return dialog.endResult();
 }
 
+std::optional<gstr> recordingResponder::answerFileDialog(const fileDialogRequest& request)
+{
+    fileDialogs.push_back(request);
+    if (chosenFiles.empty())
+        return std::nullopt;
+    std::optional<std::string> chosen = std::move(chosenFiles.front());
+    chosenFiles.pop_front();
+    if (!chosen)
+        return std::nullopt;
+    return gstr(gstrSlice(chosen->data(), static_cast<int32_t>(chosen->size())));
+}
+
 const shownMessage& recordingResponder::lastMessage() const
 {
     if (messages.empty())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/fileDialog.h"
 #include "platform/modalRun.h"
 
 #include <deque>
@@ -16,13 +17,16 @@
 //       d.sendCommand(IDOK);
 //   });
 //   user.answers.push_back(ganswer::yes);
+//   user.chosenFiles.push_back("/tmp/plant.korvel-station");
 //
 // A modal run takes the scripts from the front of the queue, one after the
 // other, until the dialog has ended (a refused OK leaves it open for the next
 // script); with no script left it is cancelled. Dialogs opened by a script
 // take their own scripts from the same queue. A message box takes the front
 // answer; with none left it gets the answer that changes nothing (OK for a
-// lone OK, No for Yes/No, Abort for Abort/Retry/Ignore, else Cancel).
+// lone OK, No for Yes/No, Abort for Abort/Retry/Ignore, else Cancel). A file
+// dialog takes the front chosen file (nothing means Cancel); with none left
+// it is cancelled.
 class recordingResponder final : public modalResponder {
 public:
     struct dialogRun {
@@ -38,6 +42,7 @@ public:
 
     ganswer answerMessage(const shownMessage& message) override;
     int runDialog(CDialog& dialog) override;
+    std::optional<gstr> answerFileDialog(const fileDialogRequest& request) override;
 
     const shownMessage& lastMessage() const;
 
@@ -45,6 +50,8 @@ public:
     std::deque<ganswer> answers;
     std::vector<dialogRun> dialogs;
     std::deque<std::function<void(CDialog&)>> scripts;
+    std::vector<fileDialogRequest> fileDialogs;
+    std::deque<std::optional<std::string>> chosenFiles;
 
 private:
     modalResponder* previous_;

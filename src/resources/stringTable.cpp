@@ -25,16 +25,31 @@ constexpr Entry entries[] = {
     {10065, "Could not open \"%1.\" Too many files are open already."},
     {10066, "An error occured accessing the file \"%1.\""},
     {10068, "Grid Tools"},
+    {10116, "Load Images"},
     {10144, "Name"},
     {10157, "New Object Tools"},
+    {10204, "Station Files|*.korvel-station;*.stn|All Files|*.*||"},
+    {10205, "Device Driver Libraries|*.korvel-drivers;*.kdl|All Files|*.*||"},
+    {10206, "Station Files|*.korvel-station;*.stn|Device Driver Libraries|*.korvel-drivers;*.kdl|K.O.R.V.E.L. "
+            "Files|*.korvel-station;*.stn;*.korvel-drivers;*.kdl|All Files|*.*||"},
+    {10207, "Device Driver Libraries|*.korvel-drivers;*.kdl|Station Files|*.korvel-station;*.stn|K.O.R.V.E.L. "
+            "Files|*.korvel-drivers;*.kdl;*.korvel-station;*.stn|All Files|*.*||"},
+    {10208, "Image Libraries|*.korvel-images;*.kil|All Files|*.*||"},
     {10224, "Drawing Properties"},
+    {10241, "Station File|*.korvel-station;*.stn||"},
+    {10242, "Device Driver Library|*.korvel-drivers;*.kdl||"},
+    {10243, "Station File|*.korvel-station;*.stn|Device Driver Library|*.korvel-drivers;*.kdl||"},
+    {10244, "Device Driver Library|*.korvel-drivers;*.kdl|Station File|*.korvel-station;*.stn||"},
+    {10245, "Image Library|*.korvel-images;*.kil||"},
     {10301, "Tag"},
     {10304, "Main Tool Bar"},
     {10305, "Transformation Tools"},
+    {10306, "Could not find the K.O.R.V.E.L. Marrowick."},
     {10307, "Object Lists"},
     {10365, "SCL Language.hlp"},
     {10367, "Device Drivers.hlp"},
     {10379, "Quillane.hlp"},
+    {10399, "[test(\"%1\")]"},
     {10498, "Legacy"},
     {20024, "You cannot delete this item because it is used by the following:\n"},
     {20026, "device driver"},
@@ -84,6 +99,8 @@ constexpr Entry entries[] = {
     {20216, "\n %s: \"%s\""},
     // The framework's name of a station without a file.
     {61443, "Untitled"},
+    // The framework's question before a modified file is discarded.
+    {61699, "Save changes to %1?"},
 };
 
 constexpr bool sortedById()

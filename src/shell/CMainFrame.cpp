@@ -397,6 +397,9 @@ void CMainFrame::addFrameCommands()
             app->closeAllDocuments();
     }, anyWindow);
     commands_.on(57665, [this] { close(); });
+    addFileCommands();
+    addSaveAndTestCommand();
+    addObjectCommands();
     // The drawing tools while no screen view takes them: disabled, and the
     // category buttons show their plain image.
     for (int p = 2; p <= 13; ++p) {
@@ -511,67 +514,6 @@ void CMainFrame::updateCommandUi()
     }
 }
 
-void CMainFrame::newStation()
-{
-    path_.assign(stringTableText(61443));
-    untitled_ = true;
-    libraryMode_ = false;
-    clearObjectDatabase(false);
-    stationState().modified = 0;
-    stationState().open = 1;
-    updateFrameTitle();
-}
-
-int CMainFrame::openFile(const gfileName& file)
-{
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    QFileInfo info(toUiPath(file.path()));
-    path_ = fromUiPath(info.absoluteFilePath());
-    libraryMode_ = isLibraryFileName(path_);
-    untitled_ = false;
-    // The loader reports its own errors and empties what it read after one.
-    int result = loadObjectFile(path_, libraryMode_, false);
-    if (result == gloadError::none) {
-        if (CStationEditorApp* app = CStationEditorApp::instance())
-            app->addToRecentFiles(path_);
-        for (int which : {legacyDataMasks, legacyDeviceDrivers, serialPorts, registers, screens, sclPrograms,
-                          legacyParameters, sabusRequests, deviceDrivers})
-            listWindows_[which]->refresh();
-    }
-    updateFrameTitle();
-    QApplication::restoreOverrideCursor();
-    return result;
-}
-
-bool CMainFrame::closeStation()
-{
-    CStationEditorApp* app = CStationEditorApp::instance();
-    if (app && !app->saveAllModified())
-        return false;
-    if (!stationOpen())
-        return true;
-    if (app)
-        app->closeAllDocuments();
-    for (int which : {legacyDataMasks, legacyDeviceDrivers, serialPorts, registers, screens, sclPrograms,
-                      legacyParameters, sabusRequests, deviceDrivers})
-        listWindows_[which]->emptyList();
-    closeObjectDatabase();
-    return true;
-}
-
-void CMainFrame::updateFrameTitle()
-{
-    QString title;
-    QString fileTitle = QFileInfo(toUiPath(path_)).fileName();
-    if (stationOpen() && !fileTitle.isEmpty())
-        title = fileTitle + QStringLiteral(" - ");
-    title += QGuiApplication::applicationDisplayName();
-    auto* child = dynamic_cast<CChildFrame*>(mdiArea_ ? mdiArea_->activeSubWindow() : nullptr);
-    if (child && !child->isMaximized())
-        title += QStringLiteral(" - ") + toUiText(child->document().title());
-    setWindowTitle(title);
-}
-
 void CMainFrame::activatePalette()
 {
     if (!created_)
@@ -592,37 +534,4 @@ void CMainFrame::insertSymbol(QWidget* target)
     char code = static_cast<char>(result);
     QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, toUiText(gstrSlice(&code, 1)));
     QCoreApplication::sendEvent(target, &typed);
-}
-
-void CMainFrame::closeEvent(QCloseEvent* event)
-{
-    if (!closeStation()) {
-        event->ignore();
-        return;
-    }
-    saveFrameState();
-    event->accept();
-    // Closing the main frame ends the program, whatever windows are open.
-    QCoreApplication::quit();
-}
-
-void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
-{
-    if (event->mimeData()->hasUrls())
-        event->acceptProposedAction();
-}
-
-void CMainFrame::dropEvent(QDropEvent* event)
-{
-    const auto urls = event->mimeData()->urls();
-    event->acceptProposedAction();
-    if (urls.isEmpty() || !urls.first().isLocalFile() || !closeStation())
-        return;
-    gfileName file;
-    file.fullPath = fromUiPath(urls.first().toLocalFile());
-    if (openFile(file) == 0) {
-        if (isMinimized())
-            showNormal();
-        activateWindow();
-    }
 }

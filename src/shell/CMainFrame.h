@@ -3,9 +3,11 @@
 #include "foundation/gfileName.h"
 #include "foundation/gstr.h"
 #include "platform/commandTarget.h"
+#include "platform/runtimeConversation.h"
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -78,13 +80,28 @@ public:
     // A new untitled station: the path is the untitled name.
     void newStation();
     // Reads a station file or device-driver library through the station
-    // loader. Answers the loader's result: 0 success, 1 the file cannot be
-    // opened, other codes for load errors (the loader has shown them).
+    // loader, showing the Loading Station window meanwhile. Answers the
+    // loader's result: 0 success, 1 the file cannot be opened, other codes
+    // for load errors (the loader has shown them and the station is empty).
     int openFile(const gfileName& file);
-    // Whether the open station may be discarded; on true it is closed and
-    // every window showing it emptied.
+    // Whether the open station may be discarded: a modified one is saved
+    // when the user answers Yes to the question, kept on Cancel. On true it
+    // is closed and every window showing it emptied.
     bool closeStation();
+    // Save As: the save dialog, then the whole station under the chosen
+    // name, which becomes the station's path. False when cancelled or when
+    // the file could not be written.
+    bool saveAs();
     void updateFrameTitle();
+
+    // The last device-driver library saved or imported, empty before one.
+    const gstr& lastLibraryPath() const { return lastLibraryPath_; }
+    // How long Save and Test waits for the run-time program.
+    void setRuntimeTiming(const runtimeTiming& timing) { runtimeTiming_ = timing; }
+    // A command whose dialog belongs to another part of the program (the
+    // batch tools, New Register, New SABus Request, Indicator Values, SCL
+    // Syntax Colours): enabled by its rule once the dialog is given here.
+    void setToolDialog(int command, std::function<void()> run);
 
     // Commands.
     void routeCommand(int id);
@@ -124,6 +141,34 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // Station file commands.
+    // Every document asks to save itself; false when one refused.
+    static bool documentsSaved();
+    void addFileCommands();
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+    bool saveBeforeClosing();
+    bool saveUnderNewName();
+    // Writes through a temporary file; on failure the user is told which
+    // file was not written and why.
+    bool writeStation(const gstrSlice& target, bool driversOnly);
+    void refillListWindows();
+
+    // Save and Test.
+    void addSaveAndTestCommand();
+    void OnSaveAndTest();
+    bool saveForTest();
+    bool handOverForTest();
+
+    // Object, list, image, driver and tool commands.
+    void addObjectCommands();
+    void addToolDialogCommand(int id, std::function<bool()> rule, bool savesDocuments = false);
+    void OnLoadImages();
+    void OnReloadImages();
+    void OnSaveDeviceDrivers();
+    void OnImportDeviceDrivers();
+
     void createMenus();
     void createToolbars(bool firstRun);
     void createStatusBar();
@@ -145,6 +190,11 @@ private:
     std::array<QToolBar*, toolbarCount> toolbars_{};
     bool paletteActive_ = false;
     bool created_ = false;
+    gstr lastLibraryPath_;
+    runtimeTiming runtimeTiming_;
+    // While Save and Test waits for the run-time program.
+    bool testing_ = false;
+    std::map<int, std::function<void()>> toolDialogs_;
 
     QMdiArea* mdiArea_ = nullptr;
     commandMap commands_;

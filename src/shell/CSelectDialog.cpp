@@ -116,6 +116,8 @@ void CSelectDialog::refresh()
 
 bool CSelectDialog::isShownInLibraryMode() const { return false; }
 
+bool CSelectDialog::canCreateObjects() const { return false; }
+
 void CSelectDialog::enableSelectionButtons(bool enable)
 {
     enableControl(deleteId, enable);

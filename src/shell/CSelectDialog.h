@@ -52,6 +52,11 @@ public:
     void refresh();
 
     virtual bool isShownInLibraryMode() const;
+    // Whether the window's New makes an object: false until the window of
+    // the object type has its dialogs. The main frame's New commands follow.
+    virtual bool canCreateObjects() const;
+    // The main frame's New command for this window's object type.
+    void newObject() { OnNew(); }
     virtual void enableSelectionButtons(bool enable);
     // Inserts every object of the window's table with insertObject (no
     // select); the list is sorted afterwards.

@@ -7,6 +7,7 @@
 #include "platform/textCodec.h"
 #include "resources/fontFaceNames.h"
 #include "resources/stringTable.h"
+#include "screens/model/gimageLibrary.h"
 #include "shell/CAboutDialog.h"
 #include "shell/CDocument.h"
 #include "shell/CMainFrame.h"
@@ -26,8 +27,6 @@
 #include <QSessionManager>
 #include <QStringList>
 #include <QTimer>
-#include <fcntl.h>
-#include <unistd.h>
 
 int dragThresholdX = 0;
 int dragThresholdY = 0;
@@ -206,20 +205,13 @@ void CStationEditorApp::initOtherSubsystems()
     makeColourPatternTable();
 }
 
-// The image library of the last run, forgotten when it cannot be read. The
-// image library itself comes with the screen model; until then a file that
-// can be opened is kept.
+// The image library of the last run, forgotten when it cannot be read.
 void CStationEditorApp::loadRememberedImageLibrary()
 {
-    gstr path = profileString("Settings", "Image Library", "");
-    if (path.isEmpty())
-        return;
-    int fd = ::open(path.data(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
+    gfileName file;
+    file.fullPath = profileString("Settings", "Image Library", "");
+    if (file.hasFile() && !imageLibrary().load(file))
         deleteProfileValue("Settings", "Image Library");
-        return;
-    }
-    ::close(fd);
 }
 
 bool CStationEditorApp::runCommandLine(const commandLineInfo& info)

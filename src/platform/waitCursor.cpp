@@ -1,0 +1,7 @@
+#include "platform/waitCursor.h"
+
+#include <QApplication>
+
+waitCursor::waitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+
+waitCursor::~waitCursor() { QApplication::restoreOverrideCursor(); }
