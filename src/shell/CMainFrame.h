@@ -5,7 +5,9 @@
 #include "platform/commandTarget.h"
 #include "platform/runtimeConversation.h"
 
+#include <QList>
 #include <QMainWindow>
+#include <QUrl>
 #include <array>
 #include <functional>
 #include <map>
@@ -92,6 +94,9 @@ public:
     // name, which becomes the station's path. False when cancelled or when
     // the file could not be written.
     bool saveAs();
+    // Files dropped on the frame: the first one is opened once the station
+    // may go.
+    void dropFiles(const QList<QUrl>& urls);
     void updateFrameTitle();
 
     // The last device-driver library saved or imported, empty before one.

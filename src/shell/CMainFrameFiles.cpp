@@ -225,11 +225,14 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
         event->acceptProposedAction();
 }
 
-// The first dropped file is opened once the station may go.
 void CMainFrame::dropEvent(QDropEvent* event)
 {
-    const auto urls = event->mimeData()->urls();
     event->acceptProposedAction();
+    dropFiles(event->mimeData()->urls());
+}
+
+void CMainFrame::dropFiles(const QList<QUrl>& urls)
+{
     if (urls.isEmpty() || !urls.first().isLocalFile() || !closeStation())
         return;
     gfileName file;
