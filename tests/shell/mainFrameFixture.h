@@ -8,7 +8,6 @@
 
 #include "support/ui/temporarySettings.h"
 
-#include <QAction>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -49,11 +48,8 @@ protected:
         return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     }
 
-    bool enabled(int id)
-    {
-        frame->updateCommandUi();
-        return frame->action(id)->isEnabled();
-    }
+    // What the command's menu item and buttons would show.
+    bool enabled(int id) { return frame->commandStateOf(id).enabled; }
 
     // Opens a file as File > Open does, the dialog answered with it.
     void open(const std::string& chosen)
