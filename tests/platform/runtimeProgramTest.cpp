@@ -130,13 +130,11 @@ TEST_F(runtimeFolderFixture, CommandLineIsSplitAsStoredAndRunDetached)
     EXPECT_FALSE(startDetachedCommand("   "));
 }
 
-TEST_F(runtimeFolderFixture, NobodyListeningFailsAtOnce)
+TEST_F(runtimeFolderFixture, NobodyListeningFails)
 {
     runtimeConversation conversation(2000);
-    auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(conversation.initiate(runtimeSocketPath()));
     EXPECT_FALSE(conversation.isOpen());
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
     EXPECT_FALSE(conversation.execute("[test(\"x\")]"));
     EXPECT_FALSE(conversation.initiate(std::string(200, 'x')));
 }
