@@ -5,4 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 bash tools/build.sh
+# The desktop then opens station files and libraries with this editor; a
+# failure here does not keep the editor from starting.
+bash tools/install-desktop-files.sh "$(pwd)/build/src/korvel-editor" ||
+  echo "The desktop entry and file types could not be installed." >&2
 exec build/src/korvel-editor "$@"
