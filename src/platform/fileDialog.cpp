@@ -29,7 +29,8 @@ std::string qtPatterns(const std::string& patterns)
     size_t start = 0;
     while (start <= patterns.size()) {
         size_t semicolon = patterns.find(';', start);
-        std::string one = patterns.substr(start, semicolon == std::string::npos ? std::string::npos : semicolon - start);
+        size_t length = semicolon == std::string::npos ? std::string::npos : semicolon - start;
+        std::string one = patterns.substr(start, length);
         if (!one.empty()) {
             if (!out.empty())
                 out += ' ';
@@ -42,7 +43,10 @@ std::string qtPatterns(const std::string& patterns)
     return out;
 }
 
-QString fromBytes(const std::string& text) { return toUiText(gstrSlice(text.data(), static_cast<int32_t>(text.size()))); }
+QString fromBytes(const std::string& text)
+{
+    return toUiText(gstrSlice(text.data(), static_cast<int32_t>(text.size())));
+}
 
 QString fromPathBytes(const std::string& path)
 {

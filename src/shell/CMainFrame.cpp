@@ -25,20 +25,16 @@
 #include "shell/toolbarTable.h"
 #include "store/gstation.h"
 #include "store/gstationState.h"
-#include "store/stationFile.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QDockWidget>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>

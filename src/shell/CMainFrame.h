@@ -146,8 +146,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    // Station file commands.
-    // Every document asks to save itself; false when one refused.
+    // Station file commands. documentsSaved: every document asks to save
+    // itself; false when one refused.
     static bool documentsSaved();
     void addFileCommands();
     void OnFileNew();

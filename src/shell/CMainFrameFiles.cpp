@@ -18,7 +18,6 @@
 #include "store/safeSave.h"
 #include "store/stationFile.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGuiApplication>

@@ -10,7 +10,8 @@ TEST(fileDialog, FiltersShowTheirPatterns)
     using list = std::vector<std::string>;
     EXPECT_EQ(fileDialogFilters("Station Files|*.korvel-station;*.stn|All Files|*.*||"),
               (list{"Station Files (*.korvel-station *.stn)", "All Files (*)"}));
-    EXPECT_EQ(fileDialogFilters("Image Library|*.korvel-images;*.kil||"), (list{"Image Library (*.korvel-images *.kil)"}));
+    EXPECT_EQ(fileDialogFilters("Image Library|*.korvel-images;*.kil||"),
+              (list{"Image Library (*.korvel-images *.kil)"}));
     EXPECT_TRUE(fileDialogFilters("").empty());
 }
 
