@@ -1,6 +1,7 @@
 #include "platform/CDialog.h"
 
 #include "platform/modalRun.h"
+#include "platform/subclassHook.h"
 #include "platform/textCodec.h"
 #include "resources/stringTable.h"
 
@@ -99,6 +100,26 @@ void CDialog::sendCommand(int id)
 }
 
 void CDialog::onCommand(int id, std::function<void()> handler) { handlers_[id] = std::move(handler); }
+
+void CDialog::onNotify(int id, int code, notifyHandler handler)
+{
+    notifyHandlers_[{id, code}] = std::move(handler);
+}
+
+bool CDialog::sendNotify(const notifyHeader& record)
+{
+    auto it = notifyHandlers_.find({record.id, record.code});
+    if (it == notifyHandlers_.end())
+        return false;
+    it->second(record);
+    return true;
+}
+
+bool CDialog::notifyParent(QWidget* parent, const notifyHeader& record)
+{
+    auto* dialog = dynamic_cast<CDialog*>(parent);
+    return dialog && dialog->sendNotify(record);
+}
 
 void CDialog::enableControl(int id, bool enable)
 {
@@ -310,6 +331,8 @@ void CDialog::placeControl(int id, QWidget* widget, int x, int y, int cx, int cy
     widget->setParent(this);
     widget->setGeometry(dialogUnits(x, y, cx, cy));
     tag(id, widget);
+    if (auto* hook = dynamic_cast<CSubclassHook*>(widget))
+        hook->PreSubclassWindow();
 }
 
 void CDialog::tag(int id, QWidget* widget)

@@ -18,6 +18,15 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
+// The record every control notification starts with: the control, its id
+// and the notification code. A control's own record adds its fields after
+// it, and the handler that asked for that code reads them.
+struct notifyHeader {
+    QWidget* from;
+    int id;
+    int code;
+};
+
 // The base of every dialog, modal or modeless. A derived dialog builds its
 // controls in code, each tagged with the id its template gives, placed in
 // dialog units of the dialog's font; everything else finds them by id.
@@ -80,6 +89,14 @@ public:
     void sendCommand(int id);
     void onCommand(int id, std::function<void()> handler);
 
+    // Notifications of controls (WM_NOTIFY): the handler for a control id
+    // and a code. sendNotify runs it; false when there is none.
+    using notifyHandler = std::function<void(const notifyHeader&)>;
+    void onNotify(int id, int code, notifyHandler handler);
+    bool sendNotify(const notifyHeader& record);
+    // The same for a control's parent, which need not be a dialog.
+    static bool notifyParent(QWidget* parent, const notifyHeader& record);
+
     void enableControl(int id, bool enable);
     bool isControlEnabled(int id) const;
     void showControl(int id, bool show);
@@ -129,7 +146,8 @@ protected:
     int dialogUnitsY(int y) const;
 
     // Tags widget with id (0 or negative: not found by id), makes it a child
-    // of the dialog and places it.
+    // of the dialog and places it; a control with a subclass hook
+    // (platform/subclassHook.h) then finishes its setup.
     template <class T>
     T* addControl(int id, T* widget, int x, int y, int cx, int cy)
     {
@@ -161,4 +179,5 @@ private:
     std::map<int, QWidget*> controls_;
     std::vector<QWidget*> creationOrder_;
     std::map<int, std::function<void()>> handlers_;
+    std::map<std::pair<int, int>, notifyHandler> notifyHandlers_;
 };

@@ -1,5 +1,6 @@
 #include "platform/userLocale.h"
 
+#include "foundation/gnumFormat.h"
 #include "platform/settingsStore.h"
 
 #include <QLocale>
@@ -16,7 +17,7 @@ char userSetting(const char* name)
 
 } // namespace
 
-char getUserDecimalSeparator()
+char readUserDecimalSeparator()
 {
     if (char c = userSetting("sDecimal"))
         return c;
@@ -29,5 +30,7 @@ char getUserListSeparator()
 {
     if (char c = userSetting("sList"))
         return c;
-    return getUserDecimalSeparator() == ',' ? ';' : ',';
+    return readUserDecimalSeparator() == ',' ? ';' : ',';
 }
+
+void applyUserNumberConventions() { setUserDecimalSeparator(readUserDecimalSeparator()); }

@@ -5,6 +5,7 @@
 #include "platform/patternTables.h"
 #include "platform/settingsStore.h"
 #include "platform/textCodec.h"
+#include "platform/userLocale.h"
 #include "resources/fontFaceNames.h"
 #include "resources/stringTable.h"
 #include "screens/model/gimageLibrary.h"
@@ -193,11 +194,12 @@ void CStationEditorApp::initFontNames()
         fontFaceName(3 + i) = gstr(named[i]);
 }
 
-// The start-up settings of the source editor and the fill patterns of
-// screens. The SCL colouring table and the drawing defaults join here when
+// The user's decimal separator for the model's number conversions, the
+// start-up settings of the source editor and the fill patterns of screens. The SCL colouring table and the drawing defaults join here when
 // their editors come.
 void CStationEditorApp::initOtherSubsystems()
 {
+    applyUserNumberConventions();
     sourceEditorSetOptions(1 | 4 | 8 | 16, true);
     sourceEditorHighlightColour = 0x0000FF;
     sourceEditorMode = 3;
