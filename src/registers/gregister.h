@@ -6,8 +6,8 @@
 // A register of one of the four kinds (object types BISTATE_REG, DIGITAL_REG,
 // ANALOG_REG, STRING_REG), all kept in the station's one register table. A
 // placeholder made by a reference has no kind until its definition names one.
-// Alarm level, log strings, sources and the rest come with the registers; so
-// far it is its tag, title, kind and the list of its users.
+// Log strings, sources and the rest come with the registers; so far it is its
+// tag, title, kind, alarm level and the list of its users.
 class gregister : public gtitledObject {
 public:
     gregister() = default;
@@ -19,11 +19,15 @@ public:
     const gobjectType* getObjectType() const override { return class_; }
     // 1 bistate, 2 digital, 3 analog, 4 string, 0 none.
     static int classCode(const gregister& reg);
+    // The alarm level: 0 unset, 1 NONE, 2 STATUS, 3 ALARM, 4 LATCHING ALARM.
+    static int getLevel(const gregister& reg) { return reg.level_; }
+    void setLevel(int level) noexcept { level_ = level; }
 
     gusedByList& usedBy() noexcept { return usedBy_; }
     gregister* clone() const { return new gregister(*this); }
 
 private:
     const gobjectType* class_ = nullptr;
+    int level_ = 0;
     gusedByList usedBy_;
 };

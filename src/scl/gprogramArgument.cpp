@@ -1,7 +1,10 @@
 #include "scl/gprogramArgument.h"
 
 #include "foundation/charClasses.h"
+#include "foundation/gnumFormat.h"
+#include "foundation/realFormat.h"
 #include "foundation/valueParsers.h"
+#include "store/gprocessorCall.h"
 #include "store/CObjectFile.h"
 #include "store/gkeyword.h"
 
@@ -115,4 +118,43 @@ int gprogramArgument::replaceValue(const gstrSlice& find, const gstrSlice& repla
         return 1;
     }
     }
+}
+
+gstr describeProgramArgument(const gprogramArgument& argument)
+{
+    gstr text;
+    switch (argument.type()) {
+    case 2:
+        text.assign(argument.name());
+        text.append(" = \"");
+        text.append(argument.string());
+        text.append('"');
+        return text;
+    case 3: return text.format("%s = %s", argument.name(), argument.boolean() ? "TRUE%" : "FALSE%");
+    default: break;
+    }
+    char number[realFormatSize];
+    int length = formatRealG(number, argument.number(), 10);
+    for (int i = 0; i < length; ++i) {
+        if (number[i] == '.')
+            number[i] = getUserDecimalSeparator();
+    }
+    return text.format("%s = %s", argument.name(), gstrSlice(number, length));
+}
+
+gstr describeProgramArgumentList(const gprocessorCall& call)
+{
+    gstr text("");
+    bool first = true;
+    for (int i = call.argumentCount() - 1; i >= 0; --i) {
+        const gprogramArgument* argument = call.getArgument(i);
+        if (!argument)
+            continue;
+        text.append(first ? " (" : ", ");
+        text.append(describeProgramArgument(*argument));
+        first = false;
+    }
+    if (!first)
+        text.append(')');
+    return text;
 }

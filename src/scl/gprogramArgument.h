@@ -3,6 +3,7 @@
 #include "foundation/gstr.h"
 
 class CObjectFile;
+class gprocessorCall;
 
 // The type of an SCL variable name: 1 numerical (no suffix), 2 string ('$'),
 // 3 boolean ('%'); 0 when it is not a variable name (a letter or '_' first,
@@ -49,3 +50,12 @@ private:
     int boolean_ = 0;
     gstr string_{""};
 };
+
+// How an argument is shown: a number "%s = %.10G" (the user's decimal
+// separator), a text its name, " = " and the text in double quotes without
+// escapes, a truth value "%s = %s" with "TRUE%" or "FALSE%".
+gstr describeProgramArgument(const gprogramArgument& argument);
+// Empty for a call without arguments; else " (", the descriptions from the
+// last argument to the first separated by ", ", and ")". Shown after the
+// program's name.
+gstr describeProgramArgumentList(const gprocessorCall& call);

@@ -1,6 +1,8 @@
 #include "scl/gprogramArgument.h"
 
+#include "foundation/gnumFormat.h"
 #include "store/CObjectFile.h"
+#include "store/gprocessorCall.h"
 #include "support/model/recordingMessages.h"
 
 #include <gtest/gtest.h>
@@ -84,6 +86,25 @@ TEST(gprogramArgument, ReplaceValue)
     EXPECT_EQ(s.replaceValue("ONE", "two", false, false), 1);
     EXPECT_EQ(s.string().view(), "pump two");
     EXPECT_EQ(s.replaceValue("ONE", "two", false, true), 0);
+}
+
+TEST(gprogramArgument, DescriptionsForProgramChoices)
+{
+    gprocessorCall call;
+    EXPECT_EQ(describeProgramArgumentList(call).view(), "");
+    const char* values[] = {"Level, 2.5", "Name$, \"a\\\"b\"", "Done%, FALSE"};
+    for (const char* v : values) {
+        auto* a = new gprogramArgument();
+        ASSERT_EQ(a->parse(v), 1) << v;
+        call.addArgument(a, true);
+    }
+    EXPECT_EQ(describeProgramArgumentList(call).view(), " (Done% = FALSE%, Name$ = \"a\"b\", Level = 2.5)");
+    // Numbers as the user writes them.
+    setUserDecimalSeparator(',');
+    EXPECT_EQ(describeProgramArgument(*call.getArgument(0)).view(), "Level = 2,5");
+    setUserDecimalSeparator('.');
+    call.removeArgument(1);
+    EXPECT_EQ(describeProgramArgumentList(call).view(), " (Done% = FALSE%, Level = 2.5)");
 }
 
 } // namespace
