@@ -16,6 +16,7 @@
 #include "shell/CDocument.h"
 #include "shell/CInsertSymbolDialog.h"
 #include "shell/CMultiDocTemplate.h"
+#include "shell/CRegistersDialog.h"
 #include "shell/CSplashWindow.h"
 #include "shell/CStationEditorApp.h"
 #include "shell/CStationListWindow.h"
@@ -101,7 +102,7 @@ CSelectDialog* makeListWindow(int which)
     case CMainFrame::legacyDeviceDrivers: return makeListWindow(station::legacyDrivers, true, s);
     case CMainFrame::serialPorts: return makeListWindow(station::serialPorts, false, s);
     case CMainFrame::legacyDataMasks: return makeListWindow(station::legacyMasks, true, s);
-    case CMainFrame::registers: return makeListWindow(station::registers, false, s);
+    case CMainFrame::registers: return new CRegistersDialog;
     case CMainFrame::screens: return makeListWindow(station::screens, false, s);
     case CMainFrame::sclPrograms: return makeListWindow(station::programs, false, s);
     case CMainFrame::legacyParameters: return makeListWindow(station::legacyParameters, false, s);
