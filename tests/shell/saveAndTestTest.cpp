@@ -23,6 +23,8 @@ namespace {
 namespace fs = std::filesystem;
 
 const char* const openCommandKey = "Korvel.StationFile\\shell\\open\\command";
+// A station with one complete port, as an editor of it would have saved it.
+const char* const plantText = "PORT COM1\n\tDEVICE_PATH\tCOM1\n\tSETTINGS\t9600, 8, NONE, 1\n\tLINE_TERM\tCR\nEND\n";
 
 // Save and Test against the stand-in run-time program of tests/tools, in a
 // run-time folder of the test's own.
@@ -113,7 +115,7 @@ protected:
 
     std::string openPlant(const std::string& name = "plant.korvel-station")
     {
-        std::string plant = file(name, "PORT COM1\nEND\n");
+        std::string plant = file(name, plantText);
         open(plant);
         return plant;
     }
@@ -135,7 +137,7 @@ TEST_F(saveAndTest, RunningProgramGetsTheStationInOneConversation)
                                                  "CLOSEPOPUPS", "EXECUTE [test(\"" + plant + "\")]", "TERMINATE"}));
     EXPECT_EQ(exitCodeOf(pid), 0);
     // An unmodified station is not written again.
-    EXPECT_EQ(bytesOf(plant), "PORT COM1\nEND\n");
+    EXPECT_EQ(bytesOf(plant), plantText);
 
     // A modified one is saved first.
     fs::remove(record);

@@ -17,7 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const plantText = "PORT COM1\r\n\tTITLE\t\tNorth line\r\nEND\r\n";
+const char* const plantText = "PORT COM1\r\n\tTITLE\t\tNorth line\r\n\tDEVICE_PATH\tCOM1\r\n\tSETTINGS\t9600, 8, NONE, 1\r\n\tLINE_TERM\tCR\r\nEND\r\n";
 
 class stationFileCommands : public mainFrameTest {
 protected:
