@@ -328,8 +328,13 @@ int CDialog::dialogUnitsY(int y) const { return mulDiv(y, baseUnitY_, 8); }
 
 void CDialog::placeControl(int id, QWidget* widget, int x, int y, int cx, int cy)
 {
+    placeControlAt(id, widget, dialogUnits(x, y, cx, cy));
+}
+
+void CDialog::placeControlAt(int id, QWidget* widget, const QRect& pixels)
+{
     widget->setParent(this);
-    widget->setGeometry(dialogUnits(x, y, cx, cy));
+    widget->setGeometry(pixels);
     tag(id, widget);
     if (auto* hook = dynamic_cast<CSubclassHook*>(widget))
         hook->PreSubclassWindow();

@@ -155,6 +155,9 @@ protected:
         return widget;
     }
     void placeControl(int id, QWidget* widget, int x, int y, int cx, int cy);
+    // The same with a rectangle in pixels, for dialogs that lay out at run
+    // time.
+    void placeControlAt(int id, QWidget* widget, const QRect& pixels);
 
     QPushButton* addButton(int id, const char* text, int x, int y, int cx, int cy, bool isDefault = false);
     QCheckBox* addCheckBox(int id, const char* text, int x, int y, int cx, int cy);
