@@ -51,6 +51,7 @@ constexpr Entry entries[] = {
     {10379, "Quillane.hlp"},
     {10399, "[test(\"%1\")]"},
     {10498, "Legacy"},
+    {20019, " \xB7 10 "}, // a middle dot in Windows-1252
     {20024, "You cannot delete this item because it is used by the following:\n"},
     {20026, "device driver"},
     {20030, "You cannot change the tag of this this object because it is used by the following:\n"},
