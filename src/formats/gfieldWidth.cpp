@@ -68,7 +68,9 @@ void gfieldWidth::write(CObjectFile& file, int indent) const
     if (alignment == 0)
         return;
     gkeyword::byToken(alignmentToken(alignment)).writeValue(file, 2);
-    pad.write(file, 1);
+    // The formats pad with a blank when no character was given; NONE would
+    // not load.
+    (pad.hasCharacter() ? pad : gcharOption(' ')).write(file, 1);
 }
 
 void gfieldWidth::afterLoad() noexcept

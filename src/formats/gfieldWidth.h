@@ -17,7 +17,7 @@ struct gfieldWidth {
 
     int32_t width = -1; // -1 while not given, 0 no fixed width
     int32_t alignment = 0;
-    gcharOption pad;    // NONE is never a pad
+    gcharOption pad;    // NONE is never a pad; without a character a blank pads
 
     // "WIDTH n[, alignment, pad]". FULL RIGHT only when allowFullRight; a
     // positive width alone only when alignmentOptional. Other tokens answer

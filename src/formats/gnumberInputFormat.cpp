@@ -129,7 +129,8 @@ void gnumberInputFormat::write(CObjectFile& file, int indent) const
         for (int i = 0; i < 4; ++i)
             symbols_[i].write(file, i < 3 ? 2 : 1);
     }
-    if (type() == gintegerType::decimal && !positiveExponent_.isNull()) {
+    // Empty prefixes would not load again.
+    if (type() == gintegerType::decimal && !positiveExponent_.isEmpty() && !negativeExponent_.isEmpty()) {
         gkeyword::byToken(kw::EXPONENT).writeKey(file, indent);
         positiveExponent_.write(file, 2);
         negativeExponent_.write(file, 1);

@@ -147,7 +147,9 @@ void gnumberOutputFormat::writeFields(CObjectFile& file, int indent) const
         if (withMarker)
             decimalMarker_.write(file, 1);
     }
-    if (decimal && exponentDigits_ > 0) {
+    // Empty prefixes would not load again.
+    if (decimal && exponentDigits_ > 0 && mantissaDigits_ >= 0 && !positivePrefix_.isEmpty()
+        && !negativePrefix_.isEmpty()) {
         gkeyword::byToken(kw::EXPONENT).writeKey(file, indent);
         file.writeInt(exponentDigits_, 2);
         file.writeInt(mantissaDigits_, 2);

@@ -301,6 +301,18 @@ TEST(integerOutputFormat, Completeness)
     EXPECT_FALSE(format.isComplete());
 }
 
+TEST(integerOutputFormat, PadsWithABlankWhenNoCharacterWasGiven)
+{
+    gintegerOutputFormat format;
+    format.setType(gintegerType::decimal);
+    format.field().width = 3;
+    format.field().alignment = gfieldWidth::right;
+    EXPECT_EQ(std::string(format.encode(7).view()), "  7");
+    // Written as it pads: NONE would not load.
+    EXPECT_EQ(writtenText([&](CObjectFile& file) { format.writeFields(file, 1); }),
+              "\tWIDTH\t\t3, RIGHT, \" \"\n\tTYPE\t\tDECIMAL\n");
+}
+
 TEST(integerOutputFormat, Encodes)
 {
     auto bytes = [](int32_t type, int32_t width) {
