@@ -42,9 +42,13 @@ int gstringMatch::match(const char*& cursor, int32_t available, gstr& value) con
 
 gloadStatus gstringMatch::readKeyword(int token, const gstr& value)
 {
-    gregexp* target = token == kw::PREFIX ? &prefix_ : token == kw::PATTERN ? &pattern_ : token == kw::SUFFIX ? &suffix_ : nullptr;
-    if (!target)
-        return gload::unknownKeyword;
+    gregexp* target = nullptr;
+    switch (token) {
+    case kw::PREFIX: target = &prefix_; break;
+    case kw::PATTERN: target = &pattern_; break;
+    case kw::SUFFIX: target = &suffix_; break;
+    default: return gload::unknownKeyword;
+    }
     if (target->isSet())
         return gload::alreadyLoaded;
     return target->parse(value.data(), false, false) == itemResult::end ? gload::accepted : gload::invalidValue;

@@ -92,10 +92,15 @@ TEST(stringOutputFormat, ReadsWritesAndSettles)
         }
     }
 
-    const char* const tables[] = {"", "\tWIDTH\t\t4, RIGHT, \"\\0\"\n", "\tWIDTH\t\t12, LEFT, .\n\tREPLACEMENT\t\" \"\n"};
+    const char* const tables[] = {
+        "",
+        "\tWIDTH\t\t4, RIGHT, \"\\0\"\n",
+        "\tWIDTH\t\t12, LEFT, .\n\tREPLACEMENT\t\" \"\n",
+    };
     for (const char* lines : tables) {
         gstringOutputFormat format;
-        for (gloadStatus status : feedLines(lines, [&](int token, gstr& value) { return format.loadField(token, value); }))
+        auto receive = [&](int token, gstr& value) { return format.loadField(token, value); };
+        for (gloadStatus status : feedLines(lines, receive))
             EXPECT_EQ(status, gload::accepted) << lines;
         format.afterLoad();
         EXPECT_NE(format.field().width, -1);

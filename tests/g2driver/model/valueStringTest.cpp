@@ -46,7 +46,8 @@ TEST(valueStringTable, ReadsWritesAndSettles)
     // Entries come back in ascending value order whatever order the file had.
     std::string shuffled = "\tVALUE_STRING\t4294967295, max\n\tVALUE_STRING\t7, \" on\"\n"
                            "\tDEFAULT_STRING\t\"?,\"\n\tVALUE_STRING\t0, \n";
-    for (gloadStatus status : feedLines(shuffled, [&](int token, gstr& value) { return loaded.loadField(token, value); }))
+    auto receive = [&](int token, gstr& value) { return loaded.loadField(token, value); };
+    for (gloadStatus status : feedLines(shuffled, receive))
         EXPECT_EQ(status, gload::accepted);
     EXPECT_EQ(writtenText([&](CObjectFile& file) { loaded.writeFields(file, 1); }), lines);
 }
@@ -87,7 +88,8 @@ TEST(valueStringMap, ReadsWritesAndMatches)
               "\tVALUE_STRING\t0, OFF\n\tVALUE_STRING\t1, ON\n");
     const char* const lines = "\tVALUE_STRING\t3, \"[,;]+\"\n\tVALUE_STRING\t9, #{2}\n";
     gvalueStringMap loaded;
-    for (gloadStatus status : feedLines(lines, [&](int token, gstr& value) { return loaded.loadKeyword(token, value); }))
+    auto receive = [&](int token, gstr& value) { return loaded.loadKeyword(token, value); };
+    for (gloadStatus status : feedLines(lines, receive))
         EXPECT_EQ(status, gload::accepted);
     EXPECT_EQ(writtenText([&](CObjectFile& file) { loaded.write(file, 1); }), lines);
 }
