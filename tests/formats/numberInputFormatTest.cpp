@@ -203,3 +203,20 @@ TEST(numberInputFormat, ReadsDecimalText)
 }
 
 } // namespace
+
+namespace {
+
+TEST(numberInputFormat, CopiesAndTransfers)
+{
+    const char* const lines = "\tTYPE\t\tDECIMAL\n\tSYMBOLS\t\t+, -, NONE, .\n\tEXPONENT\tE, e\n\tSEPARATOR\t;\n";
+    gnumberInputFormat source = loaded(lines, true);
+    gnumberInputFormat copy(source);
+    gnumberInputFormat taken;
+    taken.transferFrom(source);
+    EXPECT_TRUE(source.positiveExponent().isNull());
+    EXPECT_FALSE(source.separator().isSet());
+    for (const gnumberInputFormat* format : {&copy, &taken})
+        EXPECT_EQ(writtenText([&](CObjectFile& file) { format->write(file, 1); }), lines);
+}
+
+} // namespace
