@@ -59,6 +59,7 @@ constexpr Entry entries[] = {
     {20010, "The command %s"},
     {20011, "The command %s in device driver %s"},
     {20017, "command template in device driver %s"},
+    {20019, " \xB7 10 "}, // a middle dot in Windows-1252
     {20024, "You cannot delete this item because it is used by the following:\n"},
     {20026, "device driver"},
     {20028, "The device %s in serial port %s"},

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "formats/gfieldWidth.h"
+#include "g2driver/model/gcharOption.h"
+#include "store/gstorable.h"
+
+class CObjectFile;
+
+// How a string is sent: an optional fixed width with alignment (LEFT or
+// RIGHT) and pad character, and the character that replaces non-printable
+// ones (or none). The record of the STRING encoder.
+class gstringOutputFormat {
+public:
+    const gfieldWidth& field() const noexcept { return field_; }
+    gfieldWidth& field() noexcept { return field_; }
+    // Unset while loading, then a printable character or NONE.
+    const gcharOption& replacement() const noexcept { return replacement_; }
+    void setReplacement(const gcharOption& option) noexcept { replacement_ = option; }
+
+    // WIDTH (a positive width carries alignment and pad; no FULL RIGHT) and
+    // REPLACEMENT (one printable character).
+    gloadStatus loadField(int token, const gstr& value);
+    void writeFields(CObjectFile& file, int indent) const;
+    // An unset WIDTH becomes 0, an unset REPLACEMENT none.
+    void afterLoad() noexcept;
+
+private:
+    gfieldWidth field_;
+    gcharOption replacement_;
+};
