@@ -107,9 +107,8 @@ TEST_F(commandSequenceTest, RefusedLines)
 
 TEST_F(commandSequenceTest, DriverSequenceRequestsNameOnlyTheCommand)
 {
+    EXPECT_EQ(feedLines(pump->reinitSequence(), "COMMAND Start\nKEEP_WITH_NEXT 1"), gload::unknownKeyword);
     gcommandSequence& first = pump->firstTimeSequence();
-    EXPECT_EQ(feedLines(first, "COMMAND Start\nKEEP_WITH_NEXT 1"), gload::unknownKeyword);
-    first.clear();
     ASSERT_EQ(feedLines(first, "COMMAND ReadFlow\nPARAMETER Channel, DIGITAL, 4\nEND\nPOLL Meter, Read"),
               gload::unknownKeyword);
     EXPECT_EQ(first.count(), 1);
