@@ -1,8 +1,10 @@
 #include "formats/ui/CDataFormatPage.h"
 
+#include "formats/gintegerType.h"
 #include "platform/modalRun.h"
 #include "platform/settingsStore.h"
 #include "shell/CEscapedStringEdit.h"
+#include "shell/CSpinEdit.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -11,6 +13,13 @@ namespace {
 
 const char* const hexModeSection = "Dialogs\\Edit G2Driver";
 const char* const hexModeEntry = "HexMode";
+
+constexpr int widthMessage = 10524;
+constexpr int byteWidthMessage = 10529;
+constexpr int multibyteWidthMessage = 10528;
+constexpr int bcdWidthMessage = 10530;
+
+constexpr double widest = 2147483647.0;
 
 } // namespace
 
@@ -116,4 +125,66 @@ void CDataFormatPage::showHexMode(CEscapedStringEdit& first, CEscapedStringEdit&
     checkRadioButton(showAsHexId, showAsTextId, hexMode_ ? showAsHexId : showAsTextId);
     first.setHexMode(hexMode_, true);
     second.setHexMode(hexMode_, true);
+}
+
+void CDataFormatPage::showWidth(int32_t width)
+{
+    setChecked(fixedWidthId, width > 0);
+    controlOf<CNonNegativeSpinEdit>(widthFieldId)->setValue(width > 0 ? width : 1);
+}
+
+void CDataFormatPage::setWidthRange(int32_t type)
+{
+    auto& spin = controlOf<CNonNegativeSpinEdit>(widthFieldId)->spin();
+    if (gintegerType::isSingleByte(type)) {
+        spin.minimum = 1;
+        spin.maximum = 1;
+    } else if (gintegerType::isMultibyte(type)) {
+        spin.minimum = 2;
+        spin.maximum = 4;
+    } else {
+        spin.minimum = 1;
+        spin.maximum = widest;
+    }
+}
+
+// BCD gets the full range on every page, which the number pages give it.
+void CDataFormatPage::adaptWidthToEncoding(int32_t type)
+{
+    setWidthRange(type);
+    if (!gintegerType::isByteType(type))
+        return;
+    auto* width = controlOf<CNonNegativeSpinEdit>(widthFieldId);
+    setChecked(fixedWidthId, true);
+    int32_t shown = 0;
+    if (!width->getValue(shown))
+        shown = 0;
+    if (gintegerType::isSingleByte(type))
+        shown = 1;
+    else if (gintegerType::isMultibyte(type))
+        shown = shown < 2 ? 2 : shown > 4 ? 4 : shown;
+    else if (shown < 1)
+        shown = 1;
+    width->setValue(shown);
+}
+
+bool CDataFormatPage::readWidth(int32_t& width)
+{
+    width = 0;
+    if (!isChecked(fixedWidthId))
+        return true;
+    if (!controlOf<CNonNegativeSpinEdit>(widthFieldId)->getValue(width) || width < 1)
+        return refuse(widthFieldId, widthMessage);
+    return true;
+}
+
+bool CDataFormatPage::checkWidthFits(int32_t type, int32_t width)
+{
+    if (gintegerType::isSingleByte(type) && width != 1)
+        return refuse(widthFieldId, byteWidthMessage);
+    if (gintegerType::isMultibyte(type) && (width < 2 || width > 4))
+        return refuse(widthFieldId, multibyteWidthMessage);
+    if (type == gintegerType::bcd && width < 1)
+        return refuse(widthFieldId, bcdWidthMessage);
+    return true;
 }

@@ -4,6 +4,7 @@
 #include "platform/CDialog.h"
 
 #include <QPoint>
+#include <cstdint>
 #include <initializer_list>
 
 class CEscapedStringEdit;
@@ -28,6 +29,11 @@ public:
     // byte strings shares: 0 text, 1 hexadecimal.
     static int readHexModeSetting();
     static void writeHexModeSetting(int hexMode);
+
+    // The controls every encoding page has: the combo and the fixed width.
+    static constexpr int encodingId = 1569;
+    static constexpr int fixedWidthId = 1717;
+    static constexpr int widthFieldId = 1510;
 
 protected:
     // Radio buttons 1435 "Show as text" and 1434 "Show as hex".
@@ -71,6 +77,21 @@ protected:
     bool refuse(int id, int messageId) { return refuseField(id, messageId); }
     // The same, the focus moved without selecting the text.
     bool refuseFocusOnly(int id, int messageId);
+
+    // "Use fixed width" and the width field from WIDTH (1 shown when there
+    // is no fixed width).
+    void showWidth(int32_t width);
+    // The width spin's range for a TYPE: 1 to 1 for the single bytes, 2 to
+    // 4 for the multibytes, 1 to 2147483647 for the others.
+    void setWidthRange(int32_t type);
+    // A new encoding: its range, and for the byte types "Use fixed width"
+    // checked with a width that suits them.
+    void adaptWidthToEncoding(int32_t type);
+    // WIDTH from the two controls: 0 without a fixed width, else at least 1
+    // (message 10524).
+    bool readWidth(int32_t& width);
+    // The width a byte TYPE needs (10529, 10528, 10530; focus on the width).
+    bool checkWidthFits(int32_t type, int32_t width);
 
     // The text-or-hex radio buttons of a pair of escaped-string edits: a
     // click takes the mode from "Show as hex"; both edits switch (first,

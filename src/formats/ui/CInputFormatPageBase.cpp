@@ -8,16 +8,10 @@
 
 namespace {
 
-constexpr int widthMessage = 10524;
-constexpr int byteWidthMessage = 10529;
-constexpr int multibyteWidthMessage = 10528;
-constexpr int bcdWidthMessage = 10530;
 constexpr int emptyLeadingMessage = 10543;
 constexpr int leadingEscapeMessage = 10545;
 constexpr int emptyTrailingMessage = 10544;
 constexpr int trailingEscapeMessage = 10546;
-
-constexpr double widest = 2147483647.0;
 
 bool isText(int32_t type) { return gintegerType::isTextType(type); }
 
@@ -49,8 +43,10 @@ void CInputFormatPageBase::connectCharacterGroups()
         onClick(id, [this] { enableControls(); });
     auto* combo = controlAs<QComboBox>(encodingId);
     QObject::connect(combo, &QComboBox::currentIndexChanged, this, [this] {
-        if (!filling_)
-            encodingChanged();
+        if (filling_)
+            return;
+        adaptWidthToEncoding(selectedType());
+        enableControls();
     });
 }
 
@@ -69,12 +65,6 @@ void CInputFormatPageBase::enableControls()
     for (int id : {trailingSpacesId, trailingAnyId, trailingTheseId})
         enableControl(id, trailing);
     enableControl(trailingFieldId, trailing && isChecked(trailingTheseId));
-}
-
-void CInputFormatPageBase::showWidth(int32_t width)
-{
-    setChecked(fixedWidthId, width > 0);
-    controlOf<CNonNegativeSpinEdit>(widthFieldId)->setValue(width > 0 ? width : 1);
 }
 
 void CInputFormatPageBase::showCharacterSets(const gintegerInputFormat& format)
@@ -110,44 +100,6 @@ void CInputFormatPageBase::showSpacesOnly()
     setChecked(trailingSpacesId, true);
 }
 
-void CInputFormatPageBase::setWidthRange(int32_t type)
-{
-    auto& spin = controlOf<CNonNegativeSpinEdit>(widthFieldId)->spin();
-    if (gintegerType::isSingleByte(type)) {
-        spin.minimum = 1;
-        spin.maximum = 1;
-    } else if (gintegerType::isMultibyte(type)) {
-        spin.minimum = 2;
-        spin.maximum = 4;
-    } else {
-        spin.minimum = 1;
-        spin.maximum = widest;
-    }
-}
-
-// The width suits the new encoding at once; BCD gets the full range, as the
-// number pages give it.
-void CInputFormatPageBase::encodingChanged()
-{
-    int32_t type = selectedType();
-    auto* width = controlOf<CNonNegativeSpinEdit>(widthFieldId);
-    setWidthRange(type);
-    if (gintegerType::isByteType(type)) {
-        setChecked(fixedWidthId, true);
-        int32_t shown = 0;
-        if (!width->getValue(shown))
-            shown = 0;
-        if (gintegerType::isSingleByte(type))
-            shown = 1;
-        else if (gintegerType::isMultibyte(type))
-            shown = shown < 2 ? 2 : shown > 4 ? 4 : shown;
-        else if (shown < 1)
-            shown = 1;
-        width->setValue(shown);
-    }
-    enableControls();
-}
-
 bool CInputFormatPageBase::readCharacterSet(int radioSpaces, int radioAny, int field, int emptyMessage,
                                             int escapeMessage, gstr& out)
 {
@@ -177,11 +129,9 @@ bool CInputFormatPageBase::applyCharacterGroups(gintegerInputFormat& format, int
 
     int32_t width = 0;
     bool trailingTaken = false;
-    if (isChecked(fixedWidthId)) {
-        if (!controlOf<CNonNegativeSpinEdit>(widthFieldId)->getValue(width) || width < 1)
-            return refuse(widthFieldId, widthMessage);
-        trailingTaken = isText(type) && isChecked(allowTrailingId);
-    }
+    if (!readWidth(width))
+        return false;
+    trailingTaken = width > 0 && isText(type) && isChecked(allowTrailingId);
     format.setWidth(width);
 
     gstr trailing;
@@ -193,13 +143,3 @@ bool CInputFormatPageBase::applyCharacterGroups(gintegerInputFormat& format, int
     return true;
 }
 
-bool CInputFormatPageBase::checkWidthFits(int32_t type, int32_t width)
-{
-    if (gintegerType::isSingleByte(type) && width != 1)
-        return refuse(widthFieldId, byteWidthMessage);
-    if (gintegerType::isMultibyte(type) && (width < 2 || width > 4))
-        return refuse(widthFieldId, multibyteWidthMessage);
-    if (type == gintegerType::bcd && width < 1)
-        return refuse(widthFieldId, bcdWidthMessage);
-    return true;
-}

@@ -12,14 +12,11 @@ class gintegerInputFormat;
 // adds the controls and says which TYPE the combo selects.
 class CInputFormatPageBase : public CDataFormatPage {
 public:
-    static constexpr int encodingId = 1569;
     static constexpr int skipLeadingId = 1847;
     static constexpr int leadingSpacesId = 1848;
     static constexpr int leadingAnyId = 1850;
     static constexpr int leadingTheseId = 1851;
     static constexpr int leadingFieldId = 1718;
-    static constexpr int fixedWidthId = 1717;
-    static constexpr int widthFieldId = 1510;
     static constexpr int allowTrailingId = 1849;
     static constexpr int trailingSpacesId = 1852;
     static constexpr int trailingAnyId = 1853;
@@ -39,22 +36,15 @@ protected:
     // Click and change handlers of those controls and of the combo.
     void connectCharacterGroups();
 
-    // Fixed width and width field from WIDTH (1 shown when not fixed).
-    void showWidth(int32_t width);
     // LEADING and the trailing set as the integer input page shows them for
     // a text encoding.
     void showCharacterSets(const gintegerInputFormat& format);
     // Only spaces in both groups, both boxes clear.
     void showSpacesOnly();
-    // The width spin's range for the encoding.
-    void setWidthRange(int32_t type);
 
     // LEADING, WIDTH and the trailing set into the format, in that order.
     bool applyCharacterGroups(gintegerInputFormat& format, int32_t type);
-    // The width a binary encoding needs (focus on the width field).
-    bool checkWidthFits(int32_t type, int32_t width);
 
 private:
-    void encodingChanged();
     bool readCharacterSet(int radioSpaces, int radioAny, int field, int emptyMessage, int escapeMessage, gstr& out);
 };
