@@ -112,6 +112,11 @@ constexpr Entry entries[] = {
     {10763, "Edit Numerical Encoder (Set of Strings)"},
     {10764, "Edit Numerical Encoder (Floating-Point Number)"},
     {10765, "Edit String Encoder"},
+    // Texts of our own, for refusals the program did not make: it stored
+    // what no station file reads back.
+    {10901, "Please enter a prefix for the positive exponent."},
+    {10902, "Please enter a prefix for the negative exponent."},
+    {10903, "Exponential notation needs at least one non-decimal digit in the mantissa or some decimals."},
     {20009, "command in device driver %s"},
     {20010, "The command %s"},
     {20011, "The command %s in device driver %s"},

@@ -1,6 +1,7 @@
 #include "formats/ui/CDataFormatPage.h"
 
 #include "formats/gintegerType.h"
+#include "g2driver/model/gcharOption.h"
 #include "platform/modalRun.h"
 #include "platform/settingsStore.h"
 #include "shell/CEscapedStringEdit.h"
@@ -8,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <tuple>
 
 namespace {
 
@@ -18,6 +20,10 @@ constexpr int widthMessage = 10524;
 constexpr int byteWidthMessage = 10529;
 constexpr int multibyteWidthMessage = 10528;
 constexpr int bcdWidthMessage = 10530;
+
+// Our own texts: the program stored empty prefixes, which no file reads.
+constexpr int emptyPositivePrefixMessage = 10901;
+constexpr int emptyNegativePrefixMessage = 10902;
 
 constexpr double widest = 2147483647.0;
 
@@ -101,12 +107,52 @@ bool CDataFormatPage::readSingleByte(int id, char& out) const
     return true;
 }
 
+void CDataFormatPage::showSymbol(int boxId, int fieldId, const gcharOption& symbol, const char* defaultText)
+{
+    setChecked(boxId, symbol.hasCharacter());
+    if (!symbol.hasCharacter()) {
+        setControlText(fieldId, defaultText);
+        return;
+    }
+    char c = symbol.character();
+    showEscaped(fieldId, gstrSlice(&c, 1));
+}
+
+bool CDataFormatPage::readSymbol(int boxId, int fieldId, int messageId, gcharOption& symbol)
+{
+    if (!isChecked(boxId)) {
+        symbol.setNone();
+        return true;
+    }
+    char c = 0;
+    if (!readSingleByte(fieldId, c))
+        return refuse(fieldId, messageId);
+    symbol.set(c);
+    return true;
+}
+
 bool CDataFormatPage::refuseFocusOnly(int id, int messageId)
 {
     messageBox(messageId, gbuttons::ok, gicon::warning);
     if (QWidget* w = control(id))
         w->setFocus(Qt::OtherFocusReason);
     return false;
+}
+
+bool CDataFormatPage::readExponentPrefixes(CEscapedStringEdit& positiveEdit, CEscapedStringEdit& negativeEdit,
+                                           gstr& positive, gstr& negative)
+{
+    for (auto [edit, out, emptyMessage] : {std::tuple{&positiveEdit, &positive, emptyPositivePrefixMessage},
+                                           std::tuple{&negativeEdit, &negative, emptyNegativePrefixMessage}}) {
+        int id = controlId(edit);
+        if (!edit->getValue(*out, false)) {
+            focusControl(id);
+            return false;
+        }
+        if (out->isEmpty())
+            return refuseFocusOnly(id, emptyMessage);
+    }
+    return true;
 }
 
 void CDataFormatPage::switchHexMode(CEscapedStringEdit& first, CEscapedStringEdit& second)

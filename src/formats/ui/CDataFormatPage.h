@@ -8,6 +8,7 @@
 #include <initializer_list>
 
 class CEscapedStringEdit;
+class gcharOption;
 
 // The base of the data-format pages: a borderless child dialog that its host
 // creates over a hidden placeholder control, fills from a record (or with
@@ -72,6 +73,13 @@ protected:
     // Exactly one byte after decoding.
     bool readSingleByte(int id, char& out) const;
 
+    // A symbol's box and field: a character checks the box and shows it
+    // escaped; none shows the default text with the box clear.
+    void showSymbol(int boxId, int fieldId, const gcharOption& symbol, const char* defaultText);
+    // A clear box gives none; a checked one needs exactly one byte in the
+    // field (the message, else).
+    bool readSymbol(int boxId, int fieldId, int messageId, gcharOption& symbol);
+
     // A message from the string table and the focus on the field, its text
     // selected; false, so that apply can return it.
     bool refuse(int id, int messageId) { return refuseField(id, messageId); }
@@ -92,6 +100,12 @@ protected:
     bool readWidth(int32_t& width);
     // The width a byte TYPE needs (10529, 10528, 10530; focus on the width).
     bool checkWidthFits(int32_t type, int32_t width);
+
+    // The two exponent prefixes of the number pages: each edit's bytes
+    // (its own message when it cannot read its text), neither empty, as a
+    // file needs them.
+    bool readExponentPrefixes(CEscapedStringEdit& positiveEdit, CEscapedStringEdit& negativeEdit, gstr& positive,
+                              gstr& negative);
 
     // The text-or-hex radio buttons of a pair of escaped-string edits: a
     // click takes the mode from "Show as hex"; both edits switch (first,

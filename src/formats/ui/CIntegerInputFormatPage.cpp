@@ -61,7 +61,8 @@ void CIntegerInputFormatPage::create(CDialog& host, int placeholderId, const gin
     placeOver(host, placeholderId);
 
     filling_ = true;
-    int32_t type = format ? format->type() : gintegerType::decimal;
+    // A format without a TYPE yet shows Decimal like the defaults.
+    int32_t type = format && format->type() != 0 ? format->type() : gintegerType::decimal;
     selectItem(encodingId, positionOf(type));
     showWidth(format ? format->width() : 0);
     if (format && gintegerType::isTextType(type))

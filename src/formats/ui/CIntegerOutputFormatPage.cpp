@@ -44,7 +44,8 @@ void CIntegerOutputFormatPage::create(CDialog& host, int placeholderId, const gi
     placeOver(host, placeholderId);
 
     filling_ = true;
-    int32_t type = format ? format->type() : gintegerType::decimal;
+    // A format without a TYPE yet shows Decimal like the defaults.
+    int32_t type = format && format->type() != 0 ? format->type() : gintegerType::decimal;
     int32_t width = format ? format->width() : 0;
     selectItem(encodingId, CIntegerInputFormatPage::positionOf(type));
     showWidth(width);
