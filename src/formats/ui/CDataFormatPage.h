@@ -36,11 +36,11 @@ public:
     static constexpr int fixedWidthId = 1717;
     static constexpr int widthFieldId = 1510;
 
-protected:
     // Radio buttons 1435 "Show as text" and 1434 "Show as hex".
     static constexpr int showAsTextId = 1435;
     static constexpr int showAsHexId = 1434;
 
+protected:
     // The first step of every create: the template the page builds, before
     // its controls are added.
     void beginPage(int templateId, int cx, int cy);
