@@ -29,3 +29,23 @@ inline void clickButton(CDialog& dialog, int id)
     if (button)
         button->click();
 }
+
+// The dialog (a page inside a host) that holds the control tagged id.
+inline CDialog* dialogOfControl(QWidget& host, int id)
+{
+    auto* w = host.findChild<QWidget*>(QStringLiteral("control%1").arg(id));
+    return w ? dynamic_cast<CDialog*>(w->parentWidget()) : nullptr;
+}
+
+// The text of a control anywhere inside host, pages included.
+inline gstr pageText(QWidget& host, int id)
+{
+    CDialog* owner = dialogOfControl(host, id);
+    return owner ? owner->controlText(id) : gstr("<no control>");
+}
+
+inline void setPageText(QWidget& host, int id, const char* text)
+{
+    if (CDialog* owner = dialogOfControl(host, id))
+        owner->setControlText(id, text);
+}
