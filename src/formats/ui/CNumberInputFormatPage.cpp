@@ -112,7 +112,8 @@ void CNumberInputFormatPage::create(CDialog& host, int placeholderId, const gnum
         }
     }
     showSymbols(format, type);
-    controlOf<CNonNegativeSpinEdit>(decimalsFieldId)->setValue(format && format->decimals() > 0 ? format->decimals() : 0);
+    int32_t decimals = format && format->decimals() > 0 ? format->decimals() : 0;
+    controlOf<CNonNegativeSpinEdit>(decimalsFieldId)->setValue(decimals);
     setWidthRange(type);
     filling_ = false;
 

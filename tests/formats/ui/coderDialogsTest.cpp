@@ -27,8 +27,8 @@ struct fakePane final : coderNumberLists {
 
     uint32_t nextFreeDecoderNumber() const override { return next(decoders); }
     uint32_t nextFreeEncoderNumber() const override { return next(encoders); }
-    int findDecoderRow(uint32_t number, bool skipSelected) const override { return find(decoders, number, skipSelected); }
-    int findEncoderRow(uint32_t number, bool skipSelected) const override { return find(encoders, number, skipSelected); }
+    int findDecoderRow(uint32_t number, bool skip) const override { return find(decoders, number, skip); }
+    int findEncoderRow(uint32_t number, bool skip) const override { return find(encoders, number, skip); }
 
     uint32_t next(const std::vector<uint32_t>& rows) const
     {
