@@ -395,9 +395,98 @@ gstr CObjectFile::readValue()
 
 void CObjectFile::skipLine()
 {
+    startReading();
+    int lineFeed = 0;
+    if (block_ && lineFeedInBlock(lineFeed)) {
+        takeLineEnd(lineFeed);
+        return;
+    }
     int c = -1;
     while ((c = readChar()) >= 0 && c != '\n') {
     }
+}
+
+gstrSlice CObjectFile::readTokenSlice()
+{
+    startReading();
+    gstrSlice token;
+    if (block_ && (tokenInBlock(token) || (refill() && tokenInBlock(token))))
+        return token;
+    sliceText_ = readToken();
+    return sliceText_;
+}
+
+gstrSlice CObjectFile::readValueSlice()
+{
+    startReading();
+    int lineFeed = 0;
+    if (!block_ || !lineFeedInBlock(lineFeed)) {
+        sliceText_ = readValue();
+        return sliceText_;
+    }
+    const char* bytes = block_->bytes.get();
+    int first = block_->position;
+    int last = lineFeed;
+    while (first < last && charClass::isWhite(bytes[first]))
+        ++first;
+    while (last > first && charClass::isWhite(bytes[last - 1]))
+        --last;
+    takeLineEnd(lineFeed);
+    return gstrSlice(bytes + first, last - first);
+}
+
+// The token and the byte that ends it must lie in the block; a CR at the
+// block's end might be the first half of a line end, so it is not decided
+// there either. Otherwise nothing is taken and the caller reads the long way.
+bool CObjectFile::tokenInBlock(gstrSlice& token)
+{
+    readBlock& b = *block_;
+    const char* bytes = b.bytes.get();
+    auto endsLine = [&](int i) { return bytes[i] == '\n' || (bytes[i] == '\r' && i + 1 < b.end && bytes[i + 1] == '\n'); };
+    int p = b.position;
+    while (p < b.end && charClass::isWhite(bytes[p]) && !endsLine(p) && !(bytes[p] == '\r' && p + 1 == b.end))
+        ++p;
+    if (p == b.end || (bytes[p] == '\r' && p + 1 == b.end))
+        return false;
+    int first = p;
+    if (!endsLine(p)) {
+        while (p < b.end && !charClass::isWhite(bytes[p]))
+            ++p;
+        if (p == b.end)
+            return false;
+    }
+    // As readToken leaves it: the byte after the token stepped back over.
+    b.position = p;
+    b.lastWidth = 0;
+    token = gstrSlice(bytes + first, p - first);
+    return true;
+}
+
+// The LF that ends the line being read, refilling the block once when the
+// rest of the block holds none.
+bool CObjectFile::lineFeedInBlock(int& lineFeed)
+{
+    for (bool refilled = false;; refilled = true) {
+        readBlock& b = *block_;
+        if (b.position < b.end) {
+            const void* lf = std::memchr(b.bytes.get() + b.position, '\n', static_cast<size_t>(b.end - b.position));
+            if (lf) {
+                lineFeed = static_cast<int>(static_cast<const char*>(lf) - b.bytes.get());
+                return true;
+            }
+        }
+        if (refilled || !refill())
+            return false;
+    }
+}
+
+// Takes the line end as readChar would: a CR right before the LF, not yet
+// read, makes one character with it.
+void CObjectFile::takeLineEnd(int lineFeed)
+{
+    readBlock& b = *block_;
+    b.lastWidth = lineFeed > b.position && b.bytes[lineFeed - 1] == '\r' ? 2 : 1;
+    b.position = lineFeed + 1;
 }
 
 void CObjectFile::flushWrites()
@@ -534,7 +623,7 @@ void gstrSlice::write(CObjectFile& file, int ending) const
 
 int readKeywordLine(CObjectFile& file, int& token, gstr& value)
 {
-    gstr word = file.readToken();
+    gstrSlice word = file.readTokenSlice();
     if (word.isNull())
         return 1;
     if (word.isEmpty() || word[0] == '#') {
@@ -545,8 +634,7 @@ int readKeywordLine(CObjectFile& file, int& token, gstr& value)
     if (!keyword)
         return 3;
     token = keyword->getToken();
-    value = file.readValue();
-    if (value.isNull())
-        value.assign("");
+    gstrSlice rest = file.readValueSlice();
+    value.assign(rest.isNull() ? gstrSlice::empty : rest);
     return 0;
 }

@@ -72,6 +72,11 @@ public:
     // null when the end of the file came before anything but white space.
     gstr readValue();
     void skipLine();
+    // The loader's forms of readToken and readValue: the same text, as a
+    // slice that stays valid until the next read. A line that lies whole in
+    // the read block is taken from there without a copy.
+    gstrSlice readTokenSlice();
+    gstrSlice readValueSlice();
 
     void write(const void* bytes, size_t count);
     void writeBytes(const char* bytes, int32_t count) { write(bytes, static_cast<size_t>(count)); }
@@ -106,6 +111,9 @@ private:
     void flushWrites();
     void startReading();
     void putRaw(const char* bytes, size_t count);
+    bool tokenInBlock(gstrSlice& token);
+    bool lineFeedInBlock(int& lineFeed);
+    void takeLineEnd(int lineFeed);
 
     int fd_ = -1;
     bool binary_ = false;
@@ -116,6 +124,7 @@ private:
     std::unique_ptr<readBlock> block_;
     std::unique_ptr<char[]> writeBuffer_;
     size_t pending_ = 0;
+    gstr sliceText_; // the slice forms' text when it came the long way
 };
 
 // One line of a station file. 0: a keyword line, its token and its value (the

@@ -48,7 +48,7 @@ public:
             progress_->setRange(file_.getLength());
         for (;;) {
             nextLine();
-            gstr token = file_.readToken();
+            gstrSlice token = file_.readTokenSlice();
             if (token.isNull())
                 return gloadError::none;
             if (token.isEmpty() || token[0] == '#') {
@@ -73,18 +73,19 @@ private:
             progress_->setPosition(file_.getPosition());
     }
 
-    int readHeader(const gstr& keyword, gtitledObject*& object)
+    int readHeader(const gstrSlice& keyword, gtitledObject*& object)
     {
         const gobjectType* type = objectTypeRegistry().find(keyword);
         if (!type)
             return gloadError::unknownObjectType;
         if (libraryMode_ && !type->allowedInLibrary())
             return gloadError::typeNotInLibrary;
-        gstr rest = file_.readValue();
+        gstrSlice rest = file_.readValueSlice();
         if (rest.isNull() || rest.isEmpty())
             return gloadError::missingObjectName;
+        gstr text(rest);
         gstr tag;
-        if (!tag.parseValue(rest.data()) || tag.isEmpty())
+        if (!tag.parseValue(text.data()) || tag.isEmpty())
             return gloadError::invalidObjectName;
         object = type->defineObject(tag, intoLibrary_);
         if (!object)
