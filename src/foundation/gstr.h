@@ -161,6 +161,10 @@ public:
     // A value that must be exactly one string item; a following comma clears
     // the string and answers false.
     bool parseValue(const char* text, bool raw = false);
+    // Whether parseValue reads the text as itself: a bare item with no white
+    // space at either end, no comma and no NUL. Its reader may then use the
+    // text in place, without a copy.
+    static bool isBareValue(const gstrSlice& text) noexcept;
 
     // Message texts (gstrFormat.cpp). loadString: the string-table text with
     // that id, empty when the table has none. format: the text (by id, or

@@ -83,10 +83,13 @@ private:
         gstrSlice rest = file_.readValueSlice();
         if (rest.isNull() || rest.isEmpty())
             return gloadError::missingObjectName;
-        gstr text(rest);
-        gstr tag;
-        if (!tag.parseValue(text.data()) || tag.isEmpty())
-            return gloadError::invalidObjectName;
+        gstrSlice tag = rest;
+        if (!gstr::isBareValue(rest)) {
+            gstr text(rest);
+            if (!tag_.parseValue(text.data()) || tag_.isEmpty())
+                return gloadError::invalidObjectName;
+            tag = tag_;
+        }
         object = type->defineObject(tag, intoLibrary_);
         if (!object)
             return gloadError::objectExists;
@@ -124,6 +127,7 @@ private:
     bool intoLibrary_;
     gloadProgress* progress_;
     int line_ = 0;
+    gstr tag_; // a header's tag when it had to be parsed
 };
 
 int reportUndefinedObjects(bool intoLibrary)
