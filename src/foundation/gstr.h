@@ -140,6 +140,8 @@ public:
     //   (true, x)      the escaped text is appended without quotes, a double
     //                  quote escaped only when escapeQuotes is set.
     void assignQuoted(const gstrSlice& text, bool appendEscaped, bool escapeQuotes);
+    // Whether the value form of the text is the text itself, unquoted.
+    static bool writesBare(const gstrSlice& text) noexcept;
     void appendEscaped(char c);
 
     // Becomes the template with each single '%' replaced by value and each

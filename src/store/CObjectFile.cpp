@@ -23,7 +23,8 @@
 
 namespace {
 
-constexpr size_t writeBufferSize = 4096;
+// One write call per 64 KB of a saved station.
+constexpr size_t writeBufferSize = 65536;
 // An open that found something other than a regular file: a FIFO would block
 // the reader and a device could deliver bytes without end.
 constexpr int notRegularFile = -1;
@@ -510,6 +511,11 @@ void CObjectFile::putRaw(const char* bytes, size_t count)
     if (!writeBuffer_)
         writeBuffer_ = std::make_unique<char[]>(writeBufferSize);
     writtenTo_ = true;
+    if (error_ == 0 && count < writeBufferSize - pending_) {
+        std::memcpy(writeBuffer_.get() + pending_, bytes, count);
+        pending_ += count;
+        return;
+    }
     while (count > 0 && error_ == 0) {
         size_t n = std::min(count, writeBufferSize - pending_);
         std::memcpy(writeBuffer_.get() + pending_, bytes, n);
@@ -521,15 +527,29 @@ void CObjectFile::putRaw(const char* bytes, size_t count)
     }
 }
 
-void CObjectFile::write(const void* bytes, size_t count)
+bool CObjectFile::startWriting(size_t count)
 {
     if (fd_ < 0)
         fail(EBADF);
     if (error_ != 0 || count == 0)
-        return;
+        return false;
     // A file open for reading and writing starts at its end, so nothing was
     // ever read ahead of a write: it goes where the file handle stands.
     writing_ = true;
+    return true;
+}
+
+// Bytes without a line feed are the same in either mode.
+void CObjectFile::writeWithoutLineFeed(const char* bytes, size_t count)
+{
+    if (startWriting(count))
+        putRaw(bytes, count);
+}
+
+void CObjectFile::write(const void* bytes, size_t count)
+{
+    if (!startWriting(count))
+        return;
     const auto* p = static_cast<const char*>(bytes);
     const char* end = p + count;
     if (binary_) {
@@ -547,6 +567,22 @@ void CObjectFile::write(const void* bytes, size_t count)
     }
 }
 
+void CObjectFile::putChar(char c)
+{
+    if (c == '\n')
+        newLine();
+    else
+        writeWithoutLineFeed(&c, 1);
+}
+
+void CObjectFile::newLine()
+{
+    if (binary_)
+        writeWithoutLineFeed("\n", 1);
+    else
+        writeWithoutLineFeed("\r\n", 2);
+}
+
 void CObjectFile::writeEnding(int ending)
 {
     if (ending == 1)
@@ -557,6 +593,10 @@ void CObjectFile::writeEnding(int ending)
 
 void CObjectFile::writeQuoted(const gstrSlice& text)
 {
+    if (gstr::writesBare(text)) {
+        writeWithoutLineFeed(text.data(), static_cast<size_t>(text.length()));
+        return;
+    }
     gstr value;
     value.assignQuoted(text, false, false);
     writeString(value);

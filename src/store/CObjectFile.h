@@ -81,9 +81,9 @@ public:
     void write(const void* bytes, size_t count);
     void writeBytes(const char* bytes, int32_t count) { write(bytes, static_cast<size_t>(count)); }
     void writeString(const gstrSlice& text) { writeBytes(text.data(), text.length()); }
-    void putChar(char c) { write(&c, 1); }
-    void newLine() { putChar('\n'); }
-    void writeListSeparator() { write(", ", 2); }
+    void putChar(char c);
+    void newLine();
+    void writeListSeparator() { writeWithoutLineFeed(", ", 2); }
     // What every value writer puts after its value: 1 a line end, 2 the list
     // separator, anything else nothing.
     void writeEnding(int ending);
@@ -111,6 +111,8 @@ private:
     void flushWrites();
     void startReading();
     void putRaw(const char* bytes, size_t count);
+    bool startWriting(size_t count);
+    void writeWithoutLineFeed(const char* bytes, size_t count);
     bool tokenInBlock(gstrSlice& token);
     bool lineFeedInBlock(int& lineFeed);
     void takeLineEnd(int lineFeed);

@@ -163,15 +163,61 @@ int readStation(CObjectFile& file, bool libraryMode, bool intoLibrary)
     return gloadError::none;
 }
 
+// Walks a table's entries in its order with two entries of lookahead: the
+// entry two ahead is fetched into the cache, and the tag and title texts of
+// the next one, so that in a large station the writer does not wait on
+// memory for each object in turn.
+class prefetchingWalk {
+public:
+    explicit prefetchingWalk(const jhashTable& table) : it_(table)
+    {
+        if (it_.get(ahead_[0]))
+            it_.get(ahead_[1]);
+        fetch(ahead_[0]);
+        fetchTexts(ahead_[0]);
+        fetch(ahead_[1]);
+    }
+
+    gtitledObject* next()
+    {
+        jhashObject* entry = ahead_[0];
+        if (!entry)
+            return nullptr;
+        ahead_[0] = ahead_[1];
+        ahead_[1] = nullptr;
+        if (ahead_[0])
+            it_.get(ahead_[1]);
+        fetch(ahead_[1]);
+        fetchTexts(ahead_[0]);
+        return titledEntry(entry);
+    }
+
+private:
+    static void fetch(const void* p)
+    {
+        if (p)
+            __builtin_prefetch(p);
+    }
+    static void fetchTexts(jhashObject* entry)
+    {
+        if (!entry)
+            return;
+        const gtitledObject* object = titledEntry(entry);
+        fetch(object->getTag().data());
+        fetch(object->getTitle(false).data());
+    }
+
+    jhashIterator it_;
+    jhashObject* ahead_[2] = {};
+};
+
 void writeObjects(CObjectFile& file, bool driversOnly)
 {
     forEachType([&](const gobjectType& type) {
         if (driversOnly && !type.allowedInLibrary())
             return;
-        jhashIterator it(type.stationTable());
-        jhashObject* entry = nullptr;
-        while (it.get(entry)) {
-            gtitledObject* object = titledEntry(entry);
+        prefetchingWalk walk(type.stationTable());
+        while (gtitledObject* object = walk.next()) {
             if (object->getObjectType() != &type)
                 continue;
             object->writeEmbedded(file, 0);
