@@ -116,7 +116,7 @@ private:
 // are kept in front, so that the last character (CR LF at most) can always
 // be stepped back over.
 struct CObjectFile::readBlock {
-    static constexpr int size = 4096;
+    static constexpr int size = readBlockSize;
     static constexpr int history = 2;
 
     std::unique_ptr<char[]> bytes; // made on the first read

@@ -27,6 +27,9 @@ public:
     static constexpr int modeWrite = 1;     // created, or emptied; at the start
     static constexpr int modeReadWrite = 2; // created when missing; at the end
 
+    // Text is read from the file in blocks of this size.
+    static constexpr int readBlockSize = 4096;
+
     CObjectFile();
     ~CObjectFile();
     CObjectFile(const CObjectFile&) = delete;

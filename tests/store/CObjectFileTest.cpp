@@ -255,8 +255,9 @@ TEST_F(objectFileTest, LineReaderAnswersAsTheCharacterReaderAcrossBlocks)
     std::string lf = body;
     std::erase(lf, '\r');
     std::vector<std::string> shapes;
-    for (int pad : {4060, 8150}) {
-        for (int extra = 0; extra < 50; ++extra) {
+    constexpr int block = CObjectFile::readBlockSize;
+    for (int pad : {block - 60, 2 * block - 70}) {
+        for (int extra = 0; extra < 80; ++extra) {
             std::string head(static_cast<size_t>(pad + extra), 'x');
             head.front() = '#';
             shapes.push_back(head + "\r\n" + body);
@@ -264,8 +265,10 @@ TEST_F(objectFileTest, LineReaderAnswersAsTheCharacterReaderAcrossBlocks)
         }
     }
     // Lines longer than a block, and a file that ends in a lone CR.
-    shapes.push_back("TITLE " + std::string(10000, 'v') + " \r\n" + std::string(5000, 'K') + " rest\r\nEND\r\n");
-    shapes.push_back(std::string(4094, ' ') + "END\r\n" + std::string(4097, '\t') + "END \r");
+    std::string longValue(2 * block + 5000, 'v');
+    std::string longToken(block + 100, 'K');
+    shapes.push_back("TITLE " + longValue + " \r\n" + longToken + " rest\r\nEND\r\n");
+    shapes.push_back(std::string(block - 2, ' ') + "END\r\n" + std::string(block + 1, '\t') + "END \r");
     for (const std::string& bytes : shapes) {
         SCOPED_TRACE(bytes.size());
         CObjectFile lineReader;
