@@ -1,5 +1,6 @@
 #include "foundation/jhashIndex.h"
 
+#include <cstring>
 #include <utility>
 
 namespace {

@@ -443,7 +443,9 @@ bool CObjectFile::tokenInBlock(gstrSlice& token)
 {
     readBlock& b = *block_;
     const char* bytes = b.bytes.get();
-    auto endsLine = [&](int i) { return bytes[i] == '\n' || (bytes[i] == '\r' && i + 1 < b.end && bytes[i + 1] == '\n'); };
+    auto endsLine = [&](int i) {
+        return bytes[i] == '\n' || (bytes[i] == '\r' && i + 1 < b.end && bytes[i + 1] == '\n');
+    };
     int p = b.position;
     while (p < b.end && charClass::isWhite(bytes[p]) && !endsLine(p) && !(bytes[p] == '\r' && p + 1 == b.end))
         ++p;
