@@ -76,7 +76,7 @@ CResponseElementsList::CResponseElementsList(QWidget* parent)
     setPalette(colours);
 }
 
-void CResponseElementsList::reset()
+void CResponseElementsList::resetList()
 {
     clear();
     transaction_ = nullptr;

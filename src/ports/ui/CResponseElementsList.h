@@ -18,8 +18,8 @@ public:
     void setTransaction(const g2serialTransaction* transaction);
     // Refills in the other representation when a transaction is shown.
     void setHexMode(int hexMode);
-    // Nothing shown.
-    void reset();
+    // Nothing shown. (The item view's own reset is a slot the model calls.)
+    void resetList();
 
     int hexMode() const { return hexMode_; }
     const g2serialTransaction* transaction() const { return transaction_; }

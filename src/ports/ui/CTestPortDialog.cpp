@@ -122,7 +122,7 @@ CTestPortDialog::~CTestPortDialog()
 {
     if (initialised_)
         writeSettings();
-    elements_->reset();
+    elements_->resetList();
 }
 
 bool CTestPortDialog::OnInitDialog()
@@ -321,7 +321,7 @@ bool CTestPortDialog::openPort()
 
 void CTestPortDialog::forgetKept()
 {
-    elements_->reset();
+    elements_->resetList();
     transaction_.reset();
     request_.reset();
 }
@@ -360,7 +360,7 @@ void CTestPortDialog::OnSend()
         runAction([&] {
             if (!openPort())
                 return;
-            elements_->reset();
+            elements_->resetList();
             transaction_.reset();
             request_ = std::make_unique<gcommandRequest>();
             request_->setCommand(portItems::selected<g2driverCommand>(*commands_));
@@ -382,7 +382,7 @@ void CTestPortDialog::OnSend()
 void CTestPortDialog::sendG2Command(gcommandRequest* request)
 {
     responseData_->setValue(gstrSlice::empty);
-    elements_->reset();
+    elements_->resetList();
     setControlText(statusId, "");
     transaction_.reset();
     if (request_.get() != request)
