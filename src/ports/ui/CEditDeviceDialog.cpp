@@ -130,8 +130,6 @@ bool CEditDeviceDialog::OnInitDialog()
         EndDialog(IDCANCEL);
         return false;
     }
-    if (!isChecked(customRetriesId))
-        showDriverRetries();
     layOutParameters();
     if (start_)
         panel_->setValues(start_->parameterValues());
@@ -182,10 +180,6 @@ bool CEditDeviceDialog::fillDrivers()
     return true;
 }
 
-// The G2 driver does not hold a retry count of its own yet: while the
-// device has none the field stays empty.
-void CEditDeviceDialog::showDriverRetries() { setControlText(retriesId, ""); }
-
 void CEditDeviceDialog::layOutParameters()
 {
     int height = driver_ ? panel_->setParameters(driver_->parameters().ordered()) : 0;
@@ -211,13 +205,9 @@ void CEditDeviceDialog::runArgs(gprocessorCall& call, CProgramCombo* combo)
         combo->update();
 }
 
-void CEditDeviceDialog::OnCustomRetries()
-{
-    bool custom = isChecked(customRetriesId);
-    enableControl(retriesId, custom);
-    if (!custom)
-        showDriverRetries();
-}
+// The G2 driver holds no retry count of its own yet, so while the box is
+// clear the disabled field keeps the count it showed.
+void CEditDeviceDialog::OnCustomRetries() { enableControl(retriesId, isChecked(customRetriesId)); }
 
 void CEditDeviceDialog::OnTabChange()
 {
@@ -248,8 +238,6 @@ void CEditDeviceDialog::OnDriverChange()
     }
     driver_ = chosen;
     driverRow_ = combo->currentIndex();
-    if (!isChecked(customRetriesId))
-        showDriverRetries();
     layOutParameters();
     for (CDeviceCommandsToSendPage* page : pages_)
         page->removeAll();

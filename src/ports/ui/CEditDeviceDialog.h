@@ -66,7 +66,6 @@ protected:
 private:
     void fillFromDevice(gdevice& device, bool wait);
     bool fillDrivers();
-    void showDriverRetries();
     void layOutParameters();
     void fillPrograms(bool wait);
     void runArgs(gprocessorCall& call, CProgramCombo* combo);
