@@ -84,7 +84,8 @@ void CSerialPortsDialog::OnEdit()
     if (dialog.DoModal() != IDOK)
         return;
     stationState().modified = 1;
-    list().updateRow(list().getSelectedIndex());
+    // The row may move to its sorted place; it stays the selected one.
+    list().selectRow(list().updateRow(list().getSelectedIndex()));
 }
 
 void CSerialPortsDialog::OnDuplicate()
