@@ -14,7 +14,9 @@
 #include <QFontMetrics>
 #include <QRadioButton>
 #include <algorithm>
+#include <charconv>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -48,6 +50,18 @@ bool refuseRow(QLineEdit& edit, int messageId, bool quiet)
     return false;
 }
 
+// Whether the text is a number of the base beyond 32 bits, which the edit
+// would read as its largest value.
+bool beyondUnsigned(const QString& text, int base)
+{
+    std::string digits = text.trimmed().toStdString();
+    if (base == 16 && digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X'))
+        digits.erase(0, 2);
+    uint32_t value = 0;
+    return std::from_chars(digits.data(), digits.data() + digits.size(), value, base).ec ==
+           std::errc::result_out_of_range;
+}
+
 // A DIGITAL value without value names: an unsigned number in decimal or
 // hexadecimal.
 class CDigitalNumberValueRow final : public CValueRowDialog {
@@ -72,7 +86,7 @@ public:
         if (edit_->text().isEmpty())
             return true;
         uint32_t number = 0;
-        if (!edit_->getValue(number))
+        if (!edit_->getValue(number) || beyondUnsigned(edit_->text(), edit_->hexMode() ? 16 : 10))
             return refuseRow(*edit_, enterUnsigned, quiet);
         out = namedValue(item());
         out->setDigital(number);
