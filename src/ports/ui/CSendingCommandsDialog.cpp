@@ -125,6 +125,13 @@ bool CSendingCommandsDialog::runSequence(gcommandSequence& sequence, const gdevi
 
 bool CSendingCommandsDialog::sendEntry(gcommandSequenceEntry& entry, const gdeviceRef* device)
 {
+    // A stop between two entries ends the run at the next one, unsent, as
+    // a stop during a wait ends it at the entry waited for.
+    if (testPort_.stopRequested()) {
+        lastResult_ = gexchangeResult::timedOut;
+        failedEntry_ = &entry;
+        return false;
+    }
     const gstr& name = entry.getDeviceDisplayName();
     setControlText(deviceId, !name.isEmpty() || !device ? name : device->getDisplayName());
     gstr text("");

@@ -19,7 +19,8 @@ class glegacyCommand;
 // entry after the other, shows the device, the command and whether it waits
 // for a response or the delay, and stops at the first entry that fails.
 // While it waits the window repaints, and its Cancel button stops the run
-// at the entry being sent (through the Test Port's wait).
+// (through the Test Port's wait): the entry waited for, or the next one,
+// unsent, counts as timed out.
 class CSendingCommandsDialog : public CDialog {
 public:
     static constexpr int templateId = 775;

@@ -27,7 +27,6 @@
 #include "shell/CEscapedStringEdit.h"
 
 #include <QCoreApplication>
-#include <vector>
 
 namespace {
 
@@ -270,20 +269,36 @@ void CTestPortDialog::runAction(F action)
         return;
     busy_ = true;
     stopRequested_ = false;
-    std::vector<std::pair<int, bool>> enabled;
-    for (int id : actionControls) {
-        enabled.emplace_back(id, isControlEnabled(id));
+    for (int id : actionControls)
         enableControl(id, false);
-    }
     port_->setWaitHook([this] { return keepWaiting(); });
     action();
     port_->setWaitHook({});
     port_->closeForTest();
-    for (auto [id, state] : enabled)
-        enableControl(id, state);
+    enableActions();
     busy_ = false;
     if (closeRequested_)
         EndDialog(IDOK);
+}
+
+// What the controls allow for the selection as it is after an action.
+void CTestPortDialog::enableActions()
+{
+    for (int id : {useSpecifiedId, deviceId, commandId, showTextId, showHexId})
+        enableControl(id, true);
+    enableControl(useOtherId, comPort_->count() > 0);
+    enableControl(comPortId, isChecked(useOtherId));
+    enableControl(sendId, commands_->count() > 0);
+    const gdeviceRef* ref = selectedDevice();
+    enableControl(initDeviceId, ref && ref->hasInitialization());
+    enableControl(reinitDeviceId, ref && ref->hasReinitialization());
+    bool anyInitialization = false;
+    for (int row = 0; row < owner_->deviceCount(); ++row) {
+        const gdeviceRef* device = owner_->deviceAt(row);
+        anyInitialization = anyInitialization || (device && device->hasInitialization());
+    }
+    enableControl(initPortId, anyInitialization);
+    enableControl(pollPortId, owner_->pollCount() > 0);
 }
 
 bool CTestPortDialog::keepWaiting()

@@ -70,6 +70,7 @@ public:
     // Ends the wait of the exchange under way, which then counts as timed
     // out; nothing more is sent in that action.
     void requestStop() { stopRequested_ = true; }
+    bool stopRequested() const { return stopRequested_; }
 
 protected:
     bool OnInitDialog() override;
@@ -97,6 +98,7 @@ private:
     // port's waits stoppable.
     template <class F>
     void runAction(F action);
+    void enableActions();
     bool keepWaiting();
 
     CEditSerialPortDialog* owner_;

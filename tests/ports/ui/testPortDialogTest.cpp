@@ -13,10 +13,12 @@
 #include "ports/responseElements.h"
 #include "ports/ui/CEditSerialPortDialog.h"
 #include "ports/ui/CResponseElementsList.h"
+#include "ports/ui/CSendingCommandsDialog.h"
 #include "ports/ui/CTestPortDialog.h"
 #include "ports/ui/portDialogItems.h"
 #include "shell/CEscapedStringEdit.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTimer>
@@ -238,6 +240,30 @@ TEST_F(testPort, PollPortStopsAtTheFirstFailureAndSelectsIt)
     EXPECT_EQ(d->panel()->row(0)->controlAs<QLineEdit>(1496)->text().toStdString(), "1");
     ASSERT_NE(d->keptTransaction(), nullptr);
     EXPECT_EQ(d->responseList()->count(), 3);
+}
+
+TEST_F(testPort, SendingCommandsShowsTheEntryAndItsCancelStopsTheRun)
+{
+    readFlow->setTimeout(gmilliseconds(600000));
+    auto d = open();
+    std::vector<std::string> seen;
+    QTimer::singleShot(150, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* sending = dynamic_cast<CSendingCommandsDialog*>(w);
+            if (!sending || !sending->isVisible())
+                continue;
+            seen = {sending->windowTitle().toStdString(), text(sending->controlText(CSendingCommandsDialog::deviceId)),
+                    text(sending->controlText(CSendingCommandsDialog::commandId)),
+                    text(sending->controlText(CSendingCommandsDialog::statusId))};
+            sending->sendCommand(IDCANCEL);
+        }
+    });
+    d->sendCommand(testDialog::pollPortId);
+    EXPECT_EQ(seen, (std::vector<std::string>{"Sending Commands", "Pump one", "ReadFlow (Channel = 1)",
+                                              "Waiting for response..."}));
+    EXPECT_EQ(user.lastMessage().text, "There was a timeout.");
+    EXPECT_EQ(pty.received(), "");
+    EXPECT_FALSE(d->hasEnded());
 }
 
 TEST_F(testPort, PollPortAfterAValidResponseShowsTheLegacyError)
