@@ -66,7 +66,8 @@ private:
 
 CResponseElementsList::CResponseElementsList(QWidget* parent)
     : QListWidget(parent), skipped_(stringTableText(10604)), badElement_(stringTableText(10605)),
-      notFound_(stringTableText(10606)), itemHeight_(QFontMetrics(font()).boundingRect(QStringLiteral("Bogus")).height() + 2)
+      notFound_(stringTableText(10606)),
+      itemHeight_(QFontMetrics(font()).boundingRect(QStringLiteral("Bogus")).height() + 2)
 {
     setItemDelegate(new elementDelegate(*this));
     setSelectionMode(QAbstractItemView::NoSelection);

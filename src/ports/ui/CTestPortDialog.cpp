@@ -492,8 +492,9 @@ void CTestPortDialog::selectEntry(const gcommandSequenceEntry* entry)
     int found = -1;
     for (int i = devices_->count() - 1; i >= 0 && found < 0; --i) {
         const gdeviceRef* ref = portItems::at<gdeviceRef>(*devices_, i);
+        const glegacyDevice* legacy = entry ? entry->getLegacyDevice() : nullptr;
         bool same = transaction_ ? ref->getDevice() && ref->getDevice() == transaction_->getDevice()
-                                 : entry && ref->getLegacyDevice() && ref->getLegacyDevice() == entry->getLegacyDevice();
+                                 : legacy && ref->getLegacyDevice() == legacy;
         if (same)
             found = i;
     }

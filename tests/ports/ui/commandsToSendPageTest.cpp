@@ -115,7 +115,8 @@ TEST_F(commandsToSend, InitializationCommandDialogFollowsTheChosenCommand)
     initDialog d(pump->commands(), nullptr, nullptr);
     d.ensureInitialized();
     EXPECT_EQ(d.windowTitle().toStdString(), "New Initialization Command");
-    EXPECT_EQ(itemTexts(d.controlAs<QComboBox>(initDialog::commandId)), (std::vector<std::string>{"ReadFlow", "Start"}));
+    EXPECT_EQ(itemTexts(d.controlAs<QComboBox>(initDialog::commandId)),
+              (std::vector<std::string>{"ReadFlow", "Start"}));
     EXPECT_EQ(d.panel()->rowCount(), 2);
     int tall = d.height();
     d.panel()->row(0)->controlAs<QLineEdit>(1496)->setText("4");

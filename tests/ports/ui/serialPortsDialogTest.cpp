@@ -3,6 +3,7 @@
 #include "ports/ui/CEditSerialPortDialog.h"
 #include "ports/ui/CSerialPortsDialog.h"
 #include "shell/CObjectListCtrl.h"
+#include "shell/mainFrameFixture.h"
 
 namespace {
 
@@ -86,6 +87,25 @@ TEST_F(serialPortsWindow, PortInUseStaysAndTheLastDeletionDisablesTheButtons)
     EXPECT_EQ(station::serialPorts().find("North"), nullptr);
     EXPECT_FALSE(window.isControlEnabled(CSelectDialog::editId));
     EXPECT_FALSE(window.isControlEnabled(CSelectDialog::deleteId));
+    EXPECT_EQ(stationState().modified, 1);
+}
+
+// The main frame's ports window is this one, and New Port runs its New.
+class serialPortsInTheFrame : public mainFrameTest {};
+
+TEST_F(serialPortsInTheFrame, NewPortMakesAPortAndItsRow)
+{
+    auto* window = dynamic_cast<CSerialPortsDialog*>(frame->listWindowAt(CMainFrame::serialPorts));
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(window->isShownInLibraryMode());
+    user.scripts.push_back([](CDialog& d) {
+        d.setControlText(portDialog::tagId, "West");
+        d.setControlText(portDialog::comPortId, "COM4");
+        d.sendCommand(IDOK);
+    });
+    frame->routeCommand(32863);
+    ASSERT_EQ(window->list().rowCount(), 1);
+    EXPECT_EQ(text(window->list().tagAt(0)), "West");
     EXPECT_EQ(stationState().modified, 1);
 }
 
