@@ -363,4 +363,29 @@ TEST_F(lineExchangeTest, WaitsAfterCommands)
     EXPECT_EQ(clock.sleeps(), (std::vector<uint32_t>{100, 250, 500, 250}));
 }
 
+// The wait of a port test asks the hook between slices; a hook that says
+// stop ends this wait and every later one at once.
+TEST_F(lineExchangeTest, WaitHookEndsAWaitThatWouldLastLong)
+{
+    command->setTimeout(gmilliseconds(600000));
+    int asked = 0;
+    port->setWaitHook([&] { return ++asked < 3; });
+    device.play(3, {});
+    g2serialTransaction t(request, nullptr);
+    EXPECT_EQ(exchange(t), gexchangeResult::timedOut);
+    EXPECT_EQ(asked, 3);
+    EXPECT_EQ(device.heard(), "R?\r");
+    port->setMinimumDelay(gmilliseconds(600000));
+    port->waitAfterCommand(*command);
+    EXPECT_EQ(asked, 4);
+
+    // A hook that lets the wait go on still sees the answer arrive.
+    port->setWaitHook([&] { return ++asked > 0; });
+    device.play(0, {{60, "OK42\r"}});
+    g2serialTransaction answered(request, nullptr);
+    EXPECT_EQ(port->receiveTransaction(answered), gexchangeResult::valid);
+    EXPECT_GT(asked, 4);
+    port->setWaitHook({});
+}
+
 } // namespace
