@@ -39,10 +39,10 @@ int loadTextField(gstr& text, const gstr& value);
 // item parser's result (0, 1, or 2 with next past the comma).
 int parseLogModeItem(const char* text, int32_t& mode, const char*& next);
 
-// A real-number item (the result codes of the item parsers) that is also
-// written back as the same text: a value that its "%.15G" form would not
-// read back as itself on a second save (the edge of the double range, the
-// subnormal values) is refused, so that every loaded value saves the same
-// way each time.
+// A real-number item (the result codes of the item parsers) that a save
+// writes in a form that reads back: a value whose "%.15G" form would not
+// read back to the same text (at the edge of the double range, where the
+// rounded digits exceed the largest double) is refused, so that every loaded
+// value saves the same way each time.
 int parseWritableReal(const char* text, double& value, const char*& next);
 int parseWritableReal(const char* text, double& value);
