@@ -93,11 +93,7 @@ int parseLogModeItem(const char* text, int32_t& mode, const char*& next)
     return itemResult::error;
 }
 
-namespace {
-
-// The text a save writes for the value, or false when it reads back as
-// another text.
-bool writtenStably(double value)
+bool isWritableReal(double value)
 {
     char first[realFormatSize];
     int n = formatRealG(first, value, 15);
@@ -110,13 +106,11 @@ bool writtenStably(double value)
     return n == m && std::memcmp(first, second, static_cast<size_t>(n)) == 0;
 }
 
-} // namespace
-
 int parseWritableReal(const char* text, double& value, const char*& next)
 {
     double read = 0;
     int result = parseDoubleItem(text, read, next);
-    if (result == itemResult::error || !writtenStably(read))
+    if (result == itemResult::error || !isWritableReal(read))
         return itemResult::error;
     value = read;
     return result;

@@ -45,4 +45,6 @@ int parseLogModeItem(const char* text, int32_t& mode, const char*& next);
 // rounded digits exceed the largest double) is refused, so that every loaded
 // value saves the same way each time.
 int parseWritableReal(const char* text, double& value, const char*& next);
+// Whether a save writes the value in a form that reads back to itself.
+bool isWritableReal(double value);
 int parseWritableReal(const char* text, double& value);
