@@ -12,8 +12,11 @@ gloadStatus gcarriedLines::take(int token, const gstr& value)
         lines_.push_back({token, gstr(), depth_});
         return gload::accepted;
     }
+    bool opens = opensBlock(token, value);
+    if (opens && depth_ == maxDepth)
+        return gload::invalidValue;
     lines_.push_back({token, value, depth_});
-    if (opensBlock(token, value))
+    if (opens)
         ++depth_;
     return gload::accepted;
 }

@@ -20,13 +20,17 @@ public:
 
     // True while no nested block is open: an "END" now ends the block itself.
     bool atBlockLevel() const noexcept { return depth_ == 0; }
-    // Keeps the line: accepted, or invalid for an "END" with a value.
+    // Keeps the line: accepted, or invalid for an "END" with a value and for
+    // a block opened deeper than any kind nests its blocks (each level costs
+    // every line below it a tab when written).
     gloadStatus take(int token, const gstr& value);
     // The kept lines, nested ones one level deeper per open block.
     void write(CObjectFile& file, int indent) const;
     bool isEmpty() const noexcept { return lines_.empty(); }
 
 private:
+    static constexpr int maxDepth = 8;
+
     bool opensBlock(int token, const gstr& value) const noexcept;
 
     struct line {

@@ -69,6 +69,13 @@ TEST_F(registerTest, SourceBlockEndsOnlyAtItsOwnEnd)
     // A nested block's END may not carry a value.
     EXPECT_EQ(loadRegister("DIGITAL_REG Q\nSOURCE BIT COLLECTION\nSECTION\nEND x\n").last(), gload::invalidValue);
     EXPECT_EQ(loadRegister("DIGITAL_REG P\nSOURCE DIRECT\nEND x\n").last(), gload::invalidValue);
+    // No kind nests its blocks this deep.
+    std::string sections;
+    for (int i = 0; i < 8; ++i)
+        sections += "SECTION\n";
+    EXPECT_EQ(loadRegister("DIGITAL_REG O\nSOURCE BIT COLLECTION\n" + sections).last(), gload::accepted);
+    EXPECT_EQ(loadRegister("DIGITAL_REG N\nSOURCE BIT COLLECTION\n" + sections + "SECTION\n").last(),
+              gload::invalidValue);
 }
 
 } // namespace
