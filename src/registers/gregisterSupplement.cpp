@@ -45,11 +45,6 @@ gregisterSource* gregisterSupplement::newSource(int typeCode)
     return source_.get();
 }
 
-void gregisterSupplement::setSource(std::unique_ptr<gregisterSource> source) noexcept
-{
-    source_ = std::move(source);
-}
-
 gloadStatus gregisterSupplement::loadSource(const gstr& value)
 {
     if (source_)

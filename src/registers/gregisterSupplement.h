@@ -60,8 +60,6 @@ public:
     // Replaces the source by a new empty one of the type code; null (and the
     // source kept) when the class does not take that kind.
     gregisterSource* newSource(int typeCode);
-    // Null drops the source.
-    void setSource(std::unique_ptr<gregisterSource> source) noexcept;
 
 protected:
     // A SOURCE line: already loaded when there is a source; the kind must be
