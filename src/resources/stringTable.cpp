@@ -17,6 +17,8 @@ constexpr Entry entries[] = {
     {10005, "Arranging Tools"},
     {10012, "Some of the initialization polls will be removed because the new driver does not contain the commands "
             "they use."},
+    {10013, "This register has never been calibrated. To import calibration data, you must first calibrate the "
+            "register from within the marrowick."},
     {10034, "Could not open the serial port."},
     {10036, "Please enter a COM port."},
     {10038, "Drawing Tools"},
@@ -31,6 +33,8 @@ constexpr Entry entries[] = {
     {10065, "Could not open \"%1.\" Too many files are open already."},
     {10066, "An error occured accessing the file \"%1.\""},
     {10068, "Grid Tools"},
+    {10076, "Please enter a number for the raw value."},
+    {10077, "Please enter a number for the calibrated value."},
     {10082, "Please enter a value between 0 and 4294967295."},
     {10104, "Please enter a number between 0 and 2147483647 in the \"Keep with ... next polls\" field."},
     {10111, "Please enter a timeout tolerance between 0 and 2147483647."},
@@ -41,6 +45,7 @@ constexpr Entry entries[] = {
     {10163, "New Device"},
     {10167, "New Poll"},
     {10168, "New Serial Port"},
+    {10180, "You haven't created any programs yet."},
     {10193, "The command was successfully sent."},
     {10204, "Station Files|*.korvel-station;*.stn|All Files|*.*||"},
     {10205, "Device Driver Libraries|*.korvel-drivers;*.kdl|All Files|*.*||"},
@@ -57,6 +62,8 @@ constexpr Entry entries[] = {
     {10220, "The port is already using all availiable drivers."},
     {10223, "<None>"},
     {10224, "Drawing Properties"},
+    {10227, "An argument with the same name already exists. Would you like to replace it?"},
+    {10229, "You have already defined a control for that value. Would you like to replace it?"},
     {10233, "An error response was received."},
     {10240, "A valid response was received."},
     {10241, "Station File|*.korvel-station;*.stn||"},
@@ -94,6 +101,7 @@ constexpr Entry entries[] = {
     {10415, "The source device has %d polls, but %d of them could not be duplicated because the new driver does not "
             "conatin any of the command they use."},
     {10416, "%d new polls were created.."},
+    {10439, "Edit Value Control"},
     {10498, "Legacy"},
     {10499, "Please enter a number of retries between 1 and 2147483646."},
     {10518, "Please enter a string for either the off or the on state."},
@@ -157,6 +165,11 @@ constexpr Entry entries[] = {
     {10698, "Please enter a number between 0 and 2147483647 in the Raise by field."},
     {10699, "Please enter a single character or escape sequence for the greater than symbol."},
     {10700, "Please enter a single character or escape sequence for the less than symbol."},
+    {10718, "Please enter a positive number in the Don't execute for changes smaller than field, or uncheck the "
+            "check box."},
+    {10719, "Please enter a  number between 1 and 10 for the degree of the polynomial."},
+    {10720, "All calibrated values must be greater than 0 if you want to fit a polynomial "
+            "using log y."},
     {10740, "The separator between values you entered is not a valid regular expression."},
     {10756, "Edit Bistate Decoder"},
     {10757, "Edit Numerical Decoder (Unsigned Integer)"},
@@ -226,6 +239,7 @@ constexpr Entry entries[] = {
      "# may be permanently damaged.        #\n"
      "######################################\n"
      "\n"},
+    {20136, "\nThe program with tag %s specified by %s does not exist: retained program %s"},
     {20160, "off"},
     {20161, "on"},
     {20168, "parameter"},
@@ -233,6 +247,7 @@ constexpr Entry entries[] = {
     {20174, "The serial port %s"},
     {20175, "SCL program"},
     {20177, "register"},
+    {20178, "The register %s"},
     {20194, "SABus Request"},
     {20200, "screen"},
     {20204, "device in serial port %s"},
