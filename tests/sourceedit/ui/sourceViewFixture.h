@@ -46,16 +46,18 @@ protected:
         document->clear();
         document->insertText({0, 0}, gstrSlice(text.data(), static_cast<int32_t>(text.size())));
     }
-    CSourceViewMfc* addView(int columns = 40, int lines = 10)
+    template <class View = CSourceViewMfc>
+    View* addView(int columns = 40, int lines = 10, CSourceDocMfc* of = nullptr)
     {
-        auto view = std::make_unique<CSourceViewMfc>(document.get());
+        auto view = std::make_unique<View>(of ? of : document.get());
+        View* shown = view.get();
         view->show();
         resize(*view, columns, lines);
-        view->onSetFocus();
         for (auto& other : views_)
             other->onKillFocus();
+        view->onSetFocus();
         views_.push_back(std::move(view));
-        return views_.back().get();
+        return shown;
     }
     static void resize(CSourceViewMfc& view, int columns, int lines)
     {
