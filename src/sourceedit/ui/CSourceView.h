@@ -54,8 +54,7 @@ struct CSourceDrawState {
     QColor marginBrush;
     QColor bookmarkBrush;
     bool printing = false;
-    int columnLimit = 0;      // printing: the columns of a printed line
-    int consumed = 0;         // printing: characters the last run consumed
+    int columnLimit = 0;      // printing: the columns of a printed line less one
     bool forced = false;      // the whole line in forcedText on forcedBack
     QColor forcedText;
     QColor forcedBack;
@@ -248,8 +247,8 @@ public:
     int lineSelectMode = 0;
 
 protected:
-    // Draws a run of a line's text in its token's colours; when printing it
-    // stops at the column limit and counts what it took in state.consumed.
+    // Draws a run of a line's text in its token's colours (the print colours
+    // when printing), switching to the selection's colours inside it.
     void drawRun(CSourceDrawState& state, const char* text, int length, int kind);
     QFont styleFont(const CSourceTokenStyle* style, bool printing);
     void invalidateLines(int32_t first, int32_t last);

@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -74,8 +75,6 @@ bool CSourceViewMfc::isModifierDown(Qt::KeyboardModifier modifier)
 {
     return inInput_ && inputModifiers_.testFlag(modifier);
 }
-
-QPoint CSourceViewMfc::pointerPosition() { return CSourceView::pointerPosition(); }
 
 // --- scrolling ---
 
@@ -231,17 +230,31 @@ void CSourceViewMfc::keyPressEvent(QKeyEvent* event)
         onChar(c);
         return;
     }
-    // Control alone makes commands, not characters; Control with Alt types.
-    bool command = modifiers.testFlag(Qt::ControlModifier) && !modifiers.testFlag(Qt::AltModifier);
-    if (event->text().isEmpty() || command) {
+    // Control or Alt alone make commands and menu keys, not characters;
+    // both together (AltGr) type.
+    bool typing = modifiers.testFlag(Qt::ControlModifier) == modifiers.testFlag(Qt::AltModifier);
+    if (event->text().isEmpty() || !typing) {
         QAbstractScrollArea::keyPressEvent(event);
         return;
     }
-    gstr bytes = fromUiText(event->text());
+    typeCharacters(event->text());
+}
+
+void CSourceViewMfc::typeCharacters(const QString& text)
+{
+    gstr bytes = fromUiText(text);
     for (int32_t i = 0; i < bytes.length(); ++i) {
         if (static_cast<unsigned char>(bytes[i]) >= 0x20)
             onChar(static_cast<unsigned char>(bytes[i]));
     }
+}
+
+// Characters composed by an input method arrive here, not as key presses.
+void CSourceViewMfc::inputMethodEvent(QInputMethodEvent* event)
+{
+    inputScope scope(*this, Qt::NoModifier);
+    typeCharacters(event->commitString());
+    event->accept();
 }
 
 void CSourceViewMfc::focusInEvent(QFocusEvent* event)

@@ -60,7 +60,6 @@ public:
     CSourcePageStart& getPageStart(int page) override;
     void printPageNumber(int page, QPainter& dc, const CSourcePrintDevice& device, const QRect& printRect) override;
     bool isModifierDown(Qt::KeyboardModifier modifier) override;
-    QPoint pointerPosition() override;
 
     bool onCommand(int id) override;
     bool onUpdateCommand(commandState& state) override;
@@ -99,6 +98,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -115,6 +115,7 @@ private:
     // The modifiers of the input event being handled.
     class inputScope;
 
+    void typeCharacters(const QString& text);
     void onFindNotification(CFindReplaceDialog& dialog, int what);
     bool search(const gstrSlice& text, CSourcePosition start, bool backward, bool matchCase, bool wholeWord,
                 CSourcePosition& found);
