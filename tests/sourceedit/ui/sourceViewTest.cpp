@@ -1,6 +1,7 @@
 #include "sourceViewFixture.h"
 
 #include "sourceedit/sourceColour.h"
+#include "sourceedit/ui/sourceUiColours.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -274,6 +275,57 @@ TEST_F(sourceViewTest, BookmarksShowAsAMarginMarkOrAsAColouredLine)
     QPoint middle(2 * view->charWidth, view->lineHeight / 2);
     EXPECT_EQ(margin.pixelColor(middle), QColor(255, 0, 0));
     EXPECT_NE(margin.pixelColor(cell(*view, 20, 0)), QColor(255, 0, 0));
+}
+
+TEST_F(sourceViewTest, TheSelectionIsDrawnOnTheHighlightAsAStreamOrABlock)
+{
+    CSourceViewMfc* view = open("abcdef\nab\nabcdef");
+    QColor highlight = sourceColour(systemColourRef(sysColourIndexHighlight));
+    auto at = [&](const QImage& image, int32_t column, int32_t line) {
+        return image.pixelColor(view->positionToPoint(column, line));
+    };
+    view->setSelectionPoint(4, 0);
+    view->extendSelection(1, 2);
+    QImage stream = rendered(*view);
+    EXPECT_NE(at(stream, 3, 0), highlight);
+    EXPECT_EQ(at(stream, 4, 0), highlight);
+    EXPECT_EQ(at(stream, 6, 0), highlight); // the line break
+    EXPECT_NE(at(stream, 7, 0), highlight);
+    EXPECT_EQ(at(stream, 0, 2), highlight);
+    EXPECT_NE(at(stream, 1, 2), highlight);
+
+    view->blockSelection = 1;
+    view->setSelectionPoint(1, 0);
+    view->extendSelection(4, 2);
+    QImage block = rendered(*view);
+    EXPECT_NE(at(block, 0, 1), highlight);
+    EXPECT_EQ(at(block, 1, 1), highlight);
+    EXPECT_EQ(at(block, 3, 1), highlight); // past the end of a short line
+    EXPECT_NE(at(block, 4, 1), highlight);
+}
+
+TEST_F(sourceViewTest, KeysMoveToLineAndDocumentEndsAndFocusKeepsTheCaretInTheText)
+{
+    CSourceViewMfc* view = open("first\nsecond line");
+    pressKey(view, Qt::Key_End);
+    EXPECT_EQ(view->caret, (CSourcePosition{5, 0}));
+    pressKey(view, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(view->caret, (CSourcePosition{11, 1}));
+    pressKey(view, Qt::Key_Home, Qt::ShiftModifier);
+    EXPECT_EQ(view->selectedText().view(), "second line");
+    pressKey(view, Qt::Key_Escape);
+    EXPECT_FALSE(view->hasSelection());
+    pressKey(view, Qt::Key_Insert);
+    EXPECT_TRUE(sourceEditorOverwrite);
+    type(*view, "S");
+    EXPECT_EQ(text(), "first\nSecond line");
+
+    view->extendSelection(4, 1);
+    view->onKillFocus();
+    document->deleteLines(1, 1);
+    view->onSetFocus();
+    EXPECT_EQ(view->caret, (CSourcePosition{5, 0}));
+    EXPECT_FALSE(view->hasSelection());
 }
 
 TEST_F(sourceViewTest, AFixedMarginHidesTextAndCaretScrolledUnderIt)
