@@ -73,7 +73,8 @@ TEST_F(legacyMaskTest, ParameterDefaultValue)
     const row rows[] = {
         {"END", gload::finished, "PARAMETER P\n\tDEFAULT\t\t\nEND\n"},
         {"DEFAULT\nEND", gload::finished, "PARAMETER P\n\tDEFAULT\t\t\nEND\n"},
-        {"TITLE t\nDEFAULT \" a,\\x07\"\nEND", gload::finished, "PARAMETER P\n\tTITLE\t\tt\n\tDEFAULT\t\t\" a,\\x07\"\nEND\n"},
+        {"TITLE t\nDEFAULT \" a,\\x07\"\nEND", gload::finished,
+         "PARAMETER P\n\tTITLE\t\tt\n\tDEFAULT\t\t\" a,\\x07\"\nEND\n"},
         {"DEFAULT a\nDEFAULT b", gload::alreadyLoaded, nullptr},
         {"DEFAULT a, b", gload::invalidValue, nullptr},
         {"DEFAULT \"a", gload::invalidValue, nullptr},

@@ -62,8 +62,10 @@ void CDriverReplaceDialog::layOut()
 
 bool CDriverReplaceDialog::OnInitDialog()
 {
-    for (CDriverReplacePage* page : pages_)
+    for (CDriverReplacePage* page : pages_) {
+        page->ensureInitialized();
         page->create();
+    }
     int active = std::clamp(profileInt(settingsSection, "ActivePane", 0), 0, pageCount - 1);
     {
         QSignalBlocker quiet(tabs_);

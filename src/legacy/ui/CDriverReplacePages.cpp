@@ -141,8 +141,10 @@ CReplaceStringPage::CReplaceStringPage(CDriverReplaceDialog& owner) : CDriverRep
     addRadioButton(escapedModeButtons::textId, "Show as te&xt", 70, 39, 65, 10);
     addRadioButton(escapedModeButtons::hexId, "Show as &hex", 140, 39, 65, 10);
     addCheckBox(onlyFirstId, "Replace only the &first occurence", 7, 57, 150, 10);
-    onCommand(escapedModeButtons::hexId, [this] { escapedModeButtons::switchEdits(*this, {search_, replacement_}, 1); });
-    onCommand(escapedModeButtons::textId, [this] { escapedModeButtons::switchEdits(*this, {search_, replacement_}, 0); });
+    for (int hexMode : {0, 1}) {
+        onCommand(hexMode ? escapedModeButtons::hexId : escapedModeButtons::textId,
+                  [this, hexMode] { escapedModeButtons::switchEdits(*this, {search_, replacement_}, hexMode); });
+    }
     QObject::connect(search_, &QLineEdit::textChanged, this, [this] { activate(); });
 }
 
@@ -193,9 +195,9 @@ CReplaceReferencePage::CReplaceReferencePage(int templateId, CDriverReplaceDialo
 {
     setDialogSize(220, 44);
     addLabel(-1, "&Search for:", 7, 9, 60, 8);
-    addControl(searchId, new CAutoWidthCombo, 70, 7, 143, 80);
+    addControl(searchId, new CAutoWidthCombo, 70, 7, 143, 14);
     addLabel(-1, "&Replace with:", 7, 27, 60, 8);
-    addControl(replacementId, new CAutoWidthCombo, 70, 25, 143, 80);
+    addControl(replacementId, new CAutoWidthCombo, 70, 25, 143, 14);
 }
 
 void CReplaceReferencePage::create()

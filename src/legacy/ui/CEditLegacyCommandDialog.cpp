@@ -40,7 +40,7 @@ CEditLegacyCommandDialog::CEditLegacyCommandDialog(glegacyCommandTable& commands
     int y = 57;
     if (!replySide) {
         addLabel(-1, "&Response:", 7, 59, 40, 8);
-        addControl(responseId, new CAutoWidthCombo, 50, 57, 137, 80);
+        addControl(responseId, new CAutoWidthCombo, 50, 57, 137, 14);
         y = 75;
     }
     addButton(lrcId, "LRC", 7, y, 55, 14);
@@ -104,7 +104,10 @@ void CEditLegacyCommandDialog::fillResponses()
     combo.setCurrentIndex(selected < 0 ? 0 : selected + 1);
 }
 
-void CEditLegacyCommandDialog::switchDisplay(int hexMode) { escapedModeButtons::switchEdits(*this, {string_}, hexMode); }
+void CEditLegacyCommandDialog::switchDisplay(int hexMode)
+{
+    escapedModeButtons::switchEdits(*this, {string_}, hexMode);
+}
 
 void CEditLegacyCommandDialog::appendChecksum(int button)
 {

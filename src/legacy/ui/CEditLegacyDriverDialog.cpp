@@ -74,6 +74,8 @@ CEditLegacyDriverDialog::~CEditLegacyDriverDialog() = default;
 
 bool CEditLegacyDriverDialog::OnInitDialog()
 {
+    for (CLegacyDriverPane* pane : panes_)
+        pane->ensureInitialized();
     int active = profileInt(settingsSection, "ActivePane", 0) == 1 ? 1 : 0;
     {
         QSignalBlocker quiet(tabs_);

@@ -32,10 +32,10 @@ CEditLegacyResponseDialog::CEditLegacyResponseDialog(const glegacyCommandTable& 
     addLabel(-1, "&Tag:", 7, 9, 40, 8);
     addEdit(tagId, 50, 7, 137, 12);
     addLabel(-1, "&Mask:", 7, 27, 40, 8);
-    addControl(maskId, new CAutoWidthCombo, 50, 25, 137, 80);
+    addControl(maskId, new CAutoWidthCombo, 50, 25, 137, 14);
     if (messageSide) {
         addLabel(-1, "&Reply:", 7, 45, 40, 8);
-        addControl(replyId, new CAutoWidthCombo, 50, 43, 137, 80);
+        addControl(replyId, new CAutoWidthCombo, 50, 43, 137, 14);
     }
     addButton(IDOK, "OK", 193, 7, 50, 14, true);
     addButton(IDCANCEL, "Cancel", 193, 24, 50, 14);

@@ -7,7 +7,6 @@
 #include "platform/recordingResponder.h"
 #include "platform/settingsStore.h"
 #include "ports/portTestSupport.h"
-#include "shell/CEscapedStringEdit.h"
 #include "store/gstation.h"
 #include "store/gstationState.h"
 
@@ -54,7 +53,6 @@ protected:
         return std::string(text.view());
     }
     static bool isReadOnly(const CDialog& d, int id) { return d.controlAs<QLineEdit>(id)->isReadOnly(); }
-    static CEscapedStringEdit& escapedEdit(const CDialog& d, int id) { return *dynamic_cast<CEscapedStringEdit*>(d.control(id)); }
     static void pick(CDialog& d, int id, const char* text)
     {
         int index = d.controlAs<QComboBox>(id)->findText(QString::fromLatin1(text));

@@ -34,7 +34,8 @@ TEST_F(listWindows, MaskInUseIsKeptAndAFreeOneDeleted)
     window.list().selectRow(1);
     window.sendCommand(CSelectDialog::deleteId);
     EXPECT_EQ(user.lastMessage().text,
-              "You cannot delete this item because it is used by the following:\n\nThe response r in device driver Meter");
+              "You cannot delete this item because it is used by the following:\n"
+              "\nThe response r in device driver Meter");
     EXPECT_EQ(station::legacyMasks().find("Used"), used);
     EXPECT_EQ(stationState().modified, 0);
 
