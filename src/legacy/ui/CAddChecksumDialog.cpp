@@ -8,11 +8,11 @@
 namespace {
 
 const char* const settingsSection = "Dialogs\\Checksum";
-constexpr int offsetRefused = 10899;
-constexpr int excludeRefused = 10900;
+constexpr int offsetRefused = 10969;
+constexpr int excludeRefused = 10970;
 // By the count: none, one, "%d"; appended, then replaced.
-constexpr int addedReports[] = {10901, 10903, 10905};
-constexpr int modifiedReports[] = {10902, 10904, 10906};
+constexpr int addedReports[] = {10971, 10973, 10975};
+constexpr int modifiedReports[] = {10972, 10974, 10976};
 
 struct checksumType {
     int buttonId;

@@ -20,12 +20,12 @@ namespace {
 
 const char* const settingsSection = "Dialogs\\Driver Replace";
 constexpr int noneText = 10223;
-constexpr int offsetRefused = 10883;
-constexpr int addressReports[] = {10884, 10885, 10886};
-constexpr int stringReports[] = {10887, 10888, 10889};
-constexpr int responseReports[] = {10890, 10891, 10892};
-constexpr int maskReports[] = {10893, 10894, 10895};
-constexpr int replyReports[] = {10896, 10897, 10898};
+constexpr int offsetRefused = 10953;
+constexpr int addressReports[] = {10954, 10955, 10956};
+constexpr int stringReports[] = {10957, 10958, 10959};
+constexpr int responseReports[] = {10960, 10961, 10962};
+constexpr int maskReports[] = {10963, 10964, 10965};
+constexpr int replyReports[] = {10966, 10967, 10968};
 
 // The hex mode of an escaped-string edit and its text as shown, from the
 // settings; the empty edit takes the mode without a conversion.

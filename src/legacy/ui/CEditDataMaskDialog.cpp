@@ -10,14 +10,14 @@
 
 namespace {
 
-constexpr int bufferSizeRefused = 10878;
-constexpr int timeoutRefused = 10879;
-constexpr int prefixRefused = 10871;
-constexpr int suffixRefused = 10872;
-constexpr int errorPatternRefused = 10873;
+constexpr int bufferSizeRefused = 10948;
+constexpr int timeoutRefused = 10949;
+constexpr int prefixRefused = 10941;
+constexpr int suffixRefused = 10942;
+constexpr int errorPatternRefused = 10943;
 constexpr int patternMissing = 10549;
-constexpr int patternRefused = 10880;
-constexpr int tagTaken = 10881;
+constexpr int patternRefused = 10950;
+constexpr int tagTaken = 10951;
 
 constexpr double leastTimeout = 0.001;
 constexpr double largestTimeout = 2147483.647;

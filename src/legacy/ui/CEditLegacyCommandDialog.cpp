@@ -15,7 +15,7 @@ namespace {
 constexpr int commandTemplate = 538;
 constexpr int replyTemplate = 694;
 constexpr int noneText = 10223;
-constexpr int tagTaken = 10875;
+constexpr int tagTaken = 10945;
 const char* const settingsSection = "Dialogs\\Edit Command";
 
 constexpr int lrcCode = 2;

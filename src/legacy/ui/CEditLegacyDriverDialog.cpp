@@ -14,11 +14,11 @@
 
 namespace {
 
-constexpr int delayRefused = 10870;
-constexpr int prefixRefused = 10871;
-constexpr int suffixRefused = 10872;
-constexpr int errorPatternRefused = 10873;
-constexpr int tagTaken = 10874;
+constexpr int delayRefused = 10940;
+constexpr int prefixRefused = 10941;
+constexpr int suffixRefused = 10942;
+constexpr int errorPatternRefused = 10943;
+constexpr int tagTaken = 10944;
 const char* const settingsSection = "Dialogs\\Edit Driver";
 
 } // namespace

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int tagTaken = 10882;
+constexpr int tagTaken = 10952;
 const char* const settingsSection = "Dialogs\\Edit Parameter";
 
 } // namespace

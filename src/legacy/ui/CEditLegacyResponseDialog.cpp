@@ -15,8 +15,8 @@ namespace {
 constexpr int responseTemplate = 548;
 constexpr int messageTemplate = 695;
 constexpr int noneText = 10223;
-constexpr int tagTaken = 10876;
-constexpr int noMasks = 10877;
+constexpr int tagTaken = 10946;
+constexpr int noMasks = 10947;
 
 } // namespace
 
