@@ -2,7 +2,6 @@
 
 #include "foundation/jhashIterator.h"
 #include "foundation/valueParsers.h"
-#include "legacy/glegacyMask.h"
 #include "store/CObjectFile.h"
 #include "store/gkeyword.h"
 #include "store/gobjectType.h"
@@ -10,36 +9,92 @@
 
 #include <utility>
 
+namespace {
+
+constexpr int undefinedLine = 20216;
+// By the kind a placeholder got from its references: 0, 1, 2.
+constexpr int undefinedResponse[] = {20274, 20275, 20276};
+constexpr int undefinedCommand[] = {20277, 20278, 20279};
+
+template <class E>
+std::vector<E*> entriesOf(const jhashTypedDatabaseTable<E>& table)
+{
+    std::vector<E*> entries;
+    jhashTypedIterator<E> it(table);
+    E* entry = nullptr;
+    while (it.get(entry))
+        entries.push_back(entry);
+    return entries;
+}
+
+template <class E>
+void listPlaceholders(const jhashTypedDatabaseTable<E>& table, const int (&descriptions)[3],
+                      const gstrSlice& driverName, gstr& text)
+{
+    gstr description;
+    gstr line;
+    for (E* entry : entriesOf(table)) {
+        if (entry->isDefined())
+            continue;
+        int32_t kind = entry->getKind();
+        description.format(descriptions[kind >= 0 && kind <= 2 ? kind : 0], driverName);
+        text.append(line.format(undefinedLine, description, entry->getName()));
+    }
+}
+
+// A reference made before its entry's line put the entry ahead of entries
+// defined earlier; in line order again, the block is written as it was read
+// and a written block reads back to the same order.
+template <class E>
+void putInLineOrder(jhashTypedDatabaseTable<E>& table, std::vector<E*>& read)
+{
+    for (E* entry : read)
+        table.remove(entry);
+    for (E* entry : read)
+        table.insert(entry);
+    read.clear();
+}
+
+// Own entries the working table has no entry for are deleted; the others
+// are filled from the working entry of their name.
+template <class E>
+void assignTable(glegacyDriver& driver, jhashTypedDatabaseTable<E>& own, const jhashTypedDatabaseTable<E>& working)
+{
+    for (E* entry : entriesOf(own))
+        entry->clear();
+    for (E* copy : entriesOf(working)) {
+        if (!copy->isDefined())
+            continue;
+        E* entry = own.define(copy->getName());
+        entry->copyFrom(driver, *copy);
+    }
+    for (E* entry : entriesOf(own)) {
+        if (entry->isDefined())
+            continue;
+        own.remove(entry);
+        delete entry;
+    }
+}
+
+} // namespace
+
 glegacyDriver::glegacyDriver() = default;
 
 glegacyDriver::~glegacyDriver() = default;
 
 const gobjectType* glegacyDriver::getObjectType() const { return &objectTypes::legacyDriver(); }
 
+void glegacyDriver::listUndefinedReferences(gstr& text) const
+{
+    listPlaceholders(responses_, undefinedResponse, getTitle(true), text);
+    listPlaceholders(commands_, undefinedCommand, getTitle(true), text);
+}
+
 void glegacyDriver::importIntoStation()
 {
     moveIntoStation(*this, driverLibrary::legacyDrivers(), station::legacyDrivers());
-    bindMasksToStation();
-}
-
-// The library's tables are emptied after an import: no response may keep a
-// mask of theirs.
-void glegacyDriver::bindMasksToStation()
-{
-    jhashTypedIterator<glegacyResponse> it(responses_);
-    glegacyResponse* response = nullptr;
-    while (it.get(response)) {
-        glegacyMask* mask = response->getMask();
-        if (!mask || mask->getLibraryFlag() != 1)
-            continue;
-        if (glegacyMask* own = station::legacyMasks().find(mask->getTag())) {
-            response->setMask(own);
-            continue;
-        }
-        driverLibrary::legacyMasks().remove(mask);
-        station::legacyMasks().insert(mask);
-        mask->setLibraryFlag(0);
-    }
+    for (glegacyResponse* response : entriesOf(responses_))
+        response->rebindMaskToStation();
 }
 
 glegacyCommand* glegacyDriver::referenceCommand(const gstrSlice& name)
@@ -54,6 +109,14 @@ glegacyResponse* glegacyDriver::referenceResponse(const gstrSlice& name)
     glegacyResponse* response = responses_.reference(name);
     response->setDriver(this);
     return response;
+}
+
+void glegacyDriver::assignEntries(const glegacyCommandTable& commands, const glegacyResponseTable& responses,
+                                  gmilliseconds delay)
+{
+    delay_ = delay;
+    assignTable(*this, commands_, commands);
+    assignTable(*this, responses_, responses);
 }
 
 void glegacyDriver::writeFields(CObjectFile& file, int indent) const
@@ -71,13 +134,9 @@ void glegacyDriver::writeFields(CObjectFile& file, int indent) const
         gkeyword::byToken(token).writeKey(file, indent);
         pattern->write(file, 1);
     }
-    jhashTypedIterator<glegacyResponse> responses(responses_);
-    glegacyResponse* response = nullptr;
-    while (responses.get(response))
+    for (const glegacyResponse* response : entriesOf(responses_))
         response->write(file, indent);
-    jhashTypedIterator<glegacyCommand> commands(commands_);
-    glegacyCommand* command = nullptr;
-    while (commands.get(command))
+    for (const glegacyCommand* command : entriesOf(commands_))
         command->write(file, indent);
 }
 
@@ -100,6 +159,15 @@ gloadStatus glegacyDriver::loadField(int token, gstr& value)
     }
 }
 
+void glegacyDriver::afterLoad()
+{
+    if (!delay_.isSet())
+        delay_.set(0);
+    putInLineOrder(responses_, responsesRead_);
+    putInLineOrder(commands_, commandsRead_);
+    gtitledObject::afterLoad();
+}
+
 gloadStatus glegacyDriver::loadPattern(gregexp& pattern, const gstr& value, bool bracesLiteral)
 {
     if (pattern.isSet())
@@ -116,6 +184,7 @@ gloadStatus glegacyDriver::loadCommand(const gstr& value, bool isCommand)
     glegacyCommand* command = commands_.define(name);
     if (!command)
         return gload::alreadyLoaded;
+    commandsRead_.push_back(command);
     command->setDriver(this);
     return command->parse(next, isCommand) == itemResult::end ? gload::accepted : gload::invalidValue;
 }
@@ -129,6 +198,8 @@ gloadStatus glegacyDriver::loadResponse(const gstr& value, bool isMessage)
     glegacyResponse* response = responses_.define(name);
     if (!response)
         return gload::alreadyLoaded;
+    responsesRead_.push_back(response);
     response->setDriver(this);
-    return response->parse(next, isMessage, getLibraryFlag()) == itemResult::end ? gload::accepted : gload::invalidValue;
+    return response->parse(next, isMessage, getLibraryFlag()) == itemResult::end ? gload::accepted
+                                                                                  : gload::invalidValue;
 }

@@ -9,19 +9,28 @@
 #include "store/gusedByList.h"
 #include "store/jhashTypedDatabaseTable.h"
 
+#include <vector>
+
+using glegacyCommandTable = jhashTypedDatabaseTable<glegacyCommand>;
+using glegacyResponseTable = jhashTypedDatabaseTable<glegacyResponse>;
+
 // A legacy device driver (object type DRIVER), kept in the station's or the
 // library's legacy driver table: its commands and replies, its responses and
 // messages, the response prefix, suffix and error pattern that apply where a
 // data mask sets none, and the delay after commands without a response.
-// Editing and the listing of undefined entries come with the legacy drivers.
 class glegacyDriver : public gtitledObject, public gimportableDriver {
 public:
+    static constexpr int32_t tableBuckets = 20;
+
     glegacyDriver();
     glegacyDriver(const glegacyDriver&) = delete;
     glegacyDriver& operator=(const glegacyDriver&) = delete;
     ~glegacyDriver() override;
 
     const gobjectType* getObjectType() const override;
+    // One line per placeholder of the response table, then of the command
+    // table, described by the kind the references gave it.
+    void listUndefinedReferences(gstr& text) const override;
     // Moves into the station; responses whose mask is a library mask take
     // the station's mask of the same tag, or bring the mask along.
     void importIntoStation() override;
@@ -37,28 +46,39 @@ public:
     const gregexp& suffix() const noexcept { return suffix_; }
     const gregexp& errorPattern() const noexcept { return errorPattern_; }
 
-    jhashTypedDatabaseTable<glegacyCommand>& commands() noexcept { return commands_; }
-    const jhashTypedDatabaseTable<glegacyCommand>& commands() const noexcept { return commands_; }
-    jhashTypedDatabaseTable<glegacyResponse>& responses() noexcept { return responses_; }
+    glegacyCommandTable& commands() noexcept { return commands_; }
+    const glegacyCommandTable& commands() const noexcept { return commands_; }
+    glegacyResponseTable& responses() noexcept { return responses_; }
+    const glegacyResponseTable& responses() const noexcept { return responses_; }
     // The entry of the name, a placeholder of kind 0 when absent, with this
     // driver set.
     glegacyCommand* referenceCommand(const gstrSlice& name);
     glegacyResponse* referenceResponse(const gstrSlice& name);
 
+    // Copies the editor's working tables back: entries are kept by name (so
+    // references from outside stay valid), filled from the working entry of
+    // their name; entries the working tables no longer hold are deleted.
+    void assignEntries(const glegacyCommandTable& commands, const glegacyResponseTable& responses,
+                       gmilliseconds delay);
+
     void writeFields(CObjectFile& file, int indent) const override;
     gloadStatus loadField(int token, gstr& value) override;
+    // A delay not read becomes 0; the entries take the order of their lines.
+    void afterLoad() override;
 
 private:
     gloadStatus loadPattern(gregexp& pattern, const gstr& value, bool bracesLiteral);
     gloadStatus loadCommand(const gstr& value, bool isCommand);
     gloadStatus loadResponse(const gstr& value, bool isMessage);
-    void bindMasksToStation();
 
     gusedByList usedBy_;
     gmilliseconds delay_;
     gregexp prefix_{false};
     gregexp suffix_{false};
     gregexp errorPattern_{false};
-    jhashTypedDatabaseTable<glegacyResponse> responses_{20};
-    jhashTypedDatabaseTable<glegacyCommand> commands_{20};
+    glegacyResponseTable responses_{tableBuckets};
+    glegacyCommandTable commands_{tableBuckets};
+    // The entries in the order of their lines while the block is read.
+    std::vector<glegacyResponse*> responsesRead_;
+    std::vector<glegacyCommand*> commandsRead_;
 };

@@ -64,6 +64,8 @@ gloadStatus glegacyMask::loadField(int token, gstr& value)
     }
 }
 
+bool glegacyMask::isComplete() const { return pattern_.isSet() && bufferSize_ != 0 && timeout_.isSet(); }
+
 gloadStatus glegacyMask::loadPattern(gregexp& pattern, const gstr& value, bool bracesLiteral)
 {
     if (pattern.isSet())

@@ -10,8 +10,8 @@
 // A legacy data mask (object type MASK), kept in the station's or the
 // library's mask table: how the data of a legacy response is found in the
 // bytes received (the pattern, with an optional prefix and suffix, and an
-// error pattern), the size of the receive buffer and the time to wait. The
-// completeness rule and its dialog come with the legacy drivers.
+// error pattern), the size of the receive buffer and the time to wait. A mask
+// is complete with a pattern, a buffer size and a timeout.
 class glegacyMask : public gtitledObject {
 public:
     glegacyMask() = default;
@@ -21,6 +21,8 @@ public:
     const gobjectType* getObjectType() const override;
 
     gusedByList& usedBy() noexcept { return usedBy_; }
+    static constexpr int32_t largestBufferSize = 2147483647;
+
     gregexp& prefix() noexcept { return prefix_; }
     gregexp& pattern() noexcept { return pattern_; }
     gregexp& suffix() noexcept { return suffix_; }
@@ -40,6 +42,7 @@ public:
 
     void writeFields(CObjectFile& file, int indent) const override;
     gloadStatus loadField(int token, gstr& value) override;
+    bool isComplete() const override;
 
 private:
     gloadStatus loadPattern(gregexp& pattern, const gstr& value, bool bracesLiteral);

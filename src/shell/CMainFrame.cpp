@@ -4,6 +4,7 @@
 #include "legacy/glegacyDriver.h"
 #include "legacy/glegacyMask.h"
 #include "legacy/glegacyParameter.h"
+#include "legacy/ui/CLegacyListWindows.h"
 #include "platform/settingsStore.h"
 #include "platform/textCodec.h"
 #include "ports/gserialPort.h"
@@ -100,13 +101,13 @@ CSelectDialog* makeListWindow(int which)
 {
     const listWindowSpec& s = listWindowSpecs[which];
     switch (which) {
-    case CMainFrame::legacyDeviceDrivers: return makeListWindow(station::legacyDrivers, true, s);
+    case CMainFrame::legacyDeviceDrivers: return new CLegacyDriversDialog;
     case CMainFrame::serialPorts: return new CSerialPortsDialog;
-    case CMainFrame::legacyDataMasks: return makeListWindow(station::legacyMasks, true, s);
+    case CMainFrame::legacyDataMasks: return new CLegacyDataMasksDialog;
     case CMainFrame::registers: return new CRegistersDialog;
     case CMainFrame::screens: return makeListWindow(station::screens, false, s);
     case CMainFrame::sclPrograms: return makeListWindow(station::programs, false, s);
-    case CMainFrame::legacyParameters: return makeListWindow(station::legacyParameters, false, s);
+    case CMainFrame::legacyParameters: return new CLegacyParametersDialog;
     case CMainFrame::sabusRequests: return makeListWindow(station::requests, false, s);
     default: return makeListWindow(station::g2Drivers, true, s);
     }

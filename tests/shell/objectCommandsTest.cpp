@@ -17,7 +17,7 @@ namespace {
 const char* const libraryText = "G2DRIVER PLC\n\tTITLE\t\tbeta\nEND\n"
                                 "G2DRIVER Alpha\nEND\n"
                                 "DRIVER Old\n\tTITLE\t\tGamma\nEND\n"
-                                "MASK M9\nEND\n";
+                                "MASK M9\n\tPATTERN2\t#\n\tBUFFER_SIZE\t8\n\tTIMEOUT\t\t1\nEND\n";
 
 class objectCommands : public mainFrameTest {
 protected:
@@ -100,7 +100,7 @@ TEST_F(objectCommands, CancelledOrFailedImportLeavesTheStationAsItWas)
     EXPECT_EQ(stationState().modified, 0);
 
     // A library without drivers: nothing to pick, Enter does not import.
-    user.chosenFiles.push_back(file("masks.kdl", "MASK M1\nEND\n"));
+    user.chosenFiles.push_back(file("masks.kdl", "MASK M1\n\tPATTERN2\t#\n\tBUFFER_SIZE\t8\n\tTIMEOUT\t\t1\nEND\n"));
     user.scripts.push_back([](CDialog& d) {
         EXPECT_EQ(d.itemCount(CImportDriversDialog::listId), 0);
         d.sendCommand(IDOK);
@@ -191,9 +191,11 @@ TEST_F(objectCommands, ToolDialogsFollowTheirRules)
     EXPECT_TRUE(enabled(32842));
     EXPECT_FALSE(enabled(32880));
     EXPECT_TRUE(enabled(32881));
-    // The list windows have no object dialogs yet.
-    for (int id : {32919, 32920, 32921, 32860, 32859})
-        EXPECT_FALSE(enabled(id)) << id;
+    // The legacy windows make drivers and masks in a library too; the
+    // device drivers window has no object dialogs yet.
+    EXPECT_FALSE(enabled(32919));
+    for (int id : {32920, 32921, 32860, 32859})
+        EXPECT_TRUE(enabled(id)) << id;
 }
 
 } // namespace

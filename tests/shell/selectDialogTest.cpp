@@ -239,7 +239,7 @@ TEST_F(selectDialog, FarOffsetsAreTakenAsTheTemplatesOwn)
 TEST_F(selectDialog, LibraryModeHidesTheStationListsAndFillsTheDriverLists)
 {
     std::string library = temp.folder() + "/drivers.korvel-drivers";
-    std::ofstream(library) << "MASK M1\n\tTITLE\t\t\"Mask one\"\nEND\n";
+    std::ofstream(library) << "MASK M1\n\tTITLE\t\t\"Mask one\"\n\tPATTERN2\t#\n\tBUFFER_SIZE\t8\n\tTIMEOUT\t\t1\nEND\n";
     CStationEditorApp app;
     ASSERT_TRUE(app.InitInstance({"-nologo", QString::fromStdString(library)}));
     CMainFrame* frame = app.mainFrame();

@@ -247,7 +247,7 @@ TEST_F(stationEditorApp, AFileThatCannotBeOpenedEndsStartUp)
 
 TEST_F(stationEditorApp, StationFileOnTheCommandLineIsLoaded)
 {
-    std::string good = file("plant.korvel-station", "PORT P1\n\tTITLE\t\tFirst port\n\tDEVICE_PATH\tCOM1\n\tSETTINGS\t9600, 8, NONE, 1\n\tLINE_TERM\tCR\nEND\n\nMASK M1\nEND\n");
+    std::string good = file("plant.korvel-station", "PORT P1\n\tTITLE\t\tFirst port\n\tDEVICE_PATH\tCOM1\n\tSETTINGS\t9600, 8, NONE, 1\n\tLINE_TERM\tCR\nEND\n\nMASK M1\n\tPATTERN2\t#\n\tBUFFER_SIZE\t8\n\tTIMEOUT\t\t1\nEND\n");
     auto app = start({"-nologo", QString::fromStdString(good)});
     ASSERT_TRUE(started);
     CMainFrame* frame = app->mainFrame();

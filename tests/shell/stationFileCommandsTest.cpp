@@ -229,7 +229,7 @@ TEST_F(stationFileCommands, OpenOfABrokenFileLeavesNoStation)
 TEST_F(stationFileCommands, DroppedLibraryOpensInLibraryMode)
 {
     openModifiedPlant();
-    std::string library = file("drivers.KDL", "G2DRIVER G1\nEND\nMASK M1\nEND\n");
+    std::string library = file("drivers.KDL", "G2DRIVER G1\nEND\nMASK M1\n\tPATTERN2\t#\n\tBUFFER_SIZE\t8\n\tTIMEOUT\t\t1\nEND\n");
     user.answers.push_back(ganswer::cancel);
     drop(library);
     EXPECT_EQ(frame->windowTitle(), "plant.korvel-station - K.O.R.V.E.L. Quillane");

@@ -83,8 +83,9 @@ TEST_F(stationFile, LibraryLoadsAndSavesDriverObjectsOnly)
     emptyAll();
     ASSERT_EQ(load(fixture("everyType.stn")), gloadError::none);
     EXPECT_EQ(saved(true), banner() +
-                               "MASK M1\r\n\tTITLE\t\tMask \"one\"\r\nEND\r\n\r\n"
-                               "DRIVER D1\r\nEND\r\n\r\n"
+                               "MASK M1\r\n\tTITLE\t\tMask \"one\"\r\n\tPATTERN2\t#+\r\n"
+                               "\tBUFFER_SIZE\t40\r\n\tTIMEOUT\t\t1\r\nEND\r\n\r\n"
+                               "DRIVER D1\r\n\tDELAY\t\t0\r\nEND\r\n\r\n"
                                "G2DRIVER G1\r\n\tTITLE\t\tG2 driver\r\nEND\r\n\r\n");
 }
 
@@ -185,12 +186,12 @@ TEST_F(stationFile, ProgressReportsLengthThenEveryLineStart)
         int64_t range = -1;
         std::vector<int64_t> positions;
     } progress;
-    putFile(folder.path("p.stn"), "MASK M\r\n\tTITLE t\r\n\r\nEND\r\n");
+    putFile(folder.path("p.stn"), "DRIVER M\r\n\tTITLE t\r\n\r\nEND\r\n");
     installLoadProgress(&progress);
     EXPECT_EQ(load(folder.path("p.stn")), gloadError::none);
     installLoadProgress(nullptr);
-    EXPECT_EQ(progress.range, 25);
-    EXPECT_EQ(progress.positions, (std::vector<int64_t>{0, 8, 18, 20, 25}));
+    EXPECT_EQ(progress.range, 27);
+    EXPECT_EQ(progress.positions, (std::vector<int64_t>{0, 10, 20, 22, 27}));
 }
 
 TEST_F(stationFile, UnopenableFileAnswersOneAfterTheRetryBox)
