@@ -1,12 +1,16 @@
-// Arbitrary bytes as lines of SCL text through the token scanner, in station
-// and driver mode, with station objects and a current driver to name. Besides
-// not crashing or hanging: the tokens of a line follow each other without a
-// gap, never run past the line's end, always move the cursor (but for the
-// empty line number of a '.') and are of a known kind.
+// Arbitrary bytes as lines of SCL text through the token scanner and the
+// colouring tokenizers, in station and driver mode, with station objects and
+// a current driver to name. Besides not crashing or hanging: the tokens of a
+// line follow each other without a gap, never run past the line's end, always
+// move on (but for the empty line number of a '.') and are of a known kind.
+// The document hands the colouring its lines straight out of the input, with
+// no terminator after them.
 #include "g2driver/model/g2driver.h"
 #include "g2driver/model/g2driverProgram.h"
 #include "ports/gserialPort.h"
 #include "scl/gsclProgram.h"
+#include "scl/gsclTokenizer.h"
+#include "sourceedit/CSourceDoc.h"
 #include "scl/sclTokenScanner.h"
 #include "store/gstation.h"
 
@@ -14,6 +18,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -61,12 +66,47 @@ void scanLine(const std::string& line, bool driverMode)
     check(false);
 }
 
+// Lines that point into the input.
+class inputDoc : public CSourceDoc {
+public:
+    std::vector<std::string_view> lines;
+
+    int32_t getLineCount() const override { return static_cast<int32_t>(lines.size()); }
+    const char* getLineText(int32_t line) const override { return lines[static_cast<size_t>(line)].data(); }
+    int32_t getLineLength(int32_t line) const override
+    {
+        return static_cast<int32_t>(lines[static_cast<size_t>(line)].size());
+    }
+    int onLongLine() override { return 0; }
+};
+
+void colourLine(gsclTokenizer& tokenizer, inputDoc& doc, int32_t line)
+{
+    int32_t length = doc.getLineLength(line);
+    int32_t next = 0;
+    tokenizer.beginLine(doc, line);
+    for (int32_t steps = 0; steps <= 2 * length + 2; ++steps) {
+        int32_t start = -1, size = -1;
+        int colour = tokenizer.nextToken(start, size);
+        check(colour >= 0 && colour < sclColour::count);
+        check(start == next && size >= 0 && start + size <= length);
+        next = start + size;
+        if (colour == sclColour::endOfLine) {
+            check(size == 0);
+            check(tokenizer.endLine() == 0);
+            return;
+        }
+    }
+    check(false);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     defineObjects();
     std::string_view text(reinterpret_cast<const char*>(data), size);
+    inputDoc doc;
     size_t start = 0;
     while (start <= text.size()) {
         size_t stop = text.find_first_of(std::string_view("\r\n\0", 3), start);
@@ -75,7 +115,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::string line(text.substr(start, stop - start));
         scanLine(line, false);
         scanLine(line, true);
+        doc.lines.push_back(text.substr(start, stop - start));
         start = stop + 1;
+    }
+    for (int32_t line = 0; line < doc.getLineCount(); ++line) {
+        colourLine(sclStationTokenizer(), doc, line);
+        colourLine(sclDriverTokenizer(), doc, line);
     }
     return 0;
 }
