@@ -13,6 +13,10 @@ struct Entry {
 // Kept sorted by id (checked at compile time below). Texts are quoted exactly
 // as the program has always shown them, spelling included.
 constexpr Entry entries[] = {
+    {401, "Default\nNormal\nBold\nItalic"},
+    {402, "System Window Colour"},
+    {403, "System Text Colour"},
+    {404, "Default"},
     {10002, "Alignment Tools"},
     {10005, "Arranging Tools"},
     {10038, "Drawing Tools"},
@@ -27,6 +31,7 @@ constexpr Entry entries[] = {
     {10065, "Could not open \"%1.\" Too many files are open already."},
     {10066, "An error occured accessing the file \"%1.\""},
     {10068, "Grid Tools"},
+    {10069, "Please enter a line number between 1 and %d."},
     {10116, "Load Images"},
     {10117, "Byte %d"},
     {10144, "Name"},

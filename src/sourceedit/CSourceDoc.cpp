@@ -46,6 +46,8 @@ void CSourceDoc::clear()
 int CSourceDoc::execute(std::unique_ptr<CSourceUndoRecord> record)
 {
     error = errorNone;
+    if (!record)
+        return 0;
     if (readOnly) {
         error = errorReadOnly;
         return 0;
