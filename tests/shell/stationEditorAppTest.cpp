@@ -100,6 +100,19 @@ TEST_F(stationEditorApp, AboutShowsTheVersion)
     EXPECT_EQ(user.dialogs[0].result, IDOK);
 }
 
+TEST_F(stationEditorApp, SclSyntaxColoursOpensOnTheColoursOfScl)
+{
+    auto app = start();
+    user.scripts.push_back([](CDialog& d) {
+        EXPECT_EQ(d.templateId(), 400);
+        EXPECT_EQ(d.itemCount(4000), 17);
+        d.sendCommand(IDCANCEL);
+    });
+    app->mainFrame()->routeCommand(32842);
+    ASSERT_EQ(user.dialogs.size(), 1u);
+    EXPECT_EQ(user.dialogs[0].title, "SCL Syntax Colours");
+}
+
 TEST_F(stationEditorApp, SettingsWrittenAtCloseAreReadAtTheNextStart)
 {
     {
