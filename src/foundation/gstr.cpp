@@ -42,20 +42,6 @@ bool isWholeWord(const gstrSlice& s, int32_t pos, int32_t n)
     return pos + n >= s.length() || !isWordByte(s[pos + n]);
 }
 
-// The value form may be bare: nothing a reader would trim or split on.
-bool qualifiesBare(const gstrSlice& text)
-{
-    if (text.isEmpty())
-        return true;
-    if (text[0] == ' ' || text[0] == '"' || text[text.length() - 1] == ' ')
-        return false;
-    for (int32_t i = 0; i < text.length(); ++i) {
-        if (!charClass::isPrintable(text[i]) || text[i] == ',')
-            return false;
-    }
-    return true;
-}
-
 constexpr char hexDigits[] = "0123456789ABCDEF";
 
 } // namespace
@@ -261,6 +247,20 @@ void gstr::assignHexDump(const gstrSlice& bytes)
     adopt(out);
 }
 
+// Nothing a reader would trim or split on.
+bool gstr::writesBare(const gstrSlice& text) noexcept
+{
+    if (text.isEmpty())
+        return true;
+    if (text[0] == ' ' || text[0] == '"' || text[text.length() - 1] == ' ')
+        return false;
+    for (int32_t i = 0; i < text.length(); ++i) {
+        if (!charClass::isPrintable(text[i]) || text[i] == ',')
+            return false;
+    }
+    return true;
+}
+
 void gstr::assignQuoted(const gstrSlice& text, bool appendEscaped, bool escapeQuotes)
 {
     if (overlaps(text)) {
@@ -268,7 +268,7 @@ void gstr::assignQuoted(const gstrSlice& text, bool appendEscaped, bool escapeQu
         assignQuoted(copy, appendEscaped, escapeQuotes);
         return;
     }
-    if (!appendEscaped && !escapeQuotes && qualifiesBare(text)) {
+    if (!appendEscaped && !escapeQuotes && writesBare(text)) {
         assign(text);
         return;
     }

@@ -140,6 +140,8 @@ public:
     //   (true, x)      the escaped text is appended without quotes, a double
     //                  quote escaped only when escapeQuotes is set.
     void assignQuoted(const gstrSlice& text, bool appendEscaped, bool escapeQuotes);
+    // Whether the value form of the text is the text itself, unquoted.
+    static bool writesBare(const gstrSlice& text) noexcept;
     void appendEscaped(char c);
 
     // Becomes the template with each single '%' replaced by value and each
@@ -161,6 +163,10 @@ public:
     // A value that must be exactly one string item; a following comma clears
     // the string and answers false.
     bool parseValue(const char* text, bool raw = false);
+    // Whether parseValue reads the text as itself: a bare item with no white
+    // space at either end, no comma and no NUL. Its reader may then use the
+    // text in place, without a copy.
+    static bool isBareValue(const gstrSlice& text) noexcept;
 
     // Message texts (gstrFormat.cpp). loadString: the string-table text with
     // that id, empty when the table has none. format: the text (by id, or

@@ -128,3 +128,33 @@ private:
     gstr value_;
     int32_t state_ = -1;
 };
+
+// A real number gathered over several selected objects: unset, one common
+// value, or mixed. Values compare exactly.
+class gtriStateDouble {
+public:
+    void reset() noexcept { state_ = -1; }
+    void set(double value) noexcept
+    {
+        value_ = value;
+        state_ = 0;
+    }
+    void merge(double value) noexcept
+    {
+        if (state_ == -1)
+            set(value);
+        else if (state_ == 0 && value_ != value)
+            state_ = -2;
+    }
+
+    int isSet() const noexcept { return state_ != -1; }
+    int hasValue() const noexcept { return state_ == 0; }
+    int isMixed() const noexcept { return state_ == -2; }
+    // The common value; meaningful only when there is one.
+    double value() const noexcept { return value_; }
+    void getOr(double& out, double fallback) const noexcept { out = state_ == 0 ? value_ : fallback; }
+
+private:
+    double value_ = 0;
+    int32_t state_ = -1;
+};

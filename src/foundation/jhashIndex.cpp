@@ -1,5 +1,6 @@
 #include "foundation/jhashIndex.h"
 
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -8,32 +9,38 @@ constexpr size_t smallestSize = 8;
 
 } // namespace
 
-void jhashIndex::insert(jhashObject* entry, uint32_t hash)
+void jhashIndex::insert(jhashObject* entry, uint32_t hash, const gstrSlice& key)
 {
     // At most half full keeps probe runs short even where the table hashes
     // of many keys coincide.
     if ((used_ + 1) * 2 > slots_.size())
         grow();
-    place(entry, hash);
+    Slot slot{entry, hash, longKey, {}};
+    if (key.length() <= shortKey) {
+        slot.keyLength = static_cast<uint8_t>(key.length());
+        if (!key.isEmpty())
+            std::memcpy(slot.key, key.data(), static_cast<size_t>(key.length()));
+    }
+    place(slot);
     ++used_;
 }
 
-void jhashIndex::place(jhashObject* entry, uint32_t hash) noexcept
+void jhashIndex::place(const Slot& slot) noexcept
 {
-    size_t i = home(hash);
+    size_t i = home(slot.hash);
     while (slots_[i].entry)
         i = following(i);
-    slots_[i] = {entry, hash};
+    slots_[i] = slot;
 }
 
 void jhashIndex::grow()
 {
-    std::vector<Slot> old(slots_.empty() ? smallestSize : slots_.size() * 2, Slot{nullptr, 0});
+    std::vector<Slot> old(slots_.empty() ? smallestSize : slots_.size() * 2, Slot{});
     old.swap(slots_);
     mask_ = slots_.size() - 1;
     for (const Slot& s : old) {
         if (s.entry)
-            place(s.entry, s.hash);
+            place(s);
     }
 }
 
@@ -57,7 +64,7 @@ void jhashIndex::erase(const jhashObject* entry, uint32_t hash) noexcept
             hole = i;
         }
     }
-    slots_[hole] = {nullptr, 0};
+    slots_[hole] = Slot{};
     --used_;
 }
 

@@ -45,9 +45,9 @@ void jhashTable::transferFrom(jhashTable& other)
     }
 }
 
-void jhashTable::link(jhashObject* entry, uint32_t hash)
+void jhashTable::link(jhashObject* entry, uint32_t hash, const gstrSlice& key)
 {
-    index_.insert(entry, hash);
+    index_.insert(entry, hash, key);
     Bucket& bucket = buckets_[bucketOf(hash)];
     entry->next_ = nullptr;
     entry->prev_ = bucket.tail;
@@ -103,9 +103,9 @@ jhashKeyedObject* jhashImplementedTable::find(const gstrSlice& key) const
 
 jhashKeyedObject* jhashImplementedTable::findHashed(const gstrSlice& key, uint32_t hash) const
 {
-    jhashObject* found = index_.find(hash, [&](jhashObject* entry) {
-        return keysEqual(static_cast<jhashKeyedObject*>(entry)->getKey(), key) != 0;
-    });
+    jhashObject* found = index_.find(
+        hash, key, [this](const gstrSlice& a, const gstrSlice& b) { return keysEqual(a, b) != 0; },
+        [](jhashObject* entry) { return static_cast<jhashKeyedObject*>(entry)->getKey(); });
     return static_cast<jhashKeyedObject*>(found);
 }
 
@@ -119,7 +119,7 @@ int jhashImplementedTable::insert(jhashKeyedObject* entry)
     uint32_t hash = hashKey(key);
     if (findHashed(key, hash))
         return 0;
-    link(entry, hash);
+    link(entry, hash, key);
     return 1;
 }
 

@@ -37,8 +37,9 @@ public:
     jhashObject* getBucket(int32_t bucket) const noexcept { return buckets_[bucket].head; }
 
 protected:
-    // Appends the entry to the chain of the hash's bucket and indexes it.
-    void link(jhashObject* entry, uint32_t hash);
+    // Appends the entry to the chain of the hash's bucket and indexes it
+    // under its key.
+    void link(jhashObject* entry, uint32_t hash, const gstrSlice& key);
     // Takes the entry out of its chain and the index; it is left in no table.
     void unlink(jhashObject* entry) noexcept;
     static jhashTable* tableOf(const jhashObject* entry) noexcept { return entry->table_; }

@@ -332,3 +332,11 @@ bool gstr::parseValue(const char* text, bool raw)
         clear();
     return result == itemResult::end;
 }
+
+bool gstr::isBareValue(const gstrSlice& text) noexcept
+{
+    if (text.isEmpty() || text[0] == '"' || charClass::isWhite(text[0])
+        || charClass::isWhite(text[text.length() - 1]))
+        return false;
+    return !text.contains(',') && !text.contains('\0');
+}

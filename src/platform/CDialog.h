@@ -139,6 +139,10 @@ protected:
     virtual void OnOK();
     virtual void OnCancel();
 
+    // A dialog with several templates (a page's narrow and wide forms) tells
+    // which one it builds before it adds its controls.
+    void setTemplateId(int templateId) { templateId_ = templateId; }
+
     // Building the controls. Positions and sizes are dialog units.
     void setDialogSize(int cx, int cy);
     QRect dialogUnits(int x, int y, int cx, int cy) const;

@@ -43,6 +43,6 @@ void g2driverCommandOutput::send(gserialPort& port) const
     for (int32_t i = 0; i < segmentCount(); ++i) {
         if (!segment(i).isEmpty())
             port.writeForTest(segment(i));
-        delay(i).sleep();
+        port.waitForTest(delay(i));
     }
 }

@@ -11,7 +11,6 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
-#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -151,6 +150,17 @@ gstr gcomPort::devicePath(const gstrSlice& deviceName)
     return path;
 }
 
+int gcomPort::configure(termios& tio, uint32_t baud, int32_t dataBits, int32_t parity, int32_t stopBits,
+                        int32_t flowControl)
+{
+    makeRaw(tio);
+    setSpeed(tio, baud);
+    setDataBits(tio, dataBits);
+    setParity(tio, parity);
+    setStopBits(tio, stopBits);
+    return setFlowControl(tio, flowControl);
+}
+
 bool gcomPort::open(const gstrSlice& deviceName, uint32_t baud, int32_t dataBits, int32_t parity, int32_t stopBits,
                     int32_t flowControl)
 {
@@ -167,12 +177,7 @@ bool gcomPort::open(const gstrSlice& deviceName, uint32_t baud, int32_t dataBits
         return false;
     }
     ioctl(fd, TIOCEXCL);
-    makeRaw(tio);
-    setSpeed(tio, baud);
-    setDataBits(tio, dataBits);
-    setParity(tio, parity);
-    setStopBits(tio, stopBits);
-    int raised = setFlowControl(tio, flowControl);
+    int raised = configure(tio, baud, dataBits, parity, stopBits, flowControl);
     if (tcsetattr(fd, TCSANOW, &tio) != 0) {
         ioctl(fd, TIOCNXCL);
         ::close(fd);

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include <termios.h>
+
 // A serial device opened for a port test: a terminal device in raw mode with
 // a port's line settings. Reads take one byte with a time limit; nothing here
 // waits without a limit. A device name is a path, a name under /dev
@@ -34,6 +36,12 @@ public:
     // them for a second.
     bool write(const char* bytes, int32_t length);
 
+    // Puts the settings into a terminal's attributes, raw mode included; the
+    // modem lines the flow control holds on (TIOCM_RTS, TIOCM_DTR), or -1 to
+    // leave them. Pseudo-terminals keep their own character size, parity,
+    // stop bits and handshake whatever is asked.
+    static int configure(termios& tio, uint32_t baud, int32_t dataBits, int32_t parity, int32_t stopBits,
+                         int32_t flowControl);
     // The path a device name stands for; empty text for an empty name.
     static gstr devicePath(const gstrSlice& deviceName);
 

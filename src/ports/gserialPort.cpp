@@ -24,6 +24,7 @@
 #include "store/gstationState.h"
 
 #include <algorithm>
+#include <chrono>
 #include <vector>
 
 namespace {
@@ -40,6 +41,9 @@ constexpr int termTokens[] = {kw::CR, kw::LF, kw::CR_LF};
 // A deadline further than this lies beyond what the wrapping tick count can
 // compare; longer waits are cut to it.
 constexpr uint32_t longestWait = 0x7FFFFFFF;
+
+// How often a port test's wait hook is called.
+constexpr uint32_t waitSlice = 20;
 
 // The most bytes a legacy response may keep: its mask's size sizes memory
 // and the matching after every byte.
@@ -238,7 +242,7 @@ int gserialPort::receiveTransaction(g2serialTransaction& transaction)
         if (!now.isBefore(deadline_))
             break;
         char byte = 0;
-        if (!comPort_.readByte(byte, deadline_.minus(now).get()))
+        if (!readForTest(byte, deadline_.minus(now).get()))
             break;
         int result = transaction.receiveByte(byte);
         if (result != gexchangeResult::timedOut)
@@ -260,7 +264,7 @@ int gserialPort::receiveLegacy(jbuffer& buffer, const glegacyResponse& response)
         if (!now.isBefore(deadline_))
             return gexchangeResult::timedOut;
         char byte = 0;
-        if (!comPort_.readByte(byte, deadline_.minus(now).get()))
+        if (!readForTest(byte, deadline_.minus(now).get()))
             return gexchangeResult::timedOut;
         buffer.appendByte(static_cast<uint8_t>(byte));
         if (int result = matcher.match(buffer))
@@ -276,7 +280,7 @@ void gserialPort::waitAfterCommand(const g2driverCommand& command)
     const g2driverCommandTemplate* commandTemplate = command.getTemplate();
     if (commandTemplate && commandTemplate->getBufferSize() <= 0)
         delay = later(delay, commandTemplate->getTime());
-    delay.sleep();
+    waitForTest(delay);
 }
 
 void gserialPort::waitAfterLegacyCommand(const glegacyCommand& command)
@@ -286,7 +290,41 @@ void gserialPort::waitAfterLegacyCommand(const glegacyCommand& command)
     gmilliseconds delay = minimumDelay_.isSet() ? minimumDelay_ : gmilliseconds(0);
     if (command.getResponseName().isNull() && command.getDriver())
         delay = later(delay, command.getDriver()->getDelay());
-    delay.sleep();
+    waitForTest(delay);
+}
+
+void gserialPort::waitForTest(gmilliseconds delay)
+{
+    if (!keepWaiting_ || !delay.isSet()) {
+        delay.sleep();
+        return;
+    }
+    for (uint32_t left = delay.get(); left > 0 && keepWaiting_();) {
+        uint32_t slice = std::min(left, waitSlice);
+        gmilliseconds(slice).sleep();
+        left -= slice;
+    }
+}
+
+bool gserialPort::readForTest(char& byte, uint32_t milliseconds)
+{
+    if (!keepWaiting_)
+        return comPort_.readByte(byte, milliseconds);
+    using clock = std::chrono::steady_clock;
+    for (;;) {
+        if (!keepWaiting_())
+            return false;
+        uint32_t slice = std::min(milliseconds, waitSlice);
+        auto start = clock::now();
+        if (comPort_.readByte(byte, slice))
+            return true;
+        // A read that gives up well before its slice is over met a failed
+        // device, not the end of its time.
+        auto spent = std::chrono::duration_cast<std::chrono::milliseconds>(clock::now() - start).count();
+        if (milliseconds <= slice || spent + 2 < static_cast<long long>(slice))
+            return false;
+        milliseconds -= slice;
+    }
 }
 
 // --- station file ---

@@ -11,6 +11,7 @@
 #include "store/jhashTypedDatabaseTable.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class g2driverCommand;
@@ -68,6 +69,9 @@ public:
     // Copies the call and points the uses list at its program.
     void setMessageControl(const gprocessorCall& call);
     void clearMessageControl();
+    // The objects that refer to the port (register sources); a port in use
+    // is not deleted.
+    gusedByList& usedBy() noexcept { return usedBy_; }
     gserialPort* getLinkedPort() const noexcept { return linkedPort_; }
     void setLinkedPort(gserialPort* port) noexcept { linkedPort_ = port; }
 
@@ -112,6 +116,13 @@ public:
     // response in a sequence run.
     void waitAfterCommand(const g2driverCommand& command);
     void waitAfterLegacyCommand(const glegacyCommand& command);
+    // A delay of a port test; a delay that is not set does not wait.
+    void waitForTest(gmilliseconds delay);
+    // While a port test waits for a byte or a delay it calls the hook every
+    // few milliseconds, so that the window can repaint and take a Stop; an
+    // answer of false ends that wait and every later one at once, as if
+    // their time had run out. An empty hook waits without interruption.
+    void setWaitHook(std::function<bool()> keepWaiting) { keepWaiting_ = std::move(keepWaiting); }
 
     void writeFields(CObjectFile& file, int indent) const override;
     gloadStatus loadField(int token, gstr& value) override;
@@ -130,7 +141,10 @@ private:
     gloadStatus loadOldDriver(const gstr& value);
     gloadStatus loadOldSequence();
     void writeSettings(CObjectFile& file, int indent) const;
+    // One byte of a port test within the milliseconds, through the hook.
+    bool readForTest(char& byte, uint32_t milliseconds);
 
+    gusedByList usedBy_;
     gcomPort comPort_;
     gstr devicePath_;
     uint32_t baudRate_ = 0;
@@ -149,6 +163,7 @@ private:
     gdeviceRef* lastRef_ = nullptr;
     gcommandSequence polling_;
     gmilliseconds deadline_;
+    std::function<bool()> keepWaiting_;
     // Kept and written back; nothing here gives it a meaning.
     gserialPort* linkedPort_ = nullptr;
     std::unique_ptr<gserialPortPollReader> pollReader_;

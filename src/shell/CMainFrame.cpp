@@ -7,6 +7,7 @@
 #include "platform/settingsStore.h"
 #include "platform/textCodec.h"
 #include "ports/gserialPort.h"
+#include "ports/ui/CSerialPortsDialog.h"
 #include "registers/gregister.h"
 #include "resources/stringTable.h"
 #include "sabus/gsabusRequest.h"
@@ -100,7 +101,7 @@ CSelectDialog* makeListWindow(int which)
     const listWindowSpec& s = listWindowSpecs[which];
     switch (which) {
     case CMainFrame::legacyDeviceDrivers: return makeListWindow(station::legacyDrivers, true, s);
-    case CMainFrame::serialPorts: return makeListWindow(station::serialPorts, false, s);
+    case CMainFrame::serialPorts: return new CSerialPortsDialog;
     case CMainFrame::legacyDataMasks: return makeListWindow(station::legacyMasks, true, s);
     case CMainFrame::registers: return new CRegistersDialog;
     case CMainFrame::screens: return makeListWindow(station::screens, false, s);

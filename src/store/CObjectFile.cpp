@@ -23,7 +23,8 @@
 
 namespace {
 
-constexpr size_t writeBufferSize = 4096;
+// One write call per 64 KB of a saved station.
+constexpr size_t writeBufferSize = 65536;
 // An open that found something other than a regular file: a FIFO would block
 // the reader and a device could deliver bytes without end.
 constexpr int notRegularFile = -1;
@@ -115,7 +116,7 @@ private:
 // are kept in front, so that the last character (CR LF at most) can always
 // be stepped back over.
 struct CObjectFile::readBlock {
-    static constexpr int size = 4096;
+    static constexpr int size = readBlockSize;
     static constexpr int history = 2;
 
     std::unique_ptr<char[]> bytes; // made on the first read
@@ -395,9 +396,100 @@ gstr CObjectFile::readValue()
 
 void CObjectFile::skipLine()
 {
+    startReading();
+    int lineFeed = 0;
+    if (block_ && lineFeedInBlock(lineFeed)) {
+        takeLineEnd(lineFeed);
+        return;
+    }
     int c = -1;
     while ((c = readChar()) >= 0 && c != '\n') {
     }
+}
+
+gstrSlice CObjectFile::readTokenSlice()
+{
+    startReading();
+    gstrSlice token;
+    if (block_ && (tokenInBlock(token) || (refill() && tokenInBlock(token))))
+        return token;
+    sliceText_ = readToken();
+    return sliceText_;
+}
+
+gstrSlice CObjectFile::readValueSlice()
+{
+    startReading();
+    int lineFeed = 0;
+    if (!block_ || !lineFeedInBlock(lineFeed)) {
+        sliceText_ = readValue();
+        return sliceText_;
+    }
+    const char* bytes = block_->bytes.get();
+    int first = block_->position;
+    int last = lineFeed;
+    while (first < last && charClass::isWhite(bytes[first]))
+        ++first;
+    while (last > first && charClass::isWhite(bytes[last - 1]))
+        --last;
+    takeLineEnd(lineFeed);
+    return gstrSlice(bytes + first, last - first);
+}
+
+// The token and the byte that ends it must lie in the block; a CR at the
+// block's end might be the first half of a line end, so it is not decided
+// there either. Otherwise nothing is taken and the caller reads the long way.
+bool CObjectFile::tokenInBlock(gstrSlice& token)
+{
+    readBlock& b = *block_;
+    const char* bytes = b.bytes.get();
+    auto endsLine = [&](int i) {
+        return bytes[i] == '\n' || (bytes[i] == '\r' && i + 1 < b.end && bytes[i + 1] == '\n');
+    };
+    int p = b.position;
+    while (p < b.end && charClass::isWhite(bytes[p]) && !endsLine(p) && !(bytes[p] == '\r' && p + 1 == b.end))
+        ++p;
+    if (p == b.end || (bytes[p] == '\r' && p + 1 == b.end))
+        return false;
+    int first = p;
+    if (!endsLine(p)) {
+        while (p < b.end && !charClass::isWhite(bytes[p]))
+            ++p;
+        if (p == b.end)
+            return false;
+    }
+    // As readToken leaves it: the byte after the token stepped back over.
+    b.position = p;
+    b.lastWidth = 0;
+    token = gstrSlice(bytes + first, p - first);
+    return true;
+}
+
+// The LF that ends the line being read, refilling the block once when the
+// rest of the block holds none.
+bool CObjectFile::lineFeedInBlock(int& lineFeed)
+{
+    for (bool refilled = false;; refilled = true) {
+        readBlock& b = *block_;
+        if (b.position < b.end) {
+            const void* lf = std::memchr(b.bytes.get() + b.position, '\n', static_cast<size_t>(b.end - b.position));
+            if (lf) {
+                lineFeed = static_cast<int>(static_cast<const char*>(lf) - b.bytes.get());
+                return true;
+            }
+        }
+        if (refilled || !refill())
+            return false;
+    }
+}
+
+// Takes the line end as readChar would: a CR right before the LF, not yet
+// read, makes one character with it.
+void CObjectFile::takeLineEnd(int lineFeed)
+{
+    readBlock& b = *block_;
+    b.lastWidth = lineFeed > b.position && b.bytes[lineFeed - 1] == '\r' ? 2 : 1;
+    b.position = lineFeed + 1;
 }
 
 void CObjectFile::flushWrites()
@@ -421,6 +513,11 @@ void CObjectFile::putRaw(const char* bytes, size_t count)
     if (!writeBuffer_)
         writeBuffer_ = std::make_unique<char[]>(writeBufferSize);
     writtenTo_ = true;
+    if (error_ == 0 && count < writeBufferSize - pending_) {
+        std::memcpy(writeBuffer_.get() + pending_, bytes, count);
+        pending_ += count;
+        return;
+    }
     while (count > 0 && error_ == 0) {
         size_t n = std::min(count, writeBufferSize - pending_);
         std::memcpy(writeBuffer_.get() + pending_, bytes, n);
@@ -432,15 +529,29 @@ void CObjectFile::putRaw(const char* bytes, size_t count)
     }
 }
 
-void CObjectFile::write(const void* bytes, size_t count)
+bool CObjectFile::startWriting(size_t count)
 {
     if (fd_ < 0)
         fail(EBADF);
     if (error_ != 0 || count == 0)
-        return;
+        return false;
     // A file open for reading and writing starts at its end, so nothing was
     // ever read ahead of a write: it goes where the file handle stands.
     writing_ = true;
+    return true;
+}
+
+// Bytes without a line feed are the same in either mode.
+void CObjectFile::writeWithoutLineFeed(const char* bytes, size_t count)
+{
+    if (startWriting(count))
+        putRaw(bytes, count);
+}
+
+void CObjectFile::write(const void* bytes, size_t count)
+{
+    if (!startWriting(count))
+        return;
     const auto* p = static_cast<const char*>(bytes);
     const char* end = p + count;
     if (binary_) {
@@ -458,6 +569,22 @@ void CObjectFile::write(const void* bytes, size_t count)
     }
 }
 
+void CObjectFile::putChar(char c)
+{
+    if (c == '\n')
+        newLine();
+    else
+        writeWithoutLineFeed(&c, 1);
+}
+
+void CObjectFile::newLine()
+{
+    if (binary_)
+        writeWithoutLineFeed("\n", 1);
+    else
+        writeWithoutLineFeed("\r\n", 2);
+}
+
 void CObjectFile::writeEnding(int ending)
 {
     if (ending == 1)
@@ -468,6 +595,10 @@ void CObjectFile::writeEnding(int ending)
 
 void CObjectFile::writeQuoted(const gstrSlice& text)
 {
+    if (gstr::writesBare(text)) {
+        writeWithoutLineFeed(text.data(), static_cast<size_t>(text.length()));
+        return;
+    }
     gstr value;
     value.assignQuoted(text, false, false);
     writeString(value);
@@ -534,7 +665,7 @@ void gstrSlice::write(CObjectFile& file, int ending) const
 
 int readKeywordLine(CObjectFile& file, int& token, gstr& value)
 {
-    gstr word = file.readToken();
+    gstrSlice word = file.readTokenSlice();
     if (word.isNull())
         return 1;
     if (word.isEmpty() || word[0] == '#') {
@@ -545,8 +676,7 @@ int readKeywordLine(CObjectFile& file, int& token, gstr& value)
     if (!keyword)
         return 3;
     token = keyword->getToken();
-    value = file.readValue();
-    if (value.isNull())
-        value.assign("");
+    gstrSlice rest = file.readValueSlice();
+    value.assign(rest.isNull() ? gstrSlice::empty : rest);
     return 0;
 }

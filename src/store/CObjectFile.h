@@ -27,6 +27,9 @@ public:
     static constexpr int modeWrite = 1;     // created, or emptied; at the start
     static constexpr int modeReadWrite = 2; // created when missing; at the end
 
+    // Text is read from the file in blocks of this size.
+    static constexpr int readBlockSize = 4096;
+
     CObjectFile();
     ~CObjectFile();
     CObjectFile(const CObjectFile&) = delete;
@@ -72,13 +75,18 @@ public:
     // null when the end of the file came before anything but white space.
     gstr readValue();
     void skipLine();
+    // The loader's forms of readToken and readValue: the same text, as a
+    // slice that stays valid until the next read. A line that lies whole in
+    // the read block is taken from there without a copy.
+    gstrSlice readTokenSlice();
+    gstrSlice readValueSlice();
 
     void write(const void* bytes, size_t count);
     void writeBytes(const char* bytes, int32_t count) { write(bytes, static_cast<size_t>(count)); }
     void writeString(const gstrSlice& text) { writeBytes(text.data(), text.length()); }
-    void putChar(char c) { write(&c, 1); }
-    void newLine() { putChar('\n'); }
-    void writeListSeparator() { write(", ", 2); }
+    void putChar(char c);
+    void newLine();
+    void writeListSeparator() { writeWithoutLineFeed(", ", 2); }
     // What every value writer puts after its value: 1 a line end, 2 the list
     // separator, anything else nothing.
     void writeEnding(int ending);
@@ -106,6 +114,11 @@ private:
     void flushWrites();
     void startReading();
     void putRaw(const char* bytes, size_t count);
+    bool startWriting(size_t count);
+    void writeWithoutLineFeed(const char* bytes, size_t count);
+    bool tokenInBlock(gstrSlice& token);
+    bool lineFeedInBlock(int& lineFeed);
+    void takeLineEnd(int lineFeed);
 
     int fd_ = -1;
     bool binary_ = false;
@@ -116,6 +129,7 @@ private:
     std::unique_ptr<readBlock> block_;
     std::unique_ptr<char[]> writeBuffer_;
     size_t pending_ = 0;
+    gstr sliceText_; // the slice forms' text when it came the long way
 };
 
 // One line of a station file. 0: a keyword line, its token and its value (the

@@ -48,7 +48,7 @@ public:
             progress_->setRange(file_.getLength());
         for (;;) {
             nextLine();
-            gstr token = file_.readToken();
+            gstrSlice token = file_.readTokenSlice();
             if (token.isNull())
                 return gloadError::none;
             if (token.isEmpty() || token[0] == '#') {
@@ -73,19 +73,23 @@ private:
             progress_->setPosition(file_.getPosition());
     }
 
-    int readHeader(const gstr& keyword, gtitledObject*& object)
+    int readHeader(const gstrSlice& keyword, gtitledObject*& object)
     {
         const gobjectType* type = objectTypeRegistry().find(keyword);
         if (!type)
             return gloadError::unknownObjectType;
         if (libraryMode_ && !type->allowedInLibrary())
             return gloadError::typeNotInLibrary;
-        gstr rest = file_.readValue();
+        gstrSlice rest = file_.readValueSlice();
         if (rest.isNull() || rest.isEmpty())
             return gloadError::missingObjectName;
-        gstr tag;
-        if (!tag.parseValue(rest.data()) || tag.isEmpty())
-            return gloadError::invalidObjectName;
+        gstrSlice tag = rest;
+        if (!gstr::isBareValue(rest)) {
+            gstr text(rest);
+            if (!tag_.parseValue(text.data()) || tag_.isEmpty())
+                return gloadError::invalidObjectName;
+            tag = tag_;
+        }
         object = type->defineObject(tag, intoLibrary_);
         if (!object)
             return gloadError::objectExists;
@@ -123,6 +127,7 @@ private:
     bool intoLibrary_;
     gloadProgress* progress_;
     int line_ = 0;
+    gstr tag_; // a header's tag when it had to be parsed
 };
 
 int reportUndefinedObjects(bool intoLibrary)
@@ -158,15 +163,61 @@ int readStation(CObjectFile& file, bool libraryMode, bool intoLibrary)
     return gloadError::none;
 }
 
+// Walks a table's entries in its order with two entries of lookahead: the
+// entry two ahead is fetched into the cache, and the tag and title texts of
+// the next one, so that in a large station the writer does not wait on
+// memory for each object in turn.
+class prefetchingWalk {
+public:
+    explicit prefetchingWalk(const jhashTable& table) : it_(table)
+    {
+        if (it_.get(ahead_[0]))
+            it_.get(ahead_[1]);
+        fetch(ahead_[0]);
+        fetchTexts(ahead_[0]);
+        fetch(ahead_[1]);
+    }
+
+    gtitledObject* next()
+    {
+        jhashObject* entry = ahead_[0];
+        if (!entry)
+            return nullptr;
+        ahead_[0] = ahead_[1];
+        ahead_[1] = nullptr;
+        if (ahead_[0])
+            it_.get(ahead_[1]);
+        fetch(ahead_[1]);
+        fetchTexts(ahead_[0]);
+        return titledEntry(entry);
+    }
+
+private:
+    static void fetch(const void* p)
+    {
+        if (p)
+            __builtin_prefetch(p);
+    }
+    static void fetchTexts(jhashObject* entry)
+    {
+        if (!entry)
+            return;
+        const gtitledObject* object = titledEntry(entry);
+        fetch(object->getTag().data());
+        fetch(object->getTitle(false).data());
+    }
+
+    jhashIterator it_;
+    jhashObject* ahead_[2] = {};
+};
+
 void writeObjects(CObjectFile& file, bool driversOnly)
 {
     forEachType([&](const gobjectType& type) {
         if (driversOnly && !type.allowedInLibrary())
             return;
-        jhashIterator it(type.stationTable());
-        jhashObject* entry = nullptr;
-        while (it.get(entry)) {
-            gtitledObject* object = titledEntry(entry);
+        prefetchingWalk walk(type.stationTable());
+        while (gtitledObject* object = walk.next()) {
             if (object->getObjectType() != &type)
                 continue;
             object->writeEmbedded(file, 0);

@@ -167,4 +167,29 @@ TEST(gtriStateString, MergeSetAndFallback)
     EXPECT_TRUE(out.isNull());
 }
 
+TEST(gtriStateDouble, MergesExactly)
+{
+    gtriStateDouble v;
+    EXPECT_FALSE(v.isSet());
+    double out = 0;
+    v.getOr(out, 1.5);
+    EXPECT_EQ(out, 1.5);
+    v.merge(0.1);
+    v.merge(0.1);
+    EXPECT_TRUE(v.hasValue());
+    EXPECT_EQ(v.value(), 0.1);
+    // Negative values are values, not marks.
+    gtriStateDouble negative;
+    negative.merge(-2);
+    EXPECT_TRUE(negative.hasValue());
+    v.merge(0.1000001);
+    EXPECT_TRUE(v.isMixed());
+    v.merge(0.1);
+    EXPECT_TRUE(v.isMixed());
+    v.set(3);
+    EXPECT_TRUE(v.hasValue());
+    v.reset();
+    EXPECT_FALSE(v.isSet());
+}
+
 } // namespace

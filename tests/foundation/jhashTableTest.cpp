@@ -140,6 +140,18 @@ TEST(jhashTable, KeyRulesDecideWhatIsTaken)
     EXPECT_EQ(folding.insert(&bracket), 1);
     EXPECT_EQ(folding.insert(&brace), 1);
     EXPECT_EQ(folding.find("{"), &brace);
+
+    // Keys too long for the index's own copy are compared through the entry.
+    Entry longUpper("PRESSURE_OF_THE_NORTH_TANK"), longLower("pressure_of_the_north_tank");
+    EXPECT_EQ(exact.insert(&longUpper), 1);
+    EXPECT_EQ(exact.insert(&longLower), 1);
+    EXPECT_EQ(exact.find("pressure_of_the_north_tank"), &longLower);
+    EXPECT_EQ(exact.find("Pressure_of_the_north_tank"), nullptr);
+    Entry longMixed("Pressure_Of_The_North_Tank"), longAgain("PRESSURE_of_the_NORTH_tank");
+    EXPECT_EQ(folding.insert(&longMixed), 1);
+    EXPECT_EQ(folding.insert(&longAgain), 0);
+    EXPECT_EQ(folding.find("PRESSURE_OF_THE_NORTH_TANK"), &longMixed);
+    EXPECT_EQ(folding.find("PRESSURE_OF_THE_NORTH_TANKS"), nullptr);
 }
 
 TEST(jhashTable, FaultTexts)
@@ -284,17 +296,22 @@ TEST(jhashTable, NamedEntries)
 
 // Random inserts, removals and destructions against a plain model of the
 // chains: the order and every lookup must match after each step. The pool
-// holds pairs of names with equal hashes ("AB" and "@b").
+// holds pairs of names with equal hashes ("AB" and "@b"), short and longer
+// than the index keeps in its slots, and names that differ only past that.
 TEST(jhashTable, MatchesAModelOfTheChains)
 {
     std::vector<std::string> pool;
     for (int i = 0; i < 600; ++i)
         pool.push_back(tagName(i));
-    for (char a : std::string("@ABCab`c")) {
-        for (char b : std::string("@ABCab`c"))
-            pool.push_back(std::string{a, b});
+    for (const std::string prefix : {"", "LONG_TAG_OF_THE_PLANT_", "EXACTLY_NINETEEN__"}) {
+        for (char a : std::string("@ABCab`c")) {
+            for (char b : std::string("@ABCab`c"))
+                pool.push_back(prefix + std::string{a, b});
+        }
     }
     EXPECT_EQ(jhashStringTable::hashText("AB"), jhashStringTable::hashText("@b"));
+    EXPECT_EQ(jhashStringTable::hashText("LONG_TAG_OF_THE_PLANT_AB"),
+              jhashStringTable::hashText("LONG_TAG_OF_THE_PLANT_@b"));
 
     for (int buckets : {1, 3, 100}) {
         std::mt19937 rng(static_cast<unsigned>(buckets));

@@ -261,6 +261,30 @@ TEST(valueParsers, SingleValue)
     EXPECT_EQ(s.length(), 0);
 }
 
+// A text taken as its own value must be what parseValue reads from it.
+TEST(valueParsers, BareValueReadsAsItself)
+{
+    struct Case {
+        std::string text;
+        bool bare;
+    } cases[] = {
+        {"Port-000001", true}, {"a b\\n\"", true},     {"\xE9\x01", true},  {"", false},
+        {" a", false},         {"a\t", false},          {"a\r", false},       {"\"a\"", false},
+        {"a,b", false},        {std::string("a\0b", 3), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        gstrSlice text(c.text.data(), static_cast<int32_t>(c.text.size()));
+        EXPECT_EQ(gstr::isBareValue(text), c.bare);
+        if (!c.bare)
+            continue;
+        gstr copy(text);
+        gstr read;
+        ASSERT_TRUE(read.parseValue(copy.data()));
+        EXPECT_EQ(read, text);
+    }
+}
+
 TEST(valueParsers, ListSeparator)
 {
     struct Case {

@@ -1,6 +1,8 @@
 // Reads any bytes as a station file, line by line, and every value as a list
 // of items with each parser. Checks on the way that what the writers produce
-// from a value reads back the same.
+// from a value reads back the same, and that the line reader answers as the
+// character reader does.
+#include "foundation/gfault.h"
 #include "foundation/gstr.h"
 #include "foundation/realFormat.h"
 #include "foundation/valueParsers.h"
@@ -98,22 +100,79 @@ void parseValue(const gstr& value)
     raw.parseValue(text, true);
 }
 
+// readKeywordLine built from the character reader alone: the line reader's
+// block fast path must answer the same, leave the file at the same place and
+// step back over the same last character.
+int characterKeywordLine(CObjectFile& file, int& token, gstr& value)
+{
+    gstr word = file.readToken();
+    if (word.isNull())
+        return 1;
+    if (word.isEmpty() || word[0] == '#') {
+        file.readUntil('\n', -1, true);
+        return 2;
+    }
+    const gkeyword* keyword = keywordTable().find(word);
+    if (!keyword)
+        return 3;
+    token = keyword->getToken();
+    value = file.readValue();
+    if (value.isNull())
+        value.assign("");
+    return 0;
+}
+
+// Steps back over the last character and reads it again: the position
+// stepped back to and the character, -2 when there was nothing to step back
+// over.
+int64_t stepBackAndRead(CObjectFile& file)
+{
+    try {
+        file.unreadChar();
+    } catch (const gfault&) {
+        return -2;
+    }
+    int64_t position = file.getPosition();
+    char c = 0;
+    return file.read(&c, 1) == 1 ? position * 256 + static_cast<unsigned char>(c) : -1;
+}
+
+void compareLines(CObjectFile& file, CObjectFile& reference, int answer, int token, const gstr& value)
+{
+    int referenceToken = -1;
+    gstr referenceValue;
+    int expected = characterKeywordLine(reference, referenceToken, referenceValue);
+    if (answer != expected || file.getPosition() != reference.getPosition())
+        std::abort();
+    if (answer == 0 && (token != referenceToken || !(value == referenceValue)))
+        std::abort();
+    if (answer != 3 && stepBackAndRead(file) != stepBackAndRead(reference))
+        std::abort();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     writeScratch(data, size);
     CObjectFile file;
-    if (!file.open(scratchFile().c_str(), CObjectFile::modeRead, false))
+    CObjectFile reference;
+    if (!file.open(scratchFile().c_str(), CObjectFile::modeRead, false)
+        || !reference.open(scratchFile().c_str(), CObjectFile::modeRead, false))
         std::abort();
     for (;;) {
         int token = -1;
         gstr value;
         int answer = readKeywordLine(file, token, value);
+        compareLines(file, reference, answer, token, value);
         if (answer == 1)
             break;
-        if (answer == 3)
+        if (answer == 3) {
             file.skipLine();
+            reference.readUntil('\n', -1, true);
+            if (file.getPosition() != reference.getPosition())
+                std::abort();
+        }
         if (answer == 0)
             parseValue(value);
     }

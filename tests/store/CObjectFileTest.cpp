@@ -4,6 +4,7 @@
 #include "foundation/gmessageService.h"
 #include "foundation/valueParsers.h"
 #include "resources/stringTable.h"
+#include "store/gkeyword.h"
 #include "support/model/recordingMessages.h"
 
 #include <gtest/gtest.h>
@@ -195,6 +196,97 @@ TEST_F(objectFileTest, CrLfSplitByTheBlockBoundaryAndSteppedBack)
         EXPECT_TRUE(file.readToken().isNull());
         EXPECT_EQ(file.getPosition(), file.getLength());
     }
+}
+
+// readKeywordLine built from the character reader alone.
+int characterKeywordLine(CObjectFile& file, int& token, gstr& value)
+{
+    gstr word = file.readToken();
+    if (word.isNull())
+        return 1;
+    if (word.isEmpty() || word[0] == '#') {
+        file.readUntil('\n', -1, true);
+        return 2;
+    }
+    const gkeyword* keyword = keywordTable().find(word);
+    if (!keyword)
+        return 3;
+    token = keyword->getToken();
+    value = file.readValue();
+    if (value.isNull())
+        value.assign("");
+    return 0;
+}
+
+// Every line as readKeywordLine answers it (or its character-reader form):
+// the answer, the keyword and value, the position after it and the character
+// read again after stepping back. An unknown first word's line is skipped.
+std::vector<std::string> keywordLineTrace(CObjectFile& file, bool characterReader)
+{
+    std::vector<std::string> out;
+    for (;;) {
+        int token = -1;
+        gstr value;
+        int answer = characterReader ? characterKeywordLine(file, token, value) : readKeywordLine(file, token, value);
+        std::string line = std::to_string(answer) + "|" + std::to_string(file.getPosition());
+        if (answer == 0)
+            line += "|" + std::string(gkeyword::byToken(token).getText().view()) + "|" + text(value);
+        if (answer == 3) {
+            characterReader ? static_cast<void>(file.readUntil('\n', -1, true)) : file.skipLine();
+            line += "|skipped to " + std::to_string(file.getPosition());
+        } else {
+            file.unreadChar();
+            char c = 0;
+            line += "|again from " + std::to_string(file.getPosition()) + ": ";
+            line += std::to_string(file.read(&c, 1) == 1 ? static_cast<unsigned char>(c) : -1);
+        }
+        out.push_back(line);
+        if (answer == 1)
+            return out;
+    }
+}
+
+TEST_F(objectFileTest, LineReaderAnswersAsTheCharacterReaderAcrossBlocks)
+{
+    // Padding of every length around one and two blocks puts each byte of
+    // the lines after it (CR LF halves, a lone CR, token ends) on a block end.
+    const std::string body = "PORT P1\r\n\tTITLE\t\t a, \"b\" \r\n\t\r\r\nBOGUS rest of line\r\n  # note\r\n"
+                             "END \rx\r\n\r\n\nTITLE \t";
+    std::string lf = body;
+    std::erase(lf, '\r');
+    std::vector<std::string> shapes;
+    constexpr int block = CObjectFile::readBlockSize;
+    for (int pad : {block - 60, 2 * block - 70}) {
+        for (int extra = 0; extra < 80; ++extra) {
+            std::string head(static_cast<size_t>(pad + extra), 'x');
+            head.front() = '#';
+            shapes.push_back(head + "\r\n" + body);
+            shapes.push_back(head + "\n" + lf);
+        }
+    }
+    // Lines longer than a block, and a file that ends in a lone CR.
+    std::string longValue(2 * block + 5000, 'v');
+    std::string longToken(block + 100, 'K');
+    shapes.push_back("TITLE " + longValue + " \r\n" + longToken + " rest\r\nEND\r\n");
+    shapes.push_back(std::string(block - 2, ' ') + "END\r\n" + std::string(block + 1, '\t') + "END \r");
+    for (const std::string& bytes : shapes) {
+        SCOPED_TRACE(bytes.size());
+        CObjectFile lineReader;
+        openWith(lineReader, bytes);
+        CObjectFile characterReader;
+        ASSERT_EQ(characterReader.open(path("in.stn").c_str(), CObjectFile::modeRead, false), 1);
+        EXPECT_EQ(keywordLineTrace(lineReader, false), keywordLineTrace(characterReader, true));
+    }
+}
+
+TEST_F(objectFileTest, LineReaderAnswers)
+{
+    CObjectFile file;
+    openWith(file, "  PORT\tCOM1 \r\n\tTITLE\r\nnope x\r\n#c\nEND");
+    std::vector<std::string> expected = {
+        "0|14|PORT|COM1|again from 12: 10", "0|22|TITLE||again from 20: 10", "3|26|skipped to 30",
+        "2|33|again from 32: 10",           "0|36|END||again from 35: 68",   "1|36|again from 35: 68"};
+    EXPECT_EQ(keywordLineTrace(file, false), expected);
 }
 
 TEST_F(objectFileTest, ReadUntilAndBulkRead)

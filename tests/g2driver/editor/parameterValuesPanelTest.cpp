@@ -1,0 +1,201 @@
+#include "g2driver/editor/CParameterValuesPanel.h"
+#include "g2driver/editor/CSelectDeviceDriverTypeDialog.h"
+#include "g2driver/model/g2driver.h"
+#include "g2driver/model/g2driverParameterTable.h"
+#include "legacy/glegacyDriver.h"
+#include "platform/recordingResponder.h"
+#include "platform/settingsStore.h"
+#include "store/gstation.h"
+#include "support/ui/controlHost.h"
+#include "support/ui/temporarySettings.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A parameter list of every kind, the last one internal, over a panel made
+// on a host dialog.
+class parameterValuesPanel : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const char* line : {"Flag, BISTATE", "Count, DIGITAL", "Ratio, ANALOG", "Label, STRING"})
+            ASSERT_EQ(parameters.readLine(gstr(line), 2, 0), 0);
+        ASSERT_EQ(parameters.readLine(gstr("Fixed, DIGITAL"), 2, 1), 0);
+    }
+    CParameterValuesPanel* makePanel(bool showFixed)
+    {
+        return host.add(1898, new CParameterValuesPanel(showFixed), 10, 10, 200, 1);
+    }
+    static QLineEdit* edit(CParameterValuesPanel* panel, int row)
+    {
+        return panel->row(row)->controlAs<QLineEdit>(1496);
+    }
+    static QComboBox* combo(CParameterValuesPanel* panel, int row)
+    {
+        return panel->row(row)->controlAs<QComboBox>(1496);
+    }
+    static std::string valueText(const g2driverParameterValueTable& table, const char* tag)
+    {
+        auto* value = table.find(tag);
+        return value ? std::string(value->getText().view()) : "<none>";
+    }
+
+    temporarySettings settingsFolder;
+    recordingResponder user;
+    g2driverParameterTable parameters;
+    controlHost host{240, 160};
+};
+
+TEST_F(parameterValuesPanel, OneRowPerShownParameterBelowThePanel)
+{
+    CParameterValuesPanel* panel = makePanel(false);
+    int reach = panel->setParameters(parameters.ordered());
+    ASSERT_EQ(panel->rowCount(), 4);
+    EXPECT_EQ(panel->row(0)->label()->text().toStdString(), "Flag:");
+    EXPECT_EQ(panel->row(0)->templateId(), 762);
+    EXPECT_EQ(panel->row(3)->templateId(), 759);
+    EXPECT_EQ(panel->row(0)->y(), panel->y());
+    EXPECT_GT(panel->row(1)->y(), panel->row(0)->y());
+    ASSERT_NE(panel->textHexPane(), nullptr);
+    ASSERT_NE(panel->decimalHexPane(), nullptr);
+    EXPECT_EQ(reach, panel->decimalHexPane()->geometry().bottom() + 1 - (panel->geometry().bottom() + 1));
+
+    CParameterValuesPanel* all = makePanel(true);
+    EXPECT_GT(all->setParameters(parameters.ordered()), 0);
+    EXPECT_EQ(all->rowCount(), 5);
+
+    g2driverParameterTable none;
+    EXPECT_EQ(panel->setParameters(none.ordered()), 0);
+    EXPECT_EQ(panel->rowCount(), 0);
+    EXPECT_EQ(panel->textHexPane(), nullptr);
+}
+
+TEST_F(parameterValuesPanel, ValuesGoInAndComeOutByTagAndKind)
+{
+    CParameterValuesPanel* panel = makePanel(false);
+    panel->setParameters(parameters.ordered());
+    g2driverParameterValueTable empty(5);
+    ASSERT_TRUE(panel->getValues(empty, false));
+    EXPECT_EQ(empty.count(), 0);
+
+    combo(panel, 0)->setCurrentIndex(2);
+    edit(panel, 1)->setText("42");
+    edit(panel, 2)->setText("2.5");
+    edit(panel, 3)->setText("A\\x01");
+    g2driverParameterValueTable values(5);
+    ASSERT_TRUE(panel->getValues(values, false));
+    EXPECT_EQ(values.find("Flag")->getNumber(), 1u);
+    EXPECT_EQ(values.find("Count")->getNumber(), 42u);
+    EXPECT_EQ(values.find("Ratio")->getReal(), 2.5);
+    EXPECT_EQ(valueText(values, "Label"), std::string("A\x01", 2));
+
+    // A new panel shows them; a value of another kind is not taken.
+    CParameterValuesPanel* other = makePanel(false);
+    other->setParameters(parameters.ordered());
+    values.find("Count")->setAnalog(7);
+    other->setValues(values);
+    EXPECT_EQ(combo(other, 0)->currentText().toStdString(), "On");
+    EXPECT_EQ(edit(other, 1)->text().toStdString(), "");
+    EXPECT_EQ(edit(other, 3)->text().toStdString(), "A\\x01");
+
+    // Laid out again, the rows keep what was entered.
+    EXPECT_GE(panel->setParameters(parameters.ordered()), 0);
+    EXPECT_EQ(edit(panel, 1)->text().toStdString(), "42");
+}
+
+TEST_F(parameterValuesPanel, UnreadableRowsAreRefusedUnlessQuiet)
+{
+    struct refusal {
+        int row;
+        const char* text;
+        int message;
+    };
+    const refusal cases[] = {{1, "99999999999", 10581}, {2, "1.2.3", 10579}, {3, "A\\", 10051}};
+    for (const refusal& c : cases) {
+        CParameterValuesPanel* panel = makePanel(false);
+        panel->setParameters(parameters.ordered());
+        edit(panel, c.row)->setText(c.text);
+        user.messages.clear();
+        g2driverParameterValueTable quiet(5);
+        EXPECT_TRUE(panel->getValues(quiet, true)) << c.text;
+        EXPECT_TRUE(user.messages.empty());
+        g2driverParameterValueTable loud(5);
+        EXPECT_FALSE(panel->getValues(loud, false)) << c.text;
+        ASSERT_EQ(user.messages.size(), 1u);
+        EXPECT_EQ(user.lastMessage().promptId, c.message);
+    }
+}
+
+TEST_F(parameterValuesPanel, HexSwitchesAreRefusedByABadStringAndRemembered)
+{
+    {
+        CParameterValuesPanel* panel = makePanel(false);
+        panel->setParameters(parameters.ordered());
+        edit(panel, 1)->setText("255");
+        auto* pane = panel->decimalHexPane();
+        pane->setChecked(1434, true);
+        pane->sendCommand(1434);
+        EXPECT_EQ(panel->decimalHexMode(), 1);
+        EXPECT_EQ(edit(panel, 1)->text().toStdString(), "FF");
+
+        edit(panel, 3)->setText("A\\");
+        auto* textPane = panel->textHexPane();
+        textPane->setChecked(1434, true);
+        textPane->sendCommand(1434);
+        EXPECT_EQ(panel->textHexMode(), 0);
+        EXPECT_TRUE(textPane->isChecked(1435));
+        EXPECT_EQ(user.lastMessage().promptId, 10051);
+        delete panel;
+    }
+    EXPECT_EQ(profileInt("Dialogs\\Edit G2Driver", "HexMode2", 0), 1);
+    EXPECT_EQ(profileInt("Dialogs\\Edit G2Driver", "HexMode", -1), 0);
+    CParameterValuesPanel* again = makePanel(false);
+    again->setParameters(parameters.ordered());
+    EXPECT_TRUE(again->decimalHexPane()->isChecked(1434));
+}
+
+// The driver type is asked only when the station has drivers of both kinds.
+TEST(selectDeviceDriverType, AsksOnlyWhenThereIsAChoice)
+{
+    recordingResponder user;
+    station::g2Drivers().deleteAll();
+    station::legacyDrivers().deleteAll();
+    struct typeCase {
+        bool g2;
+        bool legacy;
+        bool shown;
+        bool regular;
+    };
+    const typeCase cases[] = {
+        {false, false, false, true}, {true, false, false, true}, {false, true, false, false}, {true, true, true, true}};
+    for (const typeCase& c : cases) {
+        station::g2Drivers().deleteAll();
+        station::legacyDrivers().deleteAll();
+        if (c.g2)
+            station::g2Drivers().define("Pump");
+        if (c.legacy)
+            station::legacyDrivers().define("Meter");
+        CSelectDeviceDriverTypeDialog d;
+        d.ensureInitialized();
+        EXPECT_EQ(d.hasEnded(), !c.shown);
+        if (c.shown) {
+            EXPECT_TRUE(d.isChecked(CSelectDeviceDriverTypeDialog::regularId));
+            d.checkRadioButton(CSelectDeviceDriverTypeDialog::legacyId, CSelectDeviceDriverTypeDialog::regularId,
+                               CSelectDeviceDriverTypeDialog::legacyId);
+            d.sendCommand(IDOK);
+            EXPECT_FALSE(d.regularChosen());
+            continue;
+        }
+        EXPECT_EQ(d.endResult(), IDOK);
+        EXPECT_EQ(d.regularChosen(), c.regular);
+    }
+    station::g2Drivers().deleteAll();
+    station::legacyDrivers().deleteAll();
+}
+
+} // namespace
