@@ -17,6 +17,7 @@ namespace {
 
 constexpr int loadErrorTextBase = 20099;
 constexpr int onLineOfFile = 20100;
+constexpr int readErrorText = 10066;
 
 // Walks the registry in its order, calling f for every type.
 template <class F>
@@ -147,10 +148,25 @@ void finishLoad()
         hooks->refreshDefaults();
 }
 
+// A read error looks like the end of the file to the line reader; without
+// this check a station cut short by a failing disk would load as complete.
+int reportReadError(CObjectFile& file)
+{
+    gstr text;
+    text.loadString(readErrorText);
+    text.replaceAll("%1", file.getFilePath(), false, true);
+    file.close();
+    warningBox(text, readErrorText);
+    return gloadError::notOpened;
+}
+
 int readStation(CObjectFile& file, bool libraryMode, bool intoLibrary)
 {
     stationReader reader(file, libraryMode, intoLibrary);
-    if (int error = reader.read()) {
+    int error = reader.read();
+    if (file.failed())
+        return reportReadError(file);
+    if (error) {
         gstr suffix;
         suffix.format(onLineOfFile, reader.line(), file.getFilePath());
         file.close();

@@ -201,6 +201,16 @@ TEST_F(stationFile, UnopenableFileAnswersOneAfterTheRetryBox)
     EXPECT_EQ(saveObjectFile(gstrSlice(folder.path("no/such/folder.stn").c_str()), false), gsaveError::notOpened);
 }
 
+TEST_F(stationFile, ReadErrorFailsTheLoadInsteadOfEndingIt)
+{
+    // Reading /proc/self/mem at offset 0 fails with EIO: the reader must not
+    // take that for the end of an empty station.
+    EXPECT_EQ(loadObjectFile("/proc/self/mem", false, false), gloadError::notOpened);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.lastText(), "An error occured accessing the file \"/proc/self/mem.\"");
+    EXPECT_EQ(stationState().open, 0);
+}
+
 TEST_F(stationFile, LibraryNamesByTheirEnding)
 {
     EXPECT_TRUE(isLibraryFileName("a/b.KDL"));
