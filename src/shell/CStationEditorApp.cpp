@@ -9,6 +9,8 @@
 #include "platform/userLocale.h"
 #include "resources/fontFaceNames.h"
 #include "resources/stringTable.h"
+#include "scl/ui/CSclSyntaxColoursDialog.h"
+#include "scl/ui/sclColourTable.h"
 #include "screens/model/gimageLibrary.h"
 #include "shell/CAboutDialog.h"
 #include "shell/CDocument.h"
@@ -129,6 +131,7 @@ bool CStationEditorApp::InitInstance(const QStringList& arguments)
     frame_ = std::make_unique<CMainFrame>();
     if (!frame_->create(!settingsKeyExisted_))
         return false;
+    frame_->setToolDialog(32842, [this] { CSclSyntaxColoursDialog(frame_.get()).DoModal(); });
     commandLineInfo second = commandLineInfo::parse(arguments);
     loadRememberedImageLibrary();
     if (!runCommandLine(second))
@@ -199,14 +202,16 @@ void CStationEditorApp::initFontNames()
 }
 
 // The user's decimal separator for the model's number conversions, the
-// start-up settings of the source editor and the fill patterns of screens. The SCL colouring table and the drawing defaults join here when
-// their editors come.
+// start-up settings of the source editor, the SCL colours and the fill
+// patterns of screens. The drawing defaults join here when their editor
+// comes.
 void CStationEditorApp::initOtherSubsystems()
 {
     applyUserNumberConventions();
     sourceEditorSetOptions(1 | 4 | 8 | 16, true);
     sourceEditorHighlightColour = 0x0000FF;
     sourceEditorMode = 3;
+    initSclColourTable();
     makeFillPatternTable();
     makeColourPatternTable();
 }

@@ -100,6 +100,19 @@ TEST_F(stationEditorApp, AboutShowsTheVersion)
     EXPECT_EQ(user.dialogs[0].result, IDOK);
 }
 
+TEST_F(stationEditorApp, SclSyntaxColoursOpensOnTheColoursOfScl)
+{
+    auto app = start();
+    user.scripts.push_back([](CDialog& d) {
+        EXPECT_EQ(d.templateId(), 400);
+        EXPECT_EQ(d.itemCount(4000), 17);
+        d.sendCommand(IDCANCEL);
+    });
+    app->mainFrame()->routeCommand(32842);
+    ASSERT_EQ(user.dialogs.size(), 1u);
+    EXPECT_EQ(user.dialogs[0].title, "SCL Syntax Colours");
+}
+
 TEST_F(stationEditorApp, SettingsWrittenAtCloseAreReadAtTheNextStart)
 {
     {
@@ -225,10 +238,10 @@ TEST_F(stationEditorApp, LibraryModeDisablesTheStationLists)
     frame->updateCommandUi();
     for (int id : {32898, 32901, 32902, 32899, 32910, 32897})
         EXPECT_FALSE(frame->action(id)->isEnabled()) << id;
-    for (int id : {32918, 32923, 32922})
+    for (int id : {32918, 32923, 32922, 32842})
         EXPECT_TRUE(frame->action(id)->isEnabled()) << id;
     // Commands whose windows come later are there, disabled.
-    for (int id : {32880, 32863, 32882, 32842, 32893})
+    for (int id : {32880, 32863, 32882, 32893})
         EXPECT_FALSE(frame->action(id)->isEnabled()) << id;
     EXPECT_EQ(app->recentFiles().at(0).view(), library);
 }
