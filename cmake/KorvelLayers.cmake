@@ -20,3 +20,19 @@ function(korvel_sources out root)
   endforeach()
   set(${out} ${files} PARENT_SCOPE)
 endfunction()
+
+# Headers nearly every file of a layer includes; precompiled once per target.
+set(KORVEL_PCH_STD <algorithm> <cstdint> <cstring> <functional> <memory> <string> <string_view> <utility> <vector>)
+set(KORVEL_PCH_QT <QtWidgets/QtWidgets>)
+
+function(korvel_precompile target)
+  if(KORVEL_PCH)
+    target_precompile_headers(${target} PRIVATE ${ARGN})
+  endif()
+endfunction()
+
+function(korvel_reuse_precompiled target from)
+  if(KORVEL_PCH)
+    target_precompile_headers(${target} REUSE_FROM ${from})
+  endif()
+endfunction()

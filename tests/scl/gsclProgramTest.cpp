@@ -142,7 +142,9 @@ TEST(sclProgram, CodeLinesRoundTrip)
 
 TEST(sclProgram, LongLinesOfCode)
 {
-    std::string longLine = "PRINT \"" + std::string(20000, 'x') + "\"";
+    std::string longLine(20000, 'x');
+    longLine.insert(0, "PRINT \"");
+    longLine += '"';
     gsclProgram program;
     program.setCode(gstrSlice(longLine.c_str()));
     gsclProgram read;

@@ -64,7 +64,8 @@ TEST_F(sourceFiles, LinesAndTheirEndsComeBackAsTheyWere)
 
 TEST_F(sourceFiles, LongLinesAreWrappedAfterOneNotice)
 {
-    std::string text = std::string(2500, 'a') + "\r\n" + std::string(1500, 'b') + "\r\nend";
+    std::string text(2500, 'a');
+    text.append("\r\n").append(1500, 'b').append("\r\nend");
     std::string path = write(text);
     sourceTestDoc doc;
     messages.answers.push_back(ganswer::ok);
