@@ -8,6 +8,7 @@
 #include "platform/textCodec.h"
 #include "platform/userLocale.h"
 #include "resources/fontFaceNames.h"
+#include "registers/ui/registerWindows.h"
 #include "resources/stringTable.h"
 #include "screens/model/gimageLibrary.h"
 #include "shell/CAboutDialog.h"
@@ -131,6 +132,7 @@ bool CStationEditorApp::InitInstance(const QStringList& arguments)
         return false;
     commandLineInfo second = commandLineInfo::parse(arguments);
     loadRememberedImageLibrary();
+    installRegisterWindows(*frame_);
     if (!runCommandLine(second))
         return false;
     frame_->setMaximizeDoc(profileInt("General", "MaximizeDoc", 0) != 0);
