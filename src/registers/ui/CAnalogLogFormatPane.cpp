@@ -50,7 +50,7 @@ bool CAnalogLogFormatPane::hasSettings() const { return selectedItem(modeId) > 0
 
 void CAnalogLogFormatPane::buildControls()
 {
-    QComboBox* mode = addComboBox(modeId, false, 0, 0, 300, 120);
+    QComboBox* mode = addComboBox(modeId, false, 0, 0, 300, 12);
     for (const char* text : modeTexts)
         mode->addItem(text);
     fromLabel_ = addLabel(-1, "&From", 0, 18, 28, 8);

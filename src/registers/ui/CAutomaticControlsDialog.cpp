@@ -60,7 +60,7 @@ CAutomaticControlsDialog::CAutomaticControlsDialog(CRegisterDialog& registerDial
 void CAutomaticControlsDialog::addRow(int row, const char* label, int y)
 {
     addLabel(-1, label, 7, y + 2, 70, 8);
-    auto* box = addControl(rows[row].comboId, new CProgramCombo(&calls_[row]), 80, y, 180, 100);
+    auto* box = addControl(rows[row].comboId, new CProgramCombo(&calls_[row]), 80, y, 180, 12);
     box->setSorted(true);
     addButton(rows[row].argumentsId, "Arguments...", 266, y - 1, 63, 14);
     QObject::connect(box, &QComboBox::currentIndexChanged, this, [this, row] { rowSelectionChanged(row); });

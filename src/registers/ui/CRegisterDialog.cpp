@@ -97,7 +97,7 @@ CRegisterDialog::CRegisterDialog(int templateId, int newCaptionId, gregister* fi
     addLabel(-1, "&Name:", 7, 25, 42, 8);
     addEdit(nameId, 52, 23, 180, 12);
     addLabel(-1, bistate ? "&Alarm level:" : "Alarm &level:", 7, 41, 44, 8);
-    QComboBox* level = addComboBox(levelId, false, 52, 39, 100, 60);
+    QComboBox* level = addComboBox(levelId, false, 52, 39, 100, 12);
     for (const char* text : {"<none>", "Status", "Alarm", "Latching alarm"})
         level->addItem(text);
 
@@ -133,7 +133,7 @@ void CRegisterDialog::finishLayout(int classBottom)
 {
     int y = classBottom + 6;
     addLabel(-1, "&Source type:", 7, y + 2, 50, 8);
-    auto* types = addComboBox(sourceTypeId, false, 60, y, 160, 120);
+    auto* types = addComboBox(sourceTypeId, false, 60, y, 160, 12);
     QObject::connect(types, &QComboBox::currentIndexChanged, this, [this] {
         if (!fillingTypes_)
             onSourceTypeChange();

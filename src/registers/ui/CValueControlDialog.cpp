@@ -35,7 +35,7 @@ CValueControlDialog::CValueControlDialog(CDigitalAutomaticControlsDialog& owner,
     addLabel(-1, "&Value:", 7, 9, 44, 8);
     addControl(valueId, new CUnsignedSpinEdit, 54, 7, 70, 12);
     addLabel(-1, "&Program:", 7, 27, 44, 8);
-    addControl(programId, new CAutoWidthCombo, 54, 25, 200, 100);
+    addControl(programId, new CAutoWidthCombo, 54, 25, 200, 12);
     addLabel(-1, "&Arguments:", 7, 44, 60, 8);
     QListWidget* list = addListBox(argumentsId, 7, 54, 247, 119);
     list->setSortingEnabled(true);

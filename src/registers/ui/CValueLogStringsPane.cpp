@@ -25,6 +25,7 @@ constexpr int noValuesToExclude = 10704;
 constexpr int badValuesToLog = 10705;
 constexpr int badValuesToExclude = 10706;
 constexpr int badDigits = 10707;
+constexpr int32_t sampleDigitLimit = 1100;
 
 struct baseEntry {
     const char* text;
@@ -75,7 +76,7 @@ void CValueLogStringsPane::buildControls()
     enableButtons(false);
 
     addLabel(-1, "Other values:", 0, 98, 56, 8);
-    QComboBox* mode = addComboBox(otherValuesId, false, 60, 96, 180, 100);
+    QComboBox* mode = addComboBox(otherValuesId, false, 60, 96, 180, 12);
     for (const char* text : {"Don't log other values", "Log all other values", "Log only on state values",
                              "Log only off state values", "Log the following values:", "Log all values except:"})
         mode->addItem(text);
@@ -87,7 +88,7 @@ void CValueLogStringsPane::buildControls()
     formatLabels_.push_back(addLabel(-1, "&Suffix:", 0, 149, 56, 8));
     addEdit(suffixId, 60, 147, 180, 12);
     formatLabels_.push_back(addLabel(-1, "&Base:", 0, 165, 56, 8));
-    QComboBox* base = addComboBox(baseId, false, 60, 163, 90, 80);
+    QComboBox* base = addComboBox(baseId, false, 60, 163, 90, 12);
     for (const baseEntry& b : bases)
         base->addItem(b.text);
     formatLabels_.push_back(addLabel(-1, "&Minimum number of digits:", 0, 182, 96, 8));
@@ -185,6 +186,8 @@ void CValueLogStringsPane::updateSample()
         int32_t digits = 0;
         if (!dynamic_cast<CNonNegativeSpinEdit*>(control(digitsId))->getValue(digits))
             digits = 0;
+        // A sample line shows no more leading zeros than this.
+        digits = std::min(digits, sampleDigitLimit);
         gstr number;
         gnumFormat(static_cast<uint32_t>(bases[std::max(selectedItem(baseId), 0)].base)).appendToString(number, value);
         for (int32_t n = number.length(); n < digits; ++n)

@@ -295,6 +295,8 @@ TEST_F(valueLogPaneTest, FormatOfOtherValuesAndItsSample)
         EXPECT_EQ(values.controlText(pane::sampleId).view(), "Pump at Full!");
         clickButton(values, pane::useNamesId);
         EXPECT_EQ(values.controlText(pane::sampleId).view(), "Pump at 1320!");
+        values.setControlText(pane::digitsId, "2147483647");
+        EXPECT_LT(values.controlText(pane::sampleId).length(), 1200);
         values.setControlText(pane::digitsId, "5");
         EXPECT_EQ(values.controlText(pane::sampleId).view(), "Pump at 01320!");
         struct {
