@@ -26,8 +26,6 @@ public:
     void showElementCount(int32_t count) override;
 
     ganalogLogInfo& logInfo() { return logInfo_; }
-    const ganalogLogInfo& logInfo() const { return logInfo_; }
-    gcalibration& calibration() { return calibration_; }
     double& minimumChange() { return minimumChange_; }
     // Whether the current source may mark values beyond its range.
     bool hasRangeMarks() const;

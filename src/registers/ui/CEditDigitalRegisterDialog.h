@@ -21,9 +21,7 @@ public:
     int classCode() const override { return 2; }
 
     gvalueLogInfo& valueLogInfo() { return logInfo_; }
-    const gvalueLogInfo& valueLogInfo() const { return logInfo_; }
     std::map<uint32_t, gprocessorCall>& valueControls() { return valueControls_; }
-    std::map<uint32_t, gstr>& valueNames() { return valueNames_; }
     // Appends the name of the value: the dialog's own names while it has
     // any, else the source pane's; false when the value has none.
     bool valueName(uint32_t value, gstr& name) const;

@@ -1,5 +1,6 @@
 #include "registers/ui/CEditNumericalArgumentDialog.h"
 
+#include "registers/registerFieldLines.h"
 #include "scl/gprogramArgument.h"
 #include "shell/CSpinEdit.h"
 
@@ -34,8 +35,11 @@ void CEditNumericalArgumentDialog::loadFrom(const gprogramArgument& argument)
 
 bool CEditNumericalArgumentDialog::readValue()
 {
-    if (!dynamic_cast<CRealSpinEdit*>(control(valueId))->getValue(value_))
+    // Refused too: a number whose written digits would not read back.
+    double value = 0;
+    if (!dynamic_cast<CRealSpinEdit*>(control(valueId))->getValue(value) || !isWritableReal(value))
         return refuseField(valueId, badValue);
+    value_ = value;
     return true;
 }
 

@@ -22,7 +22,6 @@ public:
     int classCode() const override { return 4; }
 
     gstringLogInfo& logInfo() { return logInfo_; }
-    const gstringLogInfo& logInfo() const { return logInfo_; }
 
 protected:
     void fillClassFields(bool userDefinable) override;

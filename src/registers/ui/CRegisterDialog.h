@@ -96,7 +96,6 @@ protected:
 
     // The register the fields come from: null for New.
     gregister* fillFrom() const { return fillFrom_; }
-    bool isNew() const { return fillFrom_ == nullptr; }
     // The first row (dialog units) of the class fields.
     static constexpr int classTop = 122;
     // After the class fields, which end at classBottom: the source type,

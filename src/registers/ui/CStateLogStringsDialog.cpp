@@ -88,6 +88,9 @@ void CStateLogStringsDialog::createPage(QWidget* parent)
 bool CStateLogStringsDialog::OnInitDialog()
 {
     if (!page_) {
+        // The dialog is wider than the page: the edits take the room.
+        for (int row = 0; row < rowCount; ++row)
+            control(rows[row].editId)->setGeometry(dialogUnits(192, rowTop + row * rowHeight - 1, 169, 12));
         addButton(IDOK, "OK", 258, 229, 50, 14, true);
         addButton(IDCANCEL, "Cancel", 311, 229, 50, 14);
         registerDialog_.sampleRegisterName();
