@@ -9,7 +9,10 @@
 #include "registers/ui/CEditStringRegisterDialog.h"
 #include "registers/ui/CRegexpEntryDialog.h"
 
+#include "shell/valueNamesDialog.h"
+
 #include <QLineEdit>
+#include <map>
 
 namespace {
 
@@ -222,6 +225,39 @@ TEST_F(registerDialogTest, EditingAnOlderTriggerStillRefusesAnEmptyMatch)
         d.sendCommand(IDOK);
     });
     EXPECT_NE(writtenRegister(*reg).find("\tTRIGGER2\tx+\n"), std::string::npos);
+}
+
+TEST_F(registerDialogTest, ACarriedSourceThatSuppliesOneValueKeepsTheSizeReadOnly)
+{
+    std::string text = "ANALOG_REG LP\nLEVEL NONE\nSOURCE PARAMETER\nPARAMETER Speed\nEND\nEND\n";
+    gregister* reg = loadRegister(text).reg;
+    std::string before = writtenRegister(*reg);
+    run(3, reg, reg, [](CDialog& d) {
+        EXPECT_TRUE(d.controlAs<QLineEdit>(analog::sizeId)->isReadOnly());
+        EXPECT_EQ(d.controlText(analog::sizeId).view(), "1");
+        d.sendCommand(IDOK);
+    });
+    EXPECT_EQ(writtenRegister(*reg), before);
+    EXPECT_NE(before.find("\tSOURCE\t\tPARAMETER\n\t\tPARAMETER\tSpeed\n\tEND\n"), std::string::npos) << before;
+}
+
+TEST_F(registerDialogTest, ValueNamesGoThroughTheInstalledDialog)
+{
+    installValueNamesDialog([](std::map<uint32_t, gstr>& names, QWidget*) {
+        names[720] = gstr("Full");
+        return true;
+    });
+    gregister* made = run(2, nullptr, nullptr, [](CDialog& d) {
+        d.setControlText(base::tagId, "V");
+        d.sendCommand(digital::valueNamesId);
+        gstr name("");
+        EXPECT_TRUE(dynamic_cast<CEditDigitalRegisterDialog&>(d).valueName(720, name));
+        EXPECT_EQ(name.view(), "Full");
+        d.sendCommand(IDOK);
+    });
+    installValueNamesDialog({});
+    ASSERT_NE(made, nullptr);
+    EXPECT_NE(writtenRegister(*made).find("\tVALUE_NAME\t720, Full\n"), std::string::npos);
 }
 
 } // namespace
