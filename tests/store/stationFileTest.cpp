@@ -85,7 +85,7 @@ TEST_F(stationFile, LibraryLoadsAndSavesDriverObjectsOnly)
     EXPECT_EQ(saved(true), banner() +
                                "MASK M1\r\n\tTITLE\t\tMask \"one\"\r\nEND\r\n\r\n"
                                "DRIVER D1\r\nEND\r\n\r\n"
-                               "G2DRIVER G1\r\n\tTITLE\t\tG2 driver\r\nEND\r\n\r\n");
+                               "G2DRIVER G1\r\n\tTITLE\t\tG2 driver\r\n\tRETRIES\t\t1\r\nEND\r\n\r\n");
 }
 
 TEST_F(stationFile, BannerOnlyIsAnEmptyStation)

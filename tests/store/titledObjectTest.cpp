@@ -140,7 +140,11 @@ TEST_F(titledObject, EveryTypeRoundTripsThroughTheStorableProtocol)
         EXPECT_EQ(back->getObjectType(), type);
         EXPECT_EQ(back->getTag().view(), "T, 1");
         EXPECT_EQ(back->getTitle(false).view(), "Title \"one\"");
-        EXPECT_EQ(written(*back), bytes);
+        // A G2 driver read back holds its default of one attempt and writes it.
+        std::string expected = bytes;
+        if (type == &objectTypes::g2Driver())
+            expected.insert(expected.rfind("END"), "\tRETRIES\t\t1\r\n");
+        EXPECT_EQ(written(*back), expected);
     }
 }
 

@@ -102,7 +102,7 @@ TEST_F(g2driverModel, BlocksOfTheDriver)
         gloadStatus status;
     };
     const row rows[] = {
-        {"COMMAND Read\nEND\nCOMMAND Read", gload::alreadyLoaded},
+        {"COMMAND Read\nCR_TEMPLATE T\nEND\nCOMMAND Read", gload::alreadyLoaded},
         {"COMMAND Read Write", gload::accepted},
         {"COMMAND Read, Write", gload::invalidValue},
         {"COMMAND", gload::invalidValue},
