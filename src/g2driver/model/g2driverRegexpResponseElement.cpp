@@ -95,7 +95,7 @@ gloadStatus g2driverRegexpResponseElement::loadRepeat(const gstr& value)
 gstr g2driverRegexpResponseElement::describe() const
 {
     gstr source;
-    pattern_.toString(source, false);
+    pattern_.toString(source, true);
     gstr text;
     text.format(quotedPattern, source);
     return text;

@@ -15,7 +15,7 @@ g2driverValueResponseElement::g2driverValueResponseElement(const g2driverValueRe
         return;
     g2driverResponseValue* value = values.define(other.value_->getName());
     if (value)
-        declare(value);
+        declare(value, other.getValueKind());
 }
 
 g2driverValueResponseElement::~g2driverValueResponseElement()
@@ -24,10 +24,10 @@ g2driverValueResponseElement::~g2driverValueResponseElement()
         value_->setDefiner(nullptr);
 }
 
-void g2driverValueResponseElement::declare(g2driverResponseValue* value)
+void g2driverValueResponseElement::declare(g2driverResponseValue* value, int32_t kind)
 {
     value_ = value;
-    value->setKind(getValueKind());
+    value->setKind(kind);
     value->setDefiner(this);
     value->setDefined(1);
 }
@@ -63,7 +63,7 @@ gloadStatus g2driverValueResponseElement::loadName(const gstr& value)
         return gload::alreadyLoaded;
     if (existing && existing->getKind() != g2driverResponseValue::unknown && existing->getKind() != getValueKind())
         return gload::invalidValue;
-    declare(values->define(name));
+    declare(values->define(name), getValueKind());
     return gload::accepted;
 }
 

@@ -34,7 +34,7 @@ protected:
 
 private:
     gloadStatus loadName(const gstr& value);
-    void declare(g2driverResponseValue* value);
+    void declare(g2driverResponseValue* value, int32_t kind);
 
     g2driverResponseValue* value_ = nullptr;
 };
