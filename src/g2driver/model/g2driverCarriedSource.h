@@ -19,7 +19,6 @@ public:
     // (1 to 4), or null when the factory would make none.
     static g2driverCarriedSource* create(const gstr& value, int32_t objectKind, bool multipleAllowed);
 
-    const gstr& kindText() const noexcept { return kind_; }
     // Whether the SOURCE value names a kind that accepts the object kind.
     static bool acceptsLine(const gstr& value, int32_t objectKind, bool multipleAllowed);
 

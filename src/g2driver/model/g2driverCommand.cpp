@@ -242,7 +242,12 @@ gloadStatus g2driverCommand::loadTemplateValue(const gstr& value)
     g2driverParameterValue* entry = templateValues_.define(tag);
     if (!entry)
         return gload::alreadyLoaded;
-    return entry->read(next) == itemResult::end ? gload::accepted : gload::invalidValue;
+    if (entry->read(next) == itemResult::end)
+        return gload::accepted;
+    // A value without a kind could not be written.
+    templateValues_.remove(entry);
+    delete entry;
+    return gload::invalidValue;
 }
 
 void g2driverCommand::afterLoad()

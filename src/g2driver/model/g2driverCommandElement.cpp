@@ -3,7 +3,6 @@
 #include "foundation/gfault.h"
 #include "g2driver/model/g2driverBitFieldCommandElement.h"
 #include "g2driver/model/g2driverChecksumCommandElement.h"
-#include "g2driver/model/g2driverCommand.h"
 #include "g2driver/model/g2driverCommandTemplate.h"
 #include "g2driver/model/g2driverDataCommandElement.h"
 #include "g2driver/model/g2driverDelayCommandElement.h"
@@ -41,13 +40,6 @@ g2driverCommandElement* g2driverCommandElement::create(int token, bool allowData
 g2driverCommandElement* g2driverCommandElement::duplicate(g2driverParameterTable&, g2driverProgramTable*) const
 {
     throw gfault("g2driverCommandElement::duplicate was called");
-}
-
-g2driver* g2driverCommandElement::ownerDriver() const noexcept
-{
-    if (template_)
-        return template_->getDriver();
-    return command_ ? command_->getDriver() : nullptr;
 }
 
 void g2driverCommandElement::describeReferrer(gstr& text) const

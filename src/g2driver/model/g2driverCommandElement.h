@@ -72,8 +72,6 @@ public:
 
     g2driverCommandTemplate* getTemplate() const noexcept { return template_; }
     g2driverCommand* getCommand() const noexcept { return command_; }
-    // The driver of the template or of the command that owns the element.
-    g2driver* ownerDriver() const noexcept;
 
     // The template's description, else "A command element".
     void describeReferrer(gstr& text) const override;
