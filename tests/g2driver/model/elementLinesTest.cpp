@@ -1,6 +1,8 @@
+#include "g2driver/model/g2driverFixedStringCommandElement.h"
 #include "g2driverTestSupport.h"
 
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -152,6 +154,32 @@ TEST_F(elementLines, TemplatesAndTheirResponses)
         SCOPED_TRACE(row.text);
         EXPECT_EQ(templateStatus(row.text), row.status);
     }
+}
+
+TEST_F(elementLines, ElementsAfterLoadingAndMoving)
+{
+    ASSERT_EQ(templateStatus("COMMAND_ELEMENT FIXED STRING\nSTRING \"a\\0b\"\nEND\n"
+                             "COMMAND_ELEMENT ANALOG\nTEMPLATE_PARAM Speed\nTYPE BYTE\nWIDTH 1\nFACTOR 1\nEND\n"
+                             "BUFFER_SIZE 4\nDELAY 1\n"
+                             "RESPONSE_ELEMENT ANALOG\nTEMPLATE_PARAM \"Speed\"\nTYPE BYTE\nWIDTH 1\nFACTOR 1\nEND\nEND"),
+              gload::accepted);
+    g2driverCommandTemplate* shape = driver->templates().find("T2");
+    const auto* bytes = static_cast<const g2driverFixedStringCommandElement*>(shape->elements()[0]);
+    EXPECT_EQ(bytes->bytes().view(), std::string_view("a\0b", 3));
+    // FACTOR 1 and OFFSET 0 are the defaults and not written.
+    std::string written = writtenBlock(*shape);
+    EXPECT_EQ(written.find("FACTOR"), std::string::npos) << written;
+    EXPECT_EQ(written.find("OFFSET"), std::string::npos) << written;
+
+    // Moved to a template without its parameter, an element has none.
+    g2driverCommandElement* analog = shape->elements()[1];
+    EXPECT_TRUE(analog->isComplete());
+    analog->setTemplate(driver->templates().find("T"));
+    EXPECT_TRUE(analog->isComplete());
+    g2driverCommandTemplate* bare = driver->referenceTemplate("Bare");
+    analog->setTemplate(bare);
+    EXPECT_FALSE(analog->isComplete());
+    analog->setTemplate(shape);
 }
 
 TEST_F(elementLines, ErrorCodesTakeTheKindOfTheirFirstUser)
