@@ -33,7 +33,7 @@ constexpr int checksum = 9;
 constexpr int data = 10;
 } // namespace g2commandElementType
 
-// One piece of the bytes of a command (block COMMAND_ELEMENT <kind>): in a
+// One part of the bytes of a command (block COMMAND_ELEMENT <kind>): in a
 // command template's element array, or among the content elements of a
 // command's DATA block. Assembly asks each element for its output in two
 // passes (g2driverCommandBuilder).

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-// A piece of the response recognised by a pattern (RESPONSE_ELEMENT
+// A part of the response recognised by a pattern (RESPONSE_ELEMENT
 // REGEXP): without REPEAT_VALUE the transaction searches for it; with it,
 // the pattern must match as many times in a row, at the cursor, as the
 // named value plus the offset says.

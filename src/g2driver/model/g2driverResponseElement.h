@@ -38,7 +38,7 @@ constexpr int numericalErrorCode = 11;
 constexpr int stringErrorCode = 12;
 } // namespace g2responseElementType
 
-// One piece of the response a command template expects (RESPONSE_ELEMENT
+// One part of the response a command template expects (RESPONSE_ELEMENT
 // <type> in its valid list, ERROR_ELEMENT <type> in its error list): where
 // it lies, how its bytes decode and what the decoded value means. A serial
 // transaction finds a pattern element by searching for its locating
