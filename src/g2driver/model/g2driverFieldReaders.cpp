@@ -47,22 +47,10 @@ void writeUnsignedLine(CObjectFile& file, int indent, int token, uint32_t value)
     file.writeUnsigned(value, 1);
 }
 
-void writeRealLine(CObjectFile& file, int indent, int token, double value)
-{
-    gkeyword::byToken(token).writeKey(file, indent);
-    file.writeReal(value, 1);
-}
-
 void writeStringLine(CObjectFile& file, int indent, int token, const gstrSlice& text)
 {
     gkeyword::byToken(token).writeKey(file, indent);
     text.write(file, 1);
-}
-
-void writeKeywordLine(CObjectFile& file, int indent, int token, int valueToken)
-{
-    gkeyword::byToken(token).writeKey(file, indent);
-    gkeyword::byToken(valueToken).writeValue(file, 1);
 }
 
 void writeBareLine(CObjectFile& file, int indent, int token)

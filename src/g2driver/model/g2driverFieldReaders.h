@@ -2,6 +2,7 @@
 
 #include "foundation/gstr.h"
 #include "store/gstorable.h"
+#include "store/keywordLines.h"
 
 #include <cstdint>
 
@@ -23,9 +24,7 @@ gloadStatus readReal(const gstr& value, double& field, double unset);
 // "KEYWORD\t\tvalue" lines.
 void writeIntLine(CObjectFile& file, int indent, int token, int32_t value);
 void writeUnsignedLine(CObjectFile& file, int indent, int token, uint32_t value);
-void writeRealLine(CObjectFile& file, int indent, int token, double value);
 void writeStringLine(CObjectFile& file, int indent, int token, const gstrSlice& text);
-void writeKeywordLine(CObjectFile& file, int indent, int token, int valueToken);
 // The keyword alone, opening a nested block.
 void writeBareLine(CObjectFile& file, int indent, int token);
 // A text always in double quotes, escaped, as names in element lines are.
