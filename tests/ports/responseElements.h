@@ -80,6 +80,7 @@ class errorCodeElement : public testResponseElement {
 public:
     explicit errorCodeElement(const char* name) : name_(name) {}
     gstr describe() const override { return gstr(name_.c_str()); }
+    int getType() const override { return g2responseElementType::numericalErrorCode; }
     int decode(g2serialTransaction& transaction, const char*& cursor, int32_t left) override
     {
         if (left < 1)
