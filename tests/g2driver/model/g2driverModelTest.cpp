@@ -185,6 +185,63 @@ TEST_F(g2driverModel, DefaultsAfterLoadingAndWhatIsWritten)
                          "\tPROGRAM\t\tP\n\t\tINTERNAL\tYES\n\tEND\nEND\n");
 }
 
+// A driver's PROGRAM block carries the SCL program: code, limit, coders and
+// the internal flag, each refused as a station program refuses it.
+TEST_F(g2driverModel, ProgramBlocksCarryTheirCodeLimitAndCoders)
+{
+    const struct {
+        const char* lines;
+        gloadStatus status;
+    } rows[] = {
+        {"PROGRAM P\nLIMIT 0", gload::invalidValue},
+        {"PROGRAM P\nLIMIT -5", gload::invalidValue},
+        {"PROGRAM P\nLIMIT 5\nLIMIT 6", gload::alreadyLoaded},
+        {"PROGRAM P\nINTERNAL NO\nINTERNAL YES", gload::alreadyLoaded},
+        {"PROGRAM P\nDECODER 7", gload::invalidValue},
+        {"PROGRAM P\nDECODER 7, BOGUS", gload::invalidValue},
+        {"PROGRAM P\nENCODER 7, STRING\nEND\nENCODER 7, BISTATE", gload::alreadyLoaded},
+        {"PROGRAM P\nSHOW_ALWAYS YES", gload::unknownKeyword},
+        {"PROGRAM P\nTITLE Poll", gload::unknownKeyword},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.lines);
+        EXPECT_EQ(lineStatus(r.lines), r.status);
+    }
+
+    ASSERT_EQ(lineStatus("PROGRAM \"Poll, fast\"\nCODE 10 SENDCMD \"Read\"\nCODE\nCODE \"20 PRINT \\\"x\\\"\"\n"
+                         "LIMIT 50\nDECODER 10, STRING\nPATTERN @+\nEND\nDECODER 2, BISTATE\nON_STRING 1\nOFF_STRING 0\nEND\n"
+                         "ENCODER 1, STRING\nREPLACEMENT ?\nEND\nEND\nPROGRAM Idle\nINTERNAL NO\nEND\nEND"),
+              gload::finished);
+    g2driverProgram* poll = driver->programs().find("Poll, fast");
+    ASSERT_NE(poll, nullptr);
+    EXPECT_EQ(poll->code().view(), "10 SENDCMD \"Read\"\r\r20 PRINT \"x\"");
+    EXPECT_EQ(poll->limit(), 50);
+    EXPECT_EQ(poll->getInternal(), 0);
+    EXPECT_EQ(poll->decoders().find(2)->getKind(), 1);
+    EXPECT_EQ(&poll->getOwnerTitle(), &poll->getName());
+    EXPECT_EQ(written(), "G2DRIVER Pump\n\tRETRIES\t\t1\n"
+                         "\tPROGRAM\t\t\"Poll, fast\"\n"
+                         "\t\tCODE\t\t10 SENDCMD \"Read\"\n\t\tCODE\t\t\n\t\tCODE\t\t20 PRINT \"x\"\n"
+                         "\t\tLIMIT\t\t50\n"
+                         "\t\tDECODER\t\t2, BISTATE\n\t\t\tON_STRING\t1\n\t\t\tOFF_STRING\t0\n\t\tEND\n"
+                         "\t\tDECODER\t\t10, STRING\n\t\t\tPATTERN\t\t@+\n\t\tEND\n"
+                         "\t\tENCODER\t\t1, STRING\n\t\t\tREPLACEMENT\t?\n\t\tEND\n"
+                         "\tEND\n"
+                         "\tPROGRAM\t\tIdle\n\tEND\nEND\n");
+
+    // The driver editor's working copy: the body and flag with coders of
+    // its own, no callers.
+    poll->setInternal(1);
+    g2driverProgram copy(*poll);
+    EXPECT_EQ(copy.getName().view(), "Poll, fast");
+    EXPECT_EQ(copy.isDefined(), 1);
+    EXPECT_EQ(copy.getInternal(), 1);
+    EXPECT_EQ(copy.code().view(), poll->code().view());
+    EXPECT_NE(copy.decoders().find(2), poll->decoders().find(2));
+    delete poll->decoders().remove(2);
+    EXPECT_NE(copy.decoders().find(2), nullptr);
+}
+
 TEST_F(g2driverModel, UndefinedReferencesOfEveryTable)
 {
     ASSERT_EQ(lineStatus("TITLE Pumps\nCOMMAND Go\nCR_TEMPLATE Shape\nEND\n"
