@@ -5,7 +5,7 @@
 
 #include <memory>
 
-// One piece of the data that arrives with an SABus command request and the
+// One field of the data that arrives with an SABus command request and the
 // SCL variable that receives it. Its block is "PARAMETER <kind keyword>", its
 // fields, "END", nested in the command body. The kinds, by code (the order of
 // the Select Parameter Type dialog plus one):

@@ -151,8 +151,6 @@ gloadStatus gsabusRequest::loadType(const gstr& value)
     std::unique_ptr<gsabusRequestBody> body = createRequestBody(token);
     if (!body)
         return gload::invalidValue;
-    // Links to what an earlier body named are made again after loading.
-    uses_.clear();
     body_ = std::move(body);
     loadEmbeddedObject(body_.get());
     return gload::accepted;

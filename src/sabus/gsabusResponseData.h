@@ -9,7 +9,7 @@ class gsabusRequest;
 class gusesList;
 struct gsabusReplaceOptions;
 
-// One item of the answer to an SABus query: where one piece of the answer
+// One item of the answer to an SABus query: where one field of the answer
 // comes from. Its block is "DATA <kind keyword>", its fields, "END", nested in
 // the query body. The kinds, by code (the order of the Select Response Data
 // Type dialog plus one):
