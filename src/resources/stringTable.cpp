@@ -15,6 +15,8 @@ struct Entry {
 constexpr Entry entries[] = {
     {10002, "Alignment Tools"},
     {10005, "Arranging Tools"},
+    {10013, "This register has never been calibrated. To import calibration data, you must first calibrate the "
+            "register from within the marrowick."},
     {10038, "Drawing Tools"},
     {10048, "Edit Tools"},
     {10050, "The string contains a value greater than FF."},
@@ -27,11 +29,14 @@ constexpr Entry entries[] = {
     {10065, "Could not open \"%1.\" Too many files are open already."},
     {10066, "An error occured accessing the file \"%1.\""},
     {10068, "Grid Tools"},
+    {10076, "Please enter a number for the raw value."},
+    {10077, "Please enter a number for the calibrated value."},
     {10082, "Please enter a value between 0 and 4294967295."},
     {10116, "Load Images"},
     {10117, "Byte %d"},
     {10144, "Name"},
     {10157, "New Object Tools"},
+    {10180, "You haven't created any programs yet."},
     {10204, "Station Files|*.korvel-station;*.stn|All Files|*.*||"},
     {10205, "Device Driver Libraries|*.korvel-drivers;*.kdl|All Files|*.*||"},
     {10206, "Station Files|*.korvel-station;*.stn|Device Driver Libraries|*.korvel-drivers;*.kdl|K.O.R.V.E.L. "
@@ -41,6 +46,8 @@ constexpr Entry entries[] = {
     {10208, "Image Libraries|*.korvel-images;*.kil|All Files|*.*||"},
     {10223, "<None>"},
     {10224, "Drawing Properties"},
+    {10227, "An argument with the same name already exists. Would you like to replace it?"},
+    {10229, "You have already defined a control for that value. Would you like to replace it?"},
     {10241, "Station File|*.korvel-station;*.stn||"},
     {10242, "Device Driver Library|*.korvel-drivers;*.kdl||"},
     {10243, "Station File|*.korvel-station;*.stn|Device Driver Library|*.korvel-drivers;*.kdl||"},
@@ -60,6 +67,7 @@ constexpr Entry entries[] = {
     {10379, "Quillane.hlp"},
     {10393, "Please enter a number in the factor field."},
     {10399, "[test(\"%1\")]"},
+    {10439, "Edit Value Control"},
     {10498, "Legacy"},
     {10518, "Please enter a string for either the off or the on state."},
     {10519, "Please enter a single character or escape sequence for the plus sign."},
@@ -101,6 +109,11 @@ constexpr Entry entries[] = {
     {10698, "Please enter a number between 0 and 2147483647 in the Raise by field."},
     {10699, "Please enter a single character or escape sequence for the greater than symbol."},
     {10700, "Please enter a single character or escape sequence for the less than symbol."},
+    {10718, "Please enter a positive number in the Don't execute for changes smaller than field, or uncheck the "
+            "check box."},
+    {10719, "Please enter a  number between 1 and 10 for the degree of the polynomial."},
+    {10720, "All calibrated values must be greater than 0 if you want to fit a polynomial "
+            "using log y."},
     {10740, "The separator between values you entered is not a valid regular expression."},
     {10756, "Edit Bistate Decoder"},
     {10757, "Edit Numerical Decoder (Unsigned Integer)"},
@@ -170,6 +183,7 @@ constexpr Entry entries[] = {
      "# may be permanently damaged.        #\n"
      "######################################\n"
      "\n"},
+    {20136, "\nThe program with tag %s specified by %s does not exist: retained program %s"},
     {20160, "off"},
     {20161, "on"},
     {20168, "parameter"},
@@ -177,6 +191,7 @@ constexpr Entry entries[] = {
     {20174, "The serial port %s"},
     {20175, "SCL program"},
     {20177, "register"},
+    {20178, "The register %s"},
     {20194, "SABus Request"},
     {20200, "screen"},
     {20204, "device in serial port %s"},

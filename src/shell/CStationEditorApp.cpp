@@ -3,6 +3,7 @@
 #include "platform/helpViewer.h"
 #include "platform/modalRun.h"
 #include "platform/patternTables.h"
+#include "platform/settingsRegisterDataStore.h"
 #include "platform/settingsStore.h"
 #include "platform/textCodec.h"
 #include "platform/userLocale.h"
@@ -90,6 +91,8 @@ CStationEditorApp::~CStationEditorApp()
     setMessageBoxOwnerRule({});
     if (&messageService() == &theUiMessageService())
         installMessageService(previousMessages_);
+    if (&registerDataStore() == &theRegisterDataStore())
+        installRegisterDataStore(nullptr);
     CSplashWindow::enable(false);
     if (theApp == this)
         theApp = nullptr;
@@ -100,6 +103,7 @@ bool CStationEditorApp::InitInstance(const QStringList& arguments)
     QGuiApplication::setApplicationDisplayName(QString::fromLatin1(applicationTitle));
     previousMessages_ = &messageService();
     installMessageService(&theUiMessageService());
+    installRegisterDataStore(&theRegisterDataStore());
     inputFilter_ = std::make_unique<inputFilter>(*this);
     qApp->installEventFilter(inputFilter_.get());
     // While the splash window is up, boxes belong to the main window.

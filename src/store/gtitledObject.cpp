@@ -52,14 +52,15 @@ void gtitledObject::setTitleText(gstr& text)
     title_.adopt(text);
 }
 
-void gtitledObject::replaceInTitle(const gstrSlice& find, const gstrSlice& replacement, bool matchCase,
-                                   bool wholeWord)
+int gtitledObject::replaceInTitle(const gstrSlice& find, const gstrSlice& replacement, bool matchCase,
+                                  bool wholeWord)
 {
     if (title_.isNull())
-        return;
-    title_.replaceFirst(find, replacement, wholeWord, matchCase);
+        return 0;
+    int replaced = title_.replaceFirst(find, replacement, wholeWord, matchCase);
     if (title_ == getTag() || title_.isEmpty())
         title_.clear();
+    return replaced;
 }
 
 void gtitledObject::writeHeader(CObjectFile& file, int indent) const

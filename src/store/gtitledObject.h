@@ -39,8 +39,8 @@ public:
     // The same, taking over the text's buffer.
     void setTitleText(gstr& text);
     // Replaces the first occurrence in the title; a title that then equals
-    // the tag is cleared.
-    void replaceInTitle(const gstrSlice& find, const gstrSlice& replacement, bool matchCase, bool wholeWord);
+    // the tag is cleared. 1 when something was replaced.
+    int replaceInTitle(const gstrSlice& find, const gstrSlice& replacement, bool matchCase, bool wholeWord);
 
     void setLibraryFlag(int32_t flag) noexcept { libraryFlag_ = flag; }
     int32_t getLibraryFlag() const noexcept { return libraryFlag_; }

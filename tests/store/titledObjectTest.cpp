@@ -1,6 +1,7 @@
 #include "store/gtitledObject.h"
 
 #include "foundation/jhashIterator.h"
+#include "registers/gregister.h"
 #include "scl/gsclProgram.h"
 #include "store/CObjectFile.h"
 #include "store/gkeyword.h"
@@ -130,9 +131,15 @@ TEST_F(titledObject, EveryTypeRoundTripsThroughTheStorableProtocol)
         ASSERT_EQ(object, placeholder);
         EXPECT_EQ(stationState().unresolved, 0);
         object->setTitle("Title \"one\"");
+        // A register is written with its alarm level, NONE once loaded.
+        std::string level;
+        if (auto* reg = dynamic_cast<gregister*>(object)) {
+            reg->setLevel(gregister::levelNone);
+            level = "\tLEVEL\t\tNONE\r\n";
+        }
         std::string bytes = written(*object);
-        EXPECT_EQ(bytes, std::string(type->keyword().view()) +
-                             " \"T, 1\"\r\n\tTITLE\t\tTitle \"one\"\r\nEND\r\n");
+        EXPECT_EQ(bytes, std::string(type->keyword().view()) + " \"T, 1\"\r\n\tTITLE\t\tTitle \"one\"\r\n" + level +
+                             "END\r\n");
 
         emptyAll();
         gtitledObject* back = readBack(bytes);

@@ -1,0 +1,74 @@
+#include "registers/sources/gregisterSource.h"
+
+#include "foundation/gfault.h"
+#include "registers/sources/gsourceType.h"
+#include "registers/registerTestSupport.h"
+#include "store/keywordTokens.h"
+
+#include <string>
+
+namespace {
+
+TEST(gsourceType, KeywordsGiveTheKindOfEachClass)
+{
+    struct {
+        int keyword;
+        int codes[4]; // bistate, digital, analog, string
+    } cases[] = {
+        {kw::V_G2_PARAMETER, {1, 2, 3, 4}},  {kw::PARAMETER, {5, 5, 5, 5}},  {kw::NETWORK2, {6, 6, 6, 6}},
+        {kw::SUMMARY, {7, 7, 7, 7}},         {kw::PROCESSOR, {29, 29, 29, 29}}, {kw::PING, {10, 0, 0, 0}},
+        {kw::V_G2D_THRESHOLDS, {0, 14, 0, 0}}, {kw::LEVEL, {0, 0, 26, 0}},   {kw::V_G2D_FILTER, {0, 0, 0, 18}},
+        {kw::TITLE, {0, 0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        for (int classCode = 1; classCode <= 4; ++classCode) {
+            int code = sourceTypeOfKeyword(classCode, c.keyword);
+            EXPECT_EQ(code, c.codes[classCode - 1]) << c.keyword << " in class " << classCode;
+            if (code != 0) {
+                EXPECT_EQ(sourceTypeKeyword(code), c.keyword);
+                EXPECT_TRUE(classAcceptsSourceType(classCode, code));
+            }
+        }
+    }
+    EXPECT_FALSE(classAcceptsSourceType(1, 0));
+    EXPECT_FALSE(classAcceptsSourceType(0, 5));
+    EXPECT_THROW(sourceTypeKeyword(30), gfault);
+}
+
+// A source of a kind read line by line keeps its lines, its nested blocks
+// included, and writes them back.
+TEST_F(registerTest, CarriedSourcesKeepTheirBlocks)
+{
+    const char* blocks[] = {
+        // The data-object reference opens a DRIVER block.
+        "ANALOG_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tANALOG\n\t\tDEVICE\t\tCOM1, M\n\t\tDRIVER\t\tG\n"
+        "\t\t\tOBJECT\t\tLevel\n\t\t\tPARAMETER\tChannel, DIGITAL 2\n\t\tEND\n\t\tMIN_VALUE\t0\n\tEND\nEND\n",
+        // A timeout's DRIVER is the older device line.
+        "BISTATE_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tTIMEOUT\n\t\tDRIVER\t\tMeter\n\t\tPORT\t\tCOM1\n"
+        "\t\tINTERVAL\t10\n\tEND\nEND\n",
+        // Sections and program calls open blocks; a PROGRAM with its tag
+        // does not.
+        "DIGITAL_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tBIT COLLECTION\n\t\tSECTION\n\t\t\tRESPONSE\tA, B, C\n"
+        "\t\tEND\n\t\tSECTION\n\t\tEND\n\tEND\nEND\n",
+        "STRING_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tSUMMARY\n\t\tREGISTER\tA\n\t\tPROGRAM\n"
+        "\t\t\tPROGRAM\t\tSum\n\t\t\tARGUMENT\tN, 1\n\t\tEND\n\tEND\nEND\n",
+        "STRING_REG S\n\tLEVEL\t\tNONE\n\tSOURCE\t\tPROCESSOR\n\t\tPROGRAM\t\tParse\n\tEND\nEND\n",
+    };
+    for (const char* text : blocks) {
+        SCOPED_TRACE(text);
+        emptyAll();
+        EXPECT_EQ(roundTrip(text), text);
+    }
+}
+
+TEST_F(registerTest, SourceBlockEndsOnlyAtItsOwnEnd)
+{
+    // The register's END closes the unfinished source; the register stays
+    // open.
+    EXPECT_EQ(loadRegister("BISTATE_REG R\nSOURCE PING\nADDRESS x\nEND\n").last(), gload::accepted);
+    // A nested block's END may not carry a value.
+    EXPECT_EQ(loadRegister("DIGITAL_REG Q\nSOURCE BIT COLLECTION\nSECTION\nEND x\n").last(), gload::invalidValue);
+    EXPECT_EQ(loadRegister("DIGITAL_REG P\nSOURCE DIRECT\nEND x\n").last(), gload::invalidValue);
+}
+
+} // namespace
