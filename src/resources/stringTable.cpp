@@ -13,6 +13,10 @@ struct Entry {
 // Kept sorted by id (checked at compile time below). Texts are quoted exactly
 // as the program has always shown them, spelling included.
 constexpr Entry entries[] = {
+    {401, "Default\nNormal\nBold\nItalic"},
+    {402, "System Window Colour"},
+    {403, "System Text Colour"},
+    {404, "Default"},
     {10002, "Alignment Tools"},
     {10005, "Arranging Tools"},
     {10013, "This register has never been calibrated. To import calibration data, you must first calibrate the "
@@ -29,6 +33,7 @@ constexpr Entry entries[] = {
     {10065, "Could not open \"%1.\" Too many files are open already."},
     {10066, "An error occured accessing the file \"%1.\""},
     {10068, "Grid Tools"},
+    {10069, "Please enter a line number between 1 and %d."},
     {10076, "Please enter a number for the raw value."},
     {10077, "Please enter a number for the calibrated value."},
     {10082, "Please enter a value between 0 and 4294967295."},
@@ -53,6 +58,17 @@ constexpr Entry entries[] = {
     {10243, "Station File|*.korvel-station;*.stn|Device Driver Library|*.korvel-drivers;*.kdl||"},
     {10244, "Device Driver Library|*.korvel-drivers;*.kdl|Station File|*.korvel-station;*.stn||"},
     {10245, "Image Library|*.korvel-images;*.kil||"},
+    {10248, "%s minutes after the hour"},
+    {10249, "%s minutes after the hour on %s"},
+    {10250, "%s minutes after the hour on %s, day %s of the month"},
+    {10251, "%s minutes after %s "},
+    {10252, "%s minutes after %s on %s"},
+    {10253, "%s minutes after %s on %s, day %s of the month"},
+    {10254, "%s minutes after %s on day %s of the month"},
+    {10255, "%s minutes after the hour on day %s of the month"},
+    {10256, "Background colour\nPlain text\nLine numbers\nRemarks\nOperators\nNumbers\nString literals\nConstants\n"
+            "Commands\nFunctions\nNumerical variables\nString variables\nBoolean variables\nReserved variables\n"
+            "Special variables\nDatabase Object\nIllegal text"},
     {10269, "Pleaser enter a number betweed 0 and 2147483647 for the implied decimals."},
     {10301, "Tag"},
     {10303, "Please enter a number in the offset field."},
@@ -60,6 +76,13 @@ constexpr Entry entries[] = {
     {10305, "Transformation Tools"},
     {10306, "Could not find the K.O.R.V.E.L. Marrowick."},
     {10307, "Object Lists"},
+    {10310, "Mon"},
+    {10311, "Tue"},
+    {10312, "Wed"},
+    {10313, "Thu"},
+    {10314, "Fri"},
+    {10315, "Sat"},
+    {10316, "Sun"},
     {10365, "SCL Language.hlp"},
     {10367, "Device Drivers.hlp"},
     {10375, "Select Encoder Type"},

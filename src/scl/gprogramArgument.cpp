@@ -51,6 +51,24 @@ bool gprogramArgument::hasSameName(const gprogramArgument& other) const noexcept
     return name_.compareNoCase(other.name_) == 0;
 }
 
+void gprogramArgument::clearValue()
+{
+    number_ = 0;
+    boolean_ = 0;
+    string_.assign(gstrSlice::empty);
+}
+
+bool gprogramArgument::equals(const gprogramArgument& other) const noexcept
+{
+    if (type_ != other.type_ || !hasSameName(other))
+        return false;
+    switch (type_) {
+    case 2: return string_.compare(other.string_) == 0;
+    case 3: return boolean_ == other.boolean_;
+    default: return number_ == other.number_;
+    }
+}
+
 int gprogramArgument::parse(const char* text)
 {
     gstr name;

@@ -28,8 +28,14 @@ public:
     void setBoolean(int value) noexcept { boolean_ = value != 0 ? 1 : 0; }
     void setString(const gstrSlice& value) { string_.assign(value); }
 
+    // The type's empty value: 0.0, an empty text or FALSE.
+    void clearValue();
+
     // Names equal ignoring letter case.
     bool hasSameName(const gprogramArgument& other) const noexcept;
+    // The same name (ignoring case), type and value: numbers compared
+    // exactly, texts with letter case.
+    bool equals(const gprogramArgument& other) const noexcept;
 
     // The ARGUMENT value: the name as a string value, a comma, then a value of
     // the name's type (a real number, a string value, TRUE or FALSE) that must
