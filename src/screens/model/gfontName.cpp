@@ -28,3 +28,14 @@ int symbolicFontIndex(const gfontName* font)
     }
     return -1;
 }
+
+const gfontName* findFontName(const gstrSlice& name)
+{
+    for (const gfontName& font : fonts) {
+        if (name.compareNoCase(font.name()) == 0)
+            return &font;
+    }
+    return nullptr;
+}
+
+const gfontName* alternateFont() { return &fonts[1]; }
