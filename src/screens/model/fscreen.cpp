@@ -63,7 +63,11 @@ fscreen::~fscreen()
 
 const gobjectType* fscreen::getObjectType() const { return &objectTypes::screen(); }
 
-void fscreen::describeReferrer(gstr& text) const { text.format(screenDescription, getTitle(true)); }
+void fscreen::describeReferrer(gstr& text) const
+{
+    gstr line;
+    text.append(line.format(screenDescription, getTitle(true)));
+}
 
 // Writing.
 

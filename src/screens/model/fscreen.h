@@ -37,7 +37,7 @@ public:
     ~fscreen() override;
 
     const gobjectType* getObjectType() const override;
-    // "The screen <title>".
+    // Appends "The screen <title>".
     void describeReferrer(gstr& text) const override;
 
     // Storable.

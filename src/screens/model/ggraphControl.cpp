@@ -72,10 +72,11 @@ void ggraphControl::relink()
 void ggraphControl::describeReferrer(gstr& text) const
 {
     gstrSlice screen = getScreen() ? static_cast<const gstrSlice&>(getScreen()->getTitle(true)) : gstrSlice::empty;
+    gstr line;
     if (!caption_.isEmpty())
-        text.format(captionDescription, caption_, screen);
+        text.append(line.format(captionDescription, caption_, screen));
     else
-        text.format(plainDescription, screen);
+        text.append(line.format(plainDescription, screen));
 }
 
 // Storing.

@@ -21,7 +21,9 @@ gindObject::~gindObject() { uses_.clear(); }
 
 void gindObject::describeReferrer(gstr& text) const
 {
-    text.format(descriptionId(), getScreen() ? static_cast<const gstrSlice&>(getScreen()->getTitle(true)) : gstrSlice::empty);
+    gstr line;
+    text.append(line.format(descriptionId(),
+                            getScreen() ? static_cast<const gstrSlice&>(getScreen()->getTitle(true)) : gstrSlice::empty));
 }
 
 void gindObject::linkRegister(gregister* reg)

@@ -21,7 +21,7 @@ public:
     }
     ~gindObject() override;
 
-    // "A ... on screen <title>".
+    // Appends "A ... on screen <title>".
     void describeReferrer(gstr& text) const override;
     // The string-table id of that description.
     virtual int descriptionId() const = 0;
