@@ -145,8 +145,11 @@ private:
     static std::string points(const gpoint* p, int n)
     {
         std::string s;
-        for (int i = 0; i < n; ++i)
-            s += (i ? " " : "") + xy(p[i].x, p[i].y);
+        for (int i = 0; i < n; ++i) {
+            if (i)
+                s.push_back(' ');
+            s.append(xy(p[i].x, p[i].y));
+        }
         return s;
     }
 };
