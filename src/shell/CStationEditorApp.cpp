@@ -9,6 +9,8 @@
 #include "platform/userLocale.h"
 #include "resources/fontFaceNames.h"
 #include "resources/stringTable.h"
+#include "screens/model/fscreen.h"
+#include "screens/model/gdrawingProperties.h"
 #include "screens/model/gimageLibrary.h"
 #include "shell/CAboutDialog.h"
 #include "shell/CDocument.h"
@@ -120,6 +122,7 @@ bool CStationEditorApp::InitInstance(const QStringList& arguments)
     setHelpPaths();
     CSplashWindow::enable(commandLineInfo::parse(arguments).showSplash);
     dragThresholdX = dragThresholdY = QApplication::startDragDistance();
+    setDragThreshold(dragThresholdX);
     loadRecentFiles();
     addDocTemplates();
     initFontNames();
@@ -209,6 +212,7 @@ void CStationEditorApp::initOtherSubsystems()
     sourceEditorMode = 3;
     makeFillPatternTable();
     makeColourPatternTable();
+    drawingDefaults().reset();
 }
 
 // The image library of the last run, forgotten when it cannot be read.

@@ -114,7 +114,7 @@ bool gbitmap::readFromLibrary(gbyteSource& source)
     if (length > source.remaining())
         return false;
     std::vector<uint8_t> data(length);
-    if (source.read(data.data(), length) != length)
+    if (length != 0 && source.read(data.data(), length) != length)
         return false;
     bounds_ = grect{-x, -y, w - x, h - y};
     dataLength_ = length;
