@@ -541,6 +541,7 @@ void fscreen::copyObjectsFrom(const fscreen& source, bool select)
 
 void fscreen::deleteAllObjects()
 {
+    creating_ = nullptr;
     selection_.unqueueAll();
     while (first_) {
         ggraphObject* object = first_;
@@ -592,6 +593,8 @@ void fscreen::unlink(ggraphObject* object) noexcept
 
 void fscreen::deleteObject(ggraphObject* object)
 {
+    if (object == creating_)
+        creating_ = nullptr;
     object->unqueue();
     unlink(object);
     object->redraw();

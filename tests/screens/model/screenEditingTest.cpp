@@ -442,3 +442,51 @@ TEST_F(screenEditing, OffScreenObjectsAreFoundAndDeleted)
 }
 
 } // namespace
+
+namespace {
+
+class screenProperties : public screenTests::screenTest {};
+
+TEST_F(screenProperties, DialogValuesSizeTheScreenAndLinkItsAcknowledgeProgram)
+{
+    fscreen* s = station::screens().define("New");
+    gsclProgram* ack = makeProgram("Ack");
+    gprocessorCall call;
+    call.setProgram(ack);
+    s->setScreenProperties(200, 300, 0, 1, 1, gcolor(1, 2, 3), call);
+    EXPECT_EQ(s->getBounds(), (grect{0, 0, 300, 200}));
+    EXPECT_FALSE(s->isInMenu());
+    EXPECT_TRUE(s->isLocal());
+    EXPECT_FALSE(ack->isUnused());
+    EXPECT_EQ(stationState().modified, 1);
+    s->setBounds(grect{10, 20, 30, 40});
+    s->setScreenProperties(5, 6, 1, 0, 0, gcolor(), gprocessorCall());
+    EXPECT_EQ(s->getBounds(), (grect{10, 20, 16, 25}));
+    EXPECT_TRUE(ack->isUnused());
+    EXPECT_EQ(savedObjects().substr(savedObjects().find("SCREEN")), "SCREEN New\n\tGRID\t\t0, 0, 16, 16, FALSE, FALSE\n"
+                                                                     "\tBOUNDS\t\t10, 20, 16, 25\nEND\n\n");
+}
+
+TEST_F(screenProperties, PreviewsRedrawOnlyTheKindsAsked)
+{
+    ASSERT_EQ(loadText("BISTATE_REG B\nLEVEL ALARM\nEND\nSCREEN S\nBOUNDS 0, 0, 100, 100\n"
+                       "BISTATE_IND LINE\nPOINTS 0, 0, 9, 9\nREGISTER B\nON_STATE\nLINE_STYLE SOLID, 1, 00-00-00\nEND\nEND\n"
+                       "LABEL\nREGISTER B\nBOUNDS 0, 20, 50, 34\nEND\nEND\n"),
+              0);
+    fscreen& s = *station::screens().find("S");
+    screenTests::recordingWindow view;
+    s.attachWindow(&view, 0, 0);
+    s.refreshPreviews(true, ggraphObject::maskBistate | ggraphObject::maskLabel);
+    EXPECT_EQ(view.invalidated.size(), 1u);
+    s.refreshPreviews(false, ggraphObject::maskLabel);
+    EXPECT_EQ(view.invalidated.size(), 2u);
+    s.detachWindow();
+
+    s.selectAll();
+    s.getSelectionProperties().userLevel.set(4);
+    s.applyUserLevelToSelection();
+    EXPECT_EQ(s.firstObject()->getUserLevel(), 4);
+    EXPECT_EQ(s.lastObject()->getUserLevel(), 4);
+}
+
+} // namespace
