@@ -140,14 +140,17 @@ void qtDrawingContext::polygon(const gpoint* points, int count, const glineInfo&
 const QFont& qtDrawingContext::fontOf(const gtextInfo& style) const
 {
     const gfontName* font = style.getFont() ? style.getFont() : alternateFont();
-    return getFont(std::max(style.getSize(), gtextInfo::smallestSize), style.isBold() ? 700 : 400, style.isItalic(), font);
+    return getFont(std::max(style.getSize(), gtextInfo::smallestSize), style.isBold() ? 700 : 400, style.isItalic(),
+                   font);
 }
 
 void qtDrawingContext::text(const grect& rect, const gstrSlice& text, const gtextInfo& style)
 {
     uint32_t format = style.getFormat();
     int flags = Qt::AlignTop | Qt::TextExpandTabs;
-    flags |= (format & gtextInfo::alignCenter) ? Qt::AlignHCenter : (format & gtextInfo::alignRight) ? Qt::AlignRight : Qt::AlignLeft;
+    flags |= (format & gtextInfo::alignCenter) ? Qt::AlignHCenter
+        : (format & gtextInfo::alignRight)     ? Qt::AlignRight
+                                               : Qt::AlignLeft;
     if (!(format & gtextInfo::singleLine))
         flags |= Qt::TextWordWrap;
     painter_.setFont(fontOf(style));

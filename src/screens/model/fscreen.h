@@ -204,7 +204,6 @@ private:
     void toggleSelection(ggraphObject* object);
     void deselect(ggraphObject* object);
     ggraphObject* makeToolObject();
-    void emptyClipboardInto(fscreen& clipboard) const;
     void deleteObject(ggraphObject* object);
 
     gscreenWindow* window_ = nullptr;

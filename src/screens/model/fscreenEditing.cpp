@@ -8,11 +8,11 @@
 #include "screens/model/ggraphControl.h"
 #include "screens/model/ggraphDrawings.h"
 #include "screens/model/gindBistate.h"
-#include "screens/model/gindMultistate.h"
 #include "screens/model/gindDial.h"
 #include "screens/model/gindGraph.h"
 #include "screens/model/gindLabel.h"
 #include "screens/model/gindMarker.h"
+#include "screens/model/gindMultistate.h"
 #include "screens/model/gindValueIndicators.h"
 #include "screens/model/gshape.h"
 
@@ -371,7 +371,8 @@ void fscreen::dragCreate(int32_t& x, int32_t& y)
             return;
     }
     creating_->redraw();
-    creating_->moveHandle(hitCode_, wrapCoordinate(int64_t(x) - band_.right), wrapCoordinate(int64_t(y) - band_.bottom));
+    creating_->moveHandle(hitCode_, wrapCoordinate(int64_t(x) - band_.right),
+                          wrapCoordinate(int64_t(y) - band_.bottom));
     creating_->recalcBounds();
     creating_->redraw();
 }

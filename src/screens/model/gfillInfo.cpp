@@ -10,7 +10,10 @@ namespace {
 constexpr gcolor black(0, 0, 0);
 constexpr gcolor white(255, 255, 255);
 
-int patternLimit(int32_t kind) { return kind == gfillInfo::pattern ? gfillInfo::hatchCount : gfillInfo::colourPatternCount; }
+int patternLimit(int32_t kind)
+{
+    return kind == gfillInfo::pattern ? gfillInfo::hatchCount : gfillInfo::colourPatternCount;
+}
 
 } // namespace
 
@@ -36,9 +39,7 @@ int gfillInfo::parse(const char* text, const char*& next)
     if (status == itemResult::error)
         return status;
     switch (token) {
-    case kw::EMPTY:
-        set(empty, 0, black, white);
-        break;
+    case kw::EMPTY: set(empty, 0, black, white); break;
     case kw::COLOR: {
         gcolor fore;
         if (status != itemResult::comma || (status = fore.parse(p, p)) == itemResult::error)

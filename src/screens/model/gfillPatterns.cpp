@@ -24,8 +24,8 @@ constexpr uint8_t hatches[hatchCount][8] = {
 constexpr const char* colourRows[colourCount][10] = {
     {"LRRRRRRD", "LRRRRRRD", "LDDDDDDD", "LLLLLLLL", "RRRDLRRR", "RRRDLRRR", "DDDDLDDD", "LLLLLLLL"},
     {"MLLLLLLM", "LMMMMMMK", "LMMMMMMK", "LMMMMMMK", "LMMMMMMK", "LMMMMMMK", "LMMMMMMK", "MKKKKKKM"},
-    {"WRWRWRRRRR", "RWRWRRRRRR", "WRWRWRRRRR", "RWRWRRRRRR", "WRWRWRRRRR", "WWWWWWRWRW", "WWWWWRWRWR",
-     "WWWWWWRWRW", "WWWWWRWRWR", "WWWWWWRWRW"},
+    {"WRWRWRRRRR", "RWRWRRRRRR", "WRWRWRRRRR", "RWRWRRRRRR", "WRWRWRRRRR", "WWWWWWRWRW", "WWWWWRWRWR", "WWWWWWRWRW",
+     "WWWWWRWRWR", "WWWWWWRWRW"},
     {"WWWMLLLM", "LLLWMMMW", "LLLMWWWM", "MMMWLLLW", "WWWMLLLM", "LLLWMMMW", "LLLMWWWM", "MMMWLLLW"},
     {"KKKWLMKK", "KKKWLMKK", "WWWWLMWW", "LLLLLLLL", "MMMWLMMM", "KKKWLMKK", "KKKWLMKK", "KKKWLMKK"},
 };
@@ -48,10 +48,7 @@ int wrap(int v, int n) { return ((v % n) + n) % n; }
 
 namespace fillPatterns {
 
-const uint8_t* hatchRows(int pattern)
-{
-    return pattern >= 0 && pattern < hatchCount ? hatches[pattern] : hatches[0];
-}
+const uint8_t* hatchRows(int pattern) { return pattern >= 0 && pattern < hatchCount ? hatches[pattern] : hatches[0]; }
 
 bool hatchShowsForeground(int pattern, int x, int y)
 {

@@ -15,10 +15,7 @@ const gfontName fonts[symbolicFontCount] = {
 
 const gstr& gfontName::faceName() const { return fontFaceName(faceIndex_); }
 
-const gfontName* symbolicFont(int index)
-{
-    return index >= 0 && index < symbolicFontCount ? &fonts[index] : nullptr;
-}
+const gfontName* symbolicFont(int index) { return index >= 0 && index < symbolicFontCount ? &fonts[index] : nullptr; }
 
 int symbolicFontIndex(const gfontName* font)
 {

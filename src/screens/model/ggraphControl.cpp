@@ -31,8 +31,7 @@ const gstr& titleOfProgram(const gprogramUsedByList* program)
 
 } // namespace
 
-ggraphControl::ggraphControl(const ggraphControl& source, int32_t dx, int32_t dy, fscreen* screen,
-                             bool linkReferences)
+ggraphControl::ggraphControl(const ggraphControl& source, int32_t dx, int32_t dy, fscreen* screen, bool linkReferences)
     : ggraphObject(source, dx, dy, screen), rect_(source.rect_.offset(dx, dy)), caption_(source.caption_),
       screenColour_(source.screenColour_), action_(source.action_)
 {
@@ -354,8 +353,8 @@ int ggraphControl::replaceText(const gscreenBatchChange& change, gstr& log)
         }
     }
     if (action_ == 1 && call_.isSet() && change.programArguments)
-        count += call_.replaceInArguments(change.findText, change.replaceText, change.wholeWord != 0,
-                                          change.matchCase != 0);
+        count +=
+            call_.replaceInArguments(change.findText, change.replaceText, change.wholeWord != 0, change.matchCase != 0);
     if (change.screens && action_ == 2 && target_) {
         gstr tag(target_->getTag());
         if (change.replaceFirstIn(tag)) {

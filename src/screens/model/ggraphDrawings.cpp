@@ -18,7 +18,7 @@ namespace {
 
 const gpropAppearanceValues& staticDefaults() { return drawingDefaults().staticSet.values; }
 
-constexpr int areaTypeTokens[9] = {kw::HLINE,  kw::VLINE,   kw::RECTANGLE, kw::RAISED, kw::SUNKEN,
+constexpr int areaTypeTokens[9] = {kw::HLINE,   kw::VLINE,   kw::RECTANGLE, kw::RAISED, kw::SUNKEN,
                                    kw::SUNKEN2, kw::SUNKEN3, kw::WINDOW,    kw::DIALOG};
 
 } // namespace
@@ -84,10 +84,7 @@ int ggraphLine::beginCreate(int32_t x, int32_t y)
 
 void ggraphLine::setProperties(const gpropStatic& set, int id) { line_.applyOne(set.values.line, id); }
 
-void ggraphLine::collectProperties(gdrawingProperties& record) const
-{
-    line_.mergeInto(record.staticSet.values.line);
-}
+void ggraphLine::collectProperties(gdrawingProperties& record) const { line_.mergeInto(record.staticSet.values.line); }
 
 ggraphObject* ggraphLine::clone(int32_t dx, int32_t dy, fscreen* screen, bool) const
 {
@@ -192,8 +189,7 @@ ggraphObject* ggraphSpline::clone(int32_t dx, int32_t dy, fscreen* screen, bool)
 // Rectangle and ellipse.
 
 ggraphFilledShape::ggraphFilledShape(const ggraphFilledShape& source, int32_t dx, int32_t dy, fscreen* screen)
-    : ggraphObject(source, dx, dy, screen), rect_(source.rect_.offset(dx, dy)), line_(source.line_),
-      fill_(source.fill_)
+    : ggraphObject(source, dx, dy, screen), rect_(source.rect_.offset(dx, dy)), line_(source.line_), fill_(source.fill_)
 {
 }
 
@@ -265,7 +261,10 @@ void ggraphFilledShape::collectProperties(gdrawingProperties& record) const
     fill_.mergeInto(record.staticSet.values.fill);
 }
 
-void ggraphRectangle::writeHeader(CObjectFile& file, int indent) const { writeKeywordLine(file, indent, kw::RECTANGLE); }
+void ggraphRectangle::writeHeader(CObjectFile& file, int indent) const
+{
+    writeKeywordLine(file, indent, kw::RECTANGLE);
+}
 
 void ggraphRectangle::draw(gdrawContext& dc) const { dc.rectangle(transformRect(rect_).normalized(), line_, fill_); }
 
@@ -286,8 +285,7 @@ ggraphObject* ggraphEllipse::clone(int32_t dx, int32_t dy, fscreen* screen, bool
 // Text.
 
 ggraphText::ggraphText(const ggraphText& source, int32_t dx, int32_t dy, fscreen* screen)
-    : ggraphObject(source, dx, dy, screen), box_(source.box_.offset(dx, dy)), text_(source.text_),
-      style_(source.style_)
+    : ggraphObject(source, dx, dy, screen), box_(source.box_.offset(dx, dy)), text_(source.text_), style_(source.style_)
 {
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "screens/model/gfillInfo.h"
-#include "screens/model/gimageReference.h"
 #include "screens/model/ggraphObject.h"
+#include "screens/model/gimageReference.h"
 #include "screens/model/glineInfo.h"
 #include "screens/model/gshapeGeometry.h"
 #include "screens/model/gtextInfo.h"

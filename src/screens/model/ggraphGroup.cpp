@@ -11,9 +11,8 @@ ggraphGroup::ggraphGroup(const ggraphGroup& source, int32_t dx, int32_t dy, fscr
     : ggraphObject(source, dx, dy, screen), depth_(source.depth_)
 {
     setBounds(grect{});
-    source.forEach([&](const ggraphObject& member) {
-        addMember(member.clone(dx, dy, screen, linkReferences), false, true);
-    });
+    source.forEach(
+        [&](const ggraphObject& member) { addMember(member.clone(dx, dy, screen, linkReferences), false, true); });
 }
 
 ggraphGroup::~ggraphGroup()
@@ -226,7 +225,10 @@ void ggraphGroup::setProperties(const gpropMarker& set, int id, int stateId)
     KORVEL_GROUP_PASS(maskMarker, set, id, stateId);
 }
 void ggraphGroup::setProperties(const gpropGraph& set, int id) { KORVEL_GROUP_PASS(maskGraph, set, id); }
-void ggraphGroup::setProperties(const gpropDial& set, int id, int stateId) { KORVEL_GROUP_PASS(maskDial, set, id, stateId); }
+void ggraphGroup::setProperties(const gpropDial& set, int id, int stateId)
+{
+    KORVEL_GROUP_PASS(maskDial, set, id, stateId);
+}
 void ggraphGroup::setProperties(const gpropString& set, int id, int stateId)
 {
     KORVEL_GROUP_PASS(maskString, set, id, stateId);

@@ -13,9 +13,9 @@ namespace {
 
 // The keyword of each user level 1 to 13.
 constexpr int levelTokens[13] = {
-    kw::NONE,         kw::OPERATOR,    kw::SUPERVISOR,        kw::ADMINISTRATOR,      kw::ACKNOWLEDGE,
-    kw::CONTROL,      kw::CALIBRATE,   kw::V_SET_LIMITS,      kw::V_SET_DELAY,        kw::V_DISABLE_DRIVERS,
-    kw::V_PORT_DIAGNOSTICS, kw::MASK, kw::V_SET_TITLE,
+    kw::NONE,        kw::OPERATOR,     kw::SUPERVISOR,  kw::ADMINISTRATOR,     kw::ACKNOWLEDGE,        kw::CONTROL,
+    kw::CALIBRATE,   kw::V_SET_LIMITS, kw::V_SET_DELAY, kw::V_DISABLE_DRIVERS, kw::V_PORT_DIAGNOSTICS, kw::MASK,
+    kw::V_SET_TITLE,
 };
 
 } // namespace

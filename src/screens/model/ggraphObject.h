@@ -44,9 +44,19 @@ class ggraphObject : public gstorable, public gqueueObject {
 public:
     // The property-set bits of getPropertyMask.
     enum : int {
-        maskStatic = 0x001, mask3dRect = 0x002, maskBistate = 0x004, maskMultistate = 0x008, maskAnalog = 0x010,
-        maskDial = 0x020, maskGraph = 0x040, maskDigital = 0x080, maskString = 0x100, maskMarker = 0x200,
-        maskLabel = 0x400, maskControl = 0x800, maskGroup = 0x1000,
+        maskStatic = 0x001,
+        mask3dRect = 0x002,
+        maskBistate = 0x004,
+        maskMultistate = 0x008,
+        maskAnalog = 0x010,
+        maskDial = 0x020,
+        maskGraph = 0x040,
+        maskDigital = 0x080,
+        maskString = 0x100,
+        maskMarker = 0x200,
+        maskLabel = 0x400,
+        maskControl = 0x800,
+        maskGroup = 0x1000,
     };
 
     explicit ggraphObject(fscreen* screen) noexcept : screen_(screen) {}

@@ -4,10 +4,7 @@
 #include "screens/model/gimageLibrary.h"
 #include "store/gstorable.h"
 
-const gbitmap* gimageReference::drawn() const noexcept
-{
-    return image_ ? image_ : imageLibrary().getPlaceholder();
-}
+const gbitmap* gimageReference::drawn() const noexcept { return image_ ? image_ : imageLibrary().getPlaceholder(); }
 
 void gimageReference::find()
 {

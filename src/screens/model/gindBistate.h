@@ -6,8 +6,7 @@
 // off) after a register of any class.
 class gindBistate final : public gindShapeIndicator {
 public:
-    gindBistate(fscreen* screen, std::unique_ptr<gshape> shape) noexcept
-        : gindShapeIndicator(screen, std::move(shape))
+    gindBistate(fscreen* screen, std::unique_ptr<gshape> shape) noexcept : gindShapeIndicator(screen, std::move(shape))
     {
     }
     gindBistate(const gindBistate& source, int32_t dx, int32_t dy, fscreen* screen, bool linkReferences);

@@ -18,15 +18,17 @@
 namespace {
 
 constexpr int notAnalogText = 20140;
-constexpr int recordTokens[11] = {kw::MASKED_STATE,       kw::ERROR_STATE,     kw::BLINK_STATE,
-                                  kw::ON_STATE,           kw::OFF_STATE,       kw::TOP_BLINK_STATE,
-                                  kw::TOP_ON_STATE,       kw::TOP_OFF_STATE,   kw::MARKER_BLINK_STATE,
-                                  kw::MARKER_ON_STATE,    kw::MARKER_OFF_STATE};
+constexpr int recordTokens[11] = {kw::MASKED_STATE,       kw::ERROR_STATE,     kw::BLINK_STATE,     kw::ON_STATE,
+                                  kw::OFF_STATE,          kw::TOP_BLINK_STATE, kw::TOP_ON_STATE,    kw::TOP_OFF_STATE,
+                                  kw::MARKER_BLINK_STATE, kw::MARKER_ON_STATE, kw::MARKER_OFF_STATE};
 constexpr int valueShownTokens[3] = {kw::VALUE, kw::MINIMUM, kw::MAXIMUM};
 
 int32_t kindOfState(int state) { return state <= 7 ? gindFillStyle::kindArea : gindFillStyle::kindUndecided; }
 
-int32_t sixth(int64_t b, int64_t low, int64_t a, int64_t high) { return static_cast<int32_t>((b * low + a * high) / 6); }
+int32_t sixth(int64_t b, int64_t low, int64_t a, int64_t high)
+{
+    return static_cast<int32_t>((b * low + a * high) / 6);
+}
 
 } // namespace
 
@@ -184,10 +186,7 @@ grect gindDial::partRect(int state) const
     return grect{r.left, y, r.right, y};
 }
 
-bool gindDial::blinking() const
-{
-    return registerLevel(boundRegister()) >= 3 && previewValues().blinkPhase == 1;
-}
+bool gindDial::blinking() const { return registerLevel(boundRegister()) >= 3 && previewValues().blinkPhase == 1; }
 
 void gindDial::draw(gdrawContext& dc) const
 {

@@ -17,7 +17,7 @@
 namespace {
 
 constexpr int notAnalogText = 20140;
-constexpr int typeTokens[8] = {kw::LINE, kw::V_FILLED_LINE, kw::V_LINE_MARKERS, kw::V_FILLED_LINE_MARKERS,
+constexpr int typeTokens[8] = {kw::LINE,  kw::V_FILLED_LINE, kw::V_LINE_MARKERS, kw::V_FILLED_LINE_MARKERS,
                                kw::VLINE, kw::BARS,          kw::MARKERS,        kw::HLINE};
 
 int32_t toCoordinate(double v)
@@ -303,7 +303,7 @@ int gindGraph::hitTest(int32_t x, int32_t y, bool, bool bodyOnly) const
         int32_t w = line_.getWidth();
         grect inner = r.inset(w);
         hit = r.inset(-w).contains(x, y)
-           && (fill_.getKind() != gfillInfo::empty || inner.isEmpty() || !inner.contains(x, y));
+            && (fill_.getKind() != gfillInfo::empty || inner.isEmpty() || !inner.contains(x, y));
     } else if (type_ == 1 || type_ == 3) {
         hit = hitSegments(points, x, y, r);
     }
@@ -426,7 +426,10 @@ ggraphObject* gindGraph::clone(int32_t dx, int32_t dy, fscreen* screen, bool lin
     return new gindGraph(*this, dx, dy, screen, linkReferences);
 }
 
-bool gindGraph::usesRegister(const gregister* reg) const { return reg && register_ && &register_->getRegister() == reg; }
+bool gindGraph::usesRegister(const gregister* reg) const
+{
+    return reg && register_ && &register_->getRegister() == reg;
+}
 
 void gindGraph::imagesUnloading()
 {

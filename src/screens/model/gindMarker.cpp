@@ -35,17 +35,13 @@ int32_t positionNumber(int32_t shows) { return shows == 2 ? 2 : shows == 3 ? 5 :
 
 int32_t share(int64_t from, int64_t to, int64_t b) { return static_cast<int32_t>(((6 - b) * from + b * to) / 6); }
 
-int32_t rounded(double f, int64_t n)
-{
-    return static_cast<int32_t>(std::floor(double(n) * f + 0.5));
-}
+int32_t rounded(double f, int64_t n) { return static_cast<int32_t>(std::floor(double(n) * f + 0.5)); }
 
 } // namespace
 
 gindMarker::gindMarker(const gindMarker& source, int32_t dx, int32_t dy, fscreen* screen, bool linkReferences)
     : gindObject(source, dx, dy, screen), plot_(source.plot_.offset(dx, dy)), label_(source.label_),
-      register_(source.register_), xAxis_(source.xAxis_), yAxis_(source.yAxis_),
-      labelRegister_(source.labelRegister_)
+      register_(source.register_), xAxis_(source.xAxis_), yAxis_(source.yAxis_), labelRegister_(source.labelRegister_)
 {
     for (int i = 0; i < 5; ++i) {
         if (source.records_[i])
@@ -480,9 +476,18 @@ void gindMarker::setProperties(const gpropMarker& set, int id, int stateId)
         }
         relink();
         return;
-    case gprop::xRegister: xAxis_.part = referredObject(set.xReg); relink(); return;
-    case gprop::yRegister: yAxis_.part = referredObject(set.yReg); relink(); return;
-    case gprop::labelRegister: labelRegister_ = referredObject(set.labelReg); relink(); return;
+    case gprop::xRegister:
+        xAxis_.part = referredObject(set.xReg);
+        relink();
+        return;
+    case gprop::yRegister:
+        yAxis_.part = referredObject(set.yReg);
+        relink();
+        return;
+    case gprop::labelRegister:
+        labelRegister_ = referredObject(set.labelReg);
+        relink();
+        return;
     case gprop::xShows: set.xShows.getOr(xAxis_.shows, 1); return;
     case gprop::yShows: set.yShows.getOr(yAxis_.shows, 1); return;
     case gprop::xMinimum: set.xMinimum.getOr(xAxis_.minimum, 0.0); return;

@@ -132,10 +132,7 @@ gloadStatus gindMultistate::loadNumbered(const gstr& value)
     return loadRecord(slot);
 }
 
-bool gindMultistate::isComplete() const
-{
-    return gindShapeIndicator::isComplete() && register_ && !numbered_.empty();
-}
+bool gindMultistate::isComplete() const { return gindShapeIndicator::isComplete() && register_ && !numbered_.empty(); }
 
 int gindMultistate::beginCreate(int32_t x, int32_t y)
 {

@@ -22,8 +22,8 @@ gindObject::~gindObject() { uses_.clear(); }
 void gindObject::describeReferrer(gstr& text) const
 {
     gstr line;
-    text.append(line.format(descriptionId(),
-                            getScreen() ? static_cast<const gstrSlice&>(getScreen()->getTitle(true)) : gstrSlice::empty));
+    text.append(line.format(
+        descriptionId(), getScreen() ? static_cast<const gstrSlice&>(getScreen()->getTitle(true)) : gstrSlice::empty));
 }
 
 void gindObject::linkRegister(gregister* reg)

@@ -15,8 +15,7 @@ class gregister;
 class gindObject : public ggraphObject, public greferrer {
 public:
     explicit gindObject(fscreen* screen) noexcept : ggraphObject(screen) {}
-    gindObject(const gindObject& source, int32_t dx, int32_t dy, fscreen* screen)
-        : ggraphObject(source, dx, dy, screen)
+    gindObject(const gindObject& source, int32_t dx, int32_t dy, fscreen* screen) : ggraphObject(source, dx, dy, screen)
     {
     }
     ~gindObject() override;

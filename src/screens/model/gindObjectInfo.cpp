@@ -36,7 +36,10 @@ void gindLineObjectInfo::applyOne(const gpropAppearanceValues& values, int id) {
 
 void gindLineObjectInfo::mergeInto(gpropAppearanceValues& values) const { line_.mergeInto(values.line); }
 
-std::unique_ptr<gindObjectInfo> gindLineObjectInfo::clone() const { return std::make_unique<gindLineObjectInfo>(*this); }
+std::unique_ptr<gindObjectInfo> gindLineObjectInfo::clone() const
+{
+    return std::make_unique<gindLineObjectInfo>(*this);
+}
 
 // Filled.
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "foundation/gstr.h"
+#include "scl/gprogramArgumentSet.h"
 #include "screens/model/gpropExponentValues.h"
 #include "screens/model/gpropStates.h"
-#include "scl/gprogramArgumentSet.h"
 
 #include <cstdint>
 #include <map>

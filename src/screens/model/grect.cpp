@@ -8,10 +8,7 @@
 
 namespace {
 
-bool between(int64_t v, int64_t a, int64_t b) noexcept
-{
-    return a <= b ? (v >= a && v <= b) : (v >= b && v <= a);
-}
+bool between(int64_t v, int64_t a, int64_t b) noexcept { return a <= b ? (v >= a && v <= b) : (v >= b && v <= a); }
 
 // The low two bits: never negative.
 int mod4(int64_t v) noexcept { return static_cast<int>(static_cast<uint64_t>(v) & 3u); }
@@ -134,10 +131,22 @@ void grect::moveHandle(int code, int32_t dx, int32_t dy) noexcept
     auto add = [](int32_t& v, int32_t d) { v = wrapCoordinate(int64_t(v) + d); };
     switch (code) {
     case 1: offsetBy(dx, dy); return;
-    case 2: add(left, dx); add(top, dy); return;
-    case 3: add(right, dx); add(top, dy); return;
-    case 4: add(left, dx); add(bottom, dy); return;
-    case 5: add(right, dx); add(bottom, dy); return;
+    case 2:
+        add(left, dx);
+        add(top, dy);
+        return;
+    case 3:
+        add(right, dx);
+        add(top, dy);
+        return;
+    case 4:
+        add(left, dx);
+        add(bottom, dy);
+        return;
+    case 5:
+        add(right, dx);
+        add(bottom, dy);
+        return;
     default: return;
     }
 }

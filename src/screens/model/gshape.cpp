@@ -180,10 +180,7 @@ gloadStatus gshapeLine::loadField(int token, gstr& value)
 
 // Spline.
 
-std::unique_ptr<gindObjectInfo> gshapeSpline::makeStateRecord() const
-{
-    return std::make_unique<gindLineObjectInfo>();
-}
+std::unique_ptr<gindObjectInfo> gshapeSpline::makeStateRecord() const { return std::make_unique<gindLineObjectInfo>(); }
 
 grect gshapeSpline::getBounds(const gindObjectInfo& record, const gtransform& t) const
 {

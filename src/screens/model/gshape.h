@@ -83,7 +83,8 @@ protected:
 
 class gshapeRectangle final : public gshapeFilled {
 public:
-    void draw(gdrawContext& dc, const gindObjectInfo& record, const gstrSlice& title, const gtransform& t) const override;
+    void draw(gdrawContext& dc, const gindObjectInfo& record, const gstrSlice& title,
+              const gtransform& t) const override;
     void writeKind(CObjectFile& file, int ending) const override;
     std::unique_ptr<gshape> clone(int32_t dx, int32_t dy) const override;
 
@@ -93,7 +94,8 @@ private:
 
 class gshapeEllipse final : public gshapeFilled {
 public:
-    void draw(gdrawContext& dc, const gindObjectInfo& record, const gstrSlice& title, const gtransform& t) const override;
+    void draw(gdrawContext& dc, const gindObjectInfo& record, const gstrSlice& title,
+              const gtransform& t) const override;
     void writeKind(CObjectFile& file, int ending) const override;
     std::unique_ptr<gshape> clone(int32_t dx, int32_t dy) const override;
 
@@ -107,7 +109,8 @@ public:
     int beginCreate(int32_t x, int32_t y) override { return geometry_.beginCreate(x, y); }
     std::unique_ptr<gindObjectInfo> makeStateRecord() const override;
     grect getBounds(const gindObjectInfo& record, const gtransform& t) const override;
-    void draw(gdrawContext& dc, const gindObjectInfo& record, const gstrSlice& title, const gtransform& t) const override;
+    void draw(gdrawContext& dc, const gindObjectInfo& record, const gstrSlice& title,
+              const gtransform& t) const override;
     void writeKind(CObjectFile& file, int ending) const override;
     int hitTest(int32_t x, int32_t y, const gindObjectInfo& record, const gtransform& t, bool reshape,
                 bool bodyOnly) const override;
@@ -131,7 +134,8 @@ public:
     int beginCreate(int32_t x, int32_t y) override { return geometry_.beginCreate(x, y); }
     std::unique_ptr<gindObjectInfo> makeStateRecord() const override;
     grect getBounds(const gindObjectInfo& record, const gtransform& t) const override;
-    void draw(gdrawContext& dc, const gindObjectInfo& record, const gstrSlice& title, const gtransform& t) const override;
+    void draw(gdrawContext& dc, const gindObjectInfo& record, const gstrSlice& title,
+              const gtransform& t) const override;
     void writeKind(CObjectFile& file, int ending) const override;
     int hitTest(int32_t x, int32_t y, const gindObjectInfo& record, const gtransform& t, bool reshape,
                 bool bodyOnly) const override;
@@ -160,7 +164,8 @@ public:
     int beginCreate(int32_t x, int32_t y) override;
     std::unique_ptr<gindObjectInfo> makeStateRecord() const override;
     grect getBounds(const gindObjectInfo& record, const gtransform& t) const override;
-    void draw(gdrawContext& dc, const gindObjectInfo& record, const gstrSlice& title, const gtransform& t) const override;
+    void draw(gdrawContext& dc, const gindObjectInfo& record, const gstrSlice& title,
+              const gtransform& t) const override;
     void writeKind(CObjectFile& file, int ending) const override;
     int hitTest(int32_t x, int32_t y, const gindObjectInfo& record, const gtransform& t, bool reshape,
                 bool bodyOnly) const override;
@@ -186,7 +191,8 @@ public:
     int beginCreate(int32_t x, int32_t y) override;
     std::unique_ptr<gindObjectInfo> makeStateRecord() const override;
     grect getBounds(const gindObjectInfo& record, const gtransform& t) const override;
-    void draw(gdrawContext& dc, const gindObjectInfo& record, const gstrSlice& title, const gtransform& t) const override;
+    void draw(gdrawContext& dc, const gindObjectInfo& record, const gstrSlice& title,
+              const gtransform& t) const override;
     void writeKind(CObjectFile& file, int ending) const override;
     int hitTest(int32_t x, int32_t y, const gindObjectInfo& record, const gtransform& t, bool reshape,
                 bool bodyOnly) const override;

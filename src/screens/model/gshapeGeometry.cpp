@@ -16,7 +16,10 @@ namespace {
 bool near(int64_t a, int64_t b) { return std::llabs(a - b) < 2; }
 
 // Within the 5 x 5 square centred on the point.
-bool onSquare(int64_t x, int64_t y, int64_t px, int64_t py) { return std::llabs(x - px) <= 2 && std::llabs(y - py) <= 2; }
+bool onSquare(int64_t x, int64_t y, int64_t px, int64_t py)
+{
+    return std::llabs(x - px) <= 2 && std::llabs(y - py) <= 2;
+}
 
 gloadStatus loadIntegers(const gstr& value, int32_t* out, int count)
 {
@@ -235,7 +238,8 @@ int gsplineGeometry::cornerOfFirst() const noexcept { return 2 + quadrant; }
 
 int gsplineGeometry::cornerOfSecond() const noexcept { return 5 - quadrant; }
 
-int gsplineGeometry::hitTest(int32_t x, int32_t y, int32_t width, const gtransform& t, bool reshape, bool bodyOnly) const
+int gsplineGeometry::hitTest(int32_t x, int32_t y, int32_t width, const gtransform& t, bool reshape,
+                             bool bodyOnly) const
 {
     if (!bodyOnly) {
         if (reshape) {

@@ -31,7 +31,8 @@ uint32_t alignmentBits(int32_t alignment)
 
 } // namespace
 
-void gtextInfo::set(const gfontName* font, bool bold, bool italic, int32_t size, int32_t alignment, const gcolor& colour)
+void gtextInfo::set(const gfontName* font, bool bold, bool italic, int32_t size, int32_t alignment,
+                    const gcolor& colour)
 {
     font_ = font;
     bold_ = bold;
@@ -70,8 +71,7 @@ int gtextInfo::parse(const char* text, const char*& next)
     const gfontName* font = findFontName(name);
     int weight = -1;
     int token = -1;
-    if (!font || parseKeywordItem(p, token, p) != itemResult::comma
-        || (weight = indexOf(weightTokens, 4, token)) < 0)
+    if (!font || parseKeywordItem(p, token, p) != itemResult::comma || (weight = indexOf(weightTokens, 4, token)) < 0)
         return itemResult::error;
     int32_t size = 0;
     if (parseIntItem(p, size, p) != itemResult::comma || size < smallestSize)

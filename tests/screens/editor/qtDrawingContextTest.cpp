@@ -1,5 +1,5 @@
-#include "platform/recordingResponder.h"
 #include "screens/editor/qtDrawingContext.h"
+#include "platform/recordingResponder.h"
 #include "screens/model/fscreen.h"
 #include "screens/model/gdrawingProperties.h"
 #include "screens/model/gfillInfo.h"

@@ -41,8 +41,9 @@ TEST(appearance, ValueTextsThatBreakTheGrammarAreRefused)
         EXPECT_EQ(line.parse(text), 0) << text;
         EXPECT_FALSE(line.isSet());
     }
-    const char* fills[] = {"PATTERN, 22, 00-00-00, FF-FF-FF", "COLOR PATTERN, 5", "PATTERN, 3, 00-00-00",
-                           "COLOR 00-00-00", "STRIPES", "PATTERN, -1, 00-00-00, FF-FF-FF"};
+    const char* fills[] = {
+        "PATTERN, 22, 00-00-00, FF-FF-FF", "COLOR PATTERN, 5", "PATTERN, 3, 00-00-00", "COLOR 00-00-00", "STRIPES",
+        "PATTERN, -1, 00-00-00, FF-FF-FF"};
     for (const char* text : fills) {
         gfillInfo fill;
         EXPECT_EQ(fill.parse(text), 0) << text;

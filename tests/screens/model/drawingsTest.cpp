@@ -62,7 +62,8 @@ TEST_F(drawings, EmptyFiguresAreHitOnTheirOutlineOnly)
     } const cases[] = {
         {"RECTANGLE\nBOUNDS 0, 0, 100, 100\nLINE_STYLE SOLID, 2, 00-00-00\nFILL_STYLE EMPTY\nEND\n", 50, 50, 0},
         {"RECTANGLE\nBOUNDS 0, 0, 100, 100\nLINE_STYLE SOLID, 2, 00-00-00\nFILL_STYLE EMPTY\nEND\n", 0, 50, 1},
-        {"RECTANGLE\nBOUNDS 0, 0, 100, 100\nLINE_STYLE SOLID, 2, 00-00-00\nFILL_STYLE COLOR, 00-00-00\nEND\n", 50, 50, 1},
+        {"RECTANGLE\nBOUNDS 0, 0, 100, 100\nLINE_STYLE SOLID, 2, 00-00-00\nFILL_STYLE COLOR, 00-00-00\nEND\n", 50, 50,
+         1},
         {"ELLIPSE\nBOUNDS 0, 0, 100, 100\nLINE_STYLE SOLID, 1, 00-00-00\nFILL_STYLE COLOR, 00-00-00\nEND\n", 3, 3, 0},
         {"ELLIPSE\nBOUNDS 0, 0, 100, 100\nLINE_STYLE SOLID, 1, 00-00-00\nFILL_STYLE EMPTY\nEND\n", 50, 0, 1},
         {"3D_RECT\nBOUNDS 0, 0, 100, 100\nTYPE RECTANGLE\nEND\n", 50, 50, 0},
@@ -80,7 +81,8 @@ TEST_F(drawings, EmptyFiguresAreHitOnTheirOutlineOnly)
 
 TEST_F(drawings, SplinesShowTheirControlPointsWhenReshaping)
 {
-    ggraphObject& spline = only("SPLINE\nPOINTS 60, 100, 70, 80, 0, 100, 10, 120\nLINE_STYLE SOLID, 1, 00-00-00\nEND\n");
+    ggraphObject& spline =
+        only("SPLINE\nPOINTS 60, 100, 70, 80, 0, 100, 10, 120\nLINE_STYLE SOLID, 1, 00-00-00\nEND\n");
     // End point 2 lies left of end point 1: quadrant 1.
     EXPECT_EQ(spline.hitTest(60, 100, false, false), 3);
     EXPECT_EQ(spline.hitTest(0, 100, false, false), 4);
@@ -96,7 +98,8 @@ TEST_F(drawings, SplinesShowTheirControlPointsWhenReshaping)
 
 TEST_F(drawings, TextsKeepTheirBoxUprightWhenTurned)
 {
-    ggraphObject& text = only("TEXT\nTEXT Hello\nBOUNDS 0, 0, 100, 20\nSTYLE DEFAULT, NORMAL, 8, LEFT, 00-00-00\nEND\n");
+    ggraphObject& text =
+        only("TEXT\nTEXT Hello\nBOUNDS 0, 0, 100, 20\nSTYLE DEFAULT, NORMAL, 8, LEFT, 00-00-00\nEND\n");
     text.transform(0, 0, 1, false, false);
     text.endGeometryChange();
     text.recalcBounds();
@@ -117,8 +120,9 @@ TEST_F(drawings, ControlsFillWithTheScreenColourAndPaintTheirFaceLast)
     fscreen& s = *station::screens().find("S");
     recordingContext dc;
     s.draw(dc);
-    EXPECT_EQ(dc.calls, (std::vector<std::string>{"ground (10,10,90,40) window", "rectangle (0,0,100,100) fill1",
-                                                  "button (10,10,90,40) ''"}));
+    EXPECT_EQ(dc.calls,
+              (std::vector<std::string>{"ground (10,10,90,40) window", "rectangle (0,0,100,100) fill1",
+                                        "button (10,10,90,40) ''"}));
     auto* control = static_cast<ggraphControl*>(s.firstObject());
     gstr description;
     control->describeReferrer(description);
@@ -153,9 +157,10 @@ TEST_F(drawings, ControlRenamesKeepAProgramThatDoesNotExist)
 
 TEST_F(drawings, GroupsAnswerForTheirMembers)
 {
-    ggraphObject& group = only("GROUP\nTEXT\nTEXT a\nBOUNDS 0, 0, 10, 10\nSTYLE DEFAULT, NORMAL, 8, LEFT, 00-00-00\nEND\n"
-                               "GROUP\nRECTANGLE\nBOUNDS 20, 0, 30, 10\nLINE_STYLE SOLID, 1, 00-00-00\nFILL_STYLE EMPTY\nEND\n"
-                               "3D_RECT\nBOUNDS 40, 0, 50, 10\nTYPE RAISED\nEND\nEND\nEND\n");
+    ggraphObject& group =
+        only("GROUP\nTEXT\nTEXT a\nBOUNDS 0, 0, 10, 10\nSTYLE DEFAULT, NORMAL, 8, LEFT, 00-00-00\nEND\n"
+             "GROUP\nRECTANGLE\nBOUNDS 20, 0, 30, 10\nLINE_STYLE SOLID, 1, 00-00-00\nFILL_STYLE EMPTY\nEND\n"
+             "3D_RECT\nBOUNDS 40, 0, 50, 10\nTYPE RAISED\nEND\nEND\nEND\n");
     EXPECT_EQ(group.getPropertyMask(), ggraphObject::maskGroup | ggraphObject::maskStatic | ggraphObject::mask3dRect);
     EXPECT_TRUE(group.hasEditableText());
     EXPECT_EQ(group.getFrame(), (grect{0, 0, 50, 10}));

@@ -1,5 +1,5 @@
-#include "screens/model/gbezier.h"
 #include "screens/model/grect.h"
+#include "screens/model/gbezier.h"
 #include "screens/model/gtransform.h"
 #include "support/model/stationLines.h"
 

@@ -90,8 +90,8 @@ TEST_F(imageLibraryTest, InvalidLibrariesReportTheFileAndKeepWhatWasRead)
         int images;
     } const cases[] = {
         {"empty name", libraryBytes({{"", 0, 0, 1, 1, 1}, {"a", 0, 0, 1, 1, 1}}) + std::string("\0", 1), 1},
-        {"names differing in case", libraryBytes({{"", 0, 0, 1, 1, 1}, {"Tank", 0, 0, 1, 1, 1}, {"TANK", 0, 0, 1, 1, 1}}),
-         1},
+        {"names differing in case",
+         libraryBytes({{"", 0, 0, 1, 1, 1}, {"Tank", 0, 0, 1, 1, 1}, {"TANK", 0, 0, 1, 1, 1}}), 1},
         {"record cut short", libraryBytes({{"", 0, 0, 1, 1, 1}, {"a", 0, 0, 3, 3, 1}}).substr(0, 30), 0},
         {"name without its end", libraryBytes({{"", 0, 0, 1, 1, 1}}) + "abc", 0},
         {"placeholder cut short", std::string("\0\0\0\0", 4), 0},
@@ -138,7 +138,8 @@ TEST_F(imageLibraryTest, StationImagesStandInForLibraryImagesWhileTheStationIsOp
 
     // Saved with the station's picture, under the image's own name.
     std::string saved = savedObjects();
-    EXPECT_NE(saved.find("IMAGE VALVE\n\tBOUNDS\t\t0, 0, 2, 1\n\tSIZE\t\t2\n\tBITMAP\t\tBQE=\nEND\n"), std::string::npos);
+    EXPECT_NE(saved.find("IMAGE VALVE\n\tBOUNDS\t\t0, 0, 2, 1\n\tSIZE\t\t2\n\tBITMAP\t\tBQE=\nEND\n"),
+              std::string::npos);
     EXPECT_EQ(station::images().count(), 0);
 
     // Loading another library keeps the station's picture in front.

@@ -46,12 +46,12 @@ protected:
 
 TEST_F(indicators, DigitalValuesInTheirBaseOrByName)
 {
-    auto& digital = only<gindDigital>(std::string("DIGITAL_IND\nREGISTER Raw\nBOUNDS 0, 0, 100, 14\n") + off +
-                                      "BASE 16\nWIDTH 4\nUSE_VALUE_NAMES NO\nEND\n");
+    auto& digital = only<gindDigital>(std::string("DIGITAL_IND\nREGISTER Raw\nBOUNDS 0, 0, 100, 14\n") + off
+                                      + "BASE 16\nWIDTH 4\nUSE_VALUE_NAMES NO\nEND\n");
     EXPECT_EQ(drawn(digital), (std::vector<std::string>{"text (0,0,100,14) a1 '02D0'"}));
     clean();
-    auto& named = only<gindDigital>(std::string("DIGITAL_IND\nREGISTER Mode\nBOUNDS 0, 0, 100, 14\n") + off +
-                                    "WIDTH 6\nEND\n");
+    auto& named =
+        only<gindDigital>(std::string("DIGITAL_IND\nREGISTER Mode\nBOUNDS 0, 0, 100, 14\n") + off + "WIDTH 6\nEND\n");
     EXPECT_EQ(drawn(named), (std::vector<std::string>{"text (0,0,100,14) a1 'Run'"}));
     previewValues().digitalValue = 5;
     EXPECT_EQ(drawn(named), (std::vector<std::string>{"text (0,0,100,14) a1 '000005'"}));
@@ -59,14 +59,14 @@ TEST_F(indicators, DigitalValuesInTheirBaseOrByName)
 
 TEST_F(indicators, AnalogValuesScaledAndInExponentialNotation)
 {
-    std::string block = std::string("ANALOG_IND\nREGISTER Level, MAXIMUM\nBOUNDS 0, 0, 200, 14\n") + off +
-                        "FACTOR 2\nOFFSET 1\nPRECISION 2\n";
+    std::string block = std::string("ANALOG_IND\nREGISTER Level, MAXIMUM\nBOUNDS 0, 0, 200, 14\n") + off
+        + "FACTOR 2\nOFFSET 1\nPRECISION 2\n";
     auto& plain = only<gindAnalog>(block + "END\n");
     EXPECT_EQ(drawn(plain), (std::vector<std::string>{"text (0,0,200,14) a1 '5.48'"}));
     clean();
     auto& exponent = only<gindAnalog>(block + "EXPONENT \" x 10\"\nWIDTH 2\nPLUS_SIGN YES\nEND\nEND\n");
-    EXPECT_EQ(drawn(exponent), (std::vector<std::string>{"text (0,0,53,14) a1 '5.48 x 10'",
-                                                         "text (54,0,200,14) a1 '+00'"}));
+    EXPECT_EQ(drawn(exponent),
+              (std::vector<std::string>{"text (0,0,53,14) a1 '5.48 x 10'", "text (54,0,200,14) a1 '+00'"}));
     previewValues().analogValue = -0.5;
     EXPECT_EQ(drawn(exponent)[0], "text (0,0,53,14) a1 '0.00 x 10'");
     EXPECT_EQ(drawn(exponent)[1], "text (54,0,200,14) a1 '+00'");
@@ -77,16 +77,17 @@ TEST_F(indicators, AnalogValuesScaledAndInExponentialNotation)
 TEST_F(indicators, PrefixSuffixAndMarginColumns)
 {
     auto& string = only<gindString>(std::string("STRING_IND\nREGISTER Text\nPREFIX 50%\nSUFFIX2 \" %\"\n"
-                                                "BOUNDS 0, 0, 100, 14\n") +
-                                    off + "END\n");
+                                                "BOUNDS 0, 0, 100, 14\n")
+                                    + off + "END\n");
     previewValues().stringText = "abc";
     EXPECT_EQ(drawn(string), (std::vector<std::string>{"text (0,0,100,14) a1 '50%abc Text'"}));
     clean();
     auto& columns = only<gindString>(std::string("STRING_IND\nREGISTER Text\nPREFIX2 \"P:\"\nSUFFIX2 S\n"
-                                                 "BOUNDS 0, 0, 100, 14\nLEFT_MARGIN 30\nRIGHT_MARGIN 20\n") +
-                                     off + "END\n");
-    EXPECT_EQ(drawn(columns), (std::vector<std::string>{"text (0,0,29,14) a3 'P:'", "text (81,0,100,14) a1 'S'",
-                                                        "text (30,0,80,14) a1 ''"}));
+                                                 "BOUNDS 0, 0, 100, 14\nLEFT_MARGIN 30\nRIGHT_MARGIN 20\n")
+                                     + off + "END\n");
+    EXPECT_EQ(
+        drawn(columns),
+        (std::vector<std::string>{"text (0,0,29,14) a3 'P:'", "text (81,0,100,14) a1 'S'", "text (30,0,80,14) a1 ''"}));
     recordingContext dc;
     columns.drawHandles(dc, true);
     EXPECT_EQ(dc.starting("margin"), (std::vector<std::string>{"margin 30,0 30,14", "margin 80,0 80,14"}));
@@ -130,8 +131,9 @@ TEST_F(indicators, StatesShownInTheEditor)
 
 TEST_F(indicators, BistateLooksFollowTheAlarmLevelAndTheBlinkPhase)
 {
-    auto& bistate = only<gindBistate>("BISTATE_IND RECTANGLE\nBOUNDS 0, 0, 50, 50\nREGISTER Pump\n"
-                                      "ON_STATE\nLINE_STYLE SOLID, 1, 00-00-00\nFILL_STYLE COLOR, FF-00-00\nEND\nEND\n");
+    auto& bistate =
+        only<gindBistate>("BISTATE_IND RECTANGLE\nBOUNDS 0, 0, 50, 50\nREGISTER Pump\n"
+                          "ON_STATE\nLINE_STYLE SOLID, 1, 00-00-00\nFILL_STYLE COLOR, FF-00-00\nEND\nEND\n");
     previewValues().bistateState = gstate::blink;
     previewValues().blinkPhase = 0;
     EXPECT_EQ(drawn(bistate).size(), 1u);
@@ -143,8 +145,9 @@ TEST_F(indicators, BistateLooksFollowTheAlarmLevelAndTheBlinkPhase)
     EXPECT_EQ(bistate.hitTest(25, 25, false, true), 0);
 
     clean();
-    auto& quiet = only<gindBistate>("BISTATE_IND TEXT\nBOUNDS 0, 0, 100, 14\nREGISTER Quiet\n"
-                                    "ON_STATE\nTEXT2 \"%: 100%%\"\nSTYLE DEFAULT, NORMAL, 8, LEFT, 00-00-00\nEND\nEND\n");
+    auto& quiet =
+        only<gindBistate>("BISTATE_IND TEXT\nBOUNDS 0, 0, 100, 14\nREGISTER Quiet\n"
+                          "ON_STATE\nTEXT2 \"%: 100%%\"\nSTYLE DEFAULT, NORMAL, 8, LEFT, 00-00-00\nEND\nEND\n");
     previewValues().bistateState = gstate::blink;
     previewValues().blinkPhase = 1;
     EXPECT_EQ(drawn(quiet), (std::vector<std::string>{"text (0,0,100,14) a1 'Quiet: 100%'"}));
@@ -153,9 +156,10 @@ TEST_F(indicators, BistateLooksFollowTheAlarmLevelAndTheBlinkPhase)
 
 TEST_F(indicators, MultistateLooksByStateNumber)
 {
-    auto& multi = only<gindMultistate>("MULTISTATE_IND ELLIPSE\nBOUNDS 0, 0, 50, 50\nREGISTER Mode\n"
-                                       "BLINK_STATE\nLINE_STYLE SOLID, 1, 00-00-00\nFILL_STYLE EMPTY\nEND\n"
-                                       "STATE 1\nLINE_STYLE SOLID, 1, 00-00-00\nFILL_STYLE COLOR, 00-00-FF\nEND\nEND\n");
+    auto& multi =
+        only<gindMultistate>("MULTISTATE_IND ELLIPSE\nBOUNDS 0, 0, 50, 50\nREGISTER Mode\n"
+                             "BLINK_STATE\nLINE_STYLE SOLID, 1, 00-00-00\nFILL_STYLE EMPTY\nEND\n"
+                             "STATE 1\nLINE_STYLE SOLID, 1, 00-00-00\nFILL_STYLE COLOR, 00-00-FF\nEND\nEND\n");
     previewValues().multistateState = gstate::numbered;
     previewValues().multistateNumber = 1;
     EXPECT_EQ(drawn(multi), (std::vector<std::string>{"ellipse (0,0,50,50)"}));
@@ -180,8 +184,8 @@ TEST_F(indicators, MultistateLooksByStateNumber)
 TEST_F(indicators, MultistateGatheringMarksStatesSomeObjectsLack)
 {
     std::string state = "LINE_STYLE SOLID, 1, 00-00-00\nFILL_STYLE EMPTY\nEND\n";
-    only("MULTISTATE_IND RECTANGLE\nBOUNDS 0, 0, 50, 50\nREGISTER Mode\nSTATE 1\n" + state + "STATE 2\n" + state +
-         "END\nMULTISTATE_IND RECTANGLE\nBOUNDS 60, 0, 90, 50\nREGISTER Mode\nSTATE 2\n" + state + "END\n");
+    only("MULTISTATE_IND RECTANGLE\nBOUNDS 0, 0, 50, 50\nREGISTER Mode\nSTATE 1\n" + state + "STATE 2\n" + state
+         + "END\nMULTISTATE_IND RECTANGLE\nBOUNDS 60, 0, 90, 50\nREGISTER Mode\nSTATE 2\n" + state + "END\n");
     fscreen& s = *station::screens().find("S");
     s.selectAll();
     gpropMultistate& set = s.getSelectionProperties().multistate;
@@ -260,14 +264,16 @@ TEST_F(indicators, GraphPreviewsAWaveOfTheRegistersValues)
 TEST_F(indicators, DialLevelsSitAtTheirSixths)
 {
     std::string state = "LINE_STYLE SOLID, 1, 00-00-00\nFILL_STYLE COLOR, FF-00-00\nEND\n";
-    auto& dial = only<gindDial>("DIAL\nREGISTER Level, VALUE, 0, 100\nBOUNDS 0, 0, 20, 60\nON_STATE\n" + state +
-                                "TOP_ON_STATE\n" + state + "MARKER_ON_STATE\nLINE_STYLE SOLID, 1, 00-00-00\nEND\nEND\n");
+    auto& dial =
+        only<gindDial>("DIAL\nREGISTER Level, VALUE, 0, 100\nBOUNDS 0, 0, 20, 60\nON_STATE\n" + state + "TOP_ON_STATE\n"
+                       + state + "MARKER_ON_STATE\nLINE_STYLE SOLID, 1, 00-00-00\nEND\nEND\n");
     EXPECT_EQ(dial.partRect(gstate::on), (grect{0, 20, 20, 60}));
     EXPECT_EQ(dial.partRect(gstate::topOn), (grect{0, 0, 20, 20}));
     EXPECT_EQ(dial.partRect(gstate::markerOn), (grect{0, 20, 20, 20}));
     previewValues().dialState = gstate::on;
-    EXPECT_EQ(drawn(dial), (std::vector<std::string>{"rectangle (0,0,20,20) fill2", "rectangle (0,20,20,60) fill2",
-                                                     "line 0,20 20,20 w1"}));
+    EXPECT_EQ(drawn(dial),
+              (std::vector<std::string>{"rectangle (0,0,20,20) fill2", "rectangle (0,20,20,60) fill2",
+                                        "line 0,20 20,20 w1"}));
     previewValues().dialState = gstate::blink;
     EXPECT_EQ(dial.hitTest(10, 50, false, true), 1);
 
@@ -286,12 +292,12 @@ TEST_F(indicators, DialLevelsSitAtTheirSixths)
 TEST_F(indicators, DialScalesReversedOrFlat)
 {
     std::string state = "LINE_STYLE SOLID, 1, 00-00-00\nFILL_STYLE COLOR, FF-00-00\nEND\n";
-    auto& reversed = only<gindDial>("DIAL\nREGISTER Level, MINIMUM, 100, 0\nBOUNDS 0, 0, 20, 60\nON_STATE\n" + state +
-                                    "END\n");
+    auto& reversed =
+        only<gindDial>("DIAL\nREGISTER Level, MINIMUM, 100, 0\nBOUNDS 0, 0, 20, 60\nON_STATE\n" + state + "END\n");
     EXPECT_EQ(reversed.partRect(gstate::on), (grect{0, 0, 20, 20}));
     clean();
-    auto& flat = only<gindDial>("DIAL\nREGISTER Level, MAXIMUM, 5, 5\nBOUNDS 0, 0, 20, 60\nON_STATE\n" + state +
-                                "END\n");
+    auto& flat =
+        only<gindDial>("DIAL\nREGISTER Level, MAXIMUM, 5, 5\nBOUNDS 0, 0, 20, 60\nON_STATE\n" + state + "END\n");
     EXPECT_EQ(flat.partRect(gstate::on), (grect{0, 0, 20, 60}));
     EXPECT_EQ(flat.partRect(gstate::markerOn), (grect{0, 0, 20, 0}));
 }

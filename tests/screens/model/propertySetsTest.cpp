@@ -205,13 +205,15 @@ TEST_F(propertySets, ImagesAreFoundAgainByNameOrFallToTheFirst)
     ASSERT_TRUE(loadLibrary(libraryBytes({{"", 0, 0, 1, 1, 1}, {"a", 0, 0, 1, 1, 2}, {"b", 0, 0, 1, 1, 3}})));
     gpropStatic set;
     set.setDefault();
-    EXPECT_EQ(std::string(set.values.image.name.getValue().view()), std::string(imageLibrary().first()->getName().view()));
+    EXPECT_EQ(std::string(set.values.image.name.getValue().view()),
+              std::string(imageLibrary().first()->getName().view()));
     set.values.image.name.set("B");
     set.resolveImages();
     EXPECT_EQ(std::string(set.values.image.name.getValue().view()), "B");
     set.values.image.name.set("gone");
     set.resolveImages();
-    EXPECT_EQ(std::string(set.values.image.name.getValue().view()), std::string(imageLibrary().first()->getName().view()));
+    EXPECT_EQ(std::string(set.values.image.name.getValue().view()),
+              std::string(imageLibrary().first()->getName().view()));
 }
 
 } // namespace

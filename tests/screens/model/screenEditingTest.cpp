@@ -11,8 +11,8 @@ using namespace screenTests;
 
 std::string rectangle(int l, int t, int r, int b, const char* fill = "COLOR, FF-00-00")
 {
-    return "RECTANGLE\nBOUNDS " + std::to_string(l) + ", " + std::to_string(t) + ", " + std::to_string(r) + ", " +
-           std::to_string(b) + "\nLINE_STYLE SOLID, 1, 00-00-00\nFILL_STYLE " + fill + "\nEND\n";
+    return "RECTANGLE\nBOUNDS " + std::to_string(l) + ", " + std::to_string(t) + ", " + std::to_string(r) + ", "
+        + std::to_string(b) + "\nLINE_STYLE SOLID, 1, 00-00-00\nFILL_STYLE " + fill + "\nEND\n";
 }
 
 class screenEditing : public screenTest {
@@ -204,8 +204,8 @@ TEST_F(screenEditing, DuplicatesFollowTheDistanceOfThePreviousCopies)
 
 TEST_F(screenEditing, DrawingOrderCommandsKeepRunsTogether)
 {
-    std::string four = rectangle(0, 0, 10, 10) + rectangle(20, 0, 30, 10) + rectangle(40, 0, 50, 10) +
-                       rectangle(60, 0, 70, 10);
+    std::string four =
+        rectangle(0, 0, 10, 10) + rectangle(20, 0, 30, 10) + rectangle(40, 0, 50, 10) + rectangle(60, 0, 70, 10);
     using command = void (fscreen::*)();
     struct {
         command run;
@@ -258,8 +258,8 @@ TEST_F(screenEditing, AlignmentAndDistributionByFrameCentres)
 
 TEST_F(screenEditing, GroupingStandsWhereTheFrontSelectedObjectStood)
 {
-    fscreen& s = screenWith(rectangle(0, 0, 10, 10) + rectangle(20, 0, 30, 10) + rectangle(40, 0, 50, 10) +
-                            rectangle(60, 0, 70, 10));
+    fscreen& s = screenWith(rectangle(0, 0, 10, 10) + rectangle(20, 0, 30, 10) + rectangle(40, 0, 50, 10)
+                            + rectangle(60, 0, 70, 10));
     auto all = objects(s);
     click(s, 5, 5);
     click(s, 45, 5, true);
@@ -408,8 +408,9 @@ TEST_F(screenEditing, RepaintsGoToTheViewInItsCoordinates)
 
 TEST_F(screenEditing, TextsAreEditedByDoubleClickAndReplacedInTheSelection)
 {
-    fscreen& s = screenWith("TEXT\nTEXT \"Pump 1\"\nBOUNDS 0, 0, 100, 14\nSTYLE DEFAULT, NORMAL, 8, LEFT, 00-00-00\nEND\n"
-                            "TEXT\nTEXT \"Pump 2\"\nBOUNDS 0, 20, 100, 34\nSTYLE DEFAULT, NORMAL, 8, LEFT, 00-00-00\nEND\n");
+    fscreen& s =
+        screenWith("TEXT\nTEXT \"Pump 1\"\nBOUNDS 0, 0, 100, 14\nSTYLE DEFAULT, NORMAL, 8, LEFT, 00-00-00\nEND\n"
+                   "TEXT\nTEXT \"Pump 2\"\nBOUNDS 0, 20, 100, 34\nSTYLE DEFAULT, NORMAL, 8, LEFT, 00-00-00\nEND\n");
     messages.enteredTexts.push_back("Pump one");
     s.doubleClick(5, 5);
     auto all = objects(s);
@@ -463,16 +464,18 @@ TEST_F(screenProperties, DialogValuesSizeTheScreenAndLinkItsAcknowledgeProgram)
     s->setScreenProperties(5, 6, 1, 0, 0, gcolor(), gprocessorCall());
     EXPECT_EQ(s->getBounds(), (grect{10, 20, 16, 25}));
     EXPECT_TRUE(ack->isUnused());
-    EXPECT_EQ(savedObjects().substr(savedObjects().find("SCREEN")), "SCREEN New\n\tGRID\t\t0, 0, 16, 16, FALSE, FALSE\n"
-                                                                     "\tBOUNDS\t\t10, 20, 16, 25\nEND\n\n");
+    EXPECT_EQ(savedObjects().substr(savedObjects().find("SCREEN")),
+              "SCREEN New\n\tGRID\t\t0, 0, 16, 16, FALSE, FALSE\n"
+              "\tBOUNDS\t\t10, 20, 16, 25\nEND\n\n");
 }
 
 TEST_F(screenProperties, PreviewsRedrawOnlyTheKindsAsked)
 {
-    ASSERT_EQ(loadText("BISTATE_REG B\nLEVEL ALARM\nEND\nSCREEN S\nBOUNDS 0, 0, 100, 100\n"
-                       "BISTATE_IND LINE\nPOINTS 0, 0, 9, 9\nREGISTER B\nON_STATE\nLINE_STYLE SOLID, 1, 00-00-00\nEND\nEND\n"
-                       "LABEL\nREGISTER B\nBOUNDS 0, 20, 50, 34\nEND\nEND\n"),
-              0);
+    ASSERT_EQ(
+        loadText("BISTATE_REG B\nLEVEL ALARM\nEND\nSCREEN S\nBOUNDS 0, 0, 100, 100\n"
+                 "BISTATE_IND LINE\nPOINTS 0, 0, 9, 9\nREGISTER B\nON_STATE\nLINE_STYLE SOLID, 1, 00-00-00\nEND\nEND\n"
+                 "LABEL\nREGISTER B\nBOUNDS 0, 20, 50, 34\nEND\nEND\n"),
+        0);
     fscreen& s = *station::screens().find("S");
     screenTests::recordingWindow view;
     s.attachWindow(&view, 0, 0);

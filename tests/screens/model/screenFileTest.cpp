@@ -35,10 +35,11 @@ TEST_F(screenFile, StationWithEveryObjectKindLoadsAndSavesByteForByte)
     fscreen* overview = screen("Overview");
     ASSERT_NE(overview, nullptr);
     EXPECT_EQ(headers(*overview),
-              (std::vector<std::string>{"CONTROL2", "LINE", "SPLINE", "RECTANGLE", "ELLIPSE", "TEXT", "BITMAP",
-                                        "BITMAP", "3D_RECT", "GROUP", "BISTATE_IND", "BISTATE_IND",
-                                        "MULTISTATE_IND", "DIGITAL_IND", "STRING_IND", "ANALOG_IND", "DIAL", "DIAL",
-                                        "GRAPH", "GRAPH", "MARKER", "MARKER", "CONTROL2", "CONTROL2", "LABEL"}));
+              (std::vector<std::string>{"CONTROL2",    "LINE",        "SPLINE",         "RECTANGLE",   "ELLIPSE",
+                                        "TEXT",        "BITMAP",      "BITMAP",         "3D_RECT",     "GROUP",
+                                        "BISTATE_IND", "BISTATE_IND", "MULTISTATE_IND", "DIGITAL_IND", "STRING_IND",
+                                        "ANALOG_IND",  "DIAL",        "DIAL",           "GRAPH",       "GRAPH",
+                                        "MARKER",      "MARKER",      "CONTROL2",       "CONTROL2",    "LABEL"}));
     // Every reference made while loading lists the object as a user.
     gregister* pump = station::registers().find("Pump");
     gstr users;
@@ -72,17 +73,18 @@ TEST_F(screenFile, OlderFormsLoadAndAreWrittenInTheCurrentOnes)
                        "LABEL\nREGISTER B\nBOUNDS 0, 20, 50, 34\nPREFIX 10%\nSUFFIX level\nEND\n"
                        "END\n"),
               gloadError::none);
-    EXPECT_EQ(savedObjects().substr(savedObjects().find("SCREEN")),
-              "SCREEN S1\n"
-              "\tBOUNDS\t\t0, 0, 100, 100\n"
-              "\tACK_CONTROL\n\t\tPROGRAM\t\tP\n\tEND\n"
-              "\tCONTROL2\tPROGRAM\n\t\tBOUNDS\t\t5, 5, 9, 9\n\t\tPROGRAM\n\t\t\tPROGRAM\t\tP\n\t\tEND\n\tEND\n"
-              "\tRECTANGLE\n\t\tBOUNDS\t\t1, 1, 2, 2\n\t\tLINE_STYLE\tSOLID, 1, 00-00-00\n\t\tFILL_STYLE\tEMPTY\n\tEND\n"
-              "\tSTRING_IND\n\t\tREGISTER\tS\n\t\tPREFIX2\t\t50%%\n\t\tSUFFIX2\t\t\" %\"\n\t\tBOUNDS\t\t0, 0, 50, 14\n"
-              "\t\tMASKED_STATE\n\t\t\tTEXT2\t\t100%%\n\t\t\tSTYLE\t\tDEFAULT, NORMAL, 8, LEFT, 00-00-00\n\t\tEND\n"
-              "\t\tOFF_STYLE\tDEFAULT, NORMAL, 8, LEFT, 00-00-00\n\tEND\n"
-              "\tLABEL\n\t\tREGISTER\tB\n\t\tTEXT\t\t10%%%level\n\t\tBOUNDS\t\t0, 20, 50, 34\n\tEND\n"
-              "END\n\n");
+    EXPECT_EQ(
+        savedObjects().substr(savedObjects().find("SCREEN")),
+        "SCREEN S1\n"
+        "\tBOUNDS\t\t0, 0, 100, 100\n"
+        "\tACK_CONTROL\n\t\tPROGRAM\t\tP\n\tEND\n"
+        "\tCONTROL2\tPROGRAM\n\t\tBOUNDS\t\t5, 5, 9, 9\n\t\tPROGRAM\n\t\t\tPROGRAM\t\tP\n\t\tEND\n\tEND\n"
+        "\tRECTANGLE\n\t\tBOUNDS\t\t1, 1, 2, 2\n\t\tLINE_STYLE\tSOLID, 1, 00-00-00\n\t\tFILL_STYLE\tEMPTY\n\tEND\n"
+        "\tSTRING_IND\n\t\tREGISTER\tS\n\t\tPREFIX2\t\t50%%\n\t\tSUFFIX2\t\t\" %\"\n\t\tBOUNDS\t\t0, 0, 50, 14\n"
+        "\t\tMASKED_STATE\n\t\t\tTEXT2\t\t100%%\n\t\t\tSTYLE\t\tDEFAULT, NORMAL, 8, LEFT, 00-00-00\n\t\tEND\n"
+        "\t\tOFF_STYLE\tDEFAULT, NORMAL, 8, LEFT, 00-00-00\n\tEND\n"
+        "\tLABEL\n\t\tREGISTER\tB\n\t\tTEXT\t\t10%%%level\n\t\tBOUNDS\t\t0, 20, 50, 34\n\tEND\n"
+        "END\n\n");
 }
 
 TEST_F(screenFile, GridLineIsLeftOutOnlyWhenItHoldsTheDefaults)
@@ -97,12 +99,12 @@ TEST_F(screenFile, GridLineIsLeftOutOnlyWhenItHoldsTheDefaults)
     } const cases[] = {
         {"BOUNDS 20, 40, 100, 100\n", "", 4, 8, false, false},
         {"BOUNDS -20, -40, 100, 100\n", "\tGRID\t\t12, 8, 16, 16, FALSE, FALSE\n", 12, 8, false, false},
-        {"BOUNDS 0, 0, 10, 10\nGRID 3, 5, 16, 16, FALSE, TRUE\n", "\tGRID\t\t3, 5, 16, 16, FALSE, TRUE\n", 3, 5,
-         false, true},
+        {"BOUNDS 0, 0, 10, 10\nGRID 3, 5, 16, 16, FALSE, TRUE\n", "\tGRID\t\t3, 5, 16, 16, FALSE, TRUE\n", 3, 5, false,
+         true},
         {"GRID 0, 0, 16, 16, TRUE, FALSE\nBOUNDS 0, 0, 10, 10\n", "\tGRID\t\t0, 0, 16, 16, TRUE, FALSE\n", 0, 0, true,
          false},
-        {"GRID -3, -1, 4, 6, FALSE, FALSE\nBOUNDS 0, 0, 10, 10\n", "\tGRID\t\t1, 5, 4, 6, FALSE, FALSE\n", 1, 5,
-         false, false},
+        {"GRID -3, -1, 4, 6, FALSE, FALSE\nBOUNDS 0, 0, 10, 10\n", "\tGRID\t\t1, 5, 4, 6, FALSE, FALSE\n", 1, 5, false,
+         false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.block);
@@ -145,8 +147,7 @@ TEST_F(screenFile, ScreenFieldsAndTheirRefusals)
          "FILL_STYLE EMPTY\nEND\nEND\nEND\n",
          gloadError::incompleteObject},
         {"BOUNDS 0, 0, 1, 1\nGROUP\nCONTROL PROGRAM\nEND\nEND\nEND\n", gloadError::unknownField},
-        {"BOUNDS 0, 0, 1, 1\nLINE\nUSER_LEVEL OPERATOR\nUSER_LEVEL OPERATOR\nEND\nEND\n",
-         gloadError::fieldLoadedTwice},
+        {"BOUNDS 0, 0, 1, 1\nLINE\nUSER_LEVEL OPERATOR\nUSER_LEVEL OPERATOR\nEND\nEND\n", gloadError::fieldLoadedTwice},
         {"BOUNDS 0, 0, 1, 1\nLINE\nUSER_LEVEL EVERYONE\nEND\nEND\n", gloadError::invalidFieldValue},
     };
     for (const auto& c : cases) {
@@ -218,8 +219,8 @@ TEST_F(screenFile, IndicatorRegistersMustHaveTheClassTheyShow)
         SCOPED_TRACE(c.objects);
         clean();
         EXPECT_EQ(loadText(std::string("BISTATE_REG B\nEND\nANALOG_REG A\nLEVEL NONE\nEND\nDIGITAL_REG D\nLEVEL "
-                                       "NONE\nEND\nSCREEN S\nBOUNDS 0, 0, 100, 100\n") +
-                           c.objects),
+                                       "NONE\nEND\nSCREEN S\nBOUNDS 0, 0, 100, 100\n")
+                           + c.objects),
                   c.error);
     }
 }

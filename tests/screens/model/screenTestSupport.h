@@ -105,7 +105,10 @@ public:
     {
         add("button " + box(r) + " '" + std::string(caption.view()) + "'");
     }
-    void image(int32_t x, int32_t y, const gbitmap& i) override { add("image " + xy(x, y) + " " + std::string(i.getName().view())); }
+    void image(int32_t x, int32_t y, const gbitmap& i) override
+    {
+        add("image " + xy(x, y) + " " + std::string(i.getName().view()));
+    }
     void area3d(const grect& r, int type) override { add("area " + box(r) + " t" + std::to_string(type)); }
     void handle(int32_t x, int32_t y) override { add("handle " + xy(x, y)); }
     void hollowHandle(int32_t x, int32_t y) override { add("hollow " + xy(x, y)); }
@@ -118,7 +121,10 @@ public:
         add("margin " + xy(px, py) + " " + xy(qx, qy));
     }
     void xorFrame(const grect& r) override { add("xorFrame " + box(r)); }
-    void xorLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override { add("xorLine " + xy(x1, y1) + " " + xy(x2, y2)); }
+    void xorLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override
+    {
+        add("xorLine " + xy(x1, y1) + " " + xy(x2, y2));
+    }
     void pixel(int32_t x, int32_t y, const gcolor&) override { add("pixel " + xy(x, y)); }
     gcolor systemColour(bool window) const override { return window ? gcolor(255, 255, 255) : gcolor(192, 192, 192); }
 
@@ -136,8 +142,8 @@ public:
     static std::string xy(int32_t x, int32_t y) { return std::to_string(x) + "," + std::to_string(y); }
     static std::string box(const grect& r)
     {
-        return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-               std::to_string(r.bottom) + ")";
+        return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + ","
+            + std::to_string(r.bottom) + ")";
     }
 
 private:
