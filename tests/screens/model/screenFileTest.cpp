@@ -35,18 +35,19 @@ TEST_F(screenFile, StationWithEveryObjectKindLoadsAndSavesByteForByte)
     fscreen* overview = screen("Overview");
     ASSERT_NE(overview, nullptr);
     EXPECT_EQ(headers(*overview),
-              (std::vector<std::string>{"CONTROL2",    "LINE",        "SPLINE",         "RECTANGLE",   "ELLIPSE",
-                                        "TEXT",        "BITMAP",      "BITMAP",         "3D_RECT",     "GROUP",
-                                        "BISTATE_IND", "BISTATE_IND", "MULTISTATE_IND", "DIGITAL_IND", "STRING_IND",
-                                        "ANALOG_IND",  "DIAL",        "DIAL",           "GRAPH",       "GRAPH",
-                                        "MARKER",      "MARKER",      "CONTROL2",       "CONTROL2",    "LABEL"}));
+              (std::vector<std::string>{
+                  "CONTROL2", "LINE", "SPLINE", "RECTANGLE", "ELLIPSE", "TEXT", "BITMAP", "BITMAP", "3D_RECT", "GROUP",
+                  "BISTATE_IND", "BISTATE_IND", "MULTISTATE_IND", "DIGITAL_IND", "STRING_IND", "ANALOG_IND", "DIAL",
+                  "DIAL", "GRAPH", "GRAPH", "MARKER", "MARKER", "CONTROL2", "CONTROL2", "BISTATE_IND", "BISTATE_IND",
+                  "MULTISTATE_IND", "LABEL"}));
     // Every reference made while loading lists the object as a user.
     gregister* pump = station::registers().find("Pump");
     gstr users;
     pump->usedBy().describeUsers(users);
     EXPECT_EQ(std::string(users.view()),
               "\nA bistate indicator on screen Plant overview\nA bistate indicator on screen Plant overview"
-              "\nAn X-Y marker on screen Plant overview\nA label on screen Plant overview");
+              "\nAn X-Y marker on screen Plant overview\nA bistate indicator on screen Plant overview"
+              "\nA label on screen Plant overview");
     gstr screenUsers;
     screen("Detail")->describeUsers(screenUsers);
     EXPECT_EQ(std::string(screenUsers.view()), "\nA control with caption \"Details\" on screen Plant overview");
