@@ -12,6 +12,8 @@
 #include "resources/stringTable.h"
 #include "scl/ui/CSclSyntaxColoursDialog.h"
 #include "scl/ui/sclColourTable.h"
+#include "screens/model/fscreen.h"
+#include "screens/model/gdrawingProperties.h"
 #include "screens/model/gimageLibrary.h"
 #include "shell/CAboutDialog.h"
 #include "shell/CDocument.h"
@@ -123,6 +125,7 @@ bool CStationEditorApp::InitInstance(const QStringList& arguments)
     setHelpPaths();
     CSplashWindow::enable(commandLineInfo::parse(arguments).showSplash);
     dragThresholdX = dragThresholdY = QApplication::startDragDistance();
+    setDragThreshold(dragThresholdX);
     loadRecentFiles();
     addDocTemplates();
     initFontNames();
@@ -216,6 +219,7 @@ void CStationEditorApp::initOtherSubsystems()
     initSclColourTable();
     makeFillPatternTable();
     makeColourPatternTable();
+    drawingDefaults().reset();
 }
 
 // The image library of the last run, forgotten when it cannot be read.
