@@ -13,6 +13,7 @@
 #include "resources/stringTable.h"
 #include "sabus/gsabusRequest.h"
 #include "scl/gsclProgram.h"
+#include "scl/ui/CSclProgramsDialog.h"
 #include "screens/model/fscreen.h"
 #include "shell/CChildFrame.h"
 #include "shell/CDocument.h"
@@ -106,7 +107,7 @@ CSelectDialog* makeListWindow(int which)
     case CMainFrame::legacyDataMasks: return new CLegacyDataMasksDialog;
     case CMainFrame::registers: return new CRegistersDialog;
     case CMainFrame::screens: return makeListWindow(station::screens, false, s);
-    case CMainFrame::sclPrograms: return makeListWindow(station::programs, false, s);
+    case CMainFrame::sclPrograms: return new CSclProgramsDialog;
     case CMainFrame::legacyParameters: return new CLegacyParametersDialog;
     case CMainFrame::sabusRequests: return makeListWindow(station::requests, false, s);
     default: return makeListWindow(station::g2Drivers, true, s);
