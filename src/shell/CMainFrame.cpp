@@ -153,6 +153,10 @@ CMainFrame::CMainFrame() : path_("") { theFrame = this; }
 
 CMainFrame::~CMainFrame()
 {
+    // Document windows still open go with the frame's widgets, after its
+    // commands: their activation must not reach the frame any more.
+    if (mdiArea_)
+        QObject::disconnect(mdiArea_, nullptr, this, nullptr);
     // The list windows save their placement as they go, before the frame.
     for (CSelectDialog*& w : listWindows_) {
         delete w;
