@@ -365,6 +365,8 @@ std::unique_ptr<CPasteTagDialog> makePasteDialog(int command)
     case pasteReplyTag: return std::make_unique<CPasteCommandTagDialog>(true);
     case pasteResponseTag: return std::make_unique<CPasteLegacyResponseTagDialog>(false);
     case pasteMessageTag: return std::make_unique<CPasteLegacyResponseTagDialog>(true);
+    case pasteDataObjectTag: return std::make_unique<CPasteDataObjectTagDialog>();
+    case pasteDriverProgramTag: return std::make_unique<CPasteDriverProgramTagDialog>();
     default: return nullptr;
     }
 }
