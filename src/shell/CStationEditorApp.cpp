@@ -8,6 +8,7 @@
 #include "platform/textCodec.h"
 #include "platform/userLocale.h"
 #include "resources/fontFaceNames.h"
+#include "registers/ui/registerWindows.h"
 #include "resources/stringTable.h"
 #include "scl/ui/CSclDoc.h"
 #include "scl/ui/CSclSyntaxColoursDialog.h"
@@ -136,6 +137,7 @@ bool CStationEditorApp::InitInstance(const QStringList& arguments)
     frame_->setToolDialog(32842, [this] { CSclSyntaxColoursDialog(frame_.get()).DoModal(); });
     commandLineInfo second = commandLineInfo::parse(arguments);
     loadRememberedImageLibrary();
+    installRegisterWindows(*frame_);
     if (!runCommandLine(second))
         return false;
     frame_->setMaximizeDoc(profileInt("General", "MaximizeDoc", 0) != 0);
