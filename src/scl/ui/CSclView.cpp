@@ -2,6 +2,7 @@
 
 #include "platform/helpViewer.h"
 #include "platform/textCodec.h"
+#include "registers/ui/CPasteRegisterTagDialog.h"
 #include "scl/gsclTokenizer.h"
 #include "scl/ui/CG2DriverProgramEditor.h"
 #include "scl/ui/CPasteCascadeTagDialogs.h"
@@ -405,6 +406,12 @@ bool CSclGlobalView::onUpdateCommand(commandState& state)
 
 void CSclGlobalView::pasteTag(int command)
 {
+    if (command == pasteRegisterTag) {
+        CPasteRegisterTagDialog dialog;
+        if (dialog.DoModal() == IDOK)
+            insertText(dialog.result());
+        return;
+    }
     std::unique_ptr<CPasteTagDialog> dialog = makePasteDialog(command);
     if (dialog && dialog->DoModal() == IDOK)
         insertText(dialog->result());

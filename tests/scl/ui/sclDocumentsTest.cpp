@@ -2,6 +2,7 @@
 
 #include "platform/helpViewer.h"
 #include "ports/gserialPort.h"
+#include "registers/gregister.h"
 #include "scl/gsclTokenizer.h"
 #include "scl/ui/CProgramPropertiesDialog.h"
 #include "scl/ui/CSclDoc.h"
@@ -287,6 +288,17 @@ TEST_F(sclView, PasteSpecialReplacesTheSelectionAsOneStep)
     frame->routeCommand(32836);
     EXPECT_EQ(linesOf(*doc), (std::vector<std::string>{"PRINT \"COM_A\""}));
     frame->routeCommand(CSourceDocMfc::undoCommand);
+    EXPECT_EQ(linesOf(*doc), (std::vector<std::string>{"PRINT XY"}));
+
+    // Cancel inserts nothing; the register picker is the registers' own.
+    EXPECT_FALSE(frame->commandStateOf(32838).enabled);
+    station::registers().define("R1");
+    EXPECT_TRUE(frame->commandStateOf(32838).enabled);
+    user.scripts.push_back([](CDialog& d) {
+        EXPECT_EQ(d.templateId(), 576);
+        d.sendCommand(IDCANCEL);
+    });
+    frame->routeCommand(32838);
     EXPECT_EQ(linesOf(*doc), (std::vector<std::string>{"PRINT XY"}));
 }
 
