@@ -181,7 +181,7 @@ void CG2DriverProgramEditor::addCommands()
     commands_.on(closeEditorCommand, [this] { close(); });
     commands_.on(closeAllCommand, [this] {
         if (editor_)
-            editor_->closeAllDocuments(false);
+            editor_->closeAllWindows();
     }, [this](commandState& s) { s.enable(!mdiArea_->subWindowList().isEmpty()); });
     commands_.on(showToolBarCommand, [this] { toolBar_->setVisible(!toolBar_->isVisible()); },
                  [this](commandState& s) {

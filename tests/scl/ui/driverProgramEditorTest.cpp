@@ -183,7 +183,7 @@ TEST_F(driverProgramEditor, MaximisedWindowsAreRememberedForTheNextStart)
     EXPECT_FALSE(editor.frame().maximizeDocuments());
 }
 
-TEST_F(driverProgramEditor, CloseAllClosesWithoutWritingBack)
+TEST_F(driverProgramEditor, CloseAllKeepsWhatWasTyped)
 {
     g2driverProgram* crc = driverProgram("Crc", "A");
     CG2DriverProgramEditorThread& editor = CG2DriverProgramEditorThread::start(owner);
@@ -193,7 +193,7 @@ TEST_F(driverProgramEditor, CloseAllClosesWithoutWritingBack)
     EXPECT_TRUE(editor.frame().commandStateOf(32907).enabled);
     editor.frame().routeCommand(32907);
     EXPECT_TRUE(editor.docTemplate().documents().empty());
-    EXPECT_EQ(crc->code().view(), "A");
+    EXPECT_EQ(crc->code().view(), "XA");
 }
 
 } // namespace

@@ -114,6 +114,17 @@ TEST_F(sclDocuments, TypingMarksTheStationAndClosingWritesTheTextBack)
     EXPECT_TRUE(app->sclTemplate().documents().empty());
 }
 
+TEST_F(sclDocuments, CloseAllKeepsWhatWasTyped)
+{
+    gsclProgram* p = program("P", "CODE\t\tA\n");
+    CSclGlobalDoc* doc = open(*p);
+    viewOf(doc)->setCaretPosition(1, 0);
+    type(viewOf(doc), "B");
+    frame->routeCommand(32907);
+    EXPECT_TRUE(app->sclTemplate().documents().empty());
+    EXPECT_EQ(p->code().view(), "AB");
+}
+
 TEST_F(sclDocuments, SaveAllWritesBackAndReloadReadsAgain)
 {
     gsclProgram* p = program("P", "CODE\t\tA\n");
