@@ -156,7 +156,7 @@ TEST_F(sclDocuments, TheWindowIsTitledByTheProgram)
         d.sendCommand(IDOK);
     });
     stationState().modified = 0;
-    frame->routeCommand(CSclDoc::propertiesCommand);
+    pressKey(view, Qt::Key_Return, Qt::AltModifier);
     EXPECT_EQ(p->code().view(), "REM");
     EXPECT_EQ(stationState().modified, 1);
     EXPECT_EQ(windowOf(doc)->windowTitle(), "Main pump");
