@@ -12,7 +12,6 @@
 #include "registers/gregister.h"
 #include "resources/stringTable.h"
 #include "sabus/gsabusRequest.h"
-#include "scl/gsclProgram.h"
 #include "scl/ui/CSclProgramsDialog.h"
 #include "screens/model/fscreen.h"
 #include "shell/CChildFrame.h"

@@ -1,6 +1,8 @@
 #include "scl/ui/CSclView.h"
 
+#include "foundation/charClasses.h"
 #include "platform/helpViewer.h"
+#include "platform/modalRun.h"
 #include "platform/textCodec.h"
 #include "registers/ui/CPasteRegisterTagDialog.h"
 #include "scl/gsclTokenizer.h"
@@ -43,10 +45,13 @@ CSclView::contextMenuRunner& menuRunner()
     return runner;
 }
 
+// Without a display nobody could choose: the menu would wait for ever.
 int runMenu(QMenu& menu, const QPoint& at)
 {
     if (const CSclView::contextMenuRunner& runner = menuRunner())
         return runner(menu, at);
+    if (modalRunsUnattended())
+        return 0;
     QAction* chosen = menu.exec(at);
     return chosen ? chosen->data().toInt() : 0;
 }
@@ -55,6 +60,10 @@ int runMenu(QMenu& menu, const QPoint& at)
 // user's code page says.
 bool isLetterOrDigit(char c)
 {
+    if (charClass::isAlnum(c))
+        return true;
+    if (static_cast<unsigned char>(c) < 0x80)
+        return false;
     QString text = toUiText(gstrSlice(&c, 1));
     return !text.isEmpty() && text.at(0).isLetterOrNumber();
 }

@@ -11,9 +11,12 @@
 #include "shell/CMultiDocTemplate.h"
 #include "shell/CStationEditorApp.h"
 #include "sourceedit/ui/CGoToLineDialog.h"
+#include "sourceedit/ui/CSourceTokenInfo.h"
 #include "support/ui/controlHost.h"
 
 #include <QApplication>
+#include <QPrinter>
+#include <filesystem>
 #include <QClipboard>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -254,6 +257,20 @@ TEST_F(sclView, SelectAllGoToLineAndTheLineIndicator)
     pressKey(view, Qt::Key_L, Qt::ControlModifier);
     ASSERT_EQ(user.dialogs.size(), 1u);
     EXPECT_EQ(view->caret.line, 1);
+}
+
+TEST_F(sclView, PrintingMakesItsFontsForTheJobOnly)
+{
+    CSclGlobalView* view = openText("10 PRINT \"X\"\r20 END");
+    std::string pdf = store.folder() + "/program.pdf";
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf));
+    printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    ASSERT_TRUE(view->print(printer, false));
+    EXPECT_GT(std::filesystem::file_size(pdf), 0u);
+    EXPECT_EQ(sourceSharedFont(sourceFontVariant::printNormal), nullptr);
+    EXPECT_NE(sourceSharedFont(sourceFontVariant::screenNormal), nullptr);
 }
 
 TEST_F(sclView, ContextMenuFromTheKeyboardOpensAtTheViewsCorner)
