@@ -11,7 +11,9 @@
 #include "store/jhashTypedDatabaseTable.h"
 #include "support/ui/controlHost.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -86,6 +88,14 @@ TEST_F(driverProgramEditor, OneEditorShowsEveryProgramOpened)
     EXPECT_EQ(editor.frame().mdiArea()->subWindowList().size(), 2);
     EXPECT_FALSE(windowOf(crcDoc)->isMinimized());
     EXPECT_EQ(editor.frame().mdiArea()->activeSubWindow(), windowOf(crcDoc));
+
+    // The status bar follows the active program's view.
+    dynamic_cast<CSclView*>(crcDoc->views().at(0))->setCaretPosition(0, 0);
+    editor.frame().updateCommandUi();
+    EXPECT_EQ(editor.frame().statusPane(32856)->text(), "Line 1");
+    EXPECT_FALSE(editor.frame().statusPane(59140)->isEnabled());
+    EXPECT_FALSE(editor.frame().action(32837)->isEnabled());
+    EXPECT_TRUE(editor.frame().action(57642)->isEnabled());
 }
 
 TEST_F(driverProgramEditor, EditsGoBackOnlyWhenTheEditorSavesThem)
