@@ -2,6 +2,7 @@
 
 #include "foundation/valueParsers.h"
 #include "registers/sources/gsourceCarried.h"
+#include "registers/sources/gsourceParameter.h"
 #include "registers/sources/gsourceType.h"
 #include "store/gkeyword.h"
 
@@ -44,10 +45,10 @@ std::unique_ptr<gregisterSource> makeCarried(int classCode, int typeCode, gregis
 // its own yet (null) is carried line by line.
 constexpr sourceMaker makers[] = {
     nullptr, // 0: no source
-    nullptr, // 1 G2 PARAMETER, bistate
-    nullptr, // 2 G2 PARAMETER, digital
-    nullptr, // 3 G2 PARAMETER, analog
-    nullptr, // 4 G2 PARAMETER, string
+    &make<gsourceParameterBistate>, // 1 G2 PARAMETER, bistate
+    &make<gsourceParameterDigital>, // 2 G2 PARAMETER, digital
+    &make<gsourceParameterAnalog>,  // 3 G2 PARAMETER, analog
+    &make<gsourceParameterString>,  // 4 G2 PARAMETER, string
     nullptr, // 5 PARAMETER
     nullptr, // 6 NETWORK2
     nullptr, // 7 SUMMARY

@@ -3,6 +3,7 @@
 #include "registers/sources/gregisterSource.h"
 #include "registers/sources/gsourceType.h"
 #include "registers/sources/ui/CCarriedSourcePane.h"
+#include "registers/sources/ui/CParameterSourcePanes.h"
 
 #include <iterator>
 
@@ -14,10 +15,10 @@ namespace {
 // settings.
 constexpr sourcePaneMaker makers[] = {
     nullptr, // 0: no source
-    nullptr, // 1 G2 PARAMETER, bistate
-    nullptr, // 2 G2 PARAMETER, digital
-    nullptr, // 3 G2 PARAMETER, analog
-    nullptr, // 4 G2 PARAMETER, string
+    &CBistateParameterSourcePane::make, // 1 G2 PARAMETER, bistate
+    &CDigitalParameterSourcePane::make, // 2 G2 PARAMETER, digital
+    &CAnalogParameterSourcePane::make,  // 3 G2 PARAMETER, analog
+    &CStringParameterSourcePane::make,  // 4 G2 PARAMETER, string
     nullptr, // 5 PARAMETER
     nullptr, // 6 NETWORK2
     nullptr, // 7 SUMMARY
