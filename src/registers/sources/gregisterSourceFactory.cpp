@@ -2,7 +2,11 @@
 
 #include "foundation/valueParsers.h"
 #include "registers/sources/gsourceCarried.h"
+#include "registers/sources/gsourceGrandSummary.h"
 #include "registers/sources/gsourceParameter.h"
+#include "registers/sources/gsourcePing.h"
+#include "registers/sources/gsourceRemoteRegister.h"
+#include "registers/sources/gsourceRemoteStationAlarm.h"
 #include "registers/sources/gsourceType.h"
 #include "store/gkeyword.h"
 
@@ -50,11 +54,12 @@ constexpr sourceMaker makers[] = {
     &make<gsourceParameterAnalog>,  // 3 G2 PARAMETER, analog
     &make<gsourceParameterString>,  // 4 G2 PARAMETER, string
     nullptr, // 5 PARAMETER
-    nullptr, // 6 NETWORK2
+    &makeOfClass<gsourceRemoteRegisterBistate, gsourceRemoteRegisterDigital, gsourceRemoteRegisterAnalog,
+                 gsourceRemoteRegisterString>, // 6 NETWORK2
     nullptr, // 7 SUMMARY
-    nullptr, // 8 GRAND SUMMARY
-    nullptr, // 9 NETWORK
-    nullptr, // 10 PING
+    &make<gsourceGrandSummary>,       // 8 GRAND SUMMARY
+    &make<gsourceRemoteStationAlarm>, // 9 NETWORK
+    &make<gsourcePing>,               // 10 PING
     nullptr, // 11 BISTATE
     nullptr, // 12 G2D BIT MASK
     nullptr, // 13 DIGITAL

@@ -105,7 +105,10 @@ TEST_F(registerDialogTest, LeavingAParameterPaneAsksOnlyWhenItHoldsSettings)
     run(1, nullptr, nullptr, [this](CDialog& d) {
         EXPECT_TRUE(chooseSourceType(d, 8));
         EXPECT_TRUE(user.messages.empty());
+        // The grand summary pane holds nothing, but asks like every pane.
+        user.answers.push_back(ganswer::ok);
         EXPECT_TRUE(chooseSourceType(d, 1));
+        EXPECT_EQ(user.messages.size(), 1u);
         clickButton(paneOf(d), pane::persistentId);
         user.answers.push_back(ganswer::cancel);
         EXPECT_TRUE(chooseSourceType(d, 8));
