@@ -7,6 +7,7 @@
 #include "registers/sources/gsourcePing.h"
 #include "registers/sources/gsourceRemoteRegister.h"
 #include "registers/sources/gsourceRemoteStationAlarm.h"
+#include "registers/sources/gsourceSummary.h"
 #include "registers/sources/gsourceType.h"
 #include "store/gkeyword.h"
 
@@ -56,7 +57,7 @@ constexpr sourceMaker makers[] = {
     nullptr, // 5 PARAMETER
     &makeOfClass<gsourceRemoteRegisterBistate, gsourceRemoteRegisterDigital, gsourceRemoteRegisterAnalog,
                  gsourceRemoteRegisterString>, // 6 NETWORK2
-    nullptr, // 7 SUMMARY
+    &makeOfClass<gsourceSummaryBistate, gsourceSummaryDigital, gsourceSummaryAnalog, gsourceSummaryString>, // 7 SUMMARY
     &make<gsourceGrandSummary>,       // 8 GRAND SUMMARY
     &make<gsourceRemoteStationAlarm>, // 9 NETWORK
     &make<gsourcePing>,               // 10 PING

@@ -103,8 +103,6 @@ TEST_F(registerTest, CarriedSourcesKeepTheirBlocks)
         // does not.
         "DIGITAL_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tBIT COLLECTION\n\t\tSECTION\n\t\t\tRESPONSE\tA, B, C\n"
         "\t\tEND\n\t\tSECTION\n\t\tEND\n\tEND\nEND\n",
-        "STRING_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tSUMMARY\n\t\tREGISTER\tA\n\t\tPROGRAM\n"
-        "\t\t\tPROGRAM\t\tSum\n\t\t\tARGUMENT\tN, 1\n\t\tEND\n\tEND\nEND\n",
         "STRING_REG S\n\tLEVEL\t\tNONE\n\tSOURCE\t\tPROCESSOR\n\t\tPROGRAM\t\tParse\n\tEND\nEND\n",
     };
     for (const char* text : blocks) {
