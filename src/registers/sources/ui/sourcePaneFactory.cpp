@@ -8,6 +8,7 @@
 #include "registers/sources/ui/CPingSourcePane.h"
 #include "registers/sources/ui/CRemoteRegisterSourcePane.h"
 #include "registers/sources/ui/CRemoteStationAlarmSourcePane.h"
+#include "registers/sources/ui/CSummarySourcePane.h"
 
 #include <iterator>
 
@@ -25,7 +26,7 @@ constexpr sourcePaneMaker makers[] = {
     &CStringParameterSourcePane::make,  // 4 G2 PARAMETER, string
     nullptr, // 5 PARAMETER
     &CRemoteRegisterSourcePane::make, // 6 NETWORK2
-    nullptr, // 7 SUMMARY
+    &CSummarySourcePane::make, // 7 SUMMARY
     &CGrandSummarySourcePane::make,       // 8 GRAND SUMMARY
     &CRemoteStationAlarmSourcePane::make, // 9 NETWORK
     &CPingSourcePane::make,               // 10 PING
