@@ -3,6 +3,7 @@
 #include "foundation/valueParsers.h"
 #include "registers/sources/gsourceCarried.h"
 #include "registers/sources/gsourceGrandSummary.h"
+#include "registers/sources/gsourceLegacyParameter.h"
 #include "registers/sources/gsourceParameter.h"
 #include "registers/sources/gsourcePing.h"
 #include "registers/sources/gsourceRemoteRegister.h"
@@ -54,7 +55,8 @@ constexpr sourceMaker makers[] = {
     &make<gsourceParameterDigital>, // 2 G2 PARAMETER, digital
     &make<gsourceParameterAnalog>,  // 3 G2 PARAMETER, analog
     &make<gsourceParameterString>,  // 4 G2 PARAMETER, string
-    nullptr, // 5 PARAMETER
+    &makeOfClass<gsourceLegacyParameterBistate, gsourceLegacyParameterDigital, gsourceLegacyParameterAnalog,
+                 gsourceLegacyParameterString>, // 5 PARAMETER
     &makeOfClass<gsourceRemoteRegisterBistate, gsourceRemoteRegisterDigital, gsourceRemoteRegisterAnalog,
                  gsourceRemoteRegisterString>, // 6 NETWORK2
     &makeOfClass<gsourceSummaryBistate, gsourceSummaryDigital, gsourceSummaryAnalog, gsourceSummaryString>, // 7 SUMMARY

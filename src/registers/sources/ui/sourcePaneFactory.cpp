@@ -4,6 +4,7 @@
 #include "registers/sources/gsourceType.h"
 #include "registers/sources/ui/CCarriedSourcePane.h"
 #include "registers/sources/ui/CGrandSummarySourcePane.h"
+#include "registers/sources/ui/CLegacyParameterSourcePane.h"
 #include "registers/sources/ui/CParameterSourcePanes.h"
 #include "registers/sources/ui/CPingSourcePane.h"
 #include "registers/sources/ui/CRemoteRegisterSourcePane.h"
@@ -24,7 +25,7 @@ constexpr sourcePaneMaker makers[] = {
     &CDigitalParameterSourcePane::make, // 2 G2 PARAMETER, digital
     &CAnalogParameterSourcePane::make,  // 3 G2 PARAMETER, analog
     &CStringParameterSourcePane::make,  // 4 G2 PARAMETER, string
-    nullptr, // 5 PARAMETER
+    &CLegacyParameterSourcePane::make, // 5 PARAMETER
     &CRemoteRegisterSourcePane::make, // 6 NETWORK2
     &CSummarySourcePane::make, // 7 SUMMARY
     &CGrandSummarySourcePane::make,       // 8 GRAND SUMMARY
