@@ -61,6 +61,7 @@ constexpr Entry entries[] = {
     {10111, "Please enter a timeout tolerance between 0 and 2147483647."},
     {10116, "Load Images"},
     {10117, "Byte %d"},
+    {10143, "Value %u"},
     {10144, "Name"},
     {10145, "You must enter at least one alarm trigger for registers with an alarm level other than <none>."},
     {10146, "You must enter at least one alarm value for registers with an alarm level other than <none>."},
