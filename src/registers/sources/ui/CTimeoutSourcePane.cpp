@@ -24,20 +24,28 @@ QVariant pointerData(const void* object)
     return QVariant::fromValue(reinterpret_cast<quintptr>(object));
 }
 
-// The station's serial ports in the order of the names they are shown by.
-std::vector<gserialPort*> sortedPorts()
+// The station's serial ports in the order of the names they are shown by;
+// the held port among them even when the file never defined it, so that an
+// unchanged source is written back as it was read.
+std::vector<gserialPort*> sortedPorts(gserialPort* held)
 {
     std::vector<gserialPort*> ports;
     jhashTypedIterator<gserialPort> it(station::serialPorts());
     gserialPort* port = nullptr;
     while (it.get(port)) {
-        if (port->isDefined())
+        if (port->isDefined() || port == held)
             ports.push_back(port);
     }
     std::stable_sort(ports.begin(), ports.end(), [](gserialPort* a, gserialPort* b) {
         return a->getTitle(true).compare(b->getTitle(true)) < 0;
     });
     return ports;
+}
+
+template <class D>
+D* definedOnly(D* found)
+{
+    return found && found->isDefined() ? found : nullptr;
 }
 
 } // namespace
@@ -60,7 +68,7 @@ bool CTimeoutSourcePane::create(CRegisterDialog& dialog)
     addLabel(-1, "&Device:", 0, 18, 50, 8);
     addComboBox(deviceId, false, 54, 16, 160, 12);
     becomeChildOf(dialog, 286, 32);
-    for (gserialPort* port : sortedPorts())
+    for (gserialPort* port : sortedPorts(port_))
         ports->addItem(toUiText(port->getTitle(true)), pointerData(port));
     if (ports->count() == 0)
         return refuseCreate(noPorts);
@@ -96,7 +104,8 @@ CTimeoutSourcePane::deviceEntry CTimeoutSourcePane::selectedDevice() const
 }
 
 // The devices of the held port in its order, each by its display name, with
-// "<all>" first for the whole port.
+// "<all>" first for the whole port; a held device the port's list lacks (one
+// the file never defined) comes last.
 void CTimeoutSourcePane::fillDevices()
 {
     QComboBox& list = devices();
@@ -106,17 +115,26 @@ void CTimeoutSourcePane::fillDevices()
     int selected = 0;
     for (gdeviceRef* ref = port_ ? port_->firstDevice() : nullptr; ref; ref = ref->getNext()) {
         deviceEntry entry{ref->getDevice(), ref->getLegacyDevice()};
-        if (entry.device)
-            list.addItem(toUiText(entry.device->getDisplayName(true)));
-        else if (entry.legacyDevice)
-            list.addItem(toUiText(entry.legacyDevice->getDisplayName()));
-        else
+        if (!entry.device && !entry.legacyDevice)
             continue;
-        entries_.push_back(entry);
+        addDevice(entry);
         if ((entry.device && entry.device == device_) || (entry.legacyDevice && entry.legacyDevice == legacyDevice_))
             selected = list.count() - 1;
     }
+    if (selected == 0 && (device_ || legacyDevice_)) {
+        addDevice({device_, device_ ? nullptr : legacyDevice_});
+        selected = list.count() - 1;
+    }
     list.setCurrentIndex(selected);
+}
+
+void CTimeoutSourcePane::addDevice(const deviceEntry& entry)
+{
+    if (entry.device)
+        devices().addItem(toUiText(entry.device->getDisplayName(true)));
+    else
+        devices().addItem(toUiText(entry.legacyDevice->getDisplayName()));
+    entries_.push_back(entry);
 }
 
 // The device of the same tag as the one selected before is kept, as a G2
@@ -131,8 +149,8 @@ void CTimeoutSourcePane::portChanged()
                       : before.legacyDevice ? &before.legacyDevice->getName()
                                             : nullptr;
     if (port_ && tag) {
-        device_ = port_->devices().find(*tag);
-        legacyDevice_ = port_->legacyDevices().find(*tag);
+        device_ = definedOnly(port_->devices().find(*tag));
+        legacyDevice_ = definedOnly(port_->legacyDevices().find(*tag));
     }
     fillDevices();
 }

@@ -37,6 +37,7 @@ private:
     // The selected entry of the device list; both null for "<all>".
     deviceEntry selectedDevice() const;
     void fillDevices();
+    void addDevice(const deviceEntry& entry);
     void portChanged();
 
     gserialPort* port_ = nullptr;

@@ -41,6 +41,12 @@ TEST_F(timeoutPaneTest, RefusedWithoutPorts)
         EXPECT_EQ(user.lastMessage().text, "You haven't created any ports yet.");
         d.sendCommand(IDCANCEL);
     });
+    // A register whose source names no port keeps its source.
+    gregister* reg = loadRegister("BISTATE_REG B\nSOURCE TIMEOUT\nDRIVER M\nEND\nEND\n").reg;
+    ASSERT_EQ(sourceLines(*reg), "\tSOURCE\t\tTIMEOUT\n\tEND\n");
+    run(1, reg, reg, [](CDialog& d) { d.sendCommand(IDOK); });
+    EXPECT_EQ(user.lastMessage().promptId, 10186);
+    EXPECT_EQ(sourceLines(*reg), "\tSOURCE\t\tTIMEOUT\n\tEND\n");
 }
 
 TEST_F(timeoutPaneTest, ChoosesPortAndDevice)
