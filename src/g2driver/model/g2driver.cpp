@@ -314,4 +314,6 @@ void g2driver::afterLoad()
         errorHandling_.reinitSet().setKind(g2driverErrorValueSet::none);
         errorHandling_.retrySet().setKind(g2driverErrorValueSet::none);
     }
+    for (g2driverDataObject* object : entriesOf(dataObjects_))
+        object->resolveSource();
 }
