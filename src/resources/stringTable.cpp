@@ -279,9 +279,18 @@ constexpr Entry entries[] = {
     {10606, "<not found>"},
     {10607, "%s:"},
     {10608, "There were no commands to send."},
+    {10631, "New Data Object"},
     {10632, "The data object already has a parameter with this tag. Please enter a different tag."},
+    {10633, "The device driver already contains a data object with this tag. Please enter a different tag."},
+    {10634, "The current source cannot be used with this type of object. The source will be replaced by a parameter "
+            "source."},
+    {10635, "Please enter a number between 0 and 4294967295 for the default value, or clear the default value check "
+            "box."},
+    {10636, "Please enter a number for the default value, or clear the default value check box."},
     {10663, "Edit Value Name"},
     {10664, "You have already defined a name for that value. Would you like to replace it?"},
+    {10671, "Are you sure you want to delete the current source and replace it with a %s source?"},
+    {10678, "The source"},
     {10680, "Serial data object source"},
     {10682, "Bit mask source"},
     {10684, "Thresholds source"},
