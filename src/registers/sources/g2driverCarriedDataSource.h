@@ -8,7 +8,7 @@
 class g2driverCarriedDataSource : public g2driverDataSource {
 public:
     g2driverCarriedDataSource(int keyword, int paneType) noexcept
-        : keyword_(keyword), paneType_(paneType), lines_(false)
+        : keyword_(keyword), paneType_(paneType)
     {
     }
 

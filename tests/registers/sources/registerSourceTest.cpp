@@ -96,15 +96,10 @@ TEST_F(registerTest, CarriedSourcesKeepTheirBlocks)
         // The data-object reference opens a DRIVER block.
         "ANALOG_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tANALOG\n\t\tDEVICE\t\tCOM1, M\n\t\tDRIVER\t\tG\n"
         "\t\t\tOBJECT\t\tLevel\n\t\t\tPARAMETER\tChannel, DIGITAL 2\n\t\tEND\n\t\tMIN_VALUE\t0\n\tEND\nEND\n",
-        // A timeout's DRIVER is the older device line.
-        "BISTATE_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tTIMEOUT\n\t\tDRIVER\t\tMeter\n\t\tPORT\t\tCOM1\n"
-        "\t\tINTERVAL\t10\n\tEND\nEND\n",
         // Sections and program calls open blocks; a PROGRAM with its tag
         // does not.
         "DIGITAL_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tBIT COLLECTION\n\t\tSECTION\n\t\t\tRESPONSE\tA, B, C\n"
         "\t\tEND\n\t\tSECTION\n\t\tEND\n\tEND\nEND\n",
-        "STRING_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tSUMMARY\n\t\tREGISTER\tA\n\t\tPROGRAM\n"
-        "\t\t\tPROGRAM\t\tSum\n\t\t\tARGUMENT\tN, 1\n\t\tEND\n\tEND\nEND\n",
         "STRING_REG S\n\tLEVEL\t\tNONE\n\tSOURCE\t\tPROCESSOR\n\t\tPROGRAM\t\tParse\n\tEND\nEND\n",
     };
     for (const char* text : blocks) {
@@ -118,7 +113,7 @@ TEST_F(registerTest, SourceBlockEndsOnlyAtItsOwnEnd)
 {
     // The register's END closes the unfinished source; the register stays
     // open.
-    EXPECT_EQ(loadRegister("BISTATE_REG R\nSOURCE PING\nADDRESS x\nEND\n").last(), gload::accepted);
+    EXPECT_EQ(loadRegister("BISTATE_REG R\nSOURCE GRAND SUMMARY\nEND\n").last(), gload::accepted);
     // A nested block's END may not carry a value.
     EXPECT_EQ(loadRegister("DIGITAL_REG Q\nSOURCE BIT COLLECTION\nSECTION\nEND x\n").last(), gload::invalidValue);
     EXPECT_EQ(loadRegister("DIGITAL_REG P\nSOURCE DIRECT\nEND x\n").last(), gload::invalidValue);

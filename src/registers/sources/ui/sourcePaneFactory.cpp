@@ -3,6 +3,13 @@
 #include "registers/sources/gregisterSource.h"
 #include "registers/sources/gsourceType.h"
 #include "registers/sources/ui/CCarriedSourcePane.h"
+#include "registers/sources/ui/CGrandSummarySourcePane.h"
+#include "registers/sources/ui/CLegacyParameterSourcePane.h"
+#include "registers/sources/ui/CParameterSourcePanes.h"
+#include "registers/sources/ui/CPingSourcePane.h"
+#include "registers/sources/ui/CRemoteRegisterSourcePane.h"
+#include "registers/sources/ui/CRemoteStationAlarmSourcePane.h"
+#include "registers/sources/ui/CSummarySourcePane.h"
 
 #include <iterator>
 
@@ -14,16 +21,16 @@ namespace {
 // settings.
 constexpr sourcePaneMaker makers[] = {
     nullptr, // 0: no source
-    nullptr, // 1 G2 PARAMETER, bistate
-    nullptr, // 2 G2 PARAMETER, digital
-    nullptr, // 3 G2 PARAMETER, analog
-    nullptr, // 4 G2 PARAMETER, string
-    nullptr, // 5 PARAMETER
-    nullptr, // 6 NETWORK2
-    nullptr, // 7 SUMMARY
-    nullptr, // 8 GRAND SUMMARY
-    nullptr, // 9 NETWORK
-    nullptr, // 10 PING
+    &CBistateParameterSourcePane::make, // 1 G2 PARAMETER, bistate
+    &CDigitalParameterSourcePane::make, // 2 G2 PARAMETER, digital
+    &CAnalogParameterSourcePane::make,  // 3 G2 PARAMETER, analog
+    &CStringParameterSourcePane::make,  // 4 G2 PARAMETER, string
+    &CLegacyParameterSourcePane::make, // 5 PARAMETER
+    &CRemoteRegisterSourcePane::make, // 6 NETWORK2
+    &CSummarySourcePane::make, // 7 SUMMARY
+    &CGrandSummarySourcePane::make,       // 8 GRAND SUMMARY
+    &CRemoteStationAlarmSourcePane::make, // 9 NETWORK
+    &CPingSourcePane::make,               // 10 PING
     nullptr, // 11 BISTATE
     nullptr, // 12 G2D BIT MASK
     nullptr, // 13 DIGITAL
