@@ -318,7 +318,8 @@ constexpr Entry entries[] = {
     {10564, "New Command Element Response Element"},
     {10565, "New Numerical Value Element"},
     {10566, "New String Value Element"},
-    {10567, "The template already contains a numerical or string value element with this tag. Please enter a different tag."},
+    {10567, "The template already contains a numerical or string value element with this tag. Please enter a "
+            "different tag."},
     {10568, "The template already contains a response data element with this tag. Please enter a different tag."},
     {10569, "New Response Data Element"},
     {10570, "Please enter an offset between -2147483648 and 2147483647 for the factor."},

@@ -1,5 +1,6 @@
 #include "g2driver/editor/CParameterValuesPanel.h"
 #include "g2driver/editor/CSelectDeviceDriverTypeDialog.h"
+#include "g2driver/editor/showAsPanes.h"
 #include "g2driver/model/g2driver.h"
 #include "g2driver/model/g2driverParameterTable.h"
 #include "legacy/glegacyDriver.h"
@@ -206,6 +207,32 @@ TEST_F(parameterValuesPanel, RefusedTextSwitchKeepsTheTextButton)
     EXPECT_TRUE(pane->isChecked(CTextHexPane::textId));
     EXPECT_FALSE(pane->isChecked(CShowAsPaneBase::hexId));
     EXPECT_EQ(panel->textHexMode(), 0);
+}
+
+TEST_F(parameterValuesPanel, ErrorCodePaneWidensItsHostAndFollowsRefusals)
+{
+    bool accept = false;
+    std::vector<int> asked;
+    auto* pane = new CCodeTextHexPane([&](int mode) {
+        asked.push_back(mode);
+        return accept;
+    });
+    QPoint position(10, 20);
+    int width = 10;
+    pane->create(&host, nullptr, position, width, 0);
+    EXPECT_EQ(width, pane->width());
+    EXPECT_EQ(position.y(), 20 + pane->height());
+    EXPECT_EQ(pane->x(), 10 + width - pane->width());
+    EXPECT_TRUE(pane->isChecked(CCodeTextHexPane::textId));
+
+    pane->setChecked(CShowAsPaneBase::hexId, true);
+    pane->sendCommand(CShowAsPaneBase::hexId);
+    EXPECT_TRUE(pane->isChecked(CCodeTextHexPane::textId));
+    accept = true;
+    pane->setChecked(CShowAsPaneBase::hexId, true);
+    pane->sendCommand(CShowAsPaneBase::hexId);
+    EXPECT_TRUE(pane->isChecked(CShowAsPaneBase::hexId));
+    EXPECT_EQ(asked, (std::vector<int>{1, 1}));
 }
 
 TEST(selectDeviceDriverType, AsksOnlyWhenThereIsAChoice)
