@@ -13,6 +13,7 @@ struct Entry {
 // Kept sorted by id (checked at compile time below). Texts are quoted exactly
 // as the program has always shown them, spelling included.
 constexpr Entry entries[] = {
+    {115, "Device Driver Program Editor - K.O.R.V.E.L. Quillane"},
     {401, "Default\nNormal\nBold\nItalic"},
     {402, "System Window Colour"},
     {403, "System Text Colour"},
@@ -29,6 +30,7 @@ constexpr Entry entries[] = {
     {10048, "Edit Tools"},
     {10050, "The string contains a value greater than FF."},
     {10051, "The string entered is not a valid C-Style string."},
+    {10054, "Edit Program Properties"},
     {10060, "You do not have permission to open the file \"%1.\""},
     {10061, "The path \" %1\" is not valid."},
     {10062, "Could not open the file \"%1.\""},
@@ -43,7 +45,13 @@ constexpr Entry entries[] = {
     {10075, "The name you entered is not a valid name for an SCL boolean variable."},
     {10076, "Please enter a number for the raw value."},
     {10077, "Please enter a number for the calibrated value."},
+    {10080, "Please enter a list of numbers between 1 and 31, separated by commas, for the days of the month."},
     {10082, "Please enter a value between 0 and 4294967295."},
+    {10084, "Please enter a time interval between 0.001 and 2147483s in the \"Execute every\" field."},
+    {10088, "Please enter a list of numbers between 0 and 23, separated by commas, for the hours."},
+    {10089, "Please enter a number of instructions between 1 and 2147483647 in the \"Abort execution after\" "
+            "field."},
+    {10093, "Please enter a list of numbers between 0 and 59, separated by commas, for the minutes."},
     {10095, "Please enter a number in the value field."},
     {10096, "The name you entered is not a valid name for an SCL numerical variable."},
     {10104, "Please enter a number between 0 and 2147483647 in the \"Keep with ... next polls\" field."},
@@ -55,6 +63,7 @@ constexpr Entry entries[] = {
     {10145, "You must enter at least one alarm trigger for registers with an alarm level other than <none>."},
     {10146, "You must enter at least one alarm value for registers with an alarm level other than <none>."},
     {10147, "You must enter either a minimum or a maximum value for registers with an alarm level other than <none>."},
+    {10155, "Please check at least one day of the week."},
     {10157, "New Object Tools"},
     {10158, "New Analog Register"},
     {10159, "New Bistate Register"},
@@ -79,6 +88,7 @@ constexpr Entry entries[] = {
     {10216, "A port with this tag already exsits. Please enter a different tag."},
     {10217, "Please enter a time between 0s and 4294967s for the minimum delay between commands."},
     {10220, "The port is already using all availiable drivers."},
+    {10222, "A program with this tag already exsits. Please enter a different tag."},
     {10223, "<None>"},
     {10224, "Drawing Properties"},
     {10225, "This is not a valid regular expression. "},
@@ -313,6 +323,11 @@ constexpr Entry entries[] = {
     {10722, "Parameter source"},
     {10740, "The separator between values you entered is not a valid regular expression."},
     {10750, "Remote register value source"},
+    {10751, "%u\tBoolean"},
+    {10752, "%u\tNumerical (unsigned integer)"},
+    {10753, "%u\tNumerical (set of strings)"},
+    {10754, "%u\tNumerical (floating-point number)"},
+    {10755, "%u\tString"},
     {10756, "Edit Bistate Decoder"},
     {10757, "Edit Numerical Decoder (Unsigned Integer)"},
     {10758, "Edit Numerical Decoder (Set of Strings)"},
@@ -484,6 +499,7 @@ constexpr Entry entries[] = {
     {20278, "reply in legacy device driver %s"},
     {20279, "command in legacy device driver %s"},
     // The framework's name of a station without a file.
+    {32857, "Line %d"},
     {61443, "Untitled"},
     // The framework's question before a modified file is discarded.
     {61699, "Save changes to %1?"},
