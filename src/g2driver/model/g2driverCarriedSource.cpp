@@ -10,26 +10,28 @@ namespace {
 struct sourceKind {
     int token;
     int32_t objectKind; // untyped: any
+    int nameId;
 };
 
+// In the order of the source types of the data-object editor.
 constexpr sourceKind sourceKinds[] = {
-    {kw::BISTATE, g2valueKind::bistate},
-    {kw::V_BIT_MASK, g2valueKind::bistate},
-    {kw::V_SEARCH_STRING, g2valueKind::bistate},
-    {kw::V_VALUE_LIST, g2valueKind::bistate},
-    {kw::LIMIT, g2valueKind::bistate},
-    {kw::PATTERN, g2valueKind::bistate},
-    {kw::V_DIGITAL_NUMBER, g2valueKind::digital},
-    {kw::V_DIGITAL_STRINGS, g2valueKind::digital},
-    {kw::THRESHOLDS, g2valueKind::digital},
-    {kw::V_BIT_COLLECTION, g2valueKind::digital},
-    {kw::V_ANALOG_NUMBER, g2valueKind::analog},
-    {kw::STRING, g2valueKind::string},
-    {kw::FILTER, g2valueKind::string},
-    {kw::PROCESSOR, g2valueKind::untyped},
-    {kw::SUMMARY, g2valueKind::untyped},
-    {kw::PARAMETER, g2valueKind::untyped},
-    {kw::MULTIPLE, g2valueKind::untyped},
+    {kw::BISTATE, g2valueKind::bistate, 20033},
+    {kw::V_BIT_MASK, g2valueKind::bistate, 20037},
+    {kw::V_SEARCH_STRING, g2valueKind::bistate, 20077},
+    {kw::V_VALUE_LIST, g2valueKind::bistate, 20086},
+    {kw::LIMIT, g2valueKind::bistate, 20063},
+    {kw::PATTERN, g2valueKind::bistate, 20073},
+    {kw::V_DIGITAL_NUMBER, g2valueKind::digital, 20049},
+    {kw::V_DIGITAL_STRINGS, g2valueKind::digital, 20050},
+    {kw::THRESHOLDS, g2valueKind::digital, 20085},
+    {kw::V_BIT_COLLECTION, g2valueKind::digital, 20034},
+    {kw::V_ANALOG_NUMBER, g2valueKind::analog, 20032},
+    {kw::STRING, g2valueKind::string, 20082},
+    {kw::FILTER, g2valueKind::string, 20053},
+    {kw::PROCESSOR, g2valueKind::untyped, 20074},
+    {kw::SUMMARY, g2valueKind::untyped, 20083},
+    {kw::PARAMETER, g2valueKind::untyped, 20072},
+    {kw::MULTIPLE, g2valueKind::untyped, 20064},
 };
 
 // A line that opens a nested block of a source: a member SOURCE, or a
@@ -73,6 +75,20 @@ g2driverCarriedSource* g2driverCarriedSource::create(const gstr& value, int32_t 
     if (!acceptsLine(value, objectKind, multipleAllowed))
         return nullptr;
     return new g2driverCarriedSource(value, objectKind);
+}
+
+gstr g2driverCarriedSource::kindName() const
+{
+    int token = -1;
+    const char* next = nullptr;
+    gstr name("");
+    if (parseKeywordItem(kind_.data(), token, next) == itemResult::error)
+        return name;
+    for (const sourceKind& kind : sourceKinds) {
+        if (kind.token == token)
+            return name.loadString(kind.nameId);
+    }
+    return name;
 }
 
 void g2driverCarriedSource::writeHeader(CObjectFile& file, int indent) const

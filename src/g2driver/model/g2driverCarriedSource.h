@@ -22,6 +22,10 @@ public:
     // Whether the SOURCE value names a kind that accepts the object kind.
     static bool acceptsLine(const gstr& value, int32_t objectKind, bool multipleAllowed);
 
+    // The kind's name as the driver editor lists it (for example
+    // "Processor"); empty for a kind it does not know.
+    gstr kindName() const;
+
     // SOURCE and its value as read.
     void writeHeader(CObjectFile& file, int indent) const override;
     // Every line as read, nested blocks one level deeper each.
