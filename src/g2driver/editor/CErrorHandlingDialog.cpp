@@ -13,6 +13,8 @@
 #include "shell/CSpinEdit.h"
 #include "shell/editNumbers.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QListWidget>
 #include <algorithm>
@@ -103,6 +105,10 @@ void CErrorHandlingDialog::buildControls()
         addRadioButton(onlyIds[rule], "Only these:", 50, y + 12, 55, 10);
         addEdit(valuesIds[rule], 106, y + 11, 150, 12);
         addRadioButton(otherIds[rule], "All other", 260, y + 12, 55, 10);
+        // Each rule's buttons exclude one another only.
+        auto* group = new QButtonGroup(this);
+        for (int id : {noneIds[rule], onlyIds[rule], otherIds[rule]})
+            group->addButton(controlAs<QAbstractButton>(id));
         onCommand(noneIds[rule], [this, rule] { ruleClicked(rule); });
         onCommand(onlyIds[rule], [this, rule] { ruleClicked(rule); });
         onCommand(otherIds[rule], [this, rule] { ruleClicked(rule); });
@@ -167,7 +173,7 @@ void CErrorHandlingDialog::showRule(int rule, const g2driverErrorValueSet& set)
 {
     switch (set.getKind()) {
     case g2driverErrorValueSet::values: {
-        checkRadioButton(noneIds[rule], otherIds[rule], onlyIds[rule]);
+        setChecked(onlyIds[rule], true);
         gstr text("");
         if (set.pattern().isSet())
             set.pattern().toString(text, true);
@@ -176,8 +182,8 @@ void CErrorHandlingDialog::showRule(int rule, const g2driverErrorValueSet& set)
         setControlText(valuesIds[rule], text);
         return;
     }
-    case g2driverErrorValueSet::byDefault: checkRadioButton(noneIds[rule], otherIds[rule], otherIds[rule]); return;
-    default: checkRadioButton(noneIds[rule], otherIds[rule], noneIds[rule]); return;
+    case g2driverErrorValueSet::byDefault: setChecked(otherIds[rule], true); return;
+    default: setChecked(noneIds[rule], true); return;
     }
 }
 
@@ -210,7 +216,7 @@ void CErrorHandlingDialog::mainCodeChanged()
     bool hasCode = chosenMainCode() != nullptr;
     for (int rule = 0; rule < 3; ++rule) {
         if (!hasCode && isChecked(onlyIds[rule])) {
-            checkRadioButton(noneIds[rule], otherIds[rule], noneIds[rule]);
+            setChecked(noneIds[rule], true);
             enableControl(valuesIds[rule], false);
         }
         enableControl(onlyIds[rule], hasCode);
