@@ -52,8 +52,11 @@ bool CInitializationSequenceDialog::OnInitDialog()
     }
     // A saved index that names no tab shows no page.
     int active = profileInt(settingsSection, "InitSequenceActivePane", 0);
-    tabs_->setCurrentIndex(active >= 0 && active < 3 ? active : -1);
-    showPage(tabs_->currentIndex());
+    if (active < 0 || active >= 3)
+        active = -1;
+    else
+        tabs_->setCurrentIndex(active);
+    showPage(active);
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "g2driver/model/g2driverTestSupport.h"
 #include "platform/CDialog.h"
 #include "platform/recordingResponder.h"
+#include "platform/settingsStore.h"
 #include "store/stationFile.h"
 #include "support/model/recordingMessages.h"
 #include "support/ui/temporarySettings.h"
