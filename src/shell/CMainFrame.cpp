@@ -12,7 +12,6 @@
 #include "registers/gregister.h"
 #include "resources/stringTable.h"
 #include "sabus/ui/CSabusRequestsDialog.h"
-#include "scl/gsclProgram.h"
 #include "scl/ui/CSclProgramsDialog.h"
 #include "screens/model/fscreen.h"
 #include "shell/CChildFrame.h"
@@ -395,10 +394,13 @@ void CMainFrame::addFrameCommands()
     commands_.on(57650, [this] { mdiArea_->cascadeSubWindows(); }, anyWindow);
     commands_.on(57651, [this] { tile(*mdiArea_, true); }, anyWindow);
     commands_.on(57652, [this] { tile(*mdiArea_, false); }, anyWindow);
-    // Close All: every document goes without asking.
+    // Close All: every document goes without asking; the program windows
+    // first give their text back to their programs.
     commands_.on(32907, [] {
-        if (CStationEditorApp* app = CStationEditorApp::instance())
+        if (CStationEditorApp* app = CStationEditorApp::instance()) {
+            app->saveAllModified();
             app->closeAllDocuments();
+        }
     }, anyWindow);
     commands_.on(57665, [this] { close(); });
     addFileCommands();

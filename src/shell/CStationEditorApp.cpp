@@ -1,5 +1,6 @@
 #include "shell/CStationEditorApp.h"
 
+#include "g2driver/editor/CEditValueNamesDialog.h"
 #include "platform/helpViewer.h"
 #include "platform/modalRun.h"
 #include "platform/patternTables.h"
@@ -14,6 +15,8 @@
 #include "scl/ui/CSclSyntaxColoursDialog.h"
 #include "scl/ui/CSclView.h"
 #include "scl/ui/sclColourTable.h"
+#include "screens/model/fscreen.h"
+#include "screens/model/gdrawingProperties.h"
 #include "screens/model/gimageLibrary.h"
 #include "shell/CAboutDialog.h"
 #include "shell/CDocument.h"
@@ -125,6 +128,7 @@ bool CStationEditorApp::InitInstance(const QStringList& arguments)
     setHelpPaths();
     CSplashWindow::enable(commandLineInfo::parse(arguments).showSplash);
     dragThresholdX = dragThresholdY = QApplication::startDragDistance();
+    setDragThreshold(dragThresholdX);
     loadRecentFiles();
     addDocTemplates();
     initFontNames();
@@ -138,6 +142,7 @@ bool CStationEditorApp::InitInstance(const QStringList& arguments)
     commandLineInfo second = commandLineInfo::parse(arguments);
     loadRememberedImageLibrary();
     installRegisterWindows(*frame_);
+    installValueNamesEditor();
     if (!runCommandLine(second))
         return false;
     frame_->setMaximizeDoc(profileInt("General", "MaximizeDoc", 0) != 0);
@@ -220,6 +225,7 @@ void CStationEditorApp::initOtherSubsystems()
     initSclColourTable();
     makeFillPatternTable();
     makeColourPatternTable();
+    drawingDefaults().reset();
 }
 
 // The image library of the last run, forgotten when it cannot be read.

@@ -2,7 +2,6 @@
 
 #include "platform/settingsStore.h"
 #include "platform/textCodec.h"
-#include "resources/stringTable.h"
 #include "scl/ui/CG2DriverProgramEditorThread.h"
 #include "scl/ui/CSclSyntaxColoursDialog.h"
 #include "scl/ui/sclMenus.h"
@@ -28,6 +27,7 @@ const char* const maximizeFrameValue = "MaximizeProgramEditor";
 const char* const maximizeDocumentsValue = "MaximizeProgramEditorDoc";
 const char* const barStateSection = "Program Editor Control Bars\\0000";
 constexpr int barStateVersion = 1;
+constexpr int toolBarNameId = 10304;
 
 constexpr int syntaxColoursCommand = 32842;
 constexpr int closeWindowCommand = 57602;
@@ -41,8 +41,10 @@ constexpr int tileVerticallyCommand = 57652;
 constexpr int arrangeIconsCommand = 57649;
 constexpr int lineIndicator = 32856;
 constexpr int overwriteIndicator = 59140;
-constexpr int capsIndicator = 0xE701;
-constexpr int numIndicator = 0xE702;
+// As the main frame's panes, clear of the main frame's OVR pane id, which
+// the views answer too.
+constexpr int capsIndicator = 0xE700;
+constexpr int numIndicator = 0xE701;
 
 // Tiles the windows one above another (horizontal) or side by side.
 void tile(QMdiArea& area, bool horizontal)
@@ -135,7 +137,7 @@ void CG2DriverProgramEditor::createMenus()
 
 void CG2DriverProgramEditor::createToolBar()
 {
-    toolBar_ = addToolBar(toUiText(gstr().loadString(10304)));
+    toolBar_ = addToolBar(toUiText(gstr().loadString(toolBarNameId)));
     toolBar_->setObjectName(QStringLiteral("controlBar%1").arg(toolBarId));
     for (int id : sclMenus::driverEditorToolbar()) {
         if (id == 0) {
@@ -181,7 +183,7 @@ void CG2DriverProgramEditor::addCommands()
     commands_.on(closeEditorCommand, [this] { close(); });
     commands_.on(closeAllCommand, [this] {
         if (editor_)
-            editor_->closeAllDocuments(false);
+            editor_->closeAllWindows();
     }, [this](commandState& s) { s.enable(!mdiArea_->subWindowList().isEmpty()); });
     commands_.on(showToolBarCommand, [this] { toolBar_->setVisible(!toolBar_->isVisible()); },
                  [this](commandState& s) {

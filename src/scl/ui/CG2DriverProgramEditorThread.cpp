@@ -97,6 +97,13 @@ void CG2DriverProgramEditorThread::saveAllModified() { template_->saveAllModifie
 
 void CG2DriverProgramEditorThread::closeAllDocuments(bool) { template_->closeAllDocuments(); }
 
+// Text typed since the last write-back would otherwise be lost.
+void CG2DriverProgramEditorThread::closeAllWindows()
+{
+    saveAllModified();
+    closeAllDocuments(false);
+}
+
 void CG2DriverProgramEditorThread::closeDocument(const gsclProgramBody* program)
 {
     if (CSclLocalDoc* doc = findDocument(program)) {

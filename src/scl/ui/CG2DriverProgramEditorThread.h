@@ -58,6 +58,8 @@ public:
     // Every document closes without writing back; the end-session flag is
     // the framework's and changes nothing here.
     void closeAllDocuments(bool endSession);
+    // Window > Close All: the documents write their text back, then close.
+    void closeAllWindows();
     // Closes the program's window without writing back (the program is being
     // deleted).
     void closeDocument(const gsclProgramBody* program);

@@ -3,6 +3,8 @@
 #include "foundation/jhashIterator.h"
 #include "g2driver/model/g2driver.h"
 #include "g2driver/model/g2driverCommand.h"
+#include "g2driver/model/g2driverDataObject.h"
+#include "g2driver/model/g2driverProgram.h"
 #include "legacy/glegacyCommand.h"
 #include "legacy/glegacyDriver.h"
 #include "legacy/glegacyResponse.h"
@@ -10,12 +12,14 @@
 #include "platform/textCodec.h"
 #include "ports/gdeviceRef.h"
 #include "ports/gserialPort.h"
+#include "shell/CIconListBox.h"
 #include "shell/CObjectListCtrl.h"
 #include "store/gstation.h"
 
 #include <QComboBox>
 #include <QListWidget>
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -384,5 +388,103 @@ void CPasteLegacyResponseTagDialog::listObjects(const gdeviceRef& device)
     while (it.get(entry)) {
         if (entry->getKind() == kind)
             addObject(entry);
+    }
+}
+
+// --- Data objects ---
+
+namespace {
+
+// The Show boxes by data-object class, 1 bistate to 4 string.
+struct showBox {
+    int id;
+    const char* text;
+    const char* value;
+};
+constexpr showBox showBoxes[] = {
+    {CPasteDataObjectTagDialog::showBistateId, "&Bistate Objects", "ShowBistateObjects"},
+    {CPasteDataObjectTagDialog::showDigitalId, "Di&gital Objects", "ShowDigitalObjects"},
+    {CPasteDataObjectTagDialog::showAnalogId, "A&nalog Objects", "ShowAnalogObjects"},
+    {CPasteDataObjectTagDialog::showStringId, "&String Objects", "ShowStringObjects"},
+};
+
+int dataObjectClass(const void* entry)
+{
+    auto* object = static_cast<const g2driverDataObject*>(static_cast<const jhashDatabaseObject*>(entry));
+    return object ? object->getTypeCode() : -1;
+}
+
+} // namespace
+
+CPasteDataObjectTagDialog::CPasteDataObjectTagDialog()
+    : CPasteCascadeTagDialog(862, "Paste Data Object Tag", objectListId, "&Object:",
+                             valueNames{"Object", "PasteObjectDevice", 1, "PasteObjectPort"},
+                             new CRegisterListBox(1, dataObjectClass), 28)
+{
+    for (size_t i = 0; i < std::size(showBoxes); ++i) {
+        const showBox& box = showBoxes[i];
+        addCheckBox(box.id, box.text, i % 2 == 0 ? 7 : 100, extraTop() + 2 + static_cast<int>(i / 2) * 12, 90, 10);
+        onCommand(box.id, [this] { fillObjects(selectedObjectTag()); });
+    }
+}
+
+CPasteDataObjectTagDialog::~CPasteDataObjectTagDialog()
+{
+    if (!opened_)
+        return;
+    for (const showBox& box : showBoxes)
+        writeProfileInt(pasteDialogsSection, box.value, isChecked(box.id) ? 1 : 0);
+}
+
+bool CPasteDataObjectTagDialog::OnInitDialog()
+{
+    opened_ = true;
+    for (const showBox& box : showBoxes)
+        setChecked(box.id, profileInt(pasteDialogsSection, box.value, 1) != 0);
+    return CPasteCascadeTagDialog::OnInitDialog();
+}
+
+bool CPasteDataObjectTagDialog::offersDevice(const gdeviceRef& device) const { return device.getDriver() != nullptr; }
+
+void CPasteDataObjectTagDialog::listObjects(const gdeviceRef& device)
+{
+    g2driver* driver = device.getDriver();
+    if (!driver)
+        return;
+    bool shown[5] = {false};
+    for (size_t i = 0; i < std::size(showBoxes); ++i)
+        shown[i + 1] = isChecked(showBoxes[i].id);
+    jhashTypedIterator<g2driverDataObject> it(driver->dataObjects());
+    g2driverDataObject* object = nullptr;
+    while (it.get(object)) {
+        int32_t kind = object->getTypeCode();
+        if (kind >= 1 && kind <= 4 && shown[kind])
+            addObject(object);
+    }
+}
+
+// --- Driver programs ---
+
+CPasteDriverProgramTagDialog::CPasteDriverProgramTagDialog()
+    : CPasteCascadeTagDialog(863, "Paste Driver Program Tag", programListId, "Pro&gram:",
+                             valueNames{"DriverProgram", "PasteProgramDevice", 1, "PasteProgramPort"})
+{
+}
+
+bool CPasteDriverProgramTagDialog::offersDevice(const gdeviceRef& device) const
+{
+    return device.getDriver() != nullptr;
+}
+
+void CPasteDriverProgramTagDialog::listObjects(const gdeviceRef& device)
+{
+    g2driver* driver = device.getDriver();
+    if (!driver)
+        return;
+    jhashTypedIterator<g2driverProgram> it(driver->programs());
+    g2driverProgram* program = nullptr;
+    while (it.get(program)) {
+        if (program->getInternal() <= 0)
+            addObject(program);
     }
 }

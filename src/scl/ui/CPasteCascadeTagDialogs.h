@@ -127,3 +127,38 @@ protected:
 private:
     bool messageMode_;
 };
+
+// Paste Data Object Tag (862): the data objects of a G2 device's driver of
+// the classes whose Show boxes are checked, each with its class's icon.
+class CPasteDataObjectTagDialog : public CPasteCascadeTagDialog {
+public:
+    static constexpr int objectListId = 1347;
+    static constexpr int showBistateId = 1845;
+    static constexpr int showDigitalId = 1844;
+    static constexpr int showAnalogId = 1846;
+    static constexpr int showStringId = 1847;
+
+    CPasteDataObjectTagDialog();
+    ~CPasteDataObjectTagDialog() override;
+
+protected:
+    bool OnInitDialog() override;
+    bool offersDevice(const gdeviceRef& device) const override;
+    void listObjects(const gdeviceRef& device) override;
+
+private:
+    bool opened_ = false;
+};
+
+// Paste Driver Program Tag (863): the programs of a G2 device's driver that
+// are not internal to it.
+class CPasteDriverProgramTagDialog : public CPasteCascadeTagDialog {
+public:
+    static constexpr int programListId = 1384;
+
+    CPasteDriverProgramTagDialog();
+
+protected:
+    bool offersDevice(const gdeviceRef& device) const override;
+    void listObjects(const gdeviceRef& device) override;
+};

@@ -2,7 +2,6 @@
 
 #include "platform/textCodec.h"
 #include "platform/userLocale.h"
-#include "resources/stringTable.h"
 #include "scl/gexecutionTime.h"
 #include "scl/gsclProgram.h"
 #include "scl/ui/CProgramCodersPane.h"

@@ -1,5 +1,6 @@
 #include "scl/ui/CSclDoc.h"
 
+#include "platform/textCodec.h"
 #include "scl/gsclProgram.h"
 #include "scl/gsclProgramBody.h"
 #include "scl/gsclTokenizer.h"
@@ -10,7 +11,6 @@
 #include "shell/CMultiDocTemplate.h"
 #include "shell/CStationEditorApp.h"
 #include "sourceedit/ui/CSourceViewMfc.h"
-#include "platform/textCodec.h"
 #include "store/gstationState.h"
 
 #include <QMdiArea>

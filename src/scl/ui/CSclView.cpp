@@ -1,7 +1,10 @@
 #include "scl/ui/CSclView.h"
 
+#include "foundation/charClasses.h"
 #include "platform/helpViewer.h"
+#include "platform/modalRun.h"
 #include "platform/textCodec.h"
+#include "registers/ui/CPasteRegisterTagDialog.h"
 #include "scl/gsclTokenizer.h"
 #include "scl/ui/CG2DriverProgramEditor.h"
 #include "scl/ui/CPasteCascadeTagDialogs.h"
@@ -42,10 +45,13 @@ CSclView::contextMenuRunner& menuRunner()
     return runner;
 }
 
+// Without a display nobody could choose: the menu would wait for ever.
 int runMenu(QMenu& menu, const QPoint& at)
 {
     if (const CSclView::contextMenuRunner& runner = menuRunner())
         return runner(menu, at);
+    if (modalRunsUnattended())
+        return 0;
     QAction* chosen = menu.exec(at);
     return chosen ? chosen->data().toInt() : 0;
 }
@@ -54,6 +60,10 @@ int runMenu(QMenu& menu, const QPoint& at)
 // user's code page says.
 bool isLetterOrDigit(char c)
 {
+    if (charClass::isAlnum(c))
+        return true;
+    if (static_cast<unsigned char>(c) < 0x80)
+        return false;
     QString text = toUiText(gstrSlice(&c, 1));
     return !text.isEmpty() && text.at(0).isLetterOrNumber();
 }
@@ -365,6 +375,8 @@ std::unique_ptr<CPasteTagDialog> makePasteDialog(int command)
     case pasteReplyTag: return std::make_unique<CPasteCommandTagDialog>(true);
     case pasteResponseTag: return std::make_unique<CPasteLegacyResponseTagDialog>(false);
     case pasteMessageTag: return std::make_unique<CPasteLegacyResponseTagDialog>(true);
+    case pasteDataObjectTag: return std::make_unique<CPasteDataObjectTagDialog>();
+    case pasteDriverProgramTag: return std::make_unique<CPasteDriverProgramTagDialog>();
     default: return nullptr;
     }
 }
@@ -403,6 +415,12 @@ bool CSclGlobalView::onUpdateCommand(commandState& state)
 
 void CSclGlobalView::pasteTag(int command)
 {
+    if (command == pasteRegisterTag) {
+        CPasteRegisterTagDialog dialog;
+        if (dialog.DoModal() == IDOK)
+            insertText(dialog.result());
+        return;
+    }
     std::unique_ptr<CPasteTagDialog> dialog = makePasteDialog(command);
     if (dialog && dialog->DoModal() == IDOK)
         insertText(dialog->result());

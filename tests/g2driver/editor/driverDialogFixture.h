@@ -6,7 +6,6 @@
 #include "platform/recordingResponder.h"
 #include "platform/settingsStore.h"
 #include "store/stationFile.h"
-#include "support/model/recordingMessages.h"
 #include "support/ui/temporarySettings.h"
 
 #include <QComboBox>
@@ -23,8 +22,7 @@ protected:
     void SetUp() override
     {
         emptyStation::SetUp();
-        ASSERT_EQ(loadObjectFile(gstrSlice(g2Fixture("meter.stn").c_str()), false, false), gloadError::none)
-            << messages.lastText();
+        ASSERT_EQ(loadObjectFile(gstrSlice(g2Fixture("meter.stn").c_str()), false, false), gloadError::none);
         stationState().modified = 0;
     }
 
@@ -76,6 +74,5 @@ protected:
 
     temporarySettings temp;
     recordingResponder user;
-    recordingMessages messages;
     tempFolder folder;
 };

@@ -143,9 +143,9 @@ TEST_F(driverDialogTest, ParameterInUseCannotBeDeleted)
         EXPECT_EQ(items(d, parameterListEditor::listId), (std::vector<std::string>{"Address", "Fast"}));
         d.sendCommand(IDCANCEL);
     });
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.lastText().rfind("You cannot delete this item because it is used by the following:\n", 0), 0u);
-    EXPECT_NE(messages.lastText().find("The command template Read"), std::string::npos);
+    ASSERT_EQ(user.messages.size(), 1u);
+    EXPECT_EQ(user.lastMessage().text.rfind("You cannot delete this item because it is used by the following:\n", 0), 0u);
+    EXPECT_NE(user.lastMessage().text.find("The command template Read"), std::string::npos);
 }
 
 TEST_F(driverDialogTest, TemplateAndCommandDialogsWriteBackUnchanged)

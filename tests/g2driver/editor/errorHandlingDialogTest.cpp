@@ -192,7 +192,7 @@ TEST_F(errorHandlingTest, CodesAreMadeDeletedAndGuarded)
         // Fault is used by an error element: not deleted.
         select(h, H::codesId, "Fault");
         h.sendCommand(H::deleteId);
-        EXPECT_EQ(messages.messages.size(), 1u);
+        EXPECT_EQ(user.messages.size(), 1u);
         EXPECT_EQ(items(h, H::codesId), (std::vector<std::string>{"Message", "Fault"}));
         // The same tag again is refused; another is taken.
         answerCode(nullptr, 0, 1);
@@ -234,8 +234,8 @@ TEST_F(errorHandlingTest, UsedCodeKeepsItsType)
         h.sendCommand(H::editId);
         h.sendCommand(IDOK);
     });
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.lastText().rfind("You cannot change the type of this this object because it is used by the "
+    ASSERT_EQ(user.messages.size(), 1u);
+    EXPECT_EQ(user.lastMessage().text.rfind("You cannot change the type of this this object because it is used by the "
                                         "following:\n",
                                         0),
               0u);

@@ -5,6 +5,8 @@
 #include "scl/ui/CPasteListTagDialogs.h"
 
 #include <QListWidget>
+#include <fstream>
+#include <iterator>
 #include <memory>
 
 namespace {
@@ -197,6 +199,71 @@ TEST_F(pasteDialogs, PlainListsOfferEveryObjectOfTheirTable)
     CPasteLegacyParameterTagDialog parameters;
     parameters.ensureInitialized();
     EXPECT_EQ(parameters.itemCount(CPasteLegacyParameterTagDialog::parameterListId), 0);
+}
+
+} // namespace
+
+namespace {
+
+// The meter driver's station (data objects Flow analog, Running bistate,
+// State digital; programs Crc, internal, and "Poll, fast") with a port Line
+// whose G2 device M1 uses it and a port Legacy with only a legacy device.
+struct driverPasteDialogs : pasteDialogs {
+    void SetUp() override
+    {
+        std::ifstream in(KORVEL_TEST_DATA_DIR "/g2driver/model/fixtures/meter.stn", std::ios::binary);
+        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        text += "DRIVER Old\n\tCOMMAND\t\tRead, \"R\\r\"\nEND\n"
+                "PORT Line\n\tDEVICE_PATH\tCOM1\n\tSETTINGS\t9600, 8, NONE, 1\n\tLINE_TERM\tCR\n\tG2DEVICE\tM1\n\t\tDRIVER\t\tMeter\n\tEND\nEND\n"
+                "PORT Legacy\n\tDEVICE_PATH\tCOM2\n\tSETTINGS\t9600, 8, NONE, 1\n\tLINE_TERM\tCR\n\tDEVICE\t\tOld\n\tEND\nEND\n";
+        std::string path = store.folder() + "/drivers.stn";
+        std::ofstream(path, std::ios::binary) << text;
+        ASSERT_EQ(loadObjectFile(gstrSlice(path.c_str()), false, false), 0) << user.lastMessage().text;
+    }
+};
+
+TEST_F(driverPasteDialogs, DataObjectsOfTheShownClasses)
+{
+    {
+        CPasteDataObjectTagDialog d;
+        d.ensureInitialized();
+        EXPECT_EQ(items(d, cascade::portComboId), (std::vector<std::string>{"Legacy", "Line"}));
+        EXPECT_TRUE(items(d, cascade::deviceComboId).empty());
+        EXPECT_FALSE(d.isControlEnabled(IDOK));
+        d.selectItem(cascade::portComboId, 1);
+        EXPECT_EQ(items(d, CPasteDataObjectTagDialog::objectListId),
+                  (std::vector<std::string>{"Flow", "Running", "State"}));
+        click(d, CPasteDataObjectTagDialog::showAnalogId);
+        EXPECT_EQ(items(d, CPasteDataObjectTagDialog::objectListId), (std::vector<std::string>{"Running", "State"}));
+        d.selectItem(CPasteDataObjectTagDialog::objectListId, 1);
+        click(d, cascade::pastePortId);
+        d.sendCommand(IDOK);
+        EXPECT_EQ(d.result().view(), "\"M1\", \"State\"");
+    }
+    EXPECT_EQ(profileInt(pasteDialogsSection, "ShowAnalogObjects", -1), 0);
+    EXPECT_EQ(profileInt(pasteDialogsSection, "ShowDigitalObjects", -1), 1);
+    {
+        CPasteDataObjectTagDialog d;
+        d.ensureInitialized();
+        EXPECT_FALSE(d.isChecked(CPasteDataObjectTagDialog::showAnalogId));
+        EXPECT_TRUE(d.isControlEnabled(IDOK));
+        for (int id : {CPasteDataObjectTagDialog::showBistateId, CPasteDataObjectTagDialog::showDigitalId,
+                       CPasteDataObjectTagDialog::showStringId})
+            click(d, id);
+        EXPECT_EQ(d.itemCount(CPasteDataObjectTagDialog::objectListId), 0);
+        EXPECT_FALSE(d.isControlEnabled(IDOK));
+    }
+}
+
+TEST_F(driverPasteDialogs, InternalDriverProgramsAreNotOffered)
+{
+    CPasteDriverProgramTagDialog d;
+    d.ensureInitialized();
+    d.selectItem(cascade::portComboId, 1);
+    EXPECT_EQ(items(d, CPasteDriverProgramTagDialog::programListId), std::vector<std::string>{"Poll, fast"});
+    d.selectItem(CPasteDriverProgramTagDialog::programListId, 0);
+    d.sendCommand(IDOK);
+    EXPECT_EQ(d.result().view(), "\"Line\", \"M1\", \"Poll, fast\"");
 }
 
 } // namespace

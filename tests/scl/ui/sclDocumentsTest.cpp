@@ -2,6 +2,7 @@
 
 #include "platform/helpViewer.h"
 #include "ports/gserialPort.h"
+#include "registers/gregister.h"
 #include "scl/gsclTokenizer.h"
 #include "scl/ui/CProgramPropertiesDialog.h"
 #include "scl/ui/CSclDoc.h"
@@ -10,9 +11,12 @@
 #include "shell/CMultiDocTemplate.h"
 #include "shell/CStationEditorApp.h"
 #include "sourceedit/ui/CGoToLineDialog.h"
+#include "sourceedit/ui/CSourceTokenInfo.h"
 #include "support/ui/controlHost.h"
 
 #include <QApplication>
+#include <QPrinter>
+#include <filesystem>
 #include <QClipboard>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -113,6 +117,17 @@ TEST_F(sclDocuments, TypingMarksTheStationAndClosingWritesTheTextBack)
     EXPECT_TRUE(app->sclTemplate().documents().empty());
 }
 
+TEST_F(sclDocuments, CloseAllKeepsWhatWasTyped)
+{
+    gsclProgram* p = program("P", "CODE\t\tA\n");
+    CSclGlobalDoc* doc = open(*p);
+    viewOf(doc)->setCaretPosition(1, 0);
+    type(viewOf(doc), "B");
+    frame->routeCommand(32907);
+    EXPECT_TRUE(app->sclTemplate().documents().empty());
+    EXPECT_EQ(p->code().view(), "AB");
+}
+
 TEST_F(sclDocuments, SaveAllWritesBackAndReloadReadsAgain)
 {
     gsclProgram* p = program("P", "CODE\t\tA\n");
@@ -144,7 +159,7 @@ TEST_F(sclDocuments, TheWindowIsTitledByTheProgram)
         d.sendCommand(IDOK);
     });
     stationState().modified = 0;
-    frame->routeCommand(CSclDoc::propertiesCommand);
+    pressKey(view, Qt::Key_Return, Qt::AltModifier);
     EXPECT_EQ(p->code().view(), "REM");
     EXPECT_EQ(stationState().modified, 1);
     EXPECT_EQ(windowOf(doc)->windowTitle(), "Main pump");
@@ -244,6 +259,20 @@ TEST_F(sclView, SelectAllGoToLineAndTheLineIndicator)
     EXPECT_EQ(view->caret.line, 1);
 }
 
+TEST_F(sclView, PrintingMakesItsFontsForTheJobOnly)
+{
+    CSclGlobalView* view = openText("10 PRINT \"X\"\r20 END");
+    std::string pdf = store.folder() + "/program.pdf";
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf));
+    printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    ASSERT_TRUE(view->print(printer, false));
+    EXPECT_GT(std::filesystem::file_size(pdf), 0u);
+    EXPECT_EQ(sourceSharedFont(sourceFontVariant::printNormal), nullptr);
+    EXPECT_NE(sourceSharedFont(sourceFontVariant::screenNormal), nullptr);
+}
+
 TEST_F(sclView, ContextMenuFromTheKeyboardOpensAtTheViewsCorner)
 {
     CSclGlobalView* view = openText("X");
@@ -287,6 +316,17 @@ TEST_F(sclView, PasteSpecialReplacesTheSelectionAsOneStep)
     frame->routeCommand(32836);
     EXPECT_EQ(linesOf(*doc), (std::vector<std::string>{"PRINT \"COM_A\""}));
     frame->routeCommand(CSourceDocMfc::undoCommand);
+    EXPECT_EQ(linesOf(*doc), (std::vector<std::string>{"PRINT XY"}));
+
+    // Cancel inserts nothing; the register picker is the registers' own.
+    EXPECT_FALSE(frame->commandStateOf(32838).enabled);
+    station::registers().define("R1");
+    EXPECT_TRUE(frame->commandStateOf(32838).enabled);
+    user.scripts.push_back([](CDialog& d) {
+        EXPECT_EQ(d.templateId(), 576);
+        d.sendCommand(IDCANCEL);
+    });
+    frame->routeCommand(32838);
     EXPECT_EQ(linesOf(*doc), (std::vector<std::string>{"PRINT XY"}));
 }
 

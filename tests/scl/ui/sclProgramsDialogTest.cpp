@@ -70,7 +70,9 @@ TEST_F(sclProgramsWindow, NewOpensTheProgramAndListsIt)
         d.sendCommand(IDOK);
     });
     stationState().modified = 0;
-    window->sendCommand(CSelectDialog::newId);
+    // New > Program... of the main frame is the window's New.
+    EXPECT_TRUE(frame->commandStateOf(32864).enabled);
+    frame->routeCommand(32864);
     EXPECT_EQ(rows(), std::vector<std::string>{"Start"});
     EXPECT_EQ(window->list().getSelectedIndex(), 0);
     EXPECT_TRUE(window->isControlEnabled(CSclProgramsDialog::propertiesId));
