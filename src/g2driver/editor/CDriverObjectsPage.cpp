@@ -36,8 +36,8 @@ QString typeName(int32_t kind)
 
 QString sourceName(const g2driverDataObject& object)
 {
-    const g2driverCarriedSource* source = object.getSource();
-    return source ? toUiText(source->kindName()) : QString();
+    const g2driverDataSource* source = object.getSource();
+    return source ? toUiText(source->getKindName()) : QString();
 }
 
 const CImageList& kindImages()
@@ -209,7 +209,7 @@ void CDriverObjectsPage::fill()
         g2driverDataObject* copy = owner_.workingDataObjects().define(object->getName());
         if (!copy)
             continue;
-        copy->copyFrom(*object, owner_.isEditing());
+        copy->copyFrom(*object, owner_.sourceTables(), owner_.isEditing());
         objects().addTopLevelItem(makeRow(*copy));
     }
     sortRows();

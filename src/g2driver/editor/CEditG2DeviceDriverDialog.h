@@ -50,6 +50,8 @@ public:
     jhashTypedDatabaseTable<g2driverCommand>& workingCommands() { return commands_; }
     jhashTypedDatabaseTable<g2driverDataObject>& workingDataObjects() { return dataObjects_; }
     g2driverProgramTable& workingPrograms() { return programs_; }
+    // The working tables that data-object sources refer to.
+    g2driverSourceTables sourceTables() { return {commands_, dataObjects_, programs_}; }
     g2driverErrorHandling& workingErrorHandling() { return errorHandling_; }
     gcommandSequence& workingFirstTimeSequence() { return firstTime_; }
     gcommandSequence& workingReinitSequence() { return reinit_; }

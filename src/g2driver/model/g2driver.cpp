@@ -3,6 +3,7 @@
 #include "foundation/jhashIterator.h"
 #include "foundation/valueParsers.h"
 #include "g2driver/model/g2driverFieldReaders.h"
+#include "g2driver/model/g2driverResponseDataName.h"
 #include "store/CObjectFile.h"
 #include "store/gkeyword.h"
 #include "store/gobjectType.h"
@@ -145,8 +146,13 @@ g2driverDataObject* g2driver::referenceDataObject(const gstrSlice& tag)
 void g2driver::replaceTemplates(jhashTypedDatabaseTable<g2driverCommandTemplate>& edited)
 {
     templates_.copyFrom(edited);
-    for (g2driverCommandTemplate* commandTemplate : entriesOf(templates_))
+    for (g2driverCommandTemplate* commandTemplate : entriesOf(templates_)) {
         commandTemplate->setDriver(this);
+        // The edited data names shared the users of the templates just
+        // deleted; the data objects replaced next link to them afresh.
+        for (g2driverResponseDataName* name : entriesOf(commandTemplate->responseDataNames()))
+            name->usedBy().dropAlias();
+    }
 }
 
 void g2driver::replaceCommands(jhashTypedDatabaseTable<g2driverCommand>& edited)
@@ -314,4 +320,6 @@ void g2driver::afterLoad()
         errorHandling_.reinitSet().setKind(g2driverErrorValueSet::none);
         errorHandling_.retrySet().setKind(g2driverErrorValueSet::none);
     }
+    for (g2driverDataObject* object : entriesOf(dataObjects_))
+        object->resolveSource();
 }
