@@ -4,7 +4,7 @@
 #include "g2driver/editor/CEditCommandDialog.h"
 #include "g2driver/editor/CEditG2DeviceDriverDialog.h"
 #include "g2driver/editor/CSelectElementTypeDialogs.h"
-#include "g2driver/editor/driverEditorDialogs.h"
+#include "g2driver/editor/elementDialogs.h"
 #include "g2driver/editor/editorLists.h"
 #include "g2driver/model/g2driverCommand.h"
 #include "g2driver/model/g2driverCommandTemplate.h"
@@ -239,7 +239,7 @@ void CCommandDataPage::runElementDialog(bool withSource, bool edit)
     if (!hasContentDialog(type))
         return;
     g2driverCommandElement* result =
-        runCommandElementDialog(owner_, type, withSource ? selected : nullptr, edit ? selected : nullptr);
+        openCommandElementDialog(owner_, type, withSource ? selected : nullptr, edit ? selected : nullptr, this);
     if (!result)
         return;
     int current = selectedItem(contentListId);

@@ -24,8 +24,10 @@ void CCommandDialogBase::addParameterList(int x, int y, int cx, int cy)
     parameterList_.attach();
 }
 
-int CCommandDialogBase::fillParameterCombos(QComboBox* const* combos, int count, int32_t kind,
-                                            g2driverParameter* const* chosen) const
+g2driverProgramTable* CCommandDialogBase::driverPrograms() { return &owner_.workingPrograms(); }
+
+bool CCommandDialogBase::fillParameterCombos(QComboBox* const* combos, int count, int32_t kind,
+                                             g2driverParameter* const* chosen)
 {
     garray<g2driverParameter> offered;
     if (includeDriverParameters_)
@@ -45,10 +47,10 @@ int CCommandDialogBase::fillParameterCombos(QComboBox* const* combos, int count,
         }
     }
     if (count < 1 || combos[0]->count() == 0)
-        return 0;
+        return false;
     for (int c = 0; c < count; ++c) {
         if (combos[c]->currentIndex() < 0 && combos[c]->count() > 0)
             combos[c]->setCurrentIndex(0);
     }
-    return 1;
+    return true;
 }

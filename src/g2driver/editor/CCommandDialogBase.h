@@ -1,5 +1,6 @@
 #pragma once
 
+#include "g2driver/editor/elementDialogHosts.h"
 #include "g2driver/editor/parameterListEditor.h"
 #include "g2driver/model/g2driverCommandDataName.h"
 #include "g2driver/model/g2driverParameterTable.h"
@@ -15,7 +16,7 @@ class QComboBox;
 // tables that the element dialogs opened below bind their choices to. The
 // template dialog offers the driver's parameters as well as its own to its
 // elements; the command dialog offers its own only.
-class CCommandDialogBase : public CDialog {
+class CCommandDialogBase : public CDialog, public commandElementHost {
 public:
     static constexpr int tagId = 1470;
 
@@ -24,7 +25,9 @@ public:
     // The working copies of the edited object's parameters.
     g2driverParameterTable& parameterTable() { return parameters_; }
     // The command data names that the template's DATA element declares.
-    g2driverCommandDataNameTable& commandDataNames() { return dataNames_; }
+    g2driverCommandDataNameTable& commandDataNames() override { return dataNames_; }
+    // The driver dialog's working programs.
+    g2driverProgramTable* driverPrograms() override;
     // The dialog's own parameters in list order.
     garray<g2driverParameter> listedParameters() const { return parameterList_.listed(); }
 
@@ -32,10 +35,10 @@ public:
     // (the driver's first when they are offered, then the dialog's own,
     // each in list order), the parameter as item data, and selects chosen[i]
     // in combo i. Answers 0 when the first combo stayed empty; otherwise
-    // every combo without a selection selects its first entry and 1 is
+    // every combo without a selection selects its first entry and true is
     // answered.
-    int fillParameterCombos(QComboBox* const* combos, int count, int32_t kind,
-                            g2driverParameter* const* chosen) const;
+    bool fillParameterCombos(QComboBox* const* combos, int count, int32_t kind,
+                             g2driverParameter* const* chosen) override;
 
 protected:
     CCommandDialogBase(int templateId, CEditG2DeviceDriverDialog& owner, bool includeDriverParameters,

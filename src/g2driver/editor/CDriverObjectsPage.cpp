@@ -3,7 +3,7 @@
 #include "foundation/jhashIterator.h"
 #include "g2driver/editor/CEditDriverProgramDialog.h"
 #include "g2driver/editor/CEditG2DeviceDriverDialog.h"
-#include "g2driver/editor/driverEditorDialogs.h"
+#include "g2driver/editor/CEditDataObjectDialog.h"
 #include "g2driver/editor/editorLists.h"
 #include "legacy/ui/objectItems.h"
 #include "platform/CImageList.h"
@@ -313,9 +313,11 @@ void CDriverObjectsPage::runObjectDialog(bool withSource, bool edit)
     g2driverDataObject* selected = selectedObject();
     if (withSource && !selected)
         return;
-    g2driverDataObject* result = runDataObjectDialog(owner_, withSource ? selected : nullptr, edit ? selected : nullptr);
-    if (!result)
+    CEditDataObjectDialog dialog(owner_.sourceTables(), withSource ? selected : nullptr, edit ? selected : nullptr,
+                                 &owner_);
+    if (dialog.DoModal() != IDOK)
         return;
+    g2driverDataObject* result = dialog.dataObject();
     if (edit)
         delete objects().takeTopLevelItem(objects().indexOfTopLevelItem(objects().selectedItems().front()));
     insertObjectRow(*result);

@@ -5,7 +5,7 @@
 #include "g2driver/editor/CErrorCodeDefaultsDialog.h"
 #include "g2driver/editor/CResponseElementsPage.h"
 #include "g2driver/editor/CSelectElementTypeDialogs.h"
-#include "g2driver/editor/driverEditorDialogs.h"
+#include "g2driver/editor/elementDialogs.h"
 #include "g2driver/editor/editorLists.h"
 #include "g2driver/model/g2driverCommandTemplate.h"
 #include "legacy/ui/fieldSeconds.h"
@@ -244,7 +244,7 @@ void CEditCommandTemplateDialog::runElementDialog(bool withSource, bool edit)
         type = choice.chosenType();
     }
     g2driverCommandElement* result =
-        runCommandElementDialog(*this, type, withSource ? selected : nullptr, edit ? selected : nullptr);
+        openCommandElementDialog(*this, type, withSource ? selected : nullptr, edit ? selected : nullptr, this);
     if (!result)
         return;
     int current = selectedItem(elementListId);

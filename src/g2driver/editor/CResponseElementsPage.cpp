@@ -4,7 +4,7 @@
 #include "foundation/messageBoxes.h"
 #include "g2driver/editor/CEditCommandTemplateDialog.h"
 #include "g2driver/editor/CEditG2DeviceDriverDialog.h"
-#include "g2driver/editor/driverEditorDialogs.h"
+#include "g2driver/editor/elementDialogs.h"
 #include "g2driver/editor/editorLists.h"
 #include "g2driver/model/g2driverCommandTemplate.h"
 #include "legacy/ui/objectItems.h"
@@ -65,6 +65,12 @@ void CResponseElementsPage::accept() { owner_.accept(); }
 void CResponseElementsPage::reject() { owner_.reject(); }
 
 QListWidget& CResponseElementsPage::list() const { return *controlAs<QListWidget>(listId); }
+
+commandElementHost& CResponseElementsPage::templateDialog() { return owner_; }
+
+g2driverResponseDataNameTable& CResponseElementsPage::responseDataNames() { return owner_.responseDataNames(); }
+
+g2driverErrorCodeTable& CResponseElementsPage::errorCodes() { return owner_.owner().workingErrorCodes(); }
 
 int CResponseElementsPage::elementCount() const { return list().count(); }
 
@@ -162,11 +168,11 @@ void CResponseElementsPage::runElementDialog(bool withSource, bool edit)
     g2driverResponseElement* selected = selectedElement();
     if (withSource && !selected)
         return;
-    int type = withSource ? selected->getType() : runResponseElementTypeDialog(*this);
+    int type = withSource ? selected->getType() : chooseResponseElementType(kind_ == 1, this);
     if (type < 0)
         return;
     g2driverResponseElement* result =
-        runResponseElementDialog(*this, type, withSource ? selected : nullptr, edit ? selected : nullptr);
+        openResponseElementDialog(*this, type, withSource ? selected : nullptr, edit ? selected : nullptr, this);
     if (!result)
         return;
     if (edit) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "g2driver/editor/elementDialogHosts.h"
 #include "g2driver/model/g2driverResponseList.h"
 #include "platform/CDialog.h"
 
@@ -14,7 +15,7 @@ class g2driverResponseElement;
 // element dialogs. The page's elements belong to its working list (which
 // gives them its values), but the page keeps their order and owns them
 // until it hands them over to the template.
-class CResponseElementsPage : public CDialog {
+class CResponseElementsPage : public CDialog, public responseElementHost {
 public:
     static constexpr int templateId = 720;
     static constexpr int labelId = 1150;
@@ -31,7 +32,11 @@ public:
     // 0 valid response, 1 error response.
     int kind() const { return kind_; }
     // The response values that this list's value elements declare.
-    g2driverResponseValueTable& responseValues() { return working_.values(); }
+    g2driverResponseValueTable& responseValues() override { return working_.values(); }
+    commandElementHost& templateDialog() override;
+    g2driverResponseDataNameTable& responseDataNames() override;
+    g2driverErrorCodeTable& errorCodes() override;
+    bool isErrorList() const override { return kind_ == 1; }
     // The list the page's elements are bound to.
     g2driverResponseList& workingList() { return working_; }
     int elementCount() const;

@@ -1,6 +1,6 @@
 #include "g2driver/editor/parameterListEditor.h"
 
-#include "g2driver/editor/driverEditorDialogs.h"
+#include "g2driver/editor/CEditParameterDialog.h"
 #include "g2driver/editor/editorLists.h"
 #include "g2driver/model/g2driverParameterTable.h"
 #include "legacy/ui/objectItems.h"
@@ -72,9 +72,14 @@ void parameterListEditor::writeInto(g2driverParameterTable& target)
 
 void parameterListEditor::runDialog(g2driverParameter* source, g2driverParameter* target, int insertAt)
 {
-    parameterDialogRequest request{table_, settings_.duplicateTagMessage, source, target,
-                                   settings_.commandParameters, &dialog_};
-    g2driverParameter* result = runParameterDialog(request);
+    g2driverParameter* result = nullptr;
+    if (settings_.commandParameters) {
+        CEditCommandParameterDialog editor(table_, settings_.duplicateTagMessage, source, target, &dialog_);
+        result = editor.DoModal() == IDOK ? editor.parameter() : nullptr;
+    } else {
+        CEditParameterDialog editor(table_, settings_.duplicateTagMessage, source, target, &dialog_);
+        result = editor.DoModal() == IDOK ? editor.parameter() : nullptr;
+    }
     if (!result || target)
         return;
     result->setScope(settings_.scope);
