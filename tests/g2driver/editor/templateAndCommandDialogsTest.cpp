@@ -166,3 +166,47 @@ TEST_F(templateAndCommandTest, UsedCommandKeepsItsTemplate)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(templateAndCommandTest, CommandDataContentIsListedAndAnEmptiedBlockGoes)
+{
+    runCommand(Pane::editCommandId, [](CDialog& c) {
+        CCommandDataPage& page = static_cast<C&>(c).dataPage();
+        EXPECT_EQ(items(page, CCommandDataPage::dataListId), std::vector<std::string>{"Body"});
+        page.selectItem(CCommandDataPage::dataListId, 0);
+        EXPECT_EQ(page.itemCount(CCommandDataPage::contentListId), 2);
+        for (int i = 0; i < 2; ++i) {
+            page.selectItem(CCommandDataPage::contentListId, 0);
+            page.sendCommand(CCommandDataPage::deleteId);
+        }
+        EXPECT_EQ(page.itemCount(CCommandDataPage::contentListId), 0);
+        c.sendCommand(IDOK);
+    });
+    EXPECT_EQ(saved().find("\t\tDATA\t\tBody"), std::string::npos);
+}
+
+TEST_F(templateAndCommandTest, ResponseElementsComeFromTheTypeChoice)
+{
+    runTemplate(Pane::editTemplateId, [this](CDialog& t) {
+        CResponseElementsPage& valid = static_cast<T&>(t).responsePage(0);
+        int before = valid.elementCount();
+        user.scripts.push_back([](CDialog& choice) {
+            EXPECT_EQ(choice.templateId(), 750);
+            choice.sendCommand(IDOK);
+        });
+        user.scripts.push_back([](CDialog& e) { e.sendCommand(IDCANCEL); });
+        valid.sendCommand(CResponseElementsPage::newId);
+        EXPECT_EQ(valid.elementCount(), before);
+        // The error list offers its own choice.
+        user.scripts.push_back([](CDialog& choice) {
+            EXPECT_EQ(choice.templateId(), 777);
+            choice.sendCommand(IDCANCEL);
+        });
+        static_cast<T&>(t).responsePage(1).sendCommand(CResponseElementsPage::newId);
+        t.sendCommand(IDOK);
+    });
+    EXPECT_EQ(saved(), expected());
+}
+
+} // namespace
