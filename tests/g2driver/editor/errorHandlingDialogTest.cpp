@@ -257,3 +257,28 @@ TEST_F(errorHandlingTest, CancelLeavesCodesAndRecord)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(errorHandlingTest, PatternWithSeparatorsReadsBackFromTheSavedFile)
+{
+    runErrorHandling(meter(), [](H& h) {
+        chooseMain(h, "Message");
+        h.setControlText(H::valuesIds[1], "E,\"x\" [0-9]+");
+        check(h, H::onlyIds[1]);
+        check(h, H::noneIds[0]);
+        h.sendCommand(IDOK);
+        EXPECT_TRUE(h.hasEnded());
+    });
+    std::string first = saved();
+    std::string path = folder.path("again.stn");
+    putFile(path, first);
+    emptyAll();
+    ASSERT_EQ(loadObjectFile(gstrSlice(path.c_str()), false, false), gloadError::none);
+    EXPECT_EQ(saved(), first);
+    gstr shown("");
+    meter()->errorHandling().reinitSet().pattern().toString(shown, true);
+    EXPECT_EQ(shown.view(), "E,\"x\" [0-9]+");
+}
+
+} // namespace
