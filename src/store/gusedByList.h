@@ -39,7 +39,7 @@ public:
     void reportInUse(int messageId) const;
     // Shows the users of the other list instead of its own.
     void makeAliasOf(gusedByList& other) noexcept { aliasOf_ = &other; }
-    // Back to its own users, before the other list goes.
+    // Keeps its own users again, before the list it showed goes away.
     void dropAlias() noexcept { aliasOf_ = nullptr; }
     bool isAlias() const noexcept { return aliasOf_ != nullptr; }
 

@@ -3,7 +3,6 @@
 #include "foundation/jhashIterator.h"
 #include "foundation/valueParsers.h"
 #include "g2driver/model/g2driverFieldReaders.h"
-#include "g2driver/model/g2driverResponseDataName.h"
 #include "store/CObjectFile.h"
 #include "store/gkeyword.h"
 #include "store/gobjectType.h"
@@ -145,14 +144,15 @@ g2driverDataObject* g2driver::referenceDataObject(const gstrSlice& tag)
 
 void g2driver::replaceTemplates(jhashTypedDatabaseTable<g2driverCommandTemplate>& edited)
 {
-    templates_.copyFrom(edited);
-    for (g2driverCommandTemplate* commandTemplate : entriesOf(templates_)) {
-        commandTemplate->setDriver(this);
-        // The edited data names shared the users of the templates just
-        // deleted; the data objects replaced next link to them afresh.
+    // The edited response data names show the users of the names they were
+    // copied from, which are deleted here; the users link to the edited ones
+    // again when their commands and data objects are replaced.
+    for (g2driverCommandTemplate* commandTemplate : entriesOf(edited))
         for (g2driverResponseDataName* name : entriesOf(commandTemplate->responseDataNames()))
             name->usedBy().dropAlias();
-    }
+    templates_.copyFrom(edited);
+    for (g2driverCommandTemplate* commandTemplate : entriesOf(templates_))
+        commandTemplate->setDriver(this);
 }
 
 void g2driver::replaceCommands(jhashTypedDatabaseTable<g2driverCommand>& edited)
