@@ -71,7 +71,7 @@ TEST_F(commandsPageTest, NewTemplateAndCommandAreWrittenIntoTheDriver)
     std::string all = saved();
     for (const char* line : {"\tCR_TEMPLATE\tPoll\r\n\t\tDELAY\t\t0.2\r\n\t\tCOMMAND_ELEMENT\tFIXED STRING\r\n"
                              "\t\t\tSTRING\t\tP?\r\n",
-                             "\tCOMMAND\t\tPollNow\r\n\t\tCR_TEMPLATE\tPoll\r\n"})
+                             "\tCOMMAND\t\tPollNow\r\n\t\tCR_TEMPLATE\tPoll\r\n\tEND\r\n"})
         EXPECT_NE(all.find(line), std::string::npos) << line;
     ASSERT_NE(meter()->commands().find("PollNow"), nullptr);
     EXPECT_EQ(meter()->commands().find("PollNow")->getTemplate(), meter()->templates().find("Poll"));
