@@ -3,7 +3,9 @@
 #include "g2driver/editor/CDriverCommandsPane.h"
 #include "g2driver/editor/CEditCommandDialog.h"
 #include "g2driver/editor/CEditCommandTemplateDialog.h"
+#include "g2driver/editor/CEditFixedStringElementDialog.h"
 #include "g2driver/editor/CResponseElementsPage.h"
+#include "g2driver/editor/CSelectElementTypeDialogs.h"
 
 #include <functional>
 
@@ -207,6 +209,36 @@ TEST_F(templateAndCommandTest, ResponseElementsComeFromTheTypeChoice)
         t.sendCommand(IDOK);
     });
     EXPECT_EQ(saved(), expected());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(templateAndCommandTest, ContentTypesWithoutADialogAddNothing)
+{
+    runCommand(Pane::editCommandId, [this](CDialog& c) {
+        CCommandDataPage& page = static_cast<C&>(c).dataPage();
+        page.selectItem(CCommandDataPage::dataListId, 0);
+        user.scripts.push_back([](CDialog& choice) {
+            EXPECT_EQ(choice.templateId(), CSelectContentElementTypeDialog::templateId);
+            choice.setChecked(CSelectContentElementTypeDialog::lengthId, true);
+            choice.sendCommand(IDOK);
+        });
+        page.sendCommand(CCommandDataPage::newId);
+        EXPECT_EQ(page.itemCount(CCommandDataPage::contentListId), 2);
+        user.scripts.push_back([](CDialog& choice) { choice.sendCommand(IDOK); });
+        user.scripts.push_back([](CDialog& e) {
+            e.setControlText(CEditFixedStringElementDialog::stringId, "\\r");
+            e.sendCommand(IDOK);
+        });
+        page.selectItem(CCommandDataPage::contentListId, 1);
+        page.sendCommand(CCommandDataPage::newId);
+        EXPECT_EQ(items(page, CCommandDataPage::contentListId).back(), "\"\\r\"");
+        c.sendCommand(IDOK);
+    });
+    EXPECT_NE(saved().find("\t\t\tCOMMAND_ELEMENT\tFIXED STRING\r\n\t\t\t\tSTRING\t\t\"\\r\"\r\n\t\t\tEND\r\n\t\tEND\r\n"),
+              std::string::npos);
 }
 
 } // namespace
