@@ -136,7 +136,8 @@ TEST_F(commandsPageTest, NewDriverParameterGoesAfterTheSelection)
         EXPECT_EQ(items(d, parameterListEditor::listId), (std::vector<std::string>{"Address", "Speed", "Fast"}));
         d.sendCommand(IDOK);
     });
-    EXPECT_NE(saved().find("\tPARAMETER\tAddress, DIGITAL\r\n\tPARAMETER\tSpeed, ANALOG\r\n\tPARAMETER\tFast, BISTATE\r\n"),
+    EXPECT_NE(saved().find("\tPARAMETER\tAddress, DIGITAL\r\n\tPARAMETER\tSpeed, ANALOG\r\n"
+                           "\tPARAMETER\tFast, BISTATE\r\n"),
               std::string::npos);
 }
 

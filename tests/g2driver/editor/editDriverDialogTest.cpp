@@ -144,7 +144,8 @@ TEST_F(driverDialogTest, ParameterInUseCannotBeDeleted)
         d.sendCommand(IDCANCEL);
     });
     ASSERT_EQ(user.messages.size(), 1u);
-    EXPECT_EQ(user.lastMessage().text.rfind("You cannot delete this item because it is used by the following:\n", 0), 0u);
+    EXPECT_EQ(user.lastMessage().text.rfind("You cannot delete this item because it is used by the following:\n", 0),
+              0u);
     EXPECT_NE(user.lastMessage().text.find("The command template Read"), std::string::npos);
 }
 

@@ -85,7 +85,8 @@ TEST_F(templateAndCommandTest, DuplicateNeedsANewTag)
         t.sendCommand(IDOK);
     });
     ASSERT_NE(meter()->templates().find("Read2"), nullptr);
-    EXPECT_EQ(meter()->templates().find("Read2")->elements().size(), meter()->templates().find("Read")->elements().size());
+    EXPECT_EQ(meter()->templates().find("Read2")->elements().size(),
+              meter()->templates().find("Read")->elements().size());
 }
 
 TEST_F(templateAndCommandTest, TimeoutIsCheckedAndTruncatedToMilliseconds)
@@ -237,7 +238,8 @@ TEST_F(templateAndCommandTest, ContentTypesWithoutADialogAddNothing)
         EXPECT_EQ(items(page, CCommandDataPage::contentListId).back(), "\"\\r\"");
         c.sendCommand(IDOK);
     });
-    EXPECT_NE(saved().find("\t\t\tCOMMAND_ELEMENT\tFIXED STRING\r\n\t\t\t\tSTRING\t\t\"\\r\"\r\n\t\t\tEND\r\n\t\tEND\r\n"),
+    EXPECT_NE(saved().find("\t\t\tCOMMAND_ELEMENT\tFIXED STRING\r\n\t\t\t\tSTRING\t\t\"\\r\"\r\n"
+                           "\t\t\tEND\r\n\t\tEND\r\n"),
               std::string::npos);
 }
 
