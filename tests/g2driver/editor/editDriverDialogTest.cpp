@@ -173,3 +173,38 @@ TEST_F(driverDialogTest, TemplateAndCommandDialogsWriteBackUnchanged)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(driverDialogTest, DeviceValuesKeepTheirParameterThroughAnEdit)
+{
+    gdevice* device = station::serialPorts().define("COM1")->getDevice("D");
+    device->setDriver(meter());
+    g2driverParameterValueTable values(5);
+    gstr line("Fast, BISTATE, ON");
+    ASSERT_EQ(g2driverParameterValue::loadLine(values, line), gload::accepted);
+    device->setParameterValues(values);
+    g2driverParameter* fast = meter()->parameters().find("Fast");
+    gstr users("");
+    fast->describeUsers(users);
+    ASSERT_NE(users.view().find("The device D in serial port COM1"), std::string_view::npos) << users.view();
+
+    runDriverDialog(meter(), meter(), [](D& d) {
+        select(d, parameterListEditor::listId, "Fast");
+        d.sendCommand(parameterListEditor::deleteId);
+        d.setControlText(D::nameId, "Renamed");
+        d.sendCommand(IDOK);
+    });
+    ASSERT_EQ(user.messages.size(), 1u);
+    EXPECT_EQ(user.lastMessage().text.rfind("You cannot delete this item because it is used by the following:\n", 0),
+              0u);
+    EXPECT_NE(user.lastMessage().text.find("\nThe device D in serial port COM1"), std::string::npos);
+    // The same parameter object, still used by the device and by the
+    // template written back.
+    EXPECT_EQ(meter()->parameters().find("Fast"), fast);
+    gstr after("");
+    fast->describeUsers(after);
+    EXPECT_EQ(after.view(), "\nThe device D in serial port COM1\nThe command template Read in device driver Renamed");
+}
+
+} // namespace
