@@ -148,7 +148,7 @@ const char* const everyField[] = {
     "\tTRIGGER\t\tx*\n"
     "\tSOURCE\t\tPROCESSOR\n"
     "\t\tRESPONSE\tCOM1, Meter, Status\n"
-    "\t\tPROGRAM\n"
+    "\t\tPROGRAM\t\t\n"
     "\t\t\tPROGRAM\t\tParse\n"
     "\t\tEND\n"
     "\tEND\n"

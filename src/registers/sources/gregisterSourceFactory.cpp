@@ -3,12 +3,15 @@
 #include "foundation/valueParsers.h"
 #include "registers/sources/gsourceCarried.h"
 #include "registers/sources/gsourceType.h"
+#include "registers/sources/legacyDeviceSources.h"
 #include "store/gkeyword.h"
 
 std::unique_ptr<gregisterSource> makeRegisterSource(int classCode, int typeCode, gregisterSupplement& owner)
 {
     if (!classAcceptsSourceType(classCode, typeCode))
         return nullptr;
+    if (auto legacy = makeLegacyDeviceSource(classCode, typeCode, owner))
+        return legacy;
     switch (classCode) {
     case 1: return std::make_unique<gsourceCarried<gbistateRegisterSource>>(owner, typeCode);
     case 2: return std::make_unique<gsourceCarried<gdigitalRegisterSource>>(owner, typeCode);
