@@ -132,6 +132,7 @@ constexpr Entry entries[] = {
     {10279, "Legacy device literal source"},
     {10280, "New Initialization Command"},
     {10281, "Remote station alarm source"},
+    {10282, "<No source>"},
     {10283, "Edit Initialization Command"},
     {10284, "Legacy parameter source"},
     {10286, "Legacy device processor source"},

@@ -2,22 +2,99 @@
 
 #include "foundation/valueParsers.h"
 #include "registers/sources/gsourceCarried.h"
+#include "registers/sources/gsourceLegacyBitCollection.h"
+#include "registers/sources/gsourceLegacyBitMask.h"
+#include "registers/sources/gsourceLegacyDirect.h"
+#include "registers/sources/gsourceLegacyFilter.h"
+#include "registers/sources/gsourceLegacyLevel.h"
+#include "registers/sources/gsourceLegacyLiteral.h"
+#include "registers/sources/gsourceLegacyProcessor.h"
+#include "registers/sources/gsourceLegacyStrings.h"
+#include "registers/sources/gsourceLegacyThresholds.h"
 #include "registers/sources/gsourceType.h"
-#include "registers/sources/legacyDeviceSources.h"
 #include "store/gkeyword.h"
 
-std::unique_ptr<gregisterSource> makeRegisterSource(int classCode, int typeCode, gregisterSupplement& owner)
+#include <iterator>
+
+namespace {
+
+using sourceMaker = std::unique_ptr<gregisterSource> (*)(int classCode, gregisterSupplement& owner);
+
+// A kind that serves one register class.
+template <class S>
+std::unique_ptr<gregisterSource> make(int, gregisterSupplement& owner)
 {
-    if (!classAcceptsSourceType(classCode, typeCode))
-        return nullptr;
-    if (auto legacy = makeLegacyDeviceSource(classCode, typeCode, owner))
-        return legacy;
+    return std::make_unique<S>(owner);
+}
+
+// A kind that serves all four classes, one class per register class.
+template <class B, class D, class A, class S>
+std::unique_ptr<gregisterSource> makeOfClass(int classCode, gregisterSupplement& owner)
+{
+    switch (classCode) {
+    case 1: return std::make_unique<B>(owner);
+    case 2: return std::make_unique<D>(owner);
+    case 3: return std::make_unique<A>(owner);
+    default: return std::make_unique<S>(owner);
+    }
+}
+
+std::unique_ptr<gregisterSource> makeCarried(int classCode, int typeCode, gregisterSupplement& owner)
+{
     switch (classCode) {
     case 1: return std::make_unique<gsourceCarried<gbistateRegisterSource>>(owner, typeCode);
     case 2: return std::make_unique<gsourceCarried<gdigitalRegisterSource>>(owner, typeCode);
     case 3: return std::make_unique<gsourceCarried<ganalogRegisterSource>>(owner, typeCode);
     default: return std::make_unique<gsourceCarried<gstringRegisterSource>>(owner, typeCode);
     }
+}
+
+// The class of each kind, indexed by type code; a kind without a class of
+// its own yet (null) is carried line by line.
+constexpr sourceMaker makers[] = {
+    nullptr, // 0: no source
+    nullptr, // 1 G2 PARAMETER, bistate
+    nullptr, // 2 G2 PARAMETER, digital
+    nullptr, // 3 G2 PARAMETER, analog
+    nullptr, // 4 G2 PARAMETER, string
+    nullptr, // 5 PARAMETER
+    nullptr, // 6 NETWORK2
+    nullptr, // 7 SUMMARY
+    nullptr, // 8 GRAND SUMMARY
+    nullptr, // 9 NETWORK
+    nullptr, // 10 PING
+    nullptr, // 11 BISTATE
+    nullptr, // 12 G2D BIT MASK
+    nullptr, // 13 DIGITAL
+    nullptr, // 14 G2D THRESHOLDS
+    nullptr, // 15 G2D BIT COLLECTION
+    nullptr, // 16 ANALOG
+    nullptr, // 17 STRING
+    nullptr, // 18 G2D FILTER
+    nullptr, // 19 TIMEOUT
+    make<gsourceLegacyBitMask>, // 20 BIT MASK
+    nullptr, // 21 SEARCH STRING
+    make<gsourceLegacyDirect>, // 22 DIRECT
+    make<gsourceLegacyThresholds>, // 23 THRESHOLDS
+    make<gsourceLegacyStrings>, // 24 STRINGS
+    make<gsourceLegacyBitCollection>, // 25 BIT COLLECTION
+    make<gsourceLegacyLevel>, // 26 LEVEL
+    make<gsourceLegacyLiteral>, // 27 LITERAL
+    make<gsourceLegacyFilter>, // 28 FILTER
+    makeOfClass<gsourceLegacyProcessorBistate, gsourceLegacyProcessorDigital, gsourceLegacyProcessorAnalog,
+                gsourceLegacyProcessorString>, // 29 PROCESSOR
+};
+static_assert(std::size(makers) == gsourceType::lastCode + 1);
+
+} // namespace
+
+std::unique_ptr<gregisterSource> makeRegisterSource(int classCode, int typeCode, gregisterSupplement& owner)
+{
+    if (!classAcceptsSourceType(classCode, typeCode))
+        return nullptr;
+    if (sourceMaker maker = makers[typeCode])
+        return maker(classCode, owner);
+    return makeCarried(classCode, typeCode, owner);
 }
 
 gloadStatus readSourceLine(int classCode, const gstr& value, gregisterSupplement& owner,

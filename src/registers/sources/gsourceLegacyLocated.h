@@ -23,6 +23,8 @@ public:
     const Location& location() const noexcept { return location_; }
 
     const gregister* locationRegister() const override { return &this->getOwner().getRegister(); }
+    // The source and its location name the register alike.
+    void describeReferrer(gstr& text) const override { Base::describeReferrer(text); }
 
     void writeFields(CObjectFile& file, int indent) const override { location_.writeFields(file, indent); }
     // The location's keywords, then the storable base's "END".

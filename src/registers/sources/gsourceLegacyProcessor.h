@@ -50,6 +50,8 @@ public:
     }
 
     const gregister* locationRegister() const override { return &this->getOwner().getRegister(); }
+    // The source and its parts name the register alike.
+    void describeReferrer(gstr& text) const override { Base::describeReferrer(text); }
 
     int getSourceType() const override { return 29; }
     std::unique_ptr<gregisterSource> clone(gregisterSupplement& owner) const override

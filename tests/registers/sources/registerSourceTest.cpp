@@ -1,8 +1,11 @@
 #include "registers/sources/gregisterSource.h"
 
 #include "foundation/gfault.h"
+#include "registers/gbistateSupplement.h"
+#include "registers/gdigitalSupplement.h"
 #include "registers/sources/gsourceType.h"
 #include "registers/registerTestSupport.h"
+#include "resources/stringTable.h"
 #include "store/keywordTokens.h"
 
 #include <string>
@@ -33,6 +36,56 @@ TEST(gsourceType, KeywordsGiveTheKindOfEachClass)
     EXPECT_FALSE(classAcceptsSourceType(1, 0));
     EXPECT_FALSE(classAcceptsSourceType(0, 5));
     EXPECT_THROW(sourceTypeKeyword(30), gfault);
+}
+
+// Every code a class offers is one the class accepts, and a supplement's
+// new-source operation makes a source of that code; the display names are
+// the table's.
+TEST_F(registerTest, EveryOfferedKindIsMadeForItsClass)
+{
+    const char* classes[] = {"BISTATE_REG", "DIGITAL_REG", "ANALOG_REG", "STRING_REG"};
+    int offered = 0;
+    for (int classCode = 1; classCode <= 4; ++classCode) {
+        gregister* reg = loadRegister(std::string(classes[classCode - 1]) + " R" + std::to_string(classCode) + "\n").reg;
+        ASSERT_NE(reg, nullptr);
+        for (int code : sourceTypesOfClass(classCode)) {
+            ++offered;
+            EXPECT_TRUE(classAcceptsSourceType(classCode, code)) << classCode << ' ' << code;
+            gregisterSource* made = reg->getSupplement()->newSource(code);
+            ASSERT_NE(made, nullptr) << code;
+            EXPECT_EQ(made->getSourceType(), code);
+            EXPECT_EQ(reg->sourceTypeCode(), code);
+            EXPECT_EQ(&made->getRegister(), reg);
+        }
+        // A kind of another class leaves the source alone.
+        int foreign = classCode == 1 ? 16 : 10;
+        int kept = reg->sourceTypeCode();
+        EXPECT_EQ(reg->getSupplement()->newSource(foreign), nullptr);
+        EXPECT_EQ(reg->sourceTypeCode(), kept);
+    }
+    EXPECT_EQ(offered, 13 + 12 + 7 + 9);
+    EXPECT_STREQ(stringTableText(sourceTypeNameId(0)), "<No source>");
+    EXPECT_STREQ(stringTableText(sourceTypeNameId(10)), "Ping result source");
+    EXPECT_STREQ(stringTableText(sourceTypeNameId(29)), "Legacy device processor source");
+    EXPECT_EQ(sourceTypeNameId(30), 0);
+    EXPECT_TRUE(sourceTypesOfClass(0).empty());
+
+    // The typed operations of the bistate and digital supplements.
+    gregister* b = station::registers().find("R1");
+    EXPECT_EQ(b->getBistateSupplement()->newPingSource()->getSourceType(), 10);
+    EXPECT_EQ(b->getBistateSupplement()->newTimeoutSource()->getSourceType(), 19);
+    EXPECT_EQ(station::registers().find("R2")->getDigitalSupplement()->newLegacyStringsSource()->getSourceType(), 24);
+}
+
+TEST_F(registerTest, ASourceDescribesItselfAsItsRegister)
+{
+    gregister* reg = loadRegister("BISTATE_REG Bell\nTITLE Door bell\n").reg;
+    gregisterSource* source = reg->getSupplement()->newSource(10);
+    gstr text("");
+    source->describeReferrer(text);
+    EXPECT_EQ(text.view(), "The register Door bell");
+    EXPECT_EQ(&sourceAs<gbistateRegisterSource>(source), source);
+    EXPECT_THROW(sourceAs<gdigitalRegisterSource>(source), gfault);
 }
 
 // A source of a kind read line by line keeps its lines, its nested blocks
