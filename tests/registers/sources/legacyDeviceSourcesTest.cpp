@@ -307,3 +307,23 @@ TEST_F(legacyStationTest, ProcessorProgramIsRebound)
 }
 
 } // namespace
+
+namespace {
+
+// A station with every legacy-device kind, the processor in all four
+// classes, loads and saves byte for byte; what the sources read is in use.
+TEST_F(registerTest, StationOfLegacySourcesSavesByteForByte)
+{
+    recordingMessages messages;
+    tempFolder folder;
+    std::string fixture = std::string(KORVEL_TEST_DATA_DIR) + "/registers/fixtures/legacySources.stn";
+    ASSERT_EQ(loadObjectFile(gstrSlice(fixture.c_str()), false, false), gloadError::none) << messages.lastText();
+    std::string out = folder.path("out.stn");
+    ASSERT_EQ(saveObjectFile(gstrSlice(out.c_str()), false), gsaveError::none);
+    EXPECT_EQ(fileBytes(out), fileBytes(fixture));
+    EXPECT_EQ(users(*station::programs().find("Scale")), "\nThe register Computed\nThe register ComputedD");
+    EXPECT_EQ(users(station::legacyDrivers().find("Meter")->responses().find("Status")->usedBy()),
+              "\nThe register Door open\nThe register Bits");
+}
+
+} // namespace
