@@ -3,6 +3,8 @@
 #include "registers/sources/gregisterSource.h"
 #include "registers/sources/gsourceType.h"
 #include "registers/sources/ui/CCarriedSourcePane.h"
+#include "registers/sources/ui/CLegacyBitMaskSourcePane.h"
+#include "registers/sources/ui/CLegacyValueSourcePanes.h"
 
 #include <iterator>
 
@@ -33,14 +35,14 @@ constexpr sourcePaneMaker makers[] = {
     nullptr, // 17 STRING
     nullptr, // 18 G2D FILTER
     nullptr, // 19 TIMEOUT
-    nullptr, // 20 BIT MASK
+    CLegacyBitMaskSourcePane::createFor, // 20 BIT MASK
     nullptr, // 21 SEARCH STRING
-    nullptr, // 22 DIRECT
+    CLegacyDirectSourcePane::createFor, // 22 DIRECT
     nullptr, // 23 THRESHOLDS
     nullptr, // 24 STRINGS
     nullptr, // 25 BIT COLLECTION
-    nullptr, // 26 LEVEL
-    nullptr, // 27 LITERAL
+    CLegacyLevelSourcePane::createFor, // 26 LEVEL
+    CLegacyLiteralSourcePane::createFor, // 27 LITERAL
     nullptr, // 28 FILTER
     nullptr, // 29 PROCESSOR
 };
