@@ -7,6 +7,7 @@
 #include <vector>
 
 class glegacyDriver;
+class gregisterSource;
 class glegacyResponse;
 class gserialPort;
 class gsourceSerialInterface;

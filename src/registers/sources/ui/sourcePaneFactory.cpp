@@ -4,6 +4,9 @@
 #include "registers/sources/gsourceType.h"
 #include "registers/sources/ui/CCarriedSourcePane.h"
 #include "registers/sources/ui/CLegacyBitMaskSourcePane.h"
+#include "registers/sources/ui/CLegacyFilterSourcePane.h"
+#include "registers/sources/ui/CLegacyProcessorSourcePane.h"
+#include "registers/sources/ui/CLegacyStringsSourcePane.h"
 #include "registers/sources/ui/CLegacyValueSourcePanes.h"
 
 #include <iterator>
@@ -39,12 +42,12 @@ constexpr sourcePaneMaker makers[] = {
     nullptr, // 21 SEARCH STRING
     CLegacyDirectSourcePane::createFor, // 22 DIRECT
     nullptr, // 23 THRESHOLDS
-    nullptr, // 24 STRINGS
+    CLegacyStringsSourcePane::createFor, // 24 STRINGS
     nullptr, // 25 BIT COLLECTION
     CLegacyLevelSourcePane::createFor, // 26 LEVEL
     CLegacyLiteralSourcePane::createFor, // 27 LITERAL
-    nullptr, // 28 FILTER
-    nullptr, // 29 PROCESSOR
+    CLegacyFilterSourcePane::createFor, // 28 FILTER
+    CLegacyProcessorSourcePane::createFor, // 29 PROCESSOR
 };
 static_assert(std::size(makers) == gsourceType::lastCode + 1);
 
