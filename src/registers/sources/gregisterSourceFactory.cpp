@@ -2,6 +2,7 @@
 
 #include "foundation/valueParsers.h"
 #include "registers/sources/gsourceCarried.h"
+#include "registers/sources/gsourceGrandSummary.h"
 #include "registers/sources/gsourceLegacyBitCollection.h"
 #include "registers/sources/gsourceLegacyBitMask.h"
 #include "registers/sources/gsourceLegacyDirect.h"
@@ -11,6 +12,10 @@
 #include "registers/sources/gsourceLegacyProcessor.h"
 #include "registers/sources/gsourceLegacyStrings.h"
 #include "registers/sources/gsourceLegacyThresholds.h"
+#include "registers/sources/gsourceParameter.h"
+#include "registers/sources/gsourcePing.h"
+#include "registers/sources/gsourceRemoteRegister.h"
+#include "registers/sources/gsourceRemoteStationAlarm.h"
 #include "registers/sources/gsourceType.h"
 #include "store/gkeyword.h"
 
@@ -53,16 +58,17 @@ std::unique_ptr<gregisterSource> makeCarried(int classCode, int typeCode, gregis
 // its own yet (null) is carried line by line.
 constexpr sourceMaker makers[] = {
     nullptr, // 0: no source
-    nullptr, // 1 G2 PARAMETER, bistate
-    nullptr, // 2 G2 PARAMETER, digital
-    nullptr, // 3 G2 PARAMETER, analog
-    nullptr, // 4 G2 PARAMETER, string
+    &make<gsourceParameterBistate>, // 1 G2 PARAMETER, bistate
+    &make<gsourceParameterDigital>, // 2 G2 PARAMETER, digital
+    &make<gsourceParameterAnalog>,  // 3 G2 PARAMETER, analog
+    &make<gsourceParameterString>,  // 4 G2 PARAMETER, string
     nullptr, // 5 PARAMETER
-    nullptr, // 6 NETWORK2
+    &makeOfClass<gsourceRemoteRegisterBistate, gsourceRemoteRegisterDigital, gsourceRemoteRegisterAnalog,
+                 gsourceRemoteRegisterString>, // 6 NETWORK2
     nullptr, // 7 SUMMARY
-    nullptr, // 8 GRAND SUMMARY
-    nullptr, // 9 NETWORK
-    nullptr, // 10 PING
+    &make<gsourceGrandSummary>,       // 8 GRAND SUMMARY
+    &make<gsourceRemoteStationAlarm>, // 9 NETWORK
+    &make<gsourcePing>,               // 10 PING
     nullptr, // 11 BISTATE
     nullptr, // 12 G2D BIT MASK
     nullptr, // 13 DIGITAL

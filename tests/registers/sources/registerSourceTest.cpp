@@ -117,7 +117,7 @@ TEST_F(registerTest, SourceBlockEndsOnlyAtItsOwnEnd)
 {
     // The register's END closes the unfinished source; the register stays
     // open.
-    EXPECT_EQ(loadRegister("BISTATE_REG R\nSOURCE PING\nADDRESS x\nEND\n").last(), gload::accepted);
+    EXPECT_EQ(loadRegister("BISTATE_REG R\nSOURCE GRAND SUMMARY\nEND\n").last(), gload::accepted);
     // A nested block's END may not carry a value.
     EXPECT_EQ(loadRegister("DIGITAL_REG Q\nSOURCE BIT COLLECTION\nSECTION\nEND x\n").last(), gload::invalidValue);
     EXPECT_EQ(loadRegister("DIGITAL_REG P\nSOURCE DIRECT\nEND x\n").last(), gload::invalidValue);

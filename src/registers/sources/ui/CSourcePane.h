@@ -49,6 +49,12 @@ public:
     CRegisterDialog* registerDialog() const;
 
 protected:
+    // A control of a class of our own (without the Qt meta object).
+    template <class T>
+    T* controlOf(int id) const
+    {
+        return dynamic_cast<T*>(control(id));
+    }
     // The first step of create: the pane becomes a borderless child of the
     // dialog with the size of its template.
     void becomeChildOf(CRegisterDialog& dialog, int cx, int cy);

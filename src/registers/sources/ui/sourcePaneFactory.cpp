@@ -3,11 +3,16 @@
 #include "registers/sources/gregisterSource.h"
 #include "registers/sources/gsourceType.h"
 #include "registers/sources/ui/CCarriedSourcePane.h"
+#include "registers/sources/ui/CGrandSummarySourcePane.h"
 #include "registers/sources/ui/CLegacyBitMaskSourcePane.h"
 #include "registers/sources/ui/CLegacyFilterSourcePane.h"
 #include "registers/sources/ui/CLegacyProcessorSourcePane.h"
 #include "registers/sources/ui/CLegacyStringsSourcePane.h"
 #include "registers/sources/ui/CLegacyValueSourcePanes.h"
+#include "registers/sources/ui/CParameterSourcePanes.h"
+#include "registers/sources/ui/CPingSourcePane.h"
+#include "registers/sources/ui/CRemoteRegisterSourcePane.h"
+#include "registers/sources/ui/CRemoteStationAlarmSourcePane.h"
 
 #include <iterator>
 
@@ -19,16 +24,16 @@ namespace {
 // settings.
 constexpr sourcePaneMaker makers[] = {
     nullptr, // 0: no source
-    nullptr, // 1 G2 PARAMETER, bistate
-    nullptr, // 2 G2 PARAMETER, digital
-    nullptr, // 3 G2 PARAMETER, analog
-    nullptr, // 4 G2 PARAMETER, string
+    &CBistateParameterSourcePane::make, // 1 G2 PARAMETER, bistate
+    &CDigitalParameterSourcePane::make, // 2 G2 PARAMETER, digital
+    &CAnalogParameterSourcePane::make,  // 3 G2 PARAMETER, analog
+    &CStringParameterSourcePane::make,  // 4 G2 PARAMETER, string
     nullptr, // 5 PARAMETER
-    nullptr, // 6 NETWORK2
+    &CRemoteRegisterSourcePane::make, // 6 NETWORK2
     nullptr, // 7 SUMMARY
-    nullptr, // 8 GRAND SUMMARY
-    nullptr, // 9 NETWORK
-    nullptr, // 10 PING
+    &CGrandSummarySourcePane::make,       // 8 GRAND SUMMARY
+    &CRemoteStationAlarmSourcePane::make, // 9 NETWORK
+    &CPingSourcePane::make,               // 10 PING
     nullptr, // 11 BISTATE
     nullptr, // 12 G2D BIT MASK
     nullptr, // 13 DIGITAL
