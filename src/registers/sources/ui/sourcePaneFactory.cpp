@@ -8,6 +8,7 @@
 #include "registers/sources/ui/CLegacyFilterSourcePane.h"
 #include "registers/sources/ui/CLegacyProcessorSourcePane.h"
 #include "registers/sources/ui/CLegacyStringsSourcePane.h"
+#include "registers/sources/ui/CLegacyThresholdsSourcePane.h"
 #include "registers/sources/ui/CLegacyValueSourcePanes.h"
 #include "registers/sources/ui/CParameterSourcePanes.h"
 #include "registers/sources/ui/CPingSourcePane.h"
@@ -46,7 +47,7 @@ constexpr sourcePaneMaker makers[] = {
     CLegacyBitMaskSourcePane::createFor, // 20 BIT MASK
     nullptr, // 21 SEARCH STRING
     CLegacyDirectSourcePane::createFor, // 22 DIRECT
-    nullptr, // 23 THRESHOLDS
+    CLegacyThresholdsSourcePane::createFor, // 23 THRESHOLDS
     CLegacyStringsSourcePane::createFor, // 24 STRINGS
     nullptr, // 25 BIT COLLECTION
     CLegacyLevelSourcePane::createFor, // 26 LEVEL
