@@ -4,6 +4,7 @@
 #include "registers/sources/gsourceType.h"
 #include "registers/sources/ui/CCarriedSourcePane.h"
 #include "registers/sources/ui/CGrandSummarySourcePane.h"
+#include "registers/sources/ui/CLegacyBitCollectionSourcePane.h"
 #include "registers/sources/ui/CLegacyBitMaskSourcePane.h"
 #include "registers/sources/ui/CLegacyFilterSourcePane.h"
 #include "registers/sources/ui/CLegacyProcessorSourcePane.h"
@@ -49,7 +50,7 @@ constexpr sourcePaneMaker makers[] = {
     CLegacyDirectSourcePane::createFor, // 22 DIRECT
     CLegacyThresholdsSourcePane::createFor, // 23 THRESHOLDS
     CLegacyStringsSourcePane::createFor, // 24 STRINGS
-    nullptr, // 25 BIT COLLECTION
+    CLegacyBitCollectionSourcePane::createFor, // 25 BIT COLLECTION
     CLegacyLevelSourcePane::createFor, // 26 LEVEL
     CLegacyLiteralSourcePane::createFor, // 27 LITERAL
     CLegacyFilterSourcePane::createFor, // 28 FILTER

@@ -14,7 +14,8 @@ using typed = CLegacyDataTypeSourcePane;
 
 // A new pane picks the first port, device and data buffer, offset 0, a
 // length of 1 not fixed, and decimal numbers; every register of a station
-// edited without a change writes the same lines.
+// edited without a change writes the same lines (a bit collection's are
+// its own test).
 TEST_F(legacyPaneTest, NewPaneDefaultsAndUnchangedEdits)
 {
     newRegister(2, 22, [](CDialog&, CSourcePane& p) {
@@ -36,7 +37,7 @@ TEST_F(legacyPaneTest, NewPaneDefaultsAndUnchangedEdits)
 
     loadFixture("legacySources.stn");
     const std::pair<const char*, int> registers[] = {
-        {"Door", 1}, {"Mode", 2}, {"Stage", 2}, {"Alarmed", 2}, {"Bits", 2}, {"Level", 3}, {"Text", 4},
+        {"Door", 1}, {"Mode", 2}, {"Stage", 2}, {"Alarmed", 2}, {"Level", 3}, {"Text", 4},
         {"Filtered", 4}, {"Computed", 1}, {"ComputedD", 2}, {"ComputedA", 3}, {"ComputedS", 4}};
     for (auto [tag, classCode] : registers) {
         SCOPED_TRACE(tag);
