@@ -1,6 +1,7 @@
 #include "registers/sources/gsourceLegacyLevel.h"
 
 #include "foundation/valueParsers.h"
+#include "registers/registerFieldLines.h"
 #include "store/CObjectFile.h"
 #include "store/gkeyword.h"
 
@@ -16,7 +17,7 @@ gloadStatus loadReal(double& field, const gstr& value)
     if (field != notGiven)
         return gload::alreadyLoaded;
     double number = 0;
-    if (parseDoubleItem(value.data(), number) != itemResult::end || number == notGiven)
+    if (parseWritableReal(value.data(), number) != itemResult::end)
         return gload::invalidValue;
     field = number;
     return gload::accepted;

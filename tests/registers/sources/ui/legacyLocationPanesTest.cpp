@@ -222,7 +222,7 @@ TEST_F(legacyPaneTest, DirectValueMap)
 }
 
 // The level pane gives the analog register one element and refuses a
-// factor or offset that is not a number.
+// factor or offset that is not a number, or one a file could not read back.
 TEST_F(legacyPaneTest, LevelFactorAndOffset)
 {
     gregister* made = run(3, nullptr, nullptr, [](CDialog& d) {
@@ -235,6 +235,8 @@ TEST_F(legacyPaneTest, LevelFactorAndOffset)
         choose(p, location::portId, "North line");
         p.setControlText(CLegacyLevelSourcePane::factorId, "x");
         d.sendCommand(IDOK);
+        p.setControlText(CLegacyLevelSourcePane::factorId, "1.7976931348623157E308");
+        d.sendCommand(IDOK);
         p.setControlText(CLegacyLevelSourcePane::factorId, "2.5");
         p.setControlText(CLegacyLevelSourcePane::valueOffsetId, "");
         d.sendCommand(IDOK);
@@ -242,7 +244,7 @@ TEST_F(legacyPaneTest, LevelFactorAndOffset)
         d.sendCommand(IDOK);
     });
     ASSERT_NE(made, nullptr);
-    EXPECT_EQ(prompts(), (std::vector<int>{10006, 10007}));
+    EXPECT_EQ(prompts(), (std::vector<int>{10006, 10006, 10007}));
     EXPECT_EQ(writtenRegister(*made), "ANALOG_REG R\n\tLEVEL\t\tNONE\n\tNEW_LOG_STRINGS\tYES\n\tSOURCE\t\tLEVEL\n"
                                       "\t\tRESPONSE\tNorth, Meter, Alarm\n\t\tTYPE\t\tDECIMAL\n"
                                       "\t\tVALUE_OFFSET\t-1\n\t\tFACTOR\t\t2.5\n\tEND\nEND\n");
@@ -260,6 +262,32 @@ TEST_F(legacyPaneTest, NoPortsNoPane)
         EXPECT_EQ(prompts(), std::vector<int>{10186});
         d.sendCommand(IDCANCEL);
     });
+}
+
+} // namespace
+
+namespace {
+
+std::string sourceBlock(const std::string& written) { return written.substr(written.find("\tSOURCE")); }
+
+// A duplicate gets a source of its own with the same lines; the objects it
+// reads now name both registers.
+TEST_F(legacyPaneTest, DuplicateCopiesTheSource)
+{
+    loadFixture("legacySources.stn");
+    for (auto [tag, classCode] : {std::pair{"Door", 1}, {"Mode", 2}, {"Alarmed", 2}, {"Filtered", 4}}) {
+        SCOPED_TRACE(tag);
+        gregister* from = station::registers().find(tag);
+        gregister* copy = run(classCode, from, nullptr, [](CDialog& d) {
+            d.setControlText(CRegisterDialog::tagId, "Copy");
+            d.sendCommand(IDOK);
+        });
+        ASSERT_NE(copy, nullptr);
+        EXPECT_EQ(sourceBlock(writtenRegister(*copy)), sourceBlock(writtenRegister(*from)));
+        emptyRegisters();
+        loadFixture("legacySources.stn");
+    }
+    EXPECT_EQ(prompts(), std::vector<int>{});
 }
 
 } // namespace
