@@ -9,6 +9,7 @@
 #include "registers/sources/gsourceLegacyFilter.h"
 #include "registers/sources/gsourceLegacyLevel.h"
 #include "registers/sources/gsourceLegacyLiteral.h"
+#include "registers/sources/gsourceLegacyParameter.h"
 #include "registers/sources/gsourceLegacyProcessor.h"
 #include "registers/sources/gsourceLegacyStrings.h"
 #include "registers/sources/gsourceLegacyThresholds.h"
@@ -16,6 +17,7 @@
 #include "registers/sources/gsourcePing.h"
 #include "registers/sources/gsourceRemoteRegister.h"
 #include "registers/sources/gsourceRemoteStationAlarm.h"
+#include "registers/sources/gsourceSummary.h"
 #include "registers/sources/gsourceType.h"
 #include "store/gkeyword.h"
 
@@ -62,10 +64,11 @@ constexpr sourceMaker makers[] = {
     &make<gsourceParameterDigital>, // 2 G2 PARAMETER, digital
     &make<gsourceParameterAnalog>,  // 3 G2 PARAMETER, analog
     &make<gsourceParameterString>,  // 4 G2 PARAMETER, string
-    nullptr, // 5 PARAMETER
+    &makeOfClass<gsourceLegacyParameterBistate, gsourceLegacyParameterDigital, gsourceLegacyParameterAnalog,
+                 gsourceLegacyParameterString>, // 5 PARAMETER
     &makeOfClass<gsourceRemoteRegisterBistate, gsourceRemoteRegisterDigital, gsourceRemoteRegisterAnalog,
                  gsourceRemoteRegisterString>, // 6 NETWORK2
-    nullptr, // 7 SUMMARY
+    &makeOfClass<gsourceSummaryBistate, gsourceSummaryDigital, gsourceSummaryAnalog, gsourceSummaryString>, // 7 SUMMARY
     &make<gsourceGrandSummary>,       // 8 GRAND SUMMARY
     &make<gsourceRemoteStationAlarm>, // 9 NETWORK
     &make<gsourcePing>,               // 10 PING

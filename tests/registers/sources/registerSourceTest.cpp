@@ -99,12 +99,9 @@ TEST_F(registerTest, CarriedSourcesKeepTheirBlocks)
         // A timeout's DRIVER is the older device line.
         "BISTATE_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tTIMEOUT\n\t\tDRIVER\t\tMeter\n\t\tPORT\t\tCOM1\n"
         "\t\tINTERVAL\t10\n\tEND\nEND\n",
-        // Sections and program calls open blocks; a PROGRAM with its tag
-        // does not.
+        // Sections open blocks.
         "DIGITAL_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tG2D BIT COLLECTION\n\t\tSECTION\n\t\t\tRESPONSE\tA, B, C\n"
         "\t\tEND\n\t\tSECTION\n\t\tEND\n\tEND\nEND\n",
-        "STRING_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tSUMMARY\n\t\tREGISTER\tA\n\t\tPROGRAM\n"
-        "\t\t\tPROGRAM\t\tSum\n\t\t\tARGUMENT\tN, 1\n\t\tEND\n\tEND\nEND\n",
     };
     for (const char* text : blocks) {
         SCOPED_TRACE(text);

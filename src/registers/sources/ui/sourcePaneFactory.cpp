@@ -7,6 +7,7 @@
 #include "registers/sources/ui/CLegacyBitCollectionSourcePane.h"
 #include "registers/sources/ui/CLegacyBitMaskSourcePane.h"
 #include "registers/sources/ui/CLegacyFilterSourcePane.h"
+#include "registers/sources/ui/CLegacyParameterSourcePane.h"
 #include "registers/sources/ui/CLegacyProcessorSourcePane.h"
 #include "registers/sources/ui/CLegacyStringsSourcePane.h"
 #include "registers/sources/ui/CLegacyThresholdsSourcePane.h"
@@ -15,6 +16,7 @@
 #include "registers/sources/ui/CPingSourcePane.h"
 #include "registers/sources/ui/CRemoteRegisterSourcePane.h"
 #include "registers/sources/ui/CRemoteStationAlarmSourcePane.h"
+#include "registers/sources/ui/CSummarySourcePane.h"
 
 #include <iterator>
 
@@ -30,9 +32,9 @@ constexpr sourcePaneMaker makers[] = {
     &CDigitalParameterSourcePane::make, // 2 G2 PARAMETER, digital
     &CAnalogParameterSourcePane::make,  // 3 G2 PARAMETER, analog
     &CStringParameterSourcePane::make,  // 4 G2 PARAMETER, string
-    nullptr, // 5 PARAMETER
+    &CLegacyParameterSourcePane::make, // 5 PARAMETER
     &CRemoteRegisterSourcePane::make, // 6 NETWORK2
-    nullptr, // 7 SUMMARY
+    &CSummarySourcePane::make, // 7 SUMMARY
     &CGrandSummarySourcePane::make,       // 8 GRAND SUMMARY
     &CRemoteStationAlarmSourcePane::make, // 9 NETWORK
     &CPingSourcePane::make,               // 10 PING
