@@ -9,11 +9,8 @@ g2responseMatcher::g2responseMatcher(const g2driverResponseList* elements)
       positions_(static_cast<size_t>(count_) + 1, skipped)
 {
     labels_.reserve(static_cast<size_t>(count_));
-    for (int32_t i = 0; i < count_; ++i) {
-        gstr text("");
-        element(i).getLabel(text);
-        labels_.push_back(std::move(text));
-    }
+    for (int32_t i = 0; i < count_; ++i)
+        labels_.push_back(element(i).describe());
 }
 
 g2responseMatcher::~g2responseMatcher() { values_.deleteAll(); }

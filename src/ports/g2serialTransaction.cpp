@@ -116,7 +116,7 @@ g2serialTransaction::patternRun g2serialTransaction::formRun(const g2responseMat
     int32_t i = first;
     for (; i < m.count(); ++i) {
         const g2driverResponseElement& e = m.element(i);
-        const gregexp* pattern = e.getPattern();
+        const gregexp* pattern = e.getLocatingPattern();
         if (!pattern)
             break;
         bool holds = !e.hasCondition() || e.conditionHolds(m.values());
@@ -234,7 +234,7 @@ int g2serialTransaction::step(g2responseMatcher& m)
             progress = true;
             continue;
         }
-        bool going = e.getPattern() ? stepRun(m, i, progress) : stepDecode(m, i, progress);
+        bool going = e.getLocatingPattern() ? stepRun(m, i, progress) : stepDecode(m, i, progress);
         if (!going)
             return progress ? 1 : 0;
     }
@@ -247,7 +247,7 @@ bool g2serialTransaction::precheck(g2responseMatcher& m)
 {
     int32_t from = 0;
     for (int32_t i = 0; i < m.count();) {
-        if (!m.element(i).getPattern()) {
+        if (!m.element(i).getLocatingPattern()) {
             ++i;
             continue;
         }

@@ -37,6 +37,9 @@ public:
     int32_t windowUsed() const noexcept { return used_; }
     // The command's TIMEOUT when set, else its template's DELAY.
     gmilliseconds getTimeout() const;
+    // The command's bytes as built for sending, kept with the exchange so
+    // that the port test can show what was sent beside the reply.
+    g2driverCommandOutput& getOutput() noexcept { return output_; }
 
     // One byte received: error (7), valid (6) or timedOut (4) while
     // neither response is complete.
@@ -86,6 +89,7 @@ private:
     void setMatcherValue(gnamedValue* value);
     void putOwnValue(gnamedValue* value);
 
+    g2driverCommandOutput output_;
     const g2driverCommandTemplate* template_ = nullptr;
     int32_t windowSize_ = 0;
     std::vector<char> window_;

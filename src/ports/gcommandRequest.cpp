@@ -69,7 +69,7 @@ void gcommandRequest::addParameterReferences(gusesList& uses) const
     jhashTypedIterator<g2driverParameterValue> it(values_);
     g2driverParameterValue* value = nullptr;
     while (it.get(value))
-        uses.add(command_->parameters().referenceAs(value->getName(), g2parameterScope::command)->usedBy());
+        uses.add(command_->parameters().referenceAs(value->getName(), g2parameterScope::command)->usedBy(2));
 }
 
 void gcommandRequest::addReferences(gusesList& uses, const gdevice* excluded) const

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+class CObjectFile;
+
 // A named value of a serial exchange: a number or a text that a response
 // element decoded, or a default of the command template.
 class gnamedValue : public jhashNamedObject {
@@ -26,6 +28,15 @@ public:
 
     // A number in unsigned decimal, a text in the always-quoted form.
     void appendValueText(gstr& out) const;
+
+    // The value part of a template's ERROR_CODE default line, after the
+    // name and its comma: NUMERICAL VALUE, a comma and an unsigned number,
+    // or STRING VALUE, a comma and a string. The item result of the value
+    // (0 on any error, the value then unchanged).
+    int parse(const char* text);
+    // The name always quoted, ", ", the kind keyword, ", " and the value
+    // (a text always quoted), then the ending.
+    void write(CObjectFile& file, int ending) const;
 
     // Copies of every value of from, added to to (names already there stay).
     static void copyAll(const jhashNamedObjectTable& from, jhashNamedObjectTable& to);

@@ -8,12 +8,6 @@
 
 #include <cstring>
 
-void writeKeywordLine(CObjectFile& file, int indent, int keywordToken, int valueToken)
-{
-    gkeyword::byToken(keywordToken).writeKey(file, indent);
-    gkeyword::byToken(valueToken).writeValue(file, 1);
-}
-
 void writeTextValue(CObjectFile& file, const gstrSlice& text, int ending)
 {
     if (text.isEmpty()) {
@@ -28,12 +22,6 @@ void writeTextLine(CObjectFile& file, int indent, int keywordToken, const gstrSl
 {
     gkeyword::byToken(keywordToken).writeKey(file, indent);
     writeTextValue(file, text, 1);
-}
-
-void writeRealLine(CObjectFile& file, int indent, int keywordToken, double value)
-{
-    gkeyword::byToken(keywordToken).writeKey(file, indent);
-    file.writeReal(value, 1);
 }
 
 void writeMinimumChange(CObjectFile& file, int indent, double change)

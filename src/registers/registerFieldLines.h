@@ -1,22 +1,20 @@
 #pragma once
 
 #include "foundation/gstr.h"
+#include "store/keywordLines.h"
 
 #include <cstdint>
 
 class CObjectFile;
 
-// Line writers and value readers shared by the register's records.
+// Line writers and value readers shared by the register's records (with
+// the keyword and real-number lines of every record).
 
-// "KEYWORD<gap>VALUE-KEYWORD" on its own line.
-void writeKeywordLine(CObjectFile& file, int indent, int keywordToken, int valueToken);
 // A text as a station-file value; an empty text as "" so that the line
 // still shows a value.
 void writeTextValue(CObjectFile& file, const gstrSlice& text, int ending);
 // "KEYWORD<gap>text" on its own line, the text as writeTextValue puts it.
 void writeTextLine(CObjectFile& file, int indent, int keywordToken, const gstrSlice& text);
-// "KEYWORD<gap>value" with the value as "%.15G".
-void writeRealLine(CObjectFile& file, int indent, int keywordToken, double value);
 
 // A real field that holds unset until its line is read: already loaded when
 // set, else one real number other than unset.

@@ -88,7 +88,11 @@ bool namesStationObject(const gstrSlice& tag)
     }
     return anyHolds(station::serialPorts(),
                     [&](gserialPort& port) { return holds(&port.devices(), tag) || holds(&port.legacyDevices(), tag); })
-        || anyHolds(station::g2Drivers(), [&](g2driver& driver) { return holds(&driver.commands(), tag); })
+        || anyHolds(station::g2Drivers(),
+                    [&](g2driver& driver) {
+                        return holds(&driver.commands(), tag) || holds(&driver.dataObjects(), tag)
+                            || holds(&driver.programs(), tag);
+                    })
         || anyHolds(station::legacyDrivers(), [&](glegacyDriver& driver) {
                return holds(&driver.responses(), tag) || holds(&driver.commands(), tag);
            });

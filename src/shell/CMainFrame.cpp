@@ -11,7 +11,7 @@
 #include "ports/ui/CSerialPortsDialog.h"
 #include "registers/gregister.h"
 #include "resources/stringTable.h"
-#include "sabus/gsabusRequest.h"
+#include "sabus/ui/CSabusRequestsDialog.h"
 #include "scl/gsclProgram.h"
 #include "screens/model/fscreen.h"
 #include "shell/CChildFrame.h"
@@ -108,7 +108,7 @@ CSelectDialog* makeListWindow(int which)
     case CMainFrame::screens: return makeListWindow(station::screens, false, s);
     case CMainFrame::sclPrograms: return makeListWindow(station::programs, false, s);
     case CMainFrame::legacyParameters: return new CLegacyParametersDialog;
-    case CMainFrame::sabusRequests: return makeListWindow(station::requests, false, s);
+    case CMainFrame::sabusRequests: return new CSabusRequestsDialog(CMainFrame::instance());
     default: return makeListWindow(station::g2Drivers, true, s);
     }
 }

@@ -1,5 +1,6 @@
 #include "shell/CStationEditorApp.h"
 
+#include "g2driver/editor/CEditValueNamesDialog.h"
 #include "platform/helpViewer.h"
 #include "platform/modalRun.h"
 #include "platform/patternTables.h"
@@ -136,6 +137,7 @@ bool CStationEditorApp::InitInstance(const QStringList& arguments)
     commandLineInfo second = commandLineInfo::parse(arguments);
     loadRememberedImageLibrary();
     installRegisterWindows(*frame_);
+    installValueNamesEditor();
     if (!runCommandLine(second))
         return false;
     frame_->setMaximizeDoc(profileInt("General", "MaximizeDoc", 0) != 0);

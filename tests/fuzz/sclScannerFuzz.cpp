@@ -6,7 +6,6 @@
 // The document hands the colouring its lines straight out of the input, with
 // no terminator after them.
 #include "g2driver/model/g2driver.h"
-#include "g2driver/model/g2driverProgram.h"
 #include "ports/gserialPort.h"
 #include "scl/gsclProgram.h"
 #include "scl/gsclTokenizer.h"
@@ -36,11 +35,12 @@ void defineObjects()
         return;
     done = true;
     station::serialPorts().define("COM1")->devices().define("Meter");
-    station::g2Drivers().define("Drv")->commands().define("Read");
+    g2driver* driver = station::g2Drivers().define("Drv");
+    driver->commands().define("Read");
+    driver->dataObjects().define("Level");
+    driver->programs().define("Poll");
     station::programs().define("Main");
-    static jhashTypedDatabaseTable<g2driverProgram> programs(5);
-    programs.define("Poll");
-    setSclDriverContext(&station::g2Drivers().find("Drv")->commands(), nullptr, &programs);
+    setSclDriverContext(&driver->commands(), &driver->dataObjects(), &driver->programs());
 }
 
 void scanLine(const std::string& line, bool driverMode)

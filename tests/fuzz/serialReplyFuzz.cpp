@@ -1,24 +1,25 @@
 // Reply bytes from a device, arbitrary, through the reply matching of a G2
 // serial transaction and of a legacy response. The first bytes choose the
-// window size, the valid and error response elements and one pattern of the
-// input's own; the rest is the reply, fed byte by byte as a port does until
-// a response is recognised, then the deadline comes. Nothing may crash, hang
-// or leave the window, and every position shown must lie in it or be one of
-// the markers.
+// window size, the real response elements of the valid and the error
+// response of a driver read from its lines, and one pattern of the input's
+// own; the rest is the reply, fed byte by byte as a port does until a
+// response is recognised, then the deadline comes. The command is built
+// first, so that elements that repeat command bytes have them. Nothing may
+// crash, hang or leave the window, and every position shown must lie in it
+// or be one of the markers.
 #include "foundation/gregexp.h"
 #include "foundation/jbuffer.h"
-#include "foundation/jhashTable.h"
 #include "g2driver/model/g2driver.h"
-#include "g2driver/model/g2driverResponseElement.h"
+#include "ports/g2driverCommandOutput.h"
 #include "ports/g2serialTransaction.h"
 #include "ports/gcommandRequest.h"
 #include "ports/gexchangeResult.h"
 #include "ports/glegacyReplyMatcher.h"
+#include "store/gkeyword.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <memory>
 #include <string>
 
 namespace {
@@ -29,87 +30,85 @@ void check(bool condition)
         std::abort();
 }
 
-class patternElement : public g2driverResponseElement {
-public:
-    patternElement(const gregexp& pattern, const char* condition) : pattern_(pattern), condition_(condition) {}
-    void getLabel(gstr& text) const override { pattern_.print(text, false); }
-    bool hasCondition() const override { return condition_ != nullptr; }
-    bool conditionHolds(const jhashNamedObjectTable& values) const override
-    {
-        return values.find(condition_) != nullptr;
-    }
-    const gregexp* getPattern() const override { return &pattern_; }
-
-private:
-    gregexp pattern_;
-    const char* condition_;
-};
-
-class numberElement : public g2driverResponseElement {
-public:
-    numberElement(const char* name, int digits) : name_(name), digits_(digits) {}
-    void getLabel(gstr& text) const override { text.append(name_); }
-    int decode(g2serialTransaction& transaction, const char*& cursor, int32_t left) override
-    {
-        if (left < digits_)
-            return needMore;
-        uint32_t value = 0;
-        for (int i = 0; i < digits_; ++i) {
-            if (cursor[i] < '0' || cursor[i] > '9')
-                return badData;
-            value = value * 10 + static_cast<uint32_t>(cursor[i] - '0');
-        }
-        cursor += digits_;
-        transaction.setValue(name_, value);
-        return decoded;
-    }
-
-private:
-    const char* name_;
-    int digits_;
-};
-
-class errorCodeElement : public g2driverResponseElement {
-public:
-    void getLabel(gstr& text) const override { text.append("code"); }
-    int decode(g2serialTransaction& transaction, const char*& cursor, int32_t left) override
-    {
-        if (left < 1)
-            return needMore;
-        transaction.putValue("code", gstrSlice(cursor, 1));
-        ++cursor;
-        return decoded;
-    }
-};
-
-gregexp compiled(const char* text)
+// Keyword lines ("KEYWORD value" per line) to an object as the loader
+// hands them; what the object refuses is left out, as a bad element would
+// be in a file that still loads around it.
+void feed(gstorable& object, const std::string& lines)
 {
-    gregexp pattern(false);
-    pattern.parse(text, true, false);
-    return pattern;
-}
-
-// One of eight kinds of element; kind 7 is the input's own pattern.
-g2driverResponseElement* makeElement(int kind, const gregexp& own)
-{
-    switch (kind) {
-    case 0: return new patternElement(compiled("OK"), nullptr);
-    case 1: return new patternElement(compiled("#+"), nullptr);
-    case 2: return new numberElement("n", 2);
-    case 3: return new patternElement(compiled("\\r"), nullptr);
-    case 4: return new patternElement(compiled("X"), "n");
-    case 5: return new errorCodeElement();
-    case 6: return new numberElement("n", 1);
-    default: return new patternElement(own, nullptr);
+    size_t start = 0;
+    while (start < lines.size()) {
+        size_t end = lines.find('\n', start);
+        if (end == std::string::npos)
+            end = lines.size();
+        std::string line = lines.substr(start, end - start);
+        start = end + 1;
+        size_t blank = line.find(' ');
+        std::string word = line.substr(0, blank);
+        gstr value(blank == std::string::npos ? "" : line.c_str() + blank + 1);
+        if (const gkeyword* keyword = keywordTable().find(gstrSlice(word.c_str())))
+            object.loadLine(keyword->getToken(), value);
     }
 }
 
-// Up to four elements, two bits of count and three of kind each.
-void addElements(g2driverResponseList& list, uint16_t choice, const gregexp& own)
+// Sixteen element blocks: header and lines up to END. The input's own
+// pattern stands in for %.
+const char* const elementBlocks[16] = {
+    "REGEXP\nPATTERN OK",
+    "REGEXP\nPATTERN #+",
+    "NUMERICAL VALUE\nNAME \"n\"\nTYPE DECIMAL\nWIDTH 2",
+    "REGEXP\nPATTERN \"\\r\"",
+    "REGEXP\nCONDITION \"n\", >, 5\nPATTERN X",
+    "STRING VALUE\nNAME \"s\"\nPATTERN @+\nSUFFIX \";\"",
+    "NUMERICAL VALUE\nNAME \"m\"\nTYPE BYTE\nWIDTH 1",
+    "REGEXP\nPATTERN %",
+    "REGEXP\nPATTERN .\nREPEAT_VALUE \"n\", -1",
+    "DATA\nNAME \"d\"\nLENGTH \"m\", 2, 1, -1\nPATTERN .*",
+    "CHECKSUM\nCHECKSUM SUM\nTYPE BYTE\nWIDTH 1\nSKIP_FIRST 1",
+    "COMMAND ELEMENT\nCOMMAND_ELEMENT 2",
+    "DIGITAL NUMBER\nTEMPLATE_PARAM \"Ch\"\nTYPE DECIMAL\nWIDTH 1",
+    "BISTATE\nDRIVER_PARAM \"On\"\nON_STRING 1\nOFF_STRING 0",
+    "STRING\nTEMPLATE_PARAM \"Name\"\nPREFIX \"<\"\nPATTERN @*\nSUFFIX \">\"",
+    "ANALOG\nTEMPLATE_PARAM \"Level\"\nTYPE DECIMAL\nWIDTH 3\nDECIMALS 1\nFACTOR 2",
+};
+
+const char* const errorBlocks[4] = {
+    "REGEXP\nPATTERN ERR",
+    "NUMERICAL ERROR CODE\nNAME \"E1\"\nTYPE BYTE\nWIDTH 1",
+    "STRING ERROR CODE\nNAME \"E2\"\nPATTERN #+",
+    "REGEXP\nCONDITION \"c\", CONTAINS, \"E\"\nPATTERN %",
+};
+
+std::string block(const char* heading, const char* text, const std::string& own)
 {
-    int count = choice & 3;
-    for (int i = 0; i < count; ++i)
-        list.append(makeElement((choice >> (2 + 3 * i)) & 7, own));
+    std::string lines = std::string(heading) + " " + text + "\nEND\n";
+    size_t mark = lines.find('%');
+    if (mark != std::string::npos)
+        lines.replace(mark, 1, own);
+    return lines;
+}
+
+// A driver whose template sends "R", the channel, a checksum and the data
+// of its command, and expects the chosen elements.
+std::string driverLines(int32_t windowSize, uint16_t responses, uint8_t errors, const std::string& own)
+{
+    std::string lines = "PARAMETER On, BISTATE\nERROR_CODE E1, NUMERICAL VALUE\nERROR_CODE E2, STRING VALUE\n"
+                        "CR_TEMPLATE T\nPARAMETER Ch, DIGITAL\nPARAMETER Name, STRING\nPARAMETER Level, ANALOG\n"
+                        "DELAY 0.1\n";
+    if (windowSize > 0)
+        lines += "BUFFER_SIZE " + std::to_string(windowSize) + "\n";
+    lines += "COMMAND_ELEMENT FIXED STRING\nSTRING R\nEND\n"
+             "COMMAND_ELEMENT DIGITAL NUMBER\nTEMPLATE_PARAM Ch\nTYPE DECIMAL\nEND\n"
+             "COMMAND_ELEMENT DATA\nNAME Body\nEND\n"
+             "COMMAND_ELEMENT CHECKSUM\nCHECKSUM LRC\nTYPE HEX, A\nWIDTH 2, RIGHT, 0\nEND\n";
+    for (int i = 0; i < (responses & 3) + 1; ++i)
+        lines += block("RESPONSE_ELEMENT", elementBlocks[(responses >> (2 + 4 * i)) & 15], own);
+    for (int i = 0; i < (errors & 3); ++i)
+        lines += block("ERROR_ELEMENT", errorBlocks[(errors >> (2 + 2 * i)) & 3], own);
+    lines += "ERROR_CODE \"E1\", NUMERICAL VALUE, 0\nEND\n"
+             "COMMAND C\nCR_TEMPLATE T\nTEMPLATE_PARAM Ch, DIGITAL, 7\nTEMPLATE_PARAM Name, STRING, ab\n"
+             "TEMPLATE_PARAM Level, ANALOG, 2.5\nDATA Body\nCOMMAND_ELEMENT FIXED STRING\nSTRING \"?\\r\"\nEND\nEND\n"
+             "END\n";
+    return lines;
 }
 
 void checkPositions(const g2responseMatcher* m, int32_t used)
@@ -123,21 +122,17 @@ void checkPositions(const g2responseMatcher* m, int32_t used)
     check(m->getNext() >= 0 && m->getNext() <= m->count());
 }
 
-void runTransaction(int32_t windowSize, uint16_t responses, uint16_t errors, const gregexp& own,
+void runTransaction(int32_t windowSize, uint16_t responses, uint8_t errors, const std::string& own,
                     const std::string& reply)
 {
     g2driver driver;
-    g2driverCommandTemplate* shape = driver.referenceTemplate("T");
-    shape->setBufferSize(windowSize);
-    shape->setTime(gmilliseconds(100));
-    addElements(shape->responses(), responses, own);
-    addElements(shape->errors(), errors, own);
-    g2driverCommand* command = driver.referenceCommand("C");
-    command->setTemplate(shape);
+    feed(driver, driverLines(windowSize, responses, errors, own));
     gcommandRequest request;
-    request.setCommand(command);
+    request.setCommand(driver.commands().find("C"));
 
     g2serialTransaction transaction(request, nullptr);
+    g2driverCommandOutput sent;
+    transaction.buildCommand(sent);
     int result = gexchangeResult::timedOut;
     for (char byte : reply) {
         result = transaction.receiveByte(byte);
@@ -155,6 +150,13 @@ void runTransaction(int32_t windowSize, uint16_t responses, uint16_t errors, con
     checkPositions(transaction.errorMatcher(), transaction.windowUsed());
     gstr values;
     transaction.describeValues(values);
+}
+
+gregexp compiled(const char* text)
+{
+    gregexp pattern(false);
+    pattern.parse(text, true, false);
+    return pattern;
 }
 
 void runLegacy(int32_t size, uint8_t choice, const gregexp& own, const std::string& reply)
@@ -185,7 +187,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     int32_t windowSize = data[0] == 0xFF ? 100000 : data[0] & 63;
     auto responses = static_cast<uint16_t>(data[1] | data[2] << 8);
-    auto errors = static_cast<uint16_t>(data[3]);
+    auto errors = static_cast<uint8_t>(data[3]);
     size_t ownLength = data[4] & 31;
     size_t rest = 5;
     if (size - rest < ownLength)
@@ -195,8 +197,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     gregexp own(false);
     if (own.parse(ownText.c_str(), true, false) != 1)
         own = compiled("A");
+    gstr ownLine;
+    own.toString(ownLine, false);
     std::string reply(reinterpret_cast<const char*>(data + rest), size - rest);
-    runTransaction(windowSize, responses, errors, own, reply);
+    runTransaction(windowSize, responses, errors, std::string(ownLine.view()), reply);
     runLegacy(1 + (data[0] & 31), data[3] >> 4, own, reply);
     return 0;
 }

@@ -24,8 +24,8 @@ protected:
         port = station::serialPorts().define("COM1");
         pump = station::g2Drivers().define("Pump");
         ASSERT_EQ(feedLines(*pump, "COMMAND ReadFlow\nPARAMETER Channel, DIGITAL\nPARAMETER Mode, DIGITAL, 0, Off, 1, Fast\n"
-                                   "PARAMETER Scale, ANALOG\nPARAMETER Run, BISTATE\nPARAMETER Name, STRING\nEND\n"
-                                   "COMMAND Start\nEND"),
+                                   "PARAMETER Scale, ANALOG\nPARAMETER Run, BISTATE\nPARAMETER Name, STRING\n"
+                                   "CR_TEMPLATE Set\nEND\nCOMMAND Start\nCR_TEMPLATE Set\nEND"),
                   gload::accepted);
         meter = station::legacyDrivers().define("Meter");
         ASSERT_EQ(feedLines(*meter, "COMMAND Read, R\nREPLY Ack, A"), gload::accepted);
@@ -183,7 +183,7 @@ TEST_F(commandSequenceTest, CopiesFollowTheTablesTheyAreGiven)
 
     // A driver sequence copied into another driver's commands.
     g2driver* clone = station::g2Drivers().define("Clone");
-    ASSERT_EQ(feedLines(*clone, "COMMAND Start\nEND"), gload::accepted);
+    ASSERT_EQ(feedLines(*clone, "COMMAND Start\nCR_TEMPLATE Set\nEND"), gload::accepted);
     ASSERT_EQ(feedLines(pump->firstTimeSequence(), "COMMAND Start\nEND\nCOMMAND ReadFlow\nEND\nEND"),
               gload::finished);
     clone->firstTimeSequence().copyDriverSequence(pump->firstTimeSequence(), clone->commands());

@@ -22,7 +22,7 @@ protected:
         port = station::serialPorts().define("COM1");
         port->setTitle("North");
         pump = station::g2Drivers().define("Pump");
-        ASSERT_EQ(feedLines(*pump, "PARAMETER Address, DIGITAL\nCOMMAND Start\nEND\n"
+        ASSERT_EQ(feedLines(*pump, "PARAMETER Address, DIGITAL\nCOMMAND Start\nCR_TEMPLATE Set\nEND\n"
                                    "INIT_SEQUENCE FIRST TIME\nCOMMAND Start\nEND\nEND"),
                   gload::accepted);
         meter = station::legacyDrivers().define("Meter");

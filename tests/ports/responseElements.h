@@ -8,38 +8,53 @@
 #include <cstdint>
 #include <string>
 
-// Response elements for tests: the element kinds of the G2 driver model
-// come later, the transaction needs only this interface of them.
-
-// Located by its pattern; with a condition name it counts only when a value
-// of that name was decoded.
-class patternElement : public g2driverResponseElement {
+// Response elements for tests of the matching itself: bare doubles of the
+// interface the transaction uses, apart from the element kinds and their
+// file lines.
+class testResponseElement : public g2driverResponseElement {
 public:
-    explicit patternElement(const char* pattern, std::string condition = "") : pattern_(false), condition_(condition)
+    g2driverResponseElement* duplicate(g2driverParameterTable&, g2driverParameterTable&, g2driverResponseValueTable&,
+                                       g2driverResponseDataNameTable&, jhashTypedDatabaseTable<g2driverProgram>*,
+                                       g2driverErrorCodeTable&, bool) const override
+    {
+        return nullptr;
+    }
+    int getType() const override { return g2responseElementType::regexp; }
+};
+
+// Located by its pattern; with a condition name it counts only when a number
+// of that name was decoded.
+class patternElement : public testResponseElement {
+public:
+    explicit patternElement(const char* pattern, std::string condition = "") : pattern_(false)
     {
         pattern_.parse(pattern, true, false);
+        if (condition.empty())
+            return;
+        g2driverResponseCondition decoded;
+        decoded.setValue(values_.reference(gstrSlice(condition.c_str())));
+        decoded.setNumberTest(g2driverResponseCondition::greaterOrEqual, 0);
+        setCondition(&decoded, values_);
     }
-    void getLabel(gstr& text) const override
+    gstr describe() const override
     {
+        gstr text("");
         pattern_.print(text, false);
+        return text;
     }
-    bool hasCondition() const override { return !condition_.empty(); }
-    bool conditionHolds(const jhashNamedObjectTable& values) const override
-    {
-        return values.find(gstrSlice(condition_.c_str())) != nullptr;
-    }
-    const gregexp* getPattern() const override { return &pattern_; }
+    const gregexp* getLocatingPattern() const override { return &pattern_; }
+    int decode(g2serialTransaction&, const char*&, int32_t) override { return badData; }
 
 private:
+    g2driverResponseValueTable values_{5};
     gregexp pattern_;
-    std::string condition_;
 };
 
 // A fixed number of decimal digits decoded as a named number.
-class numberElement : public g2driverResponseElement {
+class numberElement : public testResponseElement {
 public:
     numberElement(const char* name, int digits) : name_(name), digits_(digits) {}
-    void getLabel(gstr& text) const override { text.append(name_.c_str()); }
+    gstr describe() const override { return gstr(name_.c_str()); }
     int decode(g2serialTransaction& transaction, const char*& cursor, int32_t left) override
     {
         if (left < digits_)
@@ -61,10 +76,11 @@ private:
 };
 
 // One byte reported as the transaction's value of an error code.
-class errorCodeElement : public g2driverResponseElement {
+class errorCodeElement : public testResponseElement {
 public:
     explicit errorCodeElement(const char* name) : name_(name) {}
-    void getLabel(gstr& text) const override { text.append(name_.c_str()); }
+    gstr describe() const override { return gstr(name_.c_str()); }
+    int getType() const override { return g2responseElementType::numericalErrorCode; }
     int decode(g2serialTransaction& transaction, const char*& cursor, int32_t left) override
     {
         if (left < 1)
@@ -73,7 +89,6 @@ public:
         ++cursor;
         return decoded;
     }
-    bool isErrorIndication() const override { return true; }
 
 private:
     std::string name_;

@@ -2,6 +2,7 @@
 #include "portTestSupport.h"
 #include "ports/g2serialTransaction.h"
 #include "ports/gcommandRequest.h"
+#include "ports/gdevice.h"
 #include "ports/gexchangeResult.h"
 #include "ports/gnamedValue.h"
 #include "ports/gserialPort.h"
@@ -342,10 +343,60 @@ TEST_F(lineExchangeTest, CommandSegmentsAreWrittenWithTheirDelays)
     EXPECT_EQ(device.received(), "ABCDEF");
     EXPECT_EQ(clock.sleeps(), (std::vector<uint32_t>{20, 5}));
 
-    // The builder fills no bytes until the command elements exist.
+    // A template without command elements builds no bytes.
     g2driverCommandBuilder builder(request, nullptr);
     builder.buildCommand(all);
     EXPECT_EQ(all.segmentCount(), 0);
+}
+
+// A command of a driver read from its lines: the transaction builds it,
+// the port sends its segments, the device answers with the address it was
+// sent, a reading and a checksum, and the response elements decode it.
+TEST_F(lineExchangeTest, AssembledCommandAndDecodedAnswer)
+{
+    manualClock clock;
+    g2driver* meter = station::g2Drivers().define("Meter");
+    ASSERT_EQ(feedLines(*meter, "PARAMETER Address, DIGITAL\nCR_TEMPLATE Read\nPARAMETER Register, DIGITAL\n"
+                                "DELAY 1\nBUFFER_SIZE 32\n"
+                                "COMMAND_ELEMENT FIXED STRING\nSTRING \"\\x02\"\nEND\n"
+                                "COMMAND_ELEMENT DIGITAL NUMBER\nDRIVER_PARAM Address\nTYPE DECIMAL\nWIDTH 2, RIGHT, 0\nEND\n"
+                                "COMMAND_ELEMENT DELAY\nDELAY 0.02\nEND\n"
+                                "COMMAND_ELEMENT DIGITAL NUMBER\nTEMPLATE_PARAM Register\nTYPE HEX, A\nEND\n"
+                                "COMMAND_ELEMENT CHECKSUM\nCHECKSUM LRC\nTYPE HEX, A\nWIDTH 2, RIGHT, 0\nEND\n"
+                                "COMMAND_ELEMENT FIXED STRING\nSTRING \"\\r\"\nEND\n"
+                                "RESPONSE_ELEMENT REGEXP\nPATTERN \"\\x06\"\nEND\n"
+                                "RESPONSE_ELEMENT COMMAND ELEMENT\nCOMMAND_ELEMENT 2\nEND\n"
+                                "RESPONSE_ELEMENT NUMERICAL VALUE\nNAME \"flow\"\nTYPE DECIMAL\nWIDTH 4\nEND\n"
+                                "RESPONSE_ELEMENT CHECKSUM\nCHECKSUM MOD 256\nTYPE BYTE\nWIDTH 1\nSKIP_FIRST 1\nEND\n"
+                                "END\nCOMMAND Flow\nCR_TEMPLATE Read\nTEMPLATE_PARAM Register, DIGITAL, 255\nEND"),
+              gload::accepted);
+    gdevice* unit = port->getDevice("U7");
+    unit->setDriver(meter);
+    g2driverParameterValueTable values(5);
+    gstr address("Address, DIGITAL, 7");
+    ASSERT_EQ(g2driverParameterValue::loadLine(values, address), gload::accepted);
+    unit->setParameterValues(values);
+    gcommandRequest flow;
+    flow.setCommand(meter->commands().find("Flow"));
+    flow.setDevice(unit);
+
+    g2serialTransaction t(flow, nullptr);
+    g2driverCommandOutput bytes;
+    t.buildCommand(bytes);
+    // LRC of the bytes before the checksum: 02 ^ '0' ^ '7' ^ 'F' ^ 'F' = 0x05.
+    ASSERT_EQ(bytes.segmentCount(), 2);
+    EXPECT_EQ(bytes.segment(0).view(), "\x02" "07");
+    EXPECT_EQ(bytes.delay(0), gmilliseconds(20));
+    EXPECT_EQ(bytes.segment(1).view(), "FF05\r");
+    // '0' '7' '0' '4' '2' '5' add up to 0x132.
+    device.play(8, {{0, "\x06" "0704252"}});
+    bytes.send(*port);
+    EXPECT_EQ(port->receiveTransaction(t), gexchangeResult::valid);
+    EXPECT_EQ(device.heard(), "\x02" "07FF05\r");
+    EXPECT_EQ(clock.sleeps(), (std::vector<uint32_t>{20}));
+    auto* value = static_cast<gnamedValue*>(t.currentMatcher()->values().find("flow"));
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->getNumber(), 425u);
 }
 
 TEST_F(lineExchangeTest, WaitsAfterCommands)

@@ -1,7 +1,6 @@
 #include "scl/sclTokenScanner.h"
 
 #include "g2driver/model/g2driver.h"
-#include "g2driver/model/g2driverProgram.h"
 #include "legacy/glegacyDriver.h"
 #include "ports/gserialPort.h"
 #include "registers/gregister.h"
@@ -94,29 +93,48 @@ protected:
 TEST_F(sclObjectNames, StationObjects)
 {
     station::serialPorts().define("COM_A")->devices().define("Meter");
-    station::g2Drivers().define("Drv")->commands().define("ReadAll");
+    g2driver* drv = station::g2Drivers().define("Drv");
+    drv->commands().define("ReadAll");
+    drv->dataObjects().define("Level");
+    drv->programs().define("Calc");
+    drv->dataObjects().reference("Later"); // named by a source, not yet defined
     station::legacyDrivers().define("Old")->responses().define("Ack");
     station::registers().reference("Pending"); // a placeholder names nothing yet
     EXPECT_EQ(scan("\"COM_A\" \"com_a\""), "[\"COM_A\"]18 [ ]2 [\"com_a\"]6");
     EXPECT_EQ(scan("\"Meter\" \"ReadAll\" \"Ack\" \"Pending\" \"Drv"),
               "[\"Meter\"]18 [ ]2 [\"ReadAll\"]18 [ ]2 [\"Ack\"]18 [ ]2 [\"Pending\"]6 [ ]2 [\"Drv]18");
+    // A driver's data objects and programs are station objects too.
+    EXPECT_EQ(scan("\"Level\" \"Calc\" \"Later\" \"level\""),
+              "[\"Level\"]18 [ ]2 [\"Calc\"]18 [ ]2 [\"Later\"]6 [ ]2 [\"level\"]6");
     // Station names mean nothing to a driver's program.
     EXPECT_EQ(scan("\"COM_A\"", true), "[\"COM_A\"]6");
 }
 
+// A driver's program names what the driver being edited holds: the tables
+// the Edit Device Driver dialog publishes, looked up while they are set.
 TEST_F(sclObjectNames, CurrentDriver)
 {
-    jhashTypedDatabaseTable<g2driverProgram> programs(5);
-    programs.define("Poll");
-    jhashTypedDatabaseTable<g2driverCommand> commands(5);
-    commands.define("Read");
+    g2driver* pump = station::g2Drivers().define("Pump");
+    pump->commands().define("Read");
+    pump->dataObjects().define("Level");
+    pump->programs().define("Poll");
+    pump->programs().reference("Later");
     station::serialPorts().define("COM_A");
-    EXPECT_EQ(scan("\"Poll\"", true), "[\"Poll\"]6");
-    setSclDriverContext(&commands, nullptr, &programs);
-    EXPECT_EQ(scan("\"Poll\" \"Read\" \"COM_A\"", true), "[\"Poll\"]18 [ ]2 [\"Read\"]18 [ ]2 [\"COM_A\"]6");
-    EXPECT_EQ(scan("\"Poll\""), "[\"Poll\"]6");
+    const char* line = "\"Read\" \"Level\" \"Poll\" \"Later\" \"COM_A\"";
+    EXPECT_EQ(scan(line, true), "[\"Read\"]6 [ ]2 [\"Level\"]6 [ ]2 [\"Poll\"]6 [ ]2 [\"Later\"]6 [ ]2 [\"COM_A\"]6");
+    setSclDriverContext(&pump->commands(), &pump->dataObjects(), &pump->programs());
+    EXPECT_EQ(scan(line, true),
+              "[\"Read\"]18 [ ]2 [\"Level\"]18 [ ]2 [\"Poll\"]18 [ ]2 [\"Later\"]6 [ ]2 [\"COM_A\"]6");
+    // Working tables of the dialog, apart from the driver's; a table not
+    // given is skipped.
+    jhashTypedDatabaseTable<g2driverDataObject> edited(5);
+    edited.define("Flow");
+    setSclDriverContext(nullptr, &edited, nullptr);
+    EXPECT_EQ(scan("\"Flow\" \"Read\" \"Level\"", true), "[\"Flow\"]18 [ ]2 [\"Read\"]6 [ ]2 [\"Level\"]6");
+    // Station programs still name the station's objects.
+    EXPECT_EQ(scan("\"Flow\" \"Level\""), "[\"Flow\"]6 [ ]2 [\"Level\"]18");
     clearSclDriverContext();
-    EXPECT_EQ(scan("\"Read\"", true), "[\"Read\"]6");
+    EXPECT_EQ(scan("\"Read\" \"Flow\"", true), "[\"Read\"]6 [ ]2 [\"Flow\"]6");
 }
 
 } // namespace

@@ -86,7 +86,7 @@ TEST_F(stationFile, LibraryLoadsAndSavesDriverObjectsOnly)
                                "MASK M1\r\n\tTITLE\t\tMask \"one\"\r\n\tPATTERN2\t#+\r\n"
                                "\tBUFFER_SIZE\t40\r\n\tTIMEOUT\t\t1\r\nEND\r\n\r\n"
                                "DRIVER D1\r\n\tDELAY\t\t0\r\nEND\r\n\r\n"
-                               "G2DRIVER G1\r\n\tTITLE\t\tG2 driver\r\nEND\r\n\r\n");
+                               "G2DRIVER G1\r\n\tTITLE\t\tG2 driver\r\n\tRETRIES\t\t1\r\nEND\r\n\r\n");
 }
 
 TEST_F(stationFile, BannerOnlyIsAnEmptyStation)

@@ -2,10 +2,14 @@
 
 #include "foundation/jhashIterator.h"
 #include "foundation/valueParsers.h"
+#include "g2driver/model/g2driverFieldReaders.h"
 #include "store/CObjectFile.h"
 #include "store/gkeyword.h"
 #include "store/gobjectType.h"
 #include "store/gstation.h"
+
+#include <climits>
+#include <vector>
 
 namespace {
 
@@ -13,16 +17,17 @@ constexpr int commandInDriver = 20009;
 constexpr int templateInDriver = 20017;
 constexpr int parameterInDriver = 20051;
 constexpr int errorCodeInDriver = 20052;
+constexpr int dataObjectInDriver = 20068;
+constexpr int programInDriver = 20075;
 
 // Defines the tag of a one-tag value in the table; null with the status.
 template <class E>
 E* defineTagged(jhashTypedDatabaseTable<E>& table, const gstr& value, gloadStatus& status)
 {
     gstr tag;
-    if (!tag.parseValue(value.data()) || tag.isEmpty()) {
-        status = gload::invalidValue;
+    status = readOneTag(value, tag);
+    if (status != gload::accepted)
         return nullptr;
-    }
     E* entry = table.define(tag);
     status = entry ? gload::accepted : gload::alreadyLoaded;
     return entry;
@@ -40,6 +45,21 @@ void listPlaceholders(const jhashTypedDatabaseTable<E>& table, const gstr& descr
     }
 }
 
+// Placeholders get a line each; defined entries list their own.
+template <class E>
+void listEntries(const jhashTypedDatabaseTable<E>& table, const gstr& description, gstr& text)
+{
+    jhashTypedIterator<E> it(table);
+    E* entry = nullptr;
+    gstr line;
+    while (it.get(entry)) {
+        if (entry->isDefined())
+            entry->listUndefinedReferences(text);
+        else
+            text.append(line.format(20216, description, entry->getName()));
+    }
+}
+
 template <class E>
 void writeEach(const jhashTypedDatabaseTable<E>& table, CObjectFile& file, int indent)
 {
@@ -47,6 +67,29 @@ void writeEach(const jhashTypedDatabaseTable<E>& table, CObjectFile& file, int i
     E* entry = nullptr;
     while (it.get(entry))
         entry->writeEmbedded(file, indent);
+}
+
+template <class E>
+std::vector<E*> entriesOf(const jhashTypedDatabaseTable<E>& table)
+{
+    std::vector<E*> entries;
+    jhashTypedIterator<E> it(table);
+    E* entry = nullptr;
+    while (it.get(entry))
+        entries.push_back(entry);
+    return entries;
+}
+
+// Removes and destroys the placeholders that nothing uses.
+template <class E>
+void removeUnusedPlaceholders(jhashTypedDatabaseTable<E>& table)
+{
+    for (E* entry : entriesOf(table)) {
+        if (!entry->isDefined() && entry->isUnused()) {
+            table.remove(entry);
+            delete entry;
+        }
+    }
 }
 
 } // namespace
@@ -67,11 +110,14 @@ void g2driver::importIntoStation() { moveIntoStation(*this, driverLibrary::g2Dri
 
 void g2driver::listUndefinedReferences(gstr& text) const
 {
+    const gstr& title = getTitle(true);
     gstr description;
-    parameters_.listUndefined(description.format(parameterInDriver, getTitle(true)), text);
-    listPlaceholders(errorCodes_, description.format(errorCodeInDriver, getTitle(true)), text);
-    listPlaceholders(templates_, description.format(templateInDriver, getTitle(true)), text);
-    listPlaceholders(commands_, description.format(commandInDriver, getTitle(true)), text);
+    parameters_.listUndefined(description.format(parameterInDriver, title), text);
+    listPlaceholders(errorCodes_, description.format(errorCodeInDriver, title), text);
+    listEntries(templates_, description.format(templateInDriver, title), text);
+    listEntries(commands_, description.format(commandInDriver, title), text);
+    listEntries(dataObjects_, description.format(dataObjectInDriver, title), text);
+    listPlaceholders(programs_, description.format(programInDriver, title), text);
 }
 
 g2driverCommand* g2driver::referenceCommand(const gstrSlice& tag)
@@ -84,8 +130,54 @@ g2driverCommand* g2driver::referenceCommand(const gstrSlice& tag)
 g2driverCommandTemplate* g2driver::referenceTemplate(const gstrSlice& tag)
 {
     g2driverCommandTemplate* commandTemplate = templates_.reference(tag);
-    commandTemplate->setDriver(this);
+    if (commandTemplate->getDriver() != this)
+        commandTemplate->setDriver(this);
     return commandTemplate;
+}
+
+g2driverDataObject* g2driver::referenceDataObject(const gstrSlice& tag)
+{
+    g2driverDataObject* object = dataObjects_.reference(tag);
+    object->setDriver(this);
+    return object;
+}
+
+void g2driver::replaceTemplates(jhashTypedDatabaseTable<g2driverCommandTemplate>& edited)
+{
+    templates_.copyFrom(edited);
+    for (g2driverCommandTemplate* commandTemplate : entriesOf(templates_))
+        commandTemplate->setDriver(this);
+}
+
+void g2driver::replaceCommands(jhashTypedDatabaseTable<g2driverCommand>& edited)
+{
+    for (g2driverCommand* command : entriesOf(commands_))
+        command->reset();
+    for (g2driverCommand* copy : entriesOf(edited)) {
+        g2driverCommand* command = commands_.define(copy->getName());
+        if (!command)
+            continue;
+        command->copyFrom(*copy, templates_, &programs_, false);
+        command->parameters().removeUndefined();
+        command->setDriver(this);
+        command->setDefined(1);
+    }
+    removeUnusedPlaceholders(commands_);
+}
+
+void g2driver::replaceDataObjects(jhashTypedDatabaseTable<g2driverDataObject>& edited)
+{
+    for (g2driverDataObject* object : entriesOf(dataObjects_))
+        object->reset();
+    for (g2driverDataObject* copy : entriesOf(edited)) {
+        g2driverDataObject* object = dataObjects_.define(copy->getName());
+        if (!object)
+            continue;
+        object->assignFrom(*copy);
+        object->setDriver(this);
+        object->setDefined(1);
+    }
+    removeUnusedPlaceholders(dataObjects_);
 }
 
 void g2driver::writeFields(CObjectFile& file, int indent) const
@@ -96,11 +188,15 @@ void g2driver::writeFields(CObjectFile& file, int indent) const
         gkeyword::byToken(kw::DELAY).writeKey(file, indent);
         delay_.writeSeconds(file, 1);
     }
+    if (retries_ > 0)
+        writeIntLine(file, indent, kw::RETRIES, retries_);
     writeErrorCodes(file, indent);
     if (errorHandling_.isWritten())
         errorHandling_.writeEmbedded(file, indent);
     writeEach(templates_, file, indent);
     writeEach(commands_, file, indent);
+    writeEach(dataObjects_, file, indent);
+    writeEach(programs_, file, indent);
     for (const gcommandSequence* sequence : {&firstTime_, &reinit_, &common_}) {
         if (!sequence->isEmpty())
             sequence->writeEmbedded(file, indent);
@@ -113,8 +209,7 @@ void g2driver::writeErrorCodes(CObjectFile& file, int indent) const
     g2driverErrorCode* code = nullptr;
     while (it.get(code)) {
         gkeyword::byToken(kw::ERROR_CODE).writeKey(file, indent);
-        code->getName().write(file, 2);
-        gkeyword::byToken(g2driverErrorCode::keywordOfKind(code->getKind())).writeValue(file, 1);
+        code->writeLine(file, 1);
     }
 }
 
@@ -127,6 +222,7 @@ gloadStatus g2driver::loadField(int token, gstr& value)
         if (delay_.isSet())
             return gload::alreadyLoaded;
         return delay_.parseSeconds(value.data()) == itemResult::end ? gload::accepted : gload::invalidValue;
+    case kw::RETRIES: return readCount(value, retries_, 0, 1, INT_MAX);
     case kw::ERROR_CODE: return loadErrorCode(value);
     case kw::ERROR_HANDLING: return loadErrorHandling(value);
     case kw::CR_TEMPLATE:
@@ -140,6 +236,11 @@ gloadStatus g2driver::loadField(int token, gstr& value)
             entry->setDriver(this);
             loadEmbeddedObject(entry);
         }
+        return status;
+    case kw::OBJECT: return loadDataObject(value);
+    case kw::PROGRAM:
+        if (g2driverProgram* entry = defineTagged(programs_, value, status))
+            loadEmbeddedObject(entry);
         return status;
     case kw::INIT_SEQUENCE: return loadSequence(value);
     default: return gtitledObject::loadField(token, value);
@@ -155,14 +256,7 @@ gloadStatus g2driver::loadErrorCode(const gstr& value)
     g2driverErrorCode* code = errorCodes_.define(tag);
     if (!code)
         return gload::alreadyLoaded;
-    int token = -1;
-    int32_t kind = g2driverErrorCode::unset;
-    if (parseKeywordItem(next, token) == itemResult::end)
-        kind = g2driverErrorCode::kindOfKeyword(token);
-    if (kind == g2driverErrorCode::unset)
-        return gload::invalidValue;
-    code->setKind(kind);
-    return gload::accepted;
+    return code->readKind(next) == itemResult::end ? gload::accepted : gload::invalidValue;
 }
 
 gloadStatus g2driver::loadErrorHandling(const gstr& value)
@@ -191,4 +285,35 @@ gloadStatus g2driver::loadSequence(const gstr& value)
         return gload::alreadyLoaded;
     loadEmbeddedObject(sequence);
     return gload::accepted;
+}
+
+gloadStatus g2driver::loadDataObject(const gstr& value)
+{
+    gstr tag;
+    const char* next = nullptr;
+    if (tag.parse(value.data(), next) != itemResult::comma || tag.isEmpty())
+        return gload::invalidValue;
+    g2driverDataObject* object = dataObjects_.define(tag);
+    if (!object)
+        return gload::alreadyLoaded;
+    if (object->readKind(next) != itemResult::end)
+        return gload::invalidValue;
+    object->setDriver(this);
+    loadEmbeddedObject(object);
+    return gload::accepted;
+}
+
+void g2driver::afterLoad()
+{
+    if (!delay_.isSet())
+        delay_.set(0);
+    if (retries_ == 0)
+        retries_ = 1;
+    if (errorHandling_.ignoreSet().getKind() == g2driverErrorValueSet::unset) {
+        errorHandling_.ignoreSet().setKind(g2driverErrorValueSet::byDefault);
+        errorHandling_.reinitSet().setKind(g2driverErrorValueSet::none);
+        errorHandling_.retrySet().setKind(g2driverErrorValueSet::none);
+    }
+    for (g2driverDataObject* object : entriesOf(dataObjects_))
+        object->resolveSource();
 }

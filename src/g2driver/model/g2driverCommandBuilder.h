@@ -1,43 +1,63 @@
 #pragma once
 
+#include "foundation/garray.h"
 #include "ports/g2driverCommandOutput.h"
 
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 class g2driver;
 class g2driverCommand;
+class g2driverCommandElement;
+class g2driverParameter;
+class g2driverParameterValue;
 class gcommandRequest;
 class gdevice;
 
-// The build of one request's command: the request, the device it is sent to
-// (the request's own, or the one given for a driver-sequence request that
-// names none), the driver, the output and the index of the element being
-// worked on. The serial transaction derives from it.
+// The assembly of one request's command: every command element of the
+// template gives an output in two passes (parameter values and fixed bytes
+// in the first, lengths and checksums over the other outputs in the
+// second), then the outputs are joined into the segments that are sent with
+// their delays. The serial transaction derives from it and keeps the
+// element outputs of the command it sent.
 class g2driverCommandBuilder {
 public:
-    g2driverCommandBuilder(const gcommandRequest& request, gdevice* device);
+    // The device is the one a driver-sequence request (which names none) is
+    // sent to; the request's own device comes first.
+    g2driverCommandBuilder(const gcommandRequest& request, gdevice* defaultDevice);
     g2driverCommandBuilder(const g2driverCommandBuilder&) = delete;
     g2driverCommandBuilder& operator=(const g2driverCommandBuilder&) = delete;
     virtual ~g2driverCommandBuilder();
 
-    // Clears the output and fills it with the command's bytes. The command
-    // elements that make the bytes come with the G2 driver model; until then
-    // a command assembles to no bytes.
+    // The value for the parameter by its scope: DRIVER_PARAM the device's,
+    // TEMPLATE_PARAM the command's template values, PARAMETER the
+    // request's. Null when there is none.
+    const g2driverParameterValue* findParameter(const g2driverParameter& parameter) const;
+    // The two passes over the elements; the joined result is appended to
+    // output. The element outputs are the ones of these elements.
+    void build(const garray<g2driverCommandElement>& elements, g2driverCommandOutput& output);
+    // Empties output, then builds the elements of the command's template.
     void buildCommand(g2driverCommandOutput& output);
+    // Empties output, then builds the content of the command's DATA block
+    // of the tag with a builder of its own (nothing when there is none).
+    void buildData(const gstrSlice& tag, g2driverCommandOutput& output);
 
     const gcommandRequest& getRequest() const noexcept { return *request_; }
     g2driverCommand* getCommand() const noexcept;
     gdevice* getDevice() const noexcept { return device_; }
     g2driver* getDriver() const noexcept { return driver_; }
-    g2driverCommandOutput& getOutput() noexcept { return output_; }
 
+    // The element being encoded (or, in a serial transaction, decoded).
     int32_t currentElement() const noexcept { return element_; }
     void setCurrentElement(int32_t index) noexcept { element_ = index; }
+    int32_t outputCount() const noexcept { return static_cast<int32_t>(outputs_.size()); }
+    const g2driverCommandOutput& elementOutput(int32_t index) const { return *outputs_.at(static_cast<size_t>(index)); }
 
 private:
     const gcommandRequest* request_;
     gdevice* device_;
     g2driver* driver_ = nullptr;
-    g2driverCommandOutput output_;
+    std::vector<std::unique_ptr<g2driverCommandOutput>> outputs_;
     int32_t element_ = 0;
 };

@@ -2,8 +2,11 @@
 
 #include "foundation/jhashObject.h"
 #include "store/gusedByList.h"
+#include "store/jhashTypedDatabaseTable.h"
 
 #include <cstdint>
+
+class CObjectFile;
 
 // A named error code of a G2 driver: the kind of value its error-code
 // response elements report.
@@ -24,6 +27,12 @@ public:
 
     gusedByList& usedBy() noexcept { return usedBy_; }
 
+    // The kind keyword after the tag of an ERROR_CODE line: sets the kind
+    // and defines the code. The item result.
+    int readKind(const char* text);
+    // The tag, ", " and the kind keyword, then the ending.
+    void writeLine(CObjectFile& file, int ending) const;
+
     // NUMERICAL VALUE for 1, STRING VALUE for 2; 0 for any other token.
     static int32_t kindOfKeyword(int token) noexcept;
     static int keywordOfKind(int32_t kind) noexcept;
@@ -32,3 +41,5 @@ private:
     int32_t kind_ = unset;
     gusedByList usedBy_;
 };
+
+using g2driverErrorCodeTable = jhashTypedDatabaseTable<g2driverErrorCode>;

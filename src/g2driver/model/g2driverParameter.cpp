@@ -46,3 +46,31 @@ bool g2driverParameter::addValueName(uint32_t value, const gstrSlice& name)
 {
     return valueNames_.emplace(value, gstr(name)).second;
 }
+
+void g2driverParameter::assignType(const g2driverParameter& other)
+{
+    kind_ = other.kind_;
+    internal_ = other.internal_;
+    valueNames_ = other.valueNames_;
+}
+
+bool g2driverParameter::isUnused() const
+{
+    for (const gusedByList& list : usedBy_) {
+        if (!list.isUnused())
+            return false;
+    }
+    return true;
+}
+
+void g2driverParameter::describeUsers(gstr& text) const
+{
+    for (int list : {2, 3, 1, 0})
+        usedBy_[list].describeUsers(text);
+}
+
+void g2driverParameter::aliasUsersOf(g2driverParameter& other) noexcept
+{
+    for (int list = 0; list < listCount; ++list)
+        usedBy_[list].makeAliasOf(other.usedBy_[list]);
+}

@@ -56,12 +56,28 @@ public:
     bool addValueName(uint32_t value, const gstrSlice& name);
     const std::map<uint32_t, gstr>& valueNames() const noexcept { return valueNames_; }
 
-    gusedByList& usedBy() noexcept { return usedBy_; }
+    void clearValueNames() noexcept { valueNames_.clear(); }
+    // Kind, internal state and value names of the other (scope stays).
+    void assignType(const g2driverParameter& other);
+
+    // Its referrers, in four lists: 0 elements, template values and device
+    // values; 1 references within the driver's data objects; 2 command
+    // request values and data-object references; 3 register sources that
+    // read a command's data from outside the driver.
+    static constexpr int listCount = 4;
+    gusedByList& usedBy(int list = 0) noexcept { return usedBy_[list]; }
+    const gusedByList& usedBy(int list = 0) const noexcept { return usedBy_[list]; }
+    // Unused only when all four lists are.
+    bool isUnused() const;
+    // The referrers of the third, the fourth, the second and the first list.
+    void describeUsers(gstr& text) const;
+    // Each list reports the users of the other parameter's list.
+    void aliasUsersOf(g2driverParameter& other) noexcept;
 
 private:
     int32_t kind_ = g2valueKind::untyped;
     int32_t scope_ = g2parameterScope::driver;
     int32_t internal_ = 0;
     std::map<uint32_t, gstr> valueNames_;
-    gusedByList usedBy_;
+    gusedByList usedBy_[listCount];
 };

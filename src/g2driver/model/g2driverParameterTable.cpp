@@ -5,6 +5,8 @@
 #include "store/CObjectFile.h"
 #include "store/gkeyword.h"
 
+#include <vector>
+
 namespace {
 
 // The value names of a DIGITAL line: pairs of "value, name" to the end.
@@ -84,5 +86,68 @@ void g2driverParameterTable::listUndefined(const gstrSlice& description, gstr& o
     while (it.get(parameter)) {
         if (!parameter->isDefined())
             out.append(line.format(20216, description, parameter->getName()));
+    }
+}
+
+void g2driverParameterTable::copyFrom(const g2driverParameterTable& other, bool copyUsers)
+{
+    for (int32_t i = 0; i < other.ordered_.size(); ++i) {
+        g2driverParameter* original = other.ordered_[i];
+        g2driverParameter* copy = define(original->getName());
+        if (!copy)
+            continue;
+        copy->setScope(original->getScope());
+        copy->assignType(*original);
+        if (copyUsers)
+            copy->aliasUsersOf(*original);
+        ordered_.append(copy);
+    }
+}
+
+void g2driverParameterTable::assignFrom(const g2driverParameterTable& other)
+{
+    undefineAll();
+    for (int32_t i = 0; i < other.ordered_.size(); ++i) {
+        const g2driverParameter* edited = other.ordered_[i];
+        g2driverParameter* parameter = define(edited->getName());
+        if (!parameter)
+            continue;
+        parameter->setScope(edited->getScope());
+        parameter->assignType(*edited);
+        ordered_.append(parameter);
+    }
+    removeUndefined();
+}
+
+void g2driverParameterTable::undefineAll()
+{
+    for (int32_t i = 0; i < ordered_.size(); ++i) {
+        g2driverParameter* parameter = ordered_[i];
+        parameter->setDefined(0);
+        parameter->setKind(g2valueKind::untyped);
+        parameter->setInternal(0);
+        parameter->clearValueNames();
+    }
+    ordered_.clear();
+}
+
+void g2driverParameterTable::relist(g2driverParameter* parameter)
+{
+    parameter->setDefined(1);
+    ordered_.append(parameter);
+}
+
+void g2driverParameterTable::removeUndefined()
+{
+    std::vector<g2driverParameter*> unused;
+    jhashTypedIterator<g2driverParameter> it(*this);
+    g2driverParameter* parameter = nullptr;
+    while (it.get(parameter)) {
+        if (!parameter->isDefined() && parameter->isUnused())
+            unused.push_back(parameter);
+    }
+    for (g2driverParameter* p : unused) {
+        remove(p);
+        delete p;
     }
 }

@@ -27,6 +27,20 @@ public:
 
     const garray<g2driverParameter>& ordered() const noexcept { return ordered_; }
 
+    // Fills an empty table with copies of the other's parameters in list
+    // order; with copyUsers each copy reports the users of its original.
+    void copyFrom(const g2driverParameterTable& other, bool copyUsers);
+    // Redefines the parameters the other names, keeping the identity of
+    // those already here, and drops the rest that nothing uses.
+    void assignFrom(const g2driverParameterTable& other);
+    // Every listed parameter becomes an untyped placeholder; the list empties.
+    void undefineAll();
+    // Defines the parameter again and appends it to the list.
+    void relist(g2driverParameter* parameter);
+    // Removes and destroys every placeholder that nothing uses. A placeholder
+    // still in use stays, so no user is left pointing at a freed parameter.
+    void removeUndefined();
+
 private:
     garray<g2driverParameter> ordered_;
 };

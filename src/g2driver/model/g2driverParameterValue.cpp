@@ -95,6 +95,45 @@ void g2driverParameterValue::write(CObjectFile& file, int ending) const
     }
 }
 
+int g2driverParameterValue::replace(const gstrSlice& find, const gstrSlice& replacement, bool matchCase,
+                                    bool wholeWord)
+{
+    gstr findText(find);
+    gstr replacementText(replacement);
+    switch (kind_) {
+    case g2valueKind::bistate: {
+        gstrSlice current = number_ ? gstrSlice("ON") : gstrSlice("OFF");
+        gstrSlice other = number_ ? gstrSlice("OFF") : gstrSlice("ON");
+        bool same = matchCase ? findText.compare(current) == 0 : findText.compareNoCase(current) == 0;
+        bool flips = matchCase ? replacementText.compare(other) == 0 : replacementText.compareNoCase(other) == 0;
+        if (!same || !flips)
+            return 0;
+        number_ = number_ ? 0 : 1;
+        return 1;
+    }
+    case g2valueKind::digital: {
+        uint32_t was = 0;
+        uint32_t now = 0;
+        if (parseUnsignedItem(findText.data(), was) != itemResult::end || was != number_
+            || parseUnsignedItem(replacementText.data(), now) != itemResult::end || now == number_)
+            return 0;
+        number_ = now;
+        return 1;
+    }
+    case g2valueKind::analog: {
+        double was = 0;
+        double now = 0;
+        if (parseDoubleItem(findText.data(), was) != itemResult::end || was != real_
+            || parseDoubleItem(replacementText.data(), now) != itemResult::end || now == real_)
+            return 0;
+        real_ = now;
+        return 1;
+    }
+    case g2valueKind::string: return text_.replaceFirst(find, replacement, wholeWord, matchCase) ? 1 : 0;
+    default: return 0;
+    }
+}
+
 void g2driverParameterValue::appendValueText(gstr& out, const g2driverParameter& parameter) const
 {
     gstr text;

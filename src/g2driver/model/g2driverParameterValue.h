@@ -40,6 +40,11 @@ public:
     int read(const char* text);
     // The tag, ", ", the kind keyword, ", " and the value, then the ending.
     void write(CObjectFile& file, int ending) const;
+    // The batch tools' replace: BISTATE flips when find is its keyword (ON
+    // or OFF) and replacement the other one; DIGITAL and ANALOG take the
+    // replacement number when find is a number equal to the value; STRING
+    // replaces the first occurrence. 1 when the value changed.
+    int replace(const gstrSlice& find, const gstrSlice& replacement, bool matchCase, bool wholeWord);
     // The value as a request description shows it.
     void appendValueText(gstr& out, const g2driverParameter& parameter) const;
 

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "foundation/jhashObject.h"
-#include "store/gusedByList.h"
+#include "scl/gsclDriverProgram.h"
 
-// A program of a G2 device driver, kept in the driver's program table. Its
-// used-by list comes first and is what program calls hold it by; the table
-// finds the program from its database part. Its code comes with the G2
-// driver model; so far it is its tag and callers.
-class g2driverProgram : public gprogramUsedByList, public jhashDatabaseObject {
+// A program of a G2 device driver (block PROGRAM inside the driver), kept
+// in the driver's program table: the SCL side's driver program (code, limit,
+// coders, internal flag, and the used-by list that program calls hold it
+// by) plus its entry in the table, whose tag names the program.
+class g2driverProgram : public gsclDriverProgram, public jhashDatabaseObject {
 public:
     g2driverProgram() = default;
     g2driverProgram(const g2driverProgram& other) = default;

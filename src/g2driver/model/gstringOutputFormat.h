@@ -24,6 +24,13 @@ public:
     // An unset WIDTH becomes 0, an unset REPLACEMENT none.
     void afterLoad() noexcept;
 
+    // The text in the field: padded up to WIDTH (after the text for LEFT,
+    // before it for RIGHT), or cut to its first (LEFT) or last (RIGHT)
+    // WIDTH bytes; then every byte that is not printable becomes the
+    // replacement character when one is set. A field wider than an output
+    // format builds gives no bytes.
+    gstr encode(const gstrSlice& text) const;
+
 private:
     gfieldWidth field_;
     gcharOption replacement_;

@@ -45,3 +45,9 @@ void gvalueStringTable::afterLoad()
     if (default_.isNull())
         default_.assign("");
 }
+
+const gstr& gvalueStringTable::textFor(uint32_t value) const noexcept
+{
+    auto it = entries_.find(value);
+    return it == entries_.end() ? default_ : it->second;
+}

@@ -19,6 +19,8 @@ public:
     const gstr& defaultString() const noexcept { return default_; }
     void setDefaultString(const gstrSlice& text) { default_.assign(text); }
     bool hasEntries() const noexcept { return !entries_.empty(); }
+    // The string of the value, else the default string.
+    const gstr& textFor(uint32_t value) const noexcept;
 
     // DEFAULT_STRING (once, not empty) and VALUE_STRING "value, string" (once
     // per value).

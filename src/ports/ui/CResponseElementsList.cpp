@@ -29,6 +29,14 @@ gstr labelText(const gstr& label)
     return text;
 }
 
+// The error-code elements, which only an error response holds, say which
+// error the device reported: their lines stand out.
+bool isErrorIndication(const g2driverResponseElement& element)
+{
+    int type = element.getType();
+    return type == g2responseElementType::numericalErrorCode || type == g2responseElementType::stringErrorCode;
+}
+
 // A line: the label column on the button face, the value on the window
 // colour in the line's colour.
 class elementDelegate final : public QStyledItemDelegate {
@@ -133,7 +141,7 @@ void CResponseElementsList::refill()
                 text.assignHexDump(bytes);
             else
                 text.assignQuoted(bytes, true, false);
-            if (matcher->element(i).isErrorIndication())
+            if (isErrorIndication(matcher->element(i)))
                 colour = QColor(255, 0, 0);
         }
         auto* item = new QListWidgetItem(toUiText(text));

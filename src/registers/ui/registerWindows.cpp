@@ -5,9 +5,12 @@
 #include "registers/ui/CEditDigitalRegisterDialog.h"
 #include "registers/ui/CEditProgramArgumentsDialog.h"
 #include "registers/ui/CEditStringRegisterDialog.h"
+#include "registers/ui/CSelectArgumentTypeDialog.h"
 #include "registers/ui/CSelectRegisterTypeDialog.h"
+#include "registers/ui/editProgramArgument.h"
 #include "shell/CMainFrame.h"
 #include "shell/CRegistersDialog.h"
+#include "shell/programArgumentEditor.h"
 #include "shell/programArgumentsDialog.h"
 #include "shell/registerDialogs.h"
 
@@ -44,6 +47,11 @@ void installRegisterWindows(CMainFrame& frame)
     installProgramArgumentsDialog([](gprocessorCall& call, QWidget* parent) {
         CEditProgramArgumentsDialog dialog(call, parent);
         return dialog.DoModal() == IDOK;
+    });
+    installProgramArgumentEditor(editProgramArgument);
+    installArgumentTypeChooser([](QWidget* parent) {
+        CSelectArgumentTypeDialog type(parent);
+        return type.DoModal() == IDOK ? type.argumentType() : 0;
     });
     frame.setToolDialog(newRegisterCommand, [&frame] {
         CSelectRegisterTypeDialog choice(&frame);

@@ -80,7 +80,7 @@ TEST(stringOutputFormat, ReadsWritesAndSettles)
         {kw::WIDTH, "0, LEFT, x", gload::invalidValue},
         {kw::REPLACEMENT, "?", gload::accepted},
         {kw::REPLACEMENT, "\"\\x7F\"", gload::invalidValue},
-        {kw::REPLACEMENT, "NONE", gload::invalidValue},
+        {kw::REPLACEMENT, "NONE", gload::accepted},
         {kw::REPLACEMENT, "?, !", gload::invalidValue},
         {kw::TYPE, "DECIMAL", gload::unknownKeyword},
     };

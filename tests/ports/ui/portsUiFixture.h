@@ -17,7 +17,9 @@
 
 // A station with two legacy drivers, two G2 drivers and a port "North" with
 // two G2 devices, a legacy device and a polling sequence. Its timeouts are
-// short: the Test Port tests wait for them.
+// short: the Test Port tests wait for them. Pump's ReadFlow answers "OK",
+// two digits of flow and a CR; its error response is "ER" and one byte of
+// error code.
 inline const char* const portsStation = R"(PROGRAM OnMessage
 END
 PROGRAM OnEnable
@@ -45,9 +47,29 @@ G2DRIVER Pump
 	TITLE		Pump controller
 	PARAMETER	Address, DIGITAL
 	DELAY		0.05
+	ERROR_CODE	code, NUMERICAL VALUE
 	CR_TEMPLATE	Query
 		DELAY		0.3
 		BUFFER_SIZE	64
+		RESPONSE_ELEMENT	REGEXP
+			PATTERN	OK
+		END
+		RESPONSE_ELEMENT	NUMERICAL VALUE
+			NAME	flow
+			TYPE	DECIMAL
+			WIDTH	2
+		END
+		RESPONSE_ELEMENT	REGEXP
+			PATTERN	"\r"
+		END
+		ERROR_ELEMENT	REGEXP
+			PATTERN	ER
+		END
+		ERROR_ELEMENT	NUMERICAL ERROR CODE
+			NAME	code
+			TYPE	BYTE
+			WIDTH	1
+		END
 	END
 	CR_TEMPLATE	Set
 		DELAY		0.02

@@ -29,22 +29,13 @@ namespace {
 using testDialog = CTestPortDialog;
 
 // The Test Port over the working lists of an Edit Serial Port dialog on
-// North, talking to a scripted device on a pseudo-terminal. ReadFlow's
-// valid response is "OK", two digits of flow and a CR; its error response
-// "ER" and one byte of error code.
+// North, talking to a scripted device on a pseudo-terminal.
 class testPort : public portsUi {
 protected:
     void SetUp() override
     {
         portsUi::SetUp();
-        g2driver* pump = station::g2Drivers().find("Pump");
-        g2driverCommandTemplate* query = pump->templates().find("Query");
-        query->responses().append(new patternElement("OK"));
-        query->responses().append(new numberElement("flow", 2));
-        query->responses().append(new patternElement("\r"));
-        query->errors().append(new patternElement("ER"));
-        query->errors().append(new errorCodeElement("code"));
-        readFlow = pump->commands().find("ReadFlow");
+        readFlow = station::g2Drivers().find("Pump")->commands().find("ReadFlow");
         readFlow->setTimeout(gmilliseconds(2000));
         owner = std::make_unique<CEditSerialPortDialog>(north(), north());
         owner->ensureInitialized();
@@ -178,9 +169,23 @@ TEST_F(testPort, TimeoutMarksWhatWasNotFound)
     ASSERT_EQ(list->count(), 3);
     EXPECT_EQ(shown(*d, testDialog::responseDataId), "OKx4\\r");
     EXPECT_EQ(text(list->lineText(0)), "OK");
-    EXPECT_EQ(text(list->lineText(1)), "<bad response element>");
+    // The decimal element waits for two digits, which never came.
+    EXPECT_EQ(text(list->lineText(1)), "<not found>");
     EXPECT_EQ(list->lineColour(1), QColor(255, 0, 0));
     EXPECT_EQ(text(list->lineText(2)), "<skipped>");
+
+    // An element that cannot evaluate the bytes it meets.
+    g2driverResponseList& responses = station::g2Drivers().find("Pump")->templates().find("Query")->responses();
+    responses.clear();
+    responses.append(new patternElement("OK"));
+    responses.append(new numberElement("flow", 2));
+    responses.append(new patternElement("\r"));
+    pty.play(0, {{100, "OKx4\r"}});
+    d->sendCommand(testDialog::sendId);
+    pty.heard();
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(text(list->lineText(1)), "<bad response element>");
+    EXPECT_EQ(list->lineColour(1), QColor(255, 0, 0));
 }
 
 TEST_F(testPort, CommandWithoutResponseWaitsItsDelay)
