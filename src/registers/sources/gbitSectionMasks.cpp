@@ -48,6 +48,6 @@ void gbitSectionMasks::afterLoad() noexcept
 
 void writeSectionHeader(CObjectFile& file, int indent)
 {
-    gkeyword::byToken(kw::SECTION).writeKey(file, indent);
+    gkeyword::byToken(kw::SECTION).writeIndented(file, indent);
     file.newLine();
 }

@@ -52,8 +52,8 @@ TEST_F(legacyStationTest, EveryLegacyKindWritesWhatItReads)
          "TYPE HEX\nROTATE_LEFT -3\nMASK 15\nEND\nSECTION\nMASK 240, 16\nRESPONSE South, Meter, Status\n"
          "TYPE \"SIGNED BYTE\"\nROTATE_LEFT 0\nEND\nVALUE_MAP 1, 2\nEND\nEND\n",
          "DIGITAL_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tBIT COLLECTION\n\t\tVALUE_MAP\t1, 2\n\t\tVALUE_MAP\t9, 1\n"
-         "\t\tSECTION\t\t\n\t\t\tRESPONSE\tNorth, Meter, Value\n\t\t\tTYPE\t\tHEX\n\t\t\tMASK\t\t15\n"
-         "\t\t\tROTATE_LEFT\t-3\n\t\tEND\n\t\tSECTION\t\t\n\t\t\tRESPONSE\tSouth, Meter, Status\n"
+         "\t\tSECTION\n\t\t\tRESPONSE\tNorth, Meter, Value\n\t\t\tTYPE\t\tHEX\n\t\t\tMASK\t\t15\n"
+         "\t\t\tROTATE_LEFT\t-3\n\t\tEND\n\t\tSECTION\n\t\t\tRESPONSE\tSouth, Meter, Status\n"
          "\t\t\tTYPE\t\tSIGNED BYTE\n\t\t\tMASK\t\t240, 16\n\t\tEND\n\tEND\nEND\n"},
         {"ANALOG_REG R\nSOURCE LEVEL\nFACTOR 2.5\nVALUE_OFFSET -0\nRESPONSE North, Meter, Value\nTYPE OCTAL\n"
          "END\nEND\n",

@@ -163,7 +163,7 @@ TEST_F(legacyPaneTest, SectionDialogs)
     ASSERT_NE(made, nullptr);
     EXPECT_EQ(prompts(), (std::vector<int>{10148, 10004}));
     EXPECT_EQ(writtenRegister(*made), "DIGITAL_REG R\n\tLEVEL\t\tNONE\n\tNEW_LOG_STRINGS\tYES\n"
-                                      "\tSOURCE\t\tBIT COLLECTION\n\t\tMASK\t\t129\n\t\tSECTION\t\t\n"
+                                      "\tSOURCE\t\tBIT COLLECTION\n\t\tMASK\t\t129\n\t\tSECTION\n"
                                       "\t\t\tRESPONSE\tSouth, Meter, Alarm\n\t\t\tTYPE\t\tDECIMAL\n"
                                       "\t\t\tMASK\t\t1\n\t\tEND\n\tEND\nEND\n");
 }
