@@ -1,8 +1,10 @@
 #include "formats/gexponentNotation.h"
 
-#include "foundation/gfault.h"
 #include "foundation/valueParsers.h"
 #include "resources/stringTable.h"
+#include "screens/model/gfontName.h"
+#include "screens/model/gpropExponentValues.h"
+#include "screens/model/gtextInfo.h"
 #include "store/CObjectFile.h"
 #include "store/gkeyword.h"
 
@@ -12,10 +14,6 @@
 namespace {
 
 constexpr int defaultMarkerId = 20019;
-
-constexpr const char* symbolicFonts[gexponentNotation::symbolicFontCount] = {
-    "DEFAULT", "ALTERNATE", "MONOSPACE", "SANS SERIF", "SERIF", "HELVETICA", "TIMES", "COURIER",
-};
 
 const gstr& defaultMarker()
 {
@@ -31,22 +29,6 @@ void gexponentNotation::setSize(int32_t reduction, int32_t raise) noexcept
 {
     reduction_ = reduction;
     raise_ = raise;
-}
-
-const char* gexponentNotation::symbolicFontName(int32_t font)
-{
-    if (font < 0 || font >= symbolicFontCount)
-        throw gfault("font out of range in gexponentNotation::symbolicFontName()");
-    return symbolicFonts[font];
-}
-
-int32_t gexponentNotation::findSymbolicFont(const gstrSlice& name)
-{
-    for (int32_t i = 0; i < symbolicFontCount; ++i) {
-        if (name.compareNoCase(symbolicFonts[i]) == 0)
-            return i;
-    }
-    return -1;
 }
 
 bool gexponentNotation::parseHeader(const gstr& value)
@@ -74,9 +56,9 @@ void gexponentNotation::writeFields(CObjectFile& file, int indent) const
         gkeyword::byToken(kw::PLUS_SIGN).writeKey(file, indent);
         gkeyword::byToken(plusSign_ ? kw::YES : kw::NO).writeValue(file, 1);
     }
-    if (font_ >= 0) {
+    if (font_) {
         gkeyword::byToken(kw::FONT).writeKey(file, indent);
-        gstrSlice(symbolicFontName(font_)).write(file, 1);
+        gstrSlice(font_->name()).write(file, 1);
     }
     if (reduction_ > 0 || raise_ > 0) {
         gkeyword::byToken(kw::SIZE).writeKey(file, indent);
@@ -109,15 +91,16 @@ gloadStatus gexponentNotation::readWidth(const gstr& value)
 
 gloadStatus gexponentNotation::readFont(const gstr& value)
 {
-    if (font_ != -1)
+    if (fontLoaded_)
         return gload::alreadyLoaded;
     gstr name;
     if (!name.parseValue(value.data()))
         return gload::invalidValue;
-    int32_t found = findSymbolicFont(name);
-    if (found < 0)
+    const gfontName* found = findFontName(name);
+    if (!found)
         return gload::invalidValue;
     font_ = found;
+    fontLoaded_ = true;
     return gload::accepted;
 }
 
@@ -144,4 +127,44 @@ void gexponentNotation::afterLoad()
         plusSign_ = 1;
     if (reduction_ == -1)
         reduction_ = 0;
+}
+
+void gexponentNotation::apply(const gpropExponentValues& values)
+{
+    for (int id = 48; id <= 53; ++id)
+        applyOne(values, id);
+}
+
+int gexponentNotation::applyOne(const gpropExponentValues& values, int id)
+{
+    switch (id) {
+    case 48:
+        if (values.marker.hasValue() && !values.marker.getValue().isEmpty())
+            marker_.assign(values.marker.getValue());
+        else
+            marker_.assign(defaultMarker());
+        return 1;
+    case 49: values.digits.getOr(width_, 2); width_ = std::max(width_, int32_t(1)); return 1;
+    case 50: values.plusSign.getOr(plusSign_, 1); return 1;
+    case 51: values.font.getOr(font_, nullptr); return 1;
+    case 52: values.reduceBy.getOr(reduction_, 2); return 1;
+    case 53: values.raiseBy.getOr(raise_, 5); return 1;
+    default: return 0;
+    }
+}
+
+void gexponentNotation::mergeInto(gpropExponentValues& values) const
+{
+    values.marker.merge(marker_);
+    values.digits.merge(width_);
+    values.plusSign.merge(plusSign_);
+    values.font.merge(font_);
+    values.reduceBy.merge(std::max(reduction_, int32_t(0)));
+    values.raiseBy.merge(raise_);
+}
+
+void gexponentNotation::styleExponent(gtextInfo& style, int32_t& raise) const
+{
+    style.adjustSize(font_, -std::max(reduction_, int32_t(0)));
+    raise = raise_;
 }

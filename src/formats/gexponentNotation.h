@@ -6,6 +6,9 @@
 #include <cstdint>
 
 class CObjectFile;
+class gfontName;
+class gtextInfo;
+struct gpropExponentValues;
 
 // How an analog indicator shows a number in exponent notation: the mantissa,
 // a marker text, and the exponent raised and in smaller type. Its header line
@@ -23,10 +26,9 @@ public:
     // -1 not given, 0 NO, 1 YES.
     int32_t plusSign() const noexcept { return plusSign_; }
     void setPlusSign(int32_t shown) noexcept { plusSign_ = shown; }
-    // The place of the exponent's symbolic font among symbolicFontName, -1
-    // for the mantissa's font.
-    int32_t font() const noexcept { return font_; }
-    void setFont(int32_t font) noexcept { font_ = font; }
+    // The exponent's symbolic font; null for the mantissa's font.
+    const gfontName* font() const noexcept { return font_; }
+    void setFont(const gfontName* font) noexcept { font_ = font; }
     // Pixels; the reduction is -1 while not given.
     int32_t sizeReduction() const noexcept { return reduction_; }
     int32_t raise() const noexcept { return raise_; }
@@ -40,11 +42,17 @@ public:
     gloadStatus loadField(int token, gstr& value) override;
     void afterLoad() override;
 
-    // The symbolic font names of screens, in their fixed order.
-    static constexpr int32_t symbolicFontCount = 8;
-    static const char* symbolicFontName(int32_t font);
-    // The place of a symbolic font name, any letter case; -1 when none.
-    static int32_t findSymbolicFont(const gstrSlice& name);
+    // Every value from the property set's group: the marker string 20019,
+    // 2 digits, the plus sign, the mantissa's font, 2 smaller and 5 higher
+    // where the group has no value.
+    void apply(const gpropExponentValues& values);
+    // One of the properties 48 to 53 (marker, digits, plus sign, font,
+    // reduce by, raise by); 0 for any other id.
+    int applyOne(const gpropExponentValues& values, int id);
+    void mergeInto(gpropExponentValues& values) const;
+    // The exponent's lettering: the number's appearance in the exponent's
+    // font, smaller by the reduction; raise: how many pixels higher.
+    void styleExponent(gtextInfo& style, int32_t& raise) const;
 
 private:
     gloadStatus readWidth(const gstr& value);
@@ -54,7 +62,8 @@ private:
     gstr marker_;
     int32_t width_ = 0;
     int32_t plusSign_ = -1;
-    int32_t font_ = -1;
+    const gfontName* font_ = nullptr;
+    bool fontLoaded_ = false;
     int32_t reduction_ = -1;
     int32_t raise_ = 0;
 };

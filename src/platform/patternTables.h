@@ -8,7 +8,8 @@ class QImage;
 //
 // fillPatternTable: 22 two-colour 8 x 8 patterns (fill kind 3); the bitmap is
 // one bit per pixel, painted in the object's two colours, and the brush
-// paints its set bits in the brush colour.
+// paints its set bits in the brush colour: the pixels where the hatch shows
+// the fill's foreground (screens/model/gfillPatterns.h).
 // colourPatternTable: 5 patterns in their own colours (fill kind 4): entries
 // 0, 1, 3, 4 are 8 x 8 in 16 colours, entry 2 is 10 x 10 in 256 colours.
 struct patternEntry {

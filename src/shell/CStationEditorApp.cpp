@@ -11,8 +11,12 @@
 #include "resources/fontFaceNames.h"
 #include "registers/ui/registerWindows.h"
 #include "resources/stringTable.h"
+#include "scl/ui/CSclDoc.h"
 #include "scl/ui/CSclSyntaxColoursDialog.h"
+#include "scl/ui/CSclView.h"
 #include "scl/ui/sclColourTable.h"
+#include "screens/model/fscreen.h"
+#include "screens/model/gdrawingProperties.h"
 #include "screens/model/gimageLibrary.h"
 #include "shell/CAboutDialog.h"
 #include "shell/CDocument.h"
@@ -124,6 +128,7 @@ bool CStationEditorApp::InitInstance(const QStringList& arguments)
     setHelpPaths();
     CSplashWindow::enable(commandLineInfo::parse(arguments).showSplash);
     dragThresholdX = dragThresholdY = QApplication::startDragDistance();
+    setDragThreshold(dragThresholdX);
     loadRecentFiles();
     addDocTemplates();
     initFontNames();
@@ -185,12 +190,14 @@ void CStationEditorApp::setHelpPaths()
 
 void CStationEditorApp::addDocTemplates()
 {
-    // Screens and station SCL programs; their documents and views grow with
-    // their editors.
+    // Screens and station SCL programs; the screens' documents and views
+    // grow with their editor.
     auto document = [] { return std::make_unique<CDocument>(); };
     auto view = [](CDocument&) { return new QWidget; };
     screenTemplate_ = std::make_unique<CMultiDocTemplate>(screenTemplateId, document, view);
-    sclTemplate_ = std::make_unique<CMultiDocTemplate>(sclTemplateId, document, view);
+    sclTemplate_ = std::make_unique<CMultiDocTemplate>(
+        sclTemplateId, [] { return std::make_unique<CSclGlobalDoc>(); },
+        [](CDocument& d) { return new CSclGlobalView(&static_cast<CSclGlobalDoc&>(d)); });
 }
 
 void CStationEditorApp::initFontNames()
@@ -218,6 +225,7 @@ void CStationEditorApp::initOtherSubsystems()
     initSclColourTable();
     makeFillPatternTable();
     makeColourPatternTable();
+    drawingDefaults().reset();
 }
 
 // The image library of the last run, forgotten when it cannot be read.

@@ -2,9 +2,8 @@
 
 #include "foundation/jhashIterator.h"
 #include "foundation/messageBoxes.h"
-#include "screens/model/fscreen.h"
 #include "screens/model/gdrawingDefaultsHooks.h"
-#include "screens/model/gimage.h"
+#include "screens/model/stationScreens.h"
 #include "store/CObjectFile.h"
 #include "store/gloadProgress.h"
 #include "store/gobjectType.h"
@@ -140,10 +139,14 @@ int reportUndefinedObjects(bool intoLibrary)
     return gloadError::undefinedObjects;
 }
 
-void finishLoad()
+// A library read for import leaves the open station's screens and drawing
+// defaults as they are.
+void finishLoad(bool intoLibrary)
 {
     stationState().open = 1;
-    imagesAfterStationLoad();
+    if (intoLibrary)
+        return;
+    screensAfterStationLoad();
     if (gdrawingDefaultsHooks* hooks = drawingDefaultsHooks())
         hooks->refreshDefaults();
 }
@@ -175,7 +178,7 @@ int readStation(CObjectFile& file, bool libraryMode, bool intoLibrary)
     file.close();
     if (stationState().unresolved != 0)
         return reportUndefinedObjects(intoLibrary);
-    finishLoad();
+    finishLoad(intoLibrary);
     return gloadError::none;
 }
 
@@ -272,14 +275,14 @@ int saveObjectFile(const gstrSlice& path, bool driversOnly, int* error)
     if (!file.open(path, CObjectFile::modeWrite, false))
         return gsaveError::notOpened;
     if (!driversOnly)
-        imagesBeforeStationSave();
+        screensBeforeStationSave();
     file.writeBanner();
     writeObjects(file, driversOnly);
     bool written = file.close();
     if (!driversOnly) {
         if (written)
             stationState().modified = 0;
-        imagesAfterStationSave();
+        screensAfterStationSave();
     }
     if (written)
         return gsaveError::none;
@@ -300,15 +303,13 @@ void clearObjectDatabase(bool library)
         if (jhashDatabaseTable* table = type.libraryTable())
             table->deleteAll();
     });
-    imageLibraryCleanUp();
+    if (!library)
+        screensAfterStationClear();
 }
 
 void closeObjectDatabase()
 {
-    jhashTypedIterator<fscreen> it(station::screens());
-    fscreen* screen = nullptr;
-    while (it.get(screen))
-        screen->deleteAllObjects();
+    screensBeforeStationClose();
     if (gdrawingDefaultsHooks* hooks = drawingDefaultsHooks())
         hooks->resetDefaults();
     stationState().open = 0;

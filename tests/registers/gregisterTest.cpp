@@ -56,8 +56,7 @@ const char* const everyField[] = {
     "\tSET_DELAY\tYES\n"
     "\tSET_POLARITY\tYES\n"
     "\tSOURCE\t\tTIMEOUT\n"
-    "\t\tDRIVER\t\tMeter\n"
-    "\t\tPORT\t\tCOM1\n"
+    "\t\tDEVICE\t\tCOM1, Meter\n"
     "\tEND\n"
     "END\n",
 
@@ -148,7 +147,7 @@ const char* const everyField[] = {
     "\tTRIGGER\t\tx*\n"
     "\tSOURCE\t\tPROCESSOR\n"
     "\t\tRESPONSE\tCOM1, Meter, Status\n"
-    "\t\tPROGRAM\t\t\n"
+    "\t\tPROGRAM\n"
     "\t\t\tPROGRAM\t\tParse\n"
     "\t\tEND\n"
     "\tEND\n"

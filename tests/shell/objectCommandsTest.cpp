@@ -143,7 +143,9 @@ TEST_F(objectCommands, SaveDeviceDriversWritesOnlyTheDrivers)
 TEST_F(objectCommands, LoadAndReloadImagesKeepTheSetting)
 {
     EXPECT_FALSE(enabled(32914));
-    std::string images = file("pictures.kil", "images");
+    // An image library of one placeholder picture of a single pixel.
+    const char library[] = {0, 0, 0, 0, 0, 1, 0, 1, 0, 0, 0, 2, 5, 0};
+    std::string images = file("pictures.kil", std::string(library, sizeof library));
     user.chosenFiles.push_back(images);
     frame->routeCommand(32858);
     const fileDialogRequest& asked = user.fileDialogs.at(0);

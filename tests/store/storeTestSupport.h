@@ -1,5 +1,6 @@
 #pragma once
 
+#include "screens/model/gimage.h"
 #include "store/gobjectType.h"
 #include "store/gstationState.h"
 #include "store/jhashDatabaseTable.h"
@@ -22,6 +23,8 @@ protected:
             if (t->libraryTable())
                 t->libraryTable()->deleteAll();
         }
+        // Images a loaded station handed to the image table go with it.
+        removeStationImages();
         stationState() = gstationState{};
     }
 

@@ -18,6 +18,7 @@
 #include "registers/sources/gsourceRemoteRegister.h"
 #include "registers/sources/gsourceRemoteStationAlarm.h"
 #include "registers/sources/gsourceSummary.h"
+#include "registers/sources/gsourceTimeout.h"
 #include "registers/sources/gsourceType.h"
 #include "store/gkeyword.h"
 
@@ -80,7 +81,7 @@ constexpr sourceMaker makers[] = {
     nullptr, // 16 ANALOG
     nullptr, // 17 STRING
     nullptr, // 18 G2D FILTER
-    nullptr, // 19 TIMEOUT
+    &make<gsourceTimeout>, // 19 TIMEOUT
     make<gsourceLegacyBitMask>, // 20 BIT MASK
     nullptr, // 21 SEARCH STRING
     make<gsourceLegacyDirect>, // 22 DIRECT

@@ -39,7 +39,7 @@ void gsourceLegacyProcessorPart::writePart(CObjectFile& file, int indent) const
     location_.writeFields(file, indent);
     if (!call_.isSet())
         return;
-    gkeyword::byToken(kw::PROGRAM).writeKey(file, indent);
+    gkeyword::byToken(kw::PROGRAM).writeIndented(file, indent);
     file.newLine();
     call_.writeFields(file, indent + 1);
     gkeyword::byToken(kw::END).writeIndented(file, indent);

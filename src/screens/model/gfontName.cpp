@@ -15,10 +15,7 @@ const gfontName fonts[symbolicFontCount] = {
 
 const gstr& gfontName::faceName() const { return fontFaceName(faceIndex_); }
 
-const gfontName* symbolicFont(int index)
-{
-    return index >= 0 && index < symbolicFontCount ? &fonts[index] : nullptr;
-}
+const gfontName* symbolicFont(int index) { return index >= 0 && index < symbolicFontCount ? &fonts[index] : nullptr; }
 
 int symbolicFontIndex(const gfontName* font)
 {
@@ -28,3 +25,14 @@ int symbolicFontIndex(const gfontName* font)
     }
     return -1;
 }
+
+const gfontName* findFontName(const gstrSlice& name)
+{
+    for (const gfontName& font : fonts) {
+        if (name.compareNoCase(font.name()) == 0)
+            return &font;
+    }
+    return nullptr;
+}
+
+const gfontName* alternateFont() { return &fonts[1]; }

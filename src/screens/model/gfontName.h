@@ -26,3 +26,7 @@ constexpr int symbolicFontCount = 8;
 const gfontName* symbolicFont(int index);
 // The place of a record in that order, -1 for anything else.
 int symbolicFontIndex(const gfontName* font);
+// The record of a symbolic name in any letter case, null for any other text.
+const gfontName* findFontName(const gstrSlice& name);
+// "ALTERNATE", the font of texts whose properties give none.
+const gfontName* alternateFont();

@@ -23,4 +23,8 @@ struct gpropExponentValues {
     // 20019, 2 digits, the plus sign shown, the number's font, 2 pixels
     // smaller and 5 higher.
     void fillDefaults();
+    // Every value unset.
+    void clear();
+    // Takes every value the other holds.
+    void merge(const gpropExponentValues& other);
 };

@@ -72,11 +72,11 @@ TEST_F(legacyStationTest, EveryLegacyKindWritesWhatItReads)
          "\t\tALLOW2\t\t\"a\\{2}\"\n\t\tALLOW2\t\tb{2}\n\t\tALLOW2\t\tb{2}\n\tEND\nEND\n"},
         // The short form of the call comes back nested.
         {"STRING_REG R\nSOURCE PROCESSOR\nPROGRAM Scale\nRESPONSE North, Meter, Value\nEND\nEND\n",
-         "STRING_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tPROCESSOR\n\t\tRESPONSE\tNorth, Meter, Value\n\t\tPROGRAM\t\t\n"
+         "STRING_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tPROCESSOR\n\t\tRESPONSE\tNorth, Meter, Value\n\t\tPROGRAM\n"
          "\t\t\tPROGRAM\t\tScale\n\t\tEND\n\tEND\nEND\n"},
         {"BISTATE_REG R\nSOURCE PROCESSOR\nRESPONSE North, Meter, Value\nPROGRAM\nARGUMENT Line, 2\nPROGRAM Scale\n"
          "END\nEND\nEND\n",
-         "BISTATE_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tPROCESSOR\n\t\tRESPONSE\tNorth, Meter, Value\n\t\tPROGRAM\t\t\n"
+         "BISTATE_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tPROCESSOR\n\t\tRESPONSE\tNorth, Meter, Value\n\t\tPROGRAM\n"
          "\t\t\tPROGRAM\t\tScale\n\t\t\tARGUMENT\tLine, 2\n\t\tEND\n\tEND\nEND\n"},
     };
     for (const roundTripCase& c : cases) {

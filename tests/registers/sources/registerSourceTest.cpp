@@ -96,9 +96,6 @@ TEST_F(registerTest, CarriedSourcesKeepTheirBlocks)
         // The data-object reference opens a DRIVER block.
         "ANALOG_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tANALOG\n\t\tDEVICE\t\tCOM1, M\n\t\tDRIVER\t\tG\n"
         "\t\t\tOBJECT\t\tLevel\n\t\t\tPARAMETER\tChannel, DIGITAL 2\n\t\tEND\n\t\tMIN_VALUE\t0\n\tEND\nEND\n",
-        // A timeout's DRIVER is the older device line.
-        "BISTATE_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tTIMEOUT\n\t\tDRIVER\t\tMeter\n\t\tPORT\t\tCOM1\n"
-        "\t\tINTERVAL\t10\n\tEND\nEND\n",
         // Sections open blocks.
         "DIGITAL_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tG2D BIT COLLECTION\n\t\tSECTION\n\t\t\tRESPONSE\tA, B, C\n"
         "\t\tEND\n\t\tSECTION\n\t\tEND\n\tEND\nEND\n",

@@ -214,7 +214,7 @@ TEST_F(legacyPaneTest, ProcessorPaneOfEveryClass)
         });
         ASSERT_NE(made, nullptr);
         std::string written = writtenRegister(*made);
-        EXPECT_NE(written.find("\tSOURCE\t\tPROCESSOR\n\t\tRESPONSE\tSouth, Meter, Alarm\n\t\tPROGRAM\t\t\n"
+        EXPECT_NE(written.find("\tSOURCE\t\tPROCESSOR\n\t\tRESPONSE\tSouth, Meter, Alarm\n\t\tPROGRAM\n"
                                "\t\t\tPROGRAM\t\tScale\n\t\tEND\n\tEND\n"),
                   std::string::npos)
             << written;
