@@ -360,7 +360,14 @@ constexpr Entry entries[] = {
     {10606, "<not found>"},
     {10607, "%s:"},
     {10608, "There were no commands to send."},
+    {10631, "New Data Object"},
     {10632, "The data object already has a parameter with this tag. Please enter a different tag."},
+    {10633, "The device driver already contains a data object with this tag. Please enter a different tag."},
+    {10634, "The current source cannot be used with this type of object. The source will be replaced by a parameter "
+            "source."},
+    {10635, "Please enter a number between 0 and 4294967295 for the default value, or clear the default value check "
+            "box."},
+    {10636, "Please enter a number for the default value, or clear the default value check box."},
     {10656, "Command"},
     {10657, "Rotate Bits"},
     {10658, "XOR Mask"},
@@ -372,6 +379,8 @@ constexpr Entry entries[] = {
     {10668, "Please enter a source value between 0 and 4294967295."},
     {10669, "Please enter an object value between 0 and 4294967295."},
     {10670, "Change Value Map Entry"},
+    {10671, "Are you sure you want to delete the current source and replace it with a %s source?"},
+    {10678, "The source"},
     {10680, "Serial data object source"},
     {10682, "Bit mask source"},
     {10684, "Thresholds source"},
