@@ -11,6 +11,7 @@
 #include "registers/sources/gsourceLegacyLiteral.h"
 #include "registers/sources/gsourceLegacyParameter.h"
 #include "registers/sources/gsourceLegacyProcessor.h"
+#include "registers/sources/gsourceLegacySearchString.h"
 #include "registers/sources/gsourceLegacyStrings.h"
 #include "registers/sources/gsourceLegacyThresholds.h"
 #include "registers/sources/gsourceParameter.h"
@@ -83,7 +84,7 @@ constexpr sourceMaker makers[] = {
     nullptr, // 18 G2D FILTER
     &make<gsourceTimeout>, // 19 TIMEOUT
     make<gsourceLegacyBitMask>, // 20 BIT MASK
-    nullptr, // 21 SEARCH STRING
+    make<gsourceLegacySearchString>, // 21 SEARCH STRING
     make<gsourceLegacyDirect>, // 22 DIRECT
     make<gsourceLegacyThresholds>, // 23 THRESHOLDS
     make<gsourceLegacyStrings>, // 24 STRINGS

@@ -36,6 +36,16 @@ TEST_F(legacyStationTest, EveryLegacyKindWritesWhatItReads)
          "INVERT NO\nEND\nEND\n",
          "BISTATE_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tBIT MASK\n\t\tRESPONSE\tNorth, Meter, Status\n"
          "\t\tTYPE\t\tBYTE\n\t\tMASK\t\t255\n\tEND\nEND\n"},
+        // INVERT NO is read and not written; a search string keeps its
+        // quotes where a bare one would read differently.
+        {"BISTATE_REG R\nSOURCE SEARCH STRING\nINVERT NO\nSEARCH_STRING \"a, b\"\nRESPONSE North, Meter, Status\n"
+         "LENGTH 3\nEND\nEND\n",
+         "BISTATE_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tSEARCH STRING\n\t\tRESPONSE\tNorth, Meter, Status\n"
+         "\t\tLENGTH\t\t3\n\t\tSEARCH_STRING\t\"a, b\"\n\tEND\nEND\n"},
+        {"BISTATE_REG R\nSOURCE SEARCH STRING\nRESPONSE North, Meter, Status\nSEARCH_STRING ERR#+\nINVERT YES\n"
+         "KEY X\nEND\nEND\n",
+         "BISTATE_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tSEARCH STRING\n\t\tRESPONSE\tNorth, Meter, Status\n"
+         "\t\tKEY\t\tX\n\t\tSEARCH_STRING\tERR#+\n\t\tINVERT\t\tYES\n\tEND\nEND\n"},
         {"DIGITAL_REG R\nSOURCE DIRECT\nRESPONSE South, Valve, Position\nTYPE DECIMAL\nVALUE_MAP 5, 1\n"
          "VALUE_MAP 2, 3\nOFFSET -5\nEND\nEND\n",
          "DIGITAL_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tDIRECT\n\t\tRESPONSE\tSouth, Valve, Position\n"
@@ -119,6 +129,15 @@ TEST_F(legacyStationTest, LegacyKindsRefuseWhatTheyCannotRead)
         {"DIGITAL_REG R\nSOURCE DIRECT\nRESPONSE North, , Value\n", gload::invalidValue},
         {"DIGITAL_REG R\nSOURCE DIRECT\nRESPONSE North, Meter, Value\nRESPONSE North, Meter, Value\n",
          gload::alreadyLoaded},
+        // The search string.
+        {"BISTATE_REG R\nSOURCE SEARCH STRING\nRESPONSE North, Meter, Status\nEND\n", gload::incomplete},
+        {"BISTATE_REG R\nSOURCE SEARCH STRING\nSEARCH_STRING x\nEND\n", gload::incomplete},
+        {"BISTATE_REG R\nSOURCE SEARCH STRING\nSEARCH_STRING x\nSEARCH_STRING y\n", gload::alreadyLoaded},
+        {"BISTATE_REG R\nSOURCE SEARCH STRING\nSEARCH_STRING\n", gload::invalidValue},
+        {"BISTATE_REG R\nSOURCE SEARCH STRING\nSEARCH_STRING (\n", gload::invalidValue},
+        {"BISTATE_REG R\nSOURCE SEARCH STRING\nINVERT MAYBE\n", gload::invalidValue},
+        {"BISTATE_REG R\nSOURCE SEARCH STRING\nINVERT NO\nINVERT NO\n", gload::alreadyLoaded},
+        {"DIGITAL_REG R\nSOURCE SEARCH STRING\n", gload::invalidValue},
         // Completeness by data type.
         {"DIGITAL_REG R\nSOURCE DIRECT\nRESPONSE North, Meter, Value\nTYPE BYTE\nEND\n", gload::accepted},
         {"DIGITAL_REG R\nSOURCE DIRECT\nRESPONSE North, Meter, Value\nTYPE BYTE\nLENGTH 2\nEND\n", gload::incomplete},

@@ -9,6 +9,7 @@
 #include "registers/sources/ui/CLegacyFilterSourcePane.h"
 #include "registers/sources/ui/CLegacyParameterSourcePane.h"
 #include "registers/sources/ui/CLegacyProcessorSourcePane.h"
+#include "registers/sources/ui/CLegacySearchStringSourcePane.h"
 #include "registers/sources/ui/CLegacyStringsSourcePane.h"
 #include "registers/sources/ui/CLegacyThresholdsSourcePane.h"
 #include "registers/sources/ui/CLegacyValueSourcePanes.h"
@@ -48,7 +49,7 @@ constexpr sourcePaneMaker makers[] = {
     nullptr, // 18 G2D FILTER
     nullptr, // 19 TIMEOUT
     CLegacyBitMaskSourcePane::createFor, // 20 BIT MASK
-    nullptr, // 21 SEARCH STRING
+    CLegacySearchStringSourcePane::createFor, // 21 SEARCH STRING
     CLegacyDirectSourcePane::createFor, // 22 DIRECT
     CLegacyThresholdsSourcePane::createFor, // 23 THRESHOLDS
     CLegacyStringsSourcePane::createFor, // 24 STRINGS

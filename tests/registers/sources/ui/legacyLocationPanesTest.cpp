@@ -3,6 +3,7 @@
 #include "registers/sources/ui/CBitMaskPane.h"
 #include "registers/sources/ui/CEditValueMapDialog.h"
 #include "registers/sources/ui/CLegacyBitMaskSourcePane.h"
+#include "registers/sources/ui/CLegacySearchStringSourcePane.h"
 #include "registers/sources/ui/CLegacyValueSourcePanes.h"
 #include "registers/ui/CEditAnalogRegisterDialog.h"
 #include "shell/CByteMaskCtrl.h"
@@ -174,6 +175,44 @@ TEST_F(legacyPaneTest, BitMaskPane)
                                       "\t\tMASK\t\t15, 256\n\t\tINVERT\t\tYES\n\tEND\nEND\n");
     run(1, made, made, [](CDialog& d) {
         EXPECT_TRUE(pane(d).findChild<CBitMaskPane*>()->isChecked(CBitMaskPane::invertedId));
+        d.sendCommand(IDCANCEL);
+    });
+}
+
+// The location is checked first; the search string is compiled exactly as
+// typed, blanks included.
+TEST_F(legacyPaneTest, SearchStringPane)
+{
+    using searchPane = CLegacySearchStringSourcePane;
+    gregister* made = run(1, nullptr, nullptr, [this](CDialog& d) {
+        d.setControlText(CRegisterDialog::tagId, "R");
+        chooseType(d, 21);
+        CSourcePane& p = pane(d);
+        EXPECT_EQ(p.templateId(), searchPane::templateId);
+        EXPECT_TRUE(p.controlText(searchPane::searchId).isEmpty());
+        EXPECT_TRUE(p.isChecked(searchPane::normalId));
+        choose(p, location::portId, "Empty");
+        d.sendCommand(IDOK);
+        EXPECT_EQ(prompts().back(), 10326);
+        choose(p, location::portId, "North line");
+        d.sendCommand(IDOK);
+        EXPECT_EQ(prompts().back(), 10409);
+        EXPECT_TRUE(p.hasFocus(searchPane::searchId));
+        p.setControlText(searchPane::searchId, "(a");
+        d.sendCommand(IDOK);
+        EXPECT_EQ(prompts().back(), 10408);
+        EXPECT_TRUE(p.hasFocus(searchPane::searchId));
+        p.setControlText(searchPane::searchId, " a+");
+        clickButton(p, searchPane::invertedId);
+        d.sendCommand(IDOK);
+    });
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(writtenRegister(*made), "BISTATE_REG R\n\tLEVEL\t\tNONE\n\tNEW_LOG_STRINGS\tYES\n\tSOURCE\t\tSEARCH STRING\n"
+                                      "\t\tRESPONSE\tNorth, Meter, Alarm\n\t\tSEARCH_STRING\t\" a+\"\n"
+                                      "\t\tINVERT\t\tYES\n\tEND\nEND\n");
+    run(1, made, made, [](CDialog& d) {
+        EXPECT_EQ(pane(d).controlText(searchPane::searchId).view(), " a+");
+        EXPECT_TRUE(pane(d).isChecked(searchPane::invertedId));
         d.sendCommand(IDCANCEL);
     });
 }
