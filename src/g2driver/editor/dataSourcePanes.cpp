@@ -1,14 +1,28 @@
 #include "g2driver/editor/dataSourcePanes.h"
 
 #include "g2driver/editor/CParameterDataSourcePane.h"
+#include "g2driver/editor/CSearchStringDataSourcePane.h"
+#include "g2driver/editor/CStringDataSourcePanes.h"
 #include "registers/sources/g2driverDataSource.h"
 
 std::unique_ptr<CDataSourcePane> makeDataSourcePane(CSourceTypeHostPane& host, int paneType)
 {
     switch (paneType) {
+    case g2sourcePane::searchString: return std::make_unique<CSearchStringDataSourcePane>(host);
+    case g2sourcePane::digitalStrings: return std::make_unique<CDigitalStringsDataSourcePane>(host);
+    case g2sourcePane::string: return std::make_unique<CStringDataSourcePane>(host);
     case g2sourcePane::parameter: return std::make_unique<CParameterDataSourcePane>(host);
     default: return nullptr;
     }
 }
 
-bool keepsSourcesOf(int paneType) { return paneType >= 1 && paneType <= g2sourcePane::last && paneType != g2sourcePane::parameter; }
+bool keepsSourcesOf(int paneType)
+{
+    switch (paneType) {
+    case g2sourcePane::searchString:
+    case g2sourcePane::digitalStrings:
+    case g2sourcePane::string:
+    case g2sourcePane::parameter: return false;
+    default: return paneType >= 1 && paneType <= g2sourcePane::last;
+    }
+}

@@ -1,0 +1,165 @@
+#include "g2editFixture.h"
+
+#include "g2driver/editor/CEditDataObjectDialog.h"
+#include "g2driver/editor/CSearchStringDataSourcePane.h"
+#include "g2driver/editor/CStringDataSourcePanes.h"
+#include "g2driver/model/g2driverCommand.h"
+#include "g2driver/model/g2driverDataObject.h"
+#include "g2driver/model/g2driverProgram.h"
+#include "registers/sources/ui/CDataElementSourcePane.h"
+
+namespace {
+
+using objectDialog = CEditDataObjectDialog;
+using elementPane = CDataElementSourcePane;
+using searchPane = CSearchStringDataSourcePane;
+
+class dataElementPanes : public g2edit {
+protected:
+    void SetUp() override
+    {
+        g2edit::SetUp();
+        std::string path(KORVEL_TEST_DATA_DIR);
+        path.append("/registers/sources/fixtures/dataObjectSources.stn");
+        ASSERT_EQ(loadObjectFile(gstrSlice(path.c_str()), false, false), 0);
+        driver = station::g2Drivers().find("Sources");
+        ASSERT_NE(driver, nullptr);
+    }
+    g2driverSourceTables tables() { return {driver->commands(), driver->dataObjects(), driver->programs()}; }
+    g2driverDataObject* object(const char* tag) { return driver->dataObjects().find(tag); }
+    std::unique_ptr<objectDialog> open(g2driverDataObject* source, g2driverDataObject* target)
+    {
+        return opened<objectDialog>(tables(), source, target, nullptr);
+    }
+    static CDataSourcePane& pane(objectDialog& d) { return *d.currentPane(); }
+    static void chooseSource(objectDialog& d, const char* name)
+    {
+        choose(d.controlAs<QComboBox>(CSourceTypeHostPane::sourceTypeId), name);
+    }
+
+    g2driver* driver = nullptr;
+};
+
+// What the panes load they build again, line for line.
+TEST_F(dataElementPanes, SourcesComeBackThroughTheirPanes)
+{
+    for (const char* tag : {"Found", "Named", "Text"}) {
+        SCOPED_TRACE(tag);
+        g2driverDataObject* o = object(tag);
+        std::string before = written(*o);
+        auto d = open(o, o);
+        EXPECT_EQ(d->currentType(), o->getSource()->getPaneType());
+        EXPECT_EQ(items(pane(*d).controlAs<QComboBox>(elementPane::commandId)), std::vector<std::string>{"C"});
+        EXPECT_EQ(refusal(*d), 0) << lastMessageId();
+        EXPECT_EQ(written(*o), before);
+    }
+}
+
+TEST_F(dataElementPanes, SearchStringPaneChecksItsFieldsInOrder)
+{
+    auto d = open(nullptr, nullptr);
+    d->setControlText(objectDialog::tagId, "Seen");
+    EXPECT_EQ(items(d->controlAs<QComboBox>(CSourceTypeHostPane::sourceTypeId)),
+              (std::vector<std::string>{"Search string", "Parameter"}));
+    chooseSource(*d, "Search string");
+    EXPECT_TRUE(user.messages.empty());
+    ASSERT_EQ(d->currentType(), 3);
+    CDataSourcePane& p = pane(*d);
+    EXPECT_EQ(items(p.controlAs<QComboBox>(elementPane::dataElementId)),
+              (std::vector<std::string>{"Values", "Tail"}));
+    EXPECT_FALSE(p.isControlEnabled(searchPane::widthId));
+    EXPECT_EQ(text(p.controlText(searchPane::widthId)), "1");
+    EXPECT_TRUE(p.isChecked(searchPane::normalId));
+
+    struct step {
+        int field;
+        const char* typed;
+        int message;
+        int focus;
+    };
+    p.setChecked(elementPane::useKeyId, true);
+    p.setChecked(searchPane::useWidthId, true);
+    p.setControlText(searchPane::widthId, "");
+    const step steps[] = {
+        {elementPane::keyId, "", 10150, elementPane::keyId},
+        {elementPane::keyId, "(", 10090, elementPane::keyId},
+        {elementPane::keyId, "#", 10524, searchPane::widthId},
+        {searchPane::widthId, "0", 10524, searchPane::widthId},
+        {searchPane::widthId, "8", 10409, searchPane::searchStringId},
+        {searchPane::searchStringId, "[", 10408, searchPane::searchStringId},
+        {searchPane::searchStringId, "OK", 0, 0},
+    };
+    p.setControlText(elementPane::offsetId, "-2");
+    for (const step& s : steps) {
+        SCOPED_TRACE(s.typed);
+        p.setControlText(s.field, s.typed);
+        EXPECT_EQ(refusal(*d), s.message);
+        if (s.focus) {
+            EXPECT_TRUE(p.hasFocus(s.focus));
+        }
+    }
+    EXPECT_EQ(written(*object("Seen")), "OBJECT\t\tSeen, BISTATE\n"
+                                        "\tSOURCE\t\tSEARCH STRING\n"
+                                        "\t\tDATA\t\tC, Values\n"
+                                        "\t\tKEY\t\t#\n"
+                                        "\t\tOFFSET\t\t-2\n"
+                                        "\t\tSEARCH_STRING\tOK\n"
+                                        "\t\tLENGTH\t\t8\n"
+                                        "\tEND\n"
+                                        "END\n");
+}
+
+TEST_F(dataElementPanes, NegativeOffsetNeedsAKey)
+{
+    g2driverDataObject* found = object("Found");
+    auto d = open(found, found);
+    CDataSourcePane& p = pane(*d);
+    p.setControlText(elementPane::offsetId, "-1");
+    EXPECT_EQ(refusal(*d), 10638);
+    EXPECT_TRUE(p.hasFocus(elementPane::offsetId));
+    p.setControlText(elementPane::offsetId, "x");
+    EXPECT_EQ(refusal(*d), 10327);
+}
+
+TEST_F(dataElementPanes, AFilledSourceIsReplacedOnlyAfterAsking)
+{
+    g2driverDataObject* found = object("Found");
+    auto d = open(found, found);
+    user.answers.push_back(ganswer::cancel);
+    chooseSource(*d, "Parameter");
+    EXPECT_EQ(lastMessageId(), 10671);
+    EXPECT_NE(user.lastMessage().text.find("with a Parameter source?"), std::string::npos);
+    EXPECT_EQ(d->currentType(), 3);
+    EXPECT_EQ(text(d->controlText(CSourceTypeHostPane::sourceTypeId)), "Search string");
+
+    user.answers.push_back(ganswer::ok);
+    chooseSource(*d, "Parameter");
+    EXPECT_EQ(d->currentType(), 16);
+    EXPECT_EQ(refusal(*d), 0);
+    EXPECT_EQ(found->getSource()->getPaneType(), 16);
+}
+
+TEST_F(dataElementPanes, ADriverWithoutDataCommandsOffersNoCommandDataPane)
+{
+    jhashTypedDatabaseTable<g2driverCommand> commands(20);
+    jhashTypedDatabaseTable<g2driverDataObject> objects(50);
+    jhashTypedDatabaseTable<g2driverProgram> programs(10);
+    auto d = opened<objectDialog>(g2driverSourceTables{commands, objects, programs}, nullptr, nullptr, nullptr);
+    chooseSource(*d, "Search string");
+    EXPECT_EQ(lastMessageId(), 10637);
+    EXPECT_EQ(d->currentType(), 16);
+    EXPECT_EQ(text(d->controlText(CSourceTypeHostPane::sourceTypeId)), "Parameter");
+}
+
+TEST_F(dataElementPanes, SetOfStringsNeedsAPattern)
+{
+    auto d = open(nullptr, nullptr);
+    d->setControlText(objectDialog::tagId, "Coded");
+    d->selectItem(objectDialog::typeId, 1);
+    chooseSource(*d, "Set of strings");
+    ASSERT_EQ(d->currentType(), 8);
+    EXPECT_EQ(refusal(*d), 10594);
+    EXPECT_EQ(object("Coded"), nullptr);
+}
+
+} // namespace
