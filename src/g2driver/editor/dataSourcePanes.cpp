@@ -1,5 +1,6 @@
 #include "g2driver/editor/dataSourcePanes.h"
 
+#include "g2driver/editor/CMultipleDataSourcePane.h"
 #include "g2driver/editor/CParameterDataSourcePane.h"
 #include "g2driver/editor/CSearchStringDataSourcePane.h"
 #include "g2driver/editor/CStringDataSourcePanes.h"
@@ -12,6 +13,7 @@ std::unique_ptr<CDataSourcePane> makeDataSourcePane(CSourceTypeHostPane& host, i
     case g2sourcePane::digitalStrings: return std::make_unique<CDigitalStringsDataSourcePane>(host);
     case g2sourcePane::string: return std::make_unique<CStringDataSourcePane>(host);
     case g2sourcePane::parameter: return std::make_unique<CParameterDataSourcePane>(host);
+    case g2sourcePane::multiple: return std::make_unique<CMultipleDataSourcePane>(host);
     default: return nullptr;
     }
 }
@@ -22,7 +24,8 @@ bool keepsSourcesOf(int paneType)
     case g2sourcePane::searchString:
     case g2sourcePane::digitalStrings:
     case g2sourcePane::string:
-    case g2sourcePane::parameter: return false;
+    case g2sourcePane::parameter:
+    case g2sourcePane::multiple: return false;
     default: return paneType >= 1 && paneType <= g2sourcePane::last;
     }
 }

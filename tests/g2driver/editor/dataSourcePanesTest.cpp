@@ -1,6 +1,8 @@
 #include "g2editFixture.h"
 
 #include "g2driver/editor/CEditDataObjectDialog.h"
+#include "g2driver/editor/CMultipleDataSourcePane.h"
+#include "g2driver/editor/CParameterDataSourcePane.h"
 #include "g2driver/editor/CSearchStringDataSourcePane.h"
 #include "g2driver/editor/CStringDataSourcePanes.h"
 #include "g2driver/model/g2driverCommand.h"
@@ -13,6 +15,7 @@ namespace {
 using objectDialog = CEditDataObjectDialog;
 using elementPane = CDataElementSourcePane;
 using searchPane = CSearchStringDataSourcePane;
+using multiplePane = CMultipleDataSourcePane;
 
 class dataElementPanes : public g2edit {
 protected:
@@ -43,13 +46,15 @@ protected:
 // What the panes load they build again, line for line.
 TEST_F(dataElementPanes, SourcesComeBackThroughTheirPanes)
 {
-    for (const char* tag : {"Found", "Named", "Text"}) {
+    for (const char* tag : {"Found", "Named", "Text", "Combined"}) {
         SCOPED_TRACE(tag);
         g2driverDataObject* o = object(tag);
         std::string before = written(*o);
         auto d = open(o, o);
         EXPECT_EQ(d->currentType(), o->getSource()->getPaneType());
-        EXPECT_EQ(items(pane(*d).controlAs<QComboBox>(elementPane::commandId)), std::vector<std::string>{"C"});
+        if (d->currentType() != 17) {
+            EXPECT_EQ(items(pane(*d).controlAs<QComboBox>(elementPane::commandId)), std::vector<std::string>{"C"});
+        }
         EXPECT_EQ(refusal(*d), 0) << lastMessageId();
         EXPECT_EQ(written(*o), before);
     }
@@ -60,7 +65,7 @@ TEST_F(dataElementPanes, SearchStringPaneChecksItsFieldsInOrder)
     auto d = open(nullptr, nullptr);
     d->setControlText(objectDialog::tagId, "Seen");
     EXPECT_EQ(items(d->controlAs<QComboBox>(CSourceTypeHostPane::sourceTypeId)),
-              (std::vector<std::string>{"Search string", "Parameter"}));
+              (std::vector<std::string>{"Search string", "Parameter", "<Multiple sources>"}));
     chooseSource(*d, "Search string");
     EXPECT_TRUE(user.messages.empty());
     ASSERT_EQ(d->currentType(), 3);
@@ -160,6 +165,96 @@ TEST_F(dataElementPanes, SetOfStringsNeedsAPattern)
     ASSERT_EQ(d->currentType(), 8);
     EXPECT_EQ(refusal(*d), 10594);
     EXPECT_EQ(object("Coded"), nullptr);
+}
+
+// Choosing multiple sources keeps the current source as the first member;
+// one member is saved as that source alone.
+TEST_F(dataElementPanes, MultipleSourcesStartFromTheCurrentSource)
+{
+    g2driverDataObject* found = object("Found");
+    std::string before = written(*found);
+    auto d = open(found, found);
+    chooseSource(*d, "<Multiple sources>");
+    EXPECT_TRUE(user.messages.empty());
+    ASSERT_EQ(d->currentType(), 17);
+    auto& p = static_cast<multiplePane&>(pane(*d));
+    ASSERT_EQ(p.rowCount(), 1);
+    EXPECT_EQ(p.rowSource(0)->getPaneType(), 3);
+    EXPECT_TRUE(p.isChecked(multiplePane::anyId));
+    EXPECT_EQ(refusal(*d), 0);
+    EXPECT_EQ(written(*found), before);
+}
+
+TEST_F(dataElementPanes, MembersAreMadeInTheEditSourceDialog)
+{
+    auto d = open(nullptr, nullptr);
+    d->setControlText(objectDialog::tagId, "Both");
+    chooseSource(*d, "<Multiple sources>");
+    auto& p = static_cast<multiplePane&>(pane(*d));
+    EXPECT_EQ(p.rowCount(), 0);
+    EXPECT_FALSE(p.isControlEnabled(multiplePane::editId));
+    EXPECT_EQ(refusal(*d), 10674);
+
+    std::string caption;
+    std::vector<std::string> offered;
+    thenOk([&](CDialog& source) {
+        caption = title(source);
+        offered = items(source.controlAs<QComboBox>(CSourceTypeHostPane::sourceTypeId));
+        auto& host = static_cast<CSourceTypeHostPane&>(source);
+        host.currentPane()->setChecked(CParameterDataSourcePane::rememberId, true);
+    });
+    p.sendCommand(multiplePane::newId);
+    EXPECT_EQ(caption, "New Source");
+    EXPECT_EQ(offered, (std::vector<std::string>{"Search string", "Parameter"}));
+    thenOk([](CDialog& source) {
+        choose(source.controlAs<QComboBox>(CSourceTypeHostPane::sourceTypeId), "Search string");
+        auto& host = static_cast<CSourceTypeHostPane&>(source);
+        host.currentPane()->setControlText(searchPane::searchStringId, "ERR");
+    });
+    p.sendCommand(multiplePane::newId);
+    ASSERT_EQ(p.rowCount(), 2);
+    EXPECT_TRUE(p.isControlEnabled(multiplePane::editId));
+    p.checkRadioButton(multiplePane::anyId, multiplePane::allId, multiplePane::allId);
+    EXPECT_EQ(refusal(*d), 0);
+    EXPECT_EQ(written(*object("Both")), "OBJECT\t\tBoth, BISTATE\n"
+                                        "\tSOURCE\t\tMULTIPLE\n"
+                                        "\t\tAUTO_MASK\tALL\n"
+                                        "\t\tSOURCE\t\tPARAMETER\n"
+                                        "\t\t\tPERSISTENT\tYES\n"
+                                        "\t\tEND\n"
+                                        "\t\tSOURCE\t\tSEARCH STRING\n"
+                                        "\t\t\tDATA\t\tC, Values\n"
+                                        "\t\t\tSEARCH_STRING\tERR\n"
+                                        "\t\tEND\n"
+                                        "\tEND\n"
+                                        "END\n");
+}
+
+TEST_F(dataElementPanes, MembersThatCannotServeANewTypeGoAfterOneQuestion)
+{
+    g2driverDataObject* combined = object("Combined");
+    ASSERT_TRUE(combined->isUnused());
+    auto d = open(combined, combined);
+    auto& p = static_cast<multiplePane&>(pane(*d));
+    ASSERT_EQ(p.rowCount(), 2);
+    user.answers.push_back(ganswer::cancel);
+    d->selectItem(objectDialog::typeId, 1);
+    EXPECT_EQ(messageIds(), std::vector<int>{10676});
+    EXPECT_EQ(d->selectedItem(objectDialog::typeId), 0);
+    EXPECT_EQ(p.rowCount(), 2);
+
+    user.answers.push_back(ganswer::ok);
+    d->selectItem(objectDialog::typeId, 1);
+    EXPECT_EQ(d->selectedItem(objectDialog::typeId), 1);
+    ASSERT_EQ(p.rowCount(), 1);
+    EXPECT_EQ(p.rowSource(0)->getPaneType(), 16);
+
+    // The last member deleted leaves only New.
+    p.list().setCurrentItem(p.list().topLevelItem(0));
+    p.sendCommand(multiplePane::deleteId);
+    EXPECT_EQ(p.rowCount(), 0);
+    EXPECT_FALSE(p.isControlEnabled(multiplePane::deleteId));
+    EXPECT_TRUE(p.isControlEnabled(multiplePane::newId));
 }
 
 } // namespace
