@@ -1,5 +1,6 @@
 #include "g2driver/editor/dataSourcePanes.h"
 
+#include "g2driver/editor/CAnalogNumberDataSourcePane.h"
 #include "g2driver/editor/CMultipleDataSourcePane.h"
 #include "g2driver/editor/CParameterDataSourcePane.h"
 #include "g2driver/editor/CSearchStringDataSourcePane.h"
@@ -11,6 +12,7 @@ std::unique_ptr<CDataSourcePane> makeDataSourcePane(CSourceTypeHostPane& host, i
     switch (paneType) {
     case g2sourcePane::searchString: return std::make_unique<CSearchStringDataSourcePane>(host);
     case g2sourcePane::digitalStrings: return std::make_unique<CDigitalStringsDataSourcePane>(host);
+    case g2sourcePane::analogNumber: return std::make_unique<CAnalogNumberDataSourcePane>(host);
     case g2sourcePane::string: return std::make_unique<CStringDataSourcePane>(host);
     case g2sourcePane::parameter: return std::make_unique<CParameterDataSourcePane>(host);
     case g2sourcePane::multiple: return std::make_unique<CMultipleDataSourcePane>(host);
@@ -23,6 +25,7 @@ bool keepsSourcesOf(int paneType)
     switch (paneType) {
     case g2sourcePane::searchString:
     case g2sourcePane::digitalStrings:
+    case g2sourcePane::analogNumber:
     case g2sourcePane::string:
     case g2sourcePane::parameter:
     case g2sourcePane::multiple: return false;

@@ -1,5 +1,7 @@
 #include "g2editFixture.h"
 
+#include "formats/ui/CNumberInputFormatPage.h"
+#include "g2driver/editor/CAnalogNumberDataSourcePane.h"
 #include "g2driver/editor/CEditDataObjectDialog.h"
 #include "g2driver/editor/CMultipleDataSourcePane.h"
 #include "g2driver/editor/CParameterDataSourcePane.h"
@@ -9,6 +11,7 @@
 #include "g2driver/model/g2driverDataObject.h"
 #include "g2driver/model/g2driverProgram.h"
 #include "registers/sources/ui/CDataElementSourcePane.h"
+#include "registers/ui/CFactorOffsetPane.h"
 
 namespace {
 
@@ -46,7 +49,7 @@ protected:
 // What the panes load they build again, line for line.
 TEST_F(dataElementPanes, SourcesComeBackThroughTheirPanes)
 {
-    for (const char* tag : {"Found", "Named", "Text", "Combined"}) {
+    for (const char* tag : {"Found", "Named", "Text", "Combined", "Level"}) {
         SCOPED_TRACE(tag);
         g2driverDataObject* o = object(tag);
         std::string before = written(*o);
@@ -255,6 +258,29 @@ TEST_F(dataElementPanes, MembersThatCannotServeANewTypeGoAfterOneQuestion)
     EXPECT_EQ(p.rowCount(), 0);
     EXPECT_FALSE(p.isControlEnabled(multiplePane::deleteId));
     EXPECT_TRUE(p.isControlEnabled(multiplePane::newId));
+}
+
+TEST_F(dataElementPanes, AnalogNumberScalesWithReadableNumbersOnly)
+{
+    g2driverDataObject* level = object("Level");
+    auto d = open(level, level);
+    ASSERT_EQ(d->currentType(), 11);
+    auto& p = static_cast<CAnalogNumberDataSourcePane&>(pane(*d));
+    EXPECT_FALSE(p.formatPage().isControlEnabled(CNumberInputFormatPage::separatorFieldId));
+    d->setControlText(objectDialog::sizeId, "3");
+    EXPECT_TRUE(p.formatPage().isControlEnabled(CNumberInputFormatPage::separatorFieldId));
+    EXPECT_GE(d->width(), p.width());
+
+    p.factorPane().setControlText(CFactorOffsetPane::factorId, "x");
+    EXPECT_EQ(refusal(*d), 10393);
+    p.factorPane().setControlText(CFactorOffsetPane::factorId, "4");
+    p.factorPane().setControlText(CFactorOffsetPane::offsetId, "");
+    EXPECT_EQ(refusal(*d), 10303);
+    p.factorPane().setControlText(CFactorOffsetPane::offsetId, "0");
+    EXPECT_EQ(refusal(*d), 0);
+    std::string lines = written(*level);
+    EXPECT_NE(lines.find("\tELEMENTS\t3\n"), std::string::npos) << lines;
+    EXPECT_NE(lines.find("\t\tVALUE_FACTOR\t4\n"), std::string::npos) << lines;
 }
 
 } // namespace
