@@ -349,6 +349,7 @@ constexpr Entry entries[] = {
     {10636, "Please enter a number for the default value, or clear the default value check box."},
     {10637, "You haven't created any commands whose templates have data response elements yet."},
     {10638, "The offset can only be negative if you specify a search key."},
+    {10639, "You haven't created any SCL programs for this device driver yet."},
     {10663, "Edit Value Name"},
     {10664, "You have already defined a name for that value. Would you like to replace it?"},
     {10671, "Are you sure you want to delete the current source and replace it with a %s source?"},

@@ -49,7 +49,7 @@ protected:
 // What the panes load they build again, line for line.
 TEST_F(dataElementPanes, SourcesComeBackThroughTheirPanes)
 {
-    for (const char* tag : {"Found", "Named", "Text", "Combined", "Level"}) {
+    for (const char* tag : {"Found", "Named", "Text", "Combined", "Level", "Processed"}) {
         SCOPED_TRACE(tag);
         g2driverDataObject* o = object(tag);
         std::string before = written(*o);
@@ -68,7 +68,7 @@ TEST_F(dataElementPanes, SearchStringPaneChecksItsFieldsInOrder)
     auto d = open(nullptr, nullptr);
     d->setControlText(objectDialog::tagId, "Seen");
     EXPECT_EQ(items(d->controlAs<QComboBox>(CSourceTypeHostPane::sourceTypeId)),
-              (std::vector<std::string>{"Search string", "Parameter", "<Multiple sources>"}));
+              (std::vector<std::string>{"Search string", "Processor", "Parameter", "<Multiple sources>"}));
     chooseSource(*d, "Search string");
     EXPECT_TRUE(user.messages.empty());
     ASSERT_EQ(d->currentType(), 3);
@@ -156,6 +156,9 @@ TEST_F(dataElementPanes, ADriverWithoutDataCommandsOffersNoCommandDataPane)
     chooseSource(*d, "Search string");
     EXPECT_EQ(lastMessageId(), 10637);
     EXPECT_EQ(d->currentType(), 16);
+    chooseSource(*d, "Processor");
+    EXPECT_EQ(lastMessageId(), 10639);
+    EXPECT_EQ(d->currentType(), 16);
     EXPECT_EQ(text(d->controlText(CSourceTypeHostPane::sourceTypeId)), "Parameter");
 }
 
@@ -208,7 +211,7 @@ TEST_F(dataElementPanes, MembersAreMadeInTheEditSourceDialog)
     });
     p.sendCommand(multiplePane::newId);
     EXPECT_EQ(caption, "New Source");
-    EXPECT_EQ(offered, (std::vector<std::string>{"Search string", "Parameter"}));
+    EXPECT_EQ(offered, (std::vector<std::string>{"Search string", "Processor", "Parameter"}));
     thenOk([](CDialog& source) {
         choose(source.controlAs<QComboBox>(CSourceTypeHostPane::sourceTypeId), "Search string");
         auto& host = static_cast<CSourceTypeHostPane&>(source);
