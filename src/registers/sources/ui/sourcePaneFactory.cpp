@@ -18,6 +18,7 @@
 #include "registers/sources/ui/CRemoteRegisterSourcePane.h"
 #include "registers/sources/ui/CRemoteStationAlarmSourcePane.h"
 #include "registers/sources/ui/CSummarySourcePane.h"
+#include "registers/sources/ui/CTimeoutSourcePane.h"
 
 #include <iterator>
 
@@ -47,7 +48,7 @@ constexpr sourcePaneMaker makers[] = {
     nullptr, // 16 ANALOG
     nullptr, // 17 STRING
     nullptr, // 18 G2D FILTER
-    nullptr, // 19 TIMEOUT
+    &CTimeoutSourcePane::make,            // 19 TIMEOUT
     CLegacyBitMaskSourcePane::createFor, // 20 BIT MASK
     CLegacySearchStringSourcePane::createFor, // 21 SEARCH STRING
     CLegacyDirectSourcePane::createFor, // 22 DIRECT
