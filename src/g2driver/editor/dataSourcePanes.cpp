@@ -7,12 +7,14 @@
 #include "g2driver/editor/CSearchStringDataSourcePane.h"
 #include "g2driver/editor/CStringDataSourcePanes.h"
 #include "registers/sources/g2driverDataSource.h"
+#include "registers/sources/ui/CDigitalNumberDataSourcePane.h"
 #include "registers/sources/ui/CValueLimitsPanes.h"
 
 std::unique_ptr<CDataSourcePane> makeDataSourcePane(CSourceTypeHostPane& host, int paneType)
 {
     switch (paneType) {
     case g2sourcePane::searchString: return std::make_unique<CSearchStringDataSourcePane>(host);
+    case g2sourcePane::digitalNumber: return std::make_unique<CDigitalNumberDataSourcePane>(host);
     case g2sourcePane::digitalStrings: return std::make_unique<CDigitalStringsDataSourcePane>(host);
     case g2sourcePane::analogNumber: return std::make_unique<CAnalogNumberDataSourcePane>(host);
     case g2sourcePane::string: return std::make_unique<CStringDataSourcePane>(host);
@@ -29,6 +31,7 @@ bool keepsSourcesOf(int paneType)
     switch (paneType) {
     case g2sourcePane::searchString:
     case g2sourcePane::valueLimits:
+    case g2sourcePane::digitalNumber:
     case g2sourcePane::digitalStrings:
     case g2sourcePane::analogNumber:
     case g2sourcePane::string:
