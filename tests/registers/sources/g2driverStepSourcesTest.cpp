@@ -10,11 +10,12 @@ namespace {
 // (Count digital) and the digital object Mode (parameter Channel).
 class stepSources : public g2driverTest {
 protected:
-    static constexpr const char* base = "CR_TEMPLATE T\nDELAY 1\nBUFFER_SIZE 64\n"
-                                        "RESPONSE_ELEMENT DATA\nNAME Values\nPATTERN .*\nEND\n"
-                                        "RESPONSE_ELEMENT DATA\nNAME Tail\nPATTERN .\nEND\nEND\n"
-                                        "COMMAND C\nPARAMETER Count, DIGITAL\nINTERNAL_PARAM Label, STRING\nCR_TEMPLATE T\nEND\n"
-                                        "OBJECT Mode, DIGITAL\nPARAMETER Channel, DIGITAL\nSOURCE PARAMETER\nEND\nEND\n";
+    static constexpr const char* base =
+        "CR_TEMPLATE T\nDELAY 1\nBUFFER_SIZE 64\n"
+        "RESPONSE_ELEMENT DATA\nNAME Values\nPATTERN .*\nEND\n"
+        "RESPONSE_ELEMENT DATA\nNAME Tail\nPATTERN .\nEND\nEND\n"
+        "COMMAND C\nPARAMETER Count, DIGITAL\nINTERNAL_PARAM Label, STRING\nCR_TEMPLATE T\nEND\n"
+        "OBJECT Mode, DIGITAL\nPARAMETER Channel, DIGITAL\nSOURCE PARAMETER\nEND\nEND\n";
 
     void fresh()
     {
@@ -146,7 +147,8 @@ TEST_F(stepSources, CopiesAndReferences)
     ASSERT_EQ(load("OBJECT O, DIGITAL\nPARAMETER S, DIGITAL\nSOURCE BIT COLLECTION\n"
                    "SECTION\nDATA C, Tail\nMASK 1\nWIDTH 1\nTYPE BYTE\nROTATE_PARAM S, 0, 1\nEND\n"
                    "SECTION\nDATA C, Values\nPARAMETER Count, DIGITAL, 4\nMASK 2\nWIDTH 1\nTYPE BYTE\nEND\nEND\nEND\n"
-                   "OBJECT P, DIGITAL\nSOURCE THRESHOLDS\nDATA C, Values\nTYPE DECIMAL\nSYMBOLS NONE, -, NONE, .\nBOTTOM 1\nTHRESHOLD 1, 2\n"
+                   "OBJECT P, DIGITAL\nSOURCE THRESHOLDS\nDATA C, Values\nTYPE DECIMAL\nSYMBOLS NONE, -, NONE, .\n"
+                   "BOTTOM 1\nTHRESHOLD 1, 2\n"
                    "END\nEND\nEND"),
               gload::finished);
     g2driverDataObject* object = driver->dataObjects().find("O");

@@ -207,9 +207,9 @@ TEST_F(legacyPaneTest, SearchStringPane)
         d.sendCommand(IDOK);
     });
     ASSERT_NE(made, nullptr);
-    EXPECT_EQ(writtenRegister(*made), "BISTATE_REG R\n\tLEVEL\t\tNONE\n\tNEW_LOG_STRINGS\tYES\n\tSOURCE\t\tSEARCH STRING\n"
-                                      "\t\tRESPONSE\tNorth, Meter, Alarm\n\t\tSEARCH_STRING\t\" a+\"\n"
-                                      "\t\tINVERT\t\tYES\n\tEND\nEND\n");
+    EXPECT_EQ(writtenRegister(*made), "BISTATE_REG R\n\tLEVEL\t\tNONE\n\tNEW_LOG_STRINGS\tYES\n"
+                                      "\tSOURCE\t\tSEARCH STRING\n\t\tRESPONSE\tNorth, Meter, Alarm\n"
+                                      "\t\tSEARCH_STRING\t\" a+\"\n\t\tINVERT\t\tYES\n\tEND\nEND\n");
     run(1, made, made, [](CDialog& d) {
         EXPECT_EQ(pane(d).controlText(searchPane::searchId).view(), " a+");
         EXPECT_TRUE(pane(d).isChecked(searchPane::invertedId));

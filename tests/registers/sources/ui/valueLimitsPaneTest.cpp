@@ -125,7 +125,8 @@ TEST_F(valueLimitsPane, AnalogLimitsFromObjectsAreNeverCompared)
     lowerPanel->row(0)->controlAs<QLineEdit>(rowValueId)->setText("5");
     EXPECT_EQ(refusal(*d), 0);
     EXPECT_EQ(source(), "\tSOURCE\t\tLIMIT, ANALOG\n\t\tOBJECT\t\tFlow\n\t\tPARAMETER\tCount, DIGITAL, 2\n"
-                        "\t\tLIMIT_TYPE\tOUTSIDE\n\t\tMIN_OBJECT\n\t\t\tOBJECT\t\tFlow\n\t\t\tPARAMETER\tCount, DIGITAL, 5\n"
+                        "\t\tLIMIT_TYPE\tOUTSIDE\n\t\tMIN_OBJECT\n\t\t\tOBJECT\t\tFlow\n"
+                        "\t\t\tPARAMETER\tCount, DIGITAL, 5\n"
                         "\t\tEND\n\t\tMAX_VALUE\t-1.5\n\tEND\nEND\n");
 }
 
