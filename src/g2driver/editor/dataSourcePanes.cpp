@@ -6,6 +6,7 @@
 #include "g2driver/editor/CProcessorDataSourcePane.h"
 #include "g2driver/editor/CSearchStringDataSourcePane.h"
 #include "g2driver/editor/CStringDataSourcePanes.h"
+#include "g2driver/editor/CSummaryDataSourcePane.h"
 #include "registers/sources/g2driverDataSource.h"
 #include "registers/sources/ui/CDigitalNumberDataSourcePane.h"
 #include "registers/sources/ui/CThresholdsDataSourcePane.h"
@@ -21,6 +22,7 @@ std::unique_ptr<CDataSourcePane> makeDataSourcePane(CSourceTypeHostPane& host, i
     case g2sourcePane::analogNumber: return std::make_unique<CAnalogNumberDataSourcePane>(host);
     case g2sourcePane::string: return std::make_unique<CStringDataSourcePane>(host);
     case g2sourcePane::processor: return std::make_unique<CProcessorDataSourcePane>(host);
+    case g2sourcePane::summary: return std::make_unique<CSummaryDataSourcePane>(host);
     case g2sourcePane::parameter: return std::make_unique<CParameterDataSourcePane>(host);
     case g2sourcePane::valueLimits: return std::make_unique<CValueLimitsDataSourcePane>(host);
     case g2sourcePane::multiple: return std::make_unique<CMultipleDataSourcePane>(host);
@@ -39,6 +41,7 @@ bool keepsSourcesOf(int paneType)
     case g2sourcePane::analogNumber:
     case g2sourcePane::string:
     case g2sourcePane::processor:
+    case g2sourcePane::summary:
     case g2sourcePane::parameter:
     case g2sourcePane::multiple: return false;
     default: return paneType >= 1 && paneType <= g2sourcePane::last;

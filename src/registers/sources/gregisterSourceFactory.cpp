@@ -2,6 +2,7 @@
 
 #include "foundation/valueParsers.h"
 #include "registers/sources/gsourceCarried.h"
+#include "registers/sources/gsourceDataObject.h"
 #include "registers/sources/gsourceGrandSummary.h"
 #include "registers/sources/gsourceLegacyBitCollection.h"
 #include "registers/sources/gsourceLegacyBitMask.h"
@@ -74,14 +75,14 @@ constexpr sourceMaker makers[] = {
     &make<gsourceGrandSummary>,       // 8 GRAND SUMMARY
     &make<gsourceRemoteStationAlarm>, // 9 NETWORK
     &make<gsourcePing>,               // 10 PING
-    nullptr, // 11 BISTATE
-    nullptr, // 12 G2D BIT MASK
-    nullptr, // 13 DIGITAL
+    &make<gsourceDataObjectBistate>, // 11 BISTATE
+    &make<gsourceDataObjectBitMask>, // 12 G2D BIT MASK
+    &make<gsourceDataObjectDigital>, // 13 DIGITAL
     nullptr, // 14 G2D THRESHOLDS
     nullptr, // 15 G2D BIT COLLECTION
-    nullptr, // 16 ANALOG
-    nullptr, // 17 STRING
-    nullptr, // 18 G2D FILTER
+    &make<gsourceDataObjectAnalog>, // 16 ANALOG
+    &make<gsourceDataObjectString>, // 17 STRING
+    &make<gsourceDataObjectFilter>, // 18 G2D FILTER
     &make<gsourceTimeout>, // 19 TIMEOUT
     make<gsourceLegacyBitMask>, // 20 BIT MASK
     make<gsourceLegacySearchString>, // 21 SEARCH STRING

@@ -3,7 +3,9 @@
 #include "formats/ui/CNumberInputFormatPage.h"
 #include "g2driver/editor/CAnalogNumberDataSourcePane.h"
 #include "g2driver/editor/CEditDataObjectDialog.h"
+#include "g2driver/editor/CModifyObjectDialog.h"
 #include "g2driver/editor/CMultipleDataSourcePane.h"
+#include "g2driver/editor/CSummaryDataSourcePane.h"
 #include "g2driver/editor/CParameterDataSourcePane.h"
 #include "g2driver/editor/CSearchStringDataSourcePane.h"
 #include "g2driver/editor/CStringDataSourcePanes.h"
@@ -49,13 +51,13 @@ protected:
 // What the panes load they build again, line for line.
 TEST_F(dataElementPanes, SourcesComeBackThroughTheirPanes)
 {
-    for (const char* tag : {"Found", "Named", "Text", "Combined", "Level", "Processed"}) {
+    for (const char* tag : {"Found", "Named", "Text", "Combined", "Level", "Processed", "Summed", "AnyOn"}) {
         SCOPED_TRACE(tag);
         g2driverDataObject* o = object(tag);
         std::string before = written(*o);
         auto d = open(o, o);
         EXPECT_EQ(d->currentType(), o->getSource()->getPaneType());
-        if (d->currentType() != 17) {
+        if (dynamic_cast<elementPane*>(&pane(*d))) {
             EXPECT_EQ(items(pane(*d).controlAs<QComboBox>(elementPane::commandId)), std::vector<std::string>{"C"});
         }
         EXPECT_EQ(refusal(*d), 0) << lastMessageId();
@@ -68,7 +70,7 @@ TEST_F(dataElementPanes, SearchStringPaneChecksItsFieldsInOrder)
     auto d = open(nullptr, nullptr);
     d->setControlText(objectDialog::tagId, "Seen");
     EXPECT_EQ(items(d->controlAs<QComboBox>(CSourceTypeHostPane::sourceTypeId)),
-              (std::vector<std::string>{"Search string", "Value limits", "Processor", "Parameter",
+              (std::vector<std::string>{"Search string", "Value limits", "Processor", "Summary", "Parameter",
                                         "<Multiple sources>"}));
     chooseSource(*d, "Search string");
     EXPECT_TRUE(user.messages.empty());
@@ -212,7 +214,8 @@ TEST_F(dataElementPanes, MembersAreMadeInTheEditSourceDialog)
     });
     p.sendCommand(multiplePane::newId);
     EXPECT_EQ(caption, "New Source");
-    EXPECT_EQ(offered, (std::vector<std::string>{"Search string", "Value limits", "Processor", "Parameter"}));
+    EXPECT_EQ(offered,
+              (std::vector<std::string>{"Search string", "Value limits", "Processor", "Summary", "Parameter"}));
     thenOk([](CDialog& source) {
         choose(source.controlAs<QComboBox>(CSourceTypeHostPane::sourceTypeId), "Search string");
         auto& host = static_cast<CSourceTypeHostPane&>(source);
@@ -285,6 +288,54 @@ TEST_F(dataElementPanes, AnalogNumberScalesWithReadableNumbersOnly)
     std::string lines = written(*level);
     EXPECT_NE(lines.find("\tELEMENTS\t3\n"), std::string::npos) << lines;
     EXPECT_NE(lines.find("\t\tVALUE_FACTOR\t4\n"), std::string::npos) << lines;
+}
+
+TEST_F(dataElementPanes, SummaryObjectsArePickedInModifyObject)
+{
+    using summaryPane = CSummaryDataSourcePane;
+    auto d = open(nullptr, nullptr);
+    d->setControlText(objectDialog::tagId, "Any");
+    chooseSource(*d, "Summary");
+    ASSERT_EQ(d->currentType(), 15);
+    CDataSourcePane& p = pane(*d);
+    EXPECT_EQ(text(p.controlText(summaryPane::programId)), "<None>");
+    EXPECT_FALSE(p.isControlEnabled(summaryPane::argumentsId));
+    EXPECT_FALSE(p.isControlEnabled(summaryPane::modifyId));
+    EXPECT_EQ(refusal(*d), 10640);
+
+    std::string caption;
+    std::vector<std::string> offered;
+    thenOk([&](CDialog& m) {
+        caption = title(m);
+        offered = items(m.controlAs<QComboBox>(CModifyObjectDialog::objectId));
+        choose(m.controlAs<QComboBox>(CModifyObjectDialog::objectId), "OnOff");
+    });
+    p.sendCommand(summaryPane::addBistateId);
+    EXPECT_EQ(caption, "Add Object");
+    EXPECT_EQ(offered, (std::vector<std::string>{"AnyOn", "Combined", "Found", "InList", "Limited", "Masked", "Matched",
+                                                 "OnOff", "Remembered"}));
+    EXPECT_TRUE(p.isControlEnabled(summaryPane::modifyId));
+
+    // A digital object needs a program.
+    thenOk([](CDialog& m) { choose(m.controlAs<QComboBox>(CModifyObjectDialog::objectId), "Mode"); });
+    p.sendCommand(summaryPane::addId);
+    EXPECT_EQ(refusal(*d), 10641);
+    choose(p.controlAs<QComboBox>(summaryPane::programId), "P");
+    EXPECT_TRUE(p.isControlEnabled(summaryPane::argumentsId));
+    EXPECT_EQ(refusal(*d), 0);
+    EXPECT_EQ(written(*object("Any")), "OBJECT\t\tAny, BISTATE\n"
+                                       "\tSOURCE\t\tSUMMARY\n"
+                                       "\t\tPROGRAM\n"
+                                       "\t\t\tPROGRAM\t\tP\n"
+                                       "\t\tEND\n"
+                                       "\t\tOBJECT\n"
+                                       "\t\t\tOBJECT\t\tOnOff\n"
+                                       "\t\tEND\n"
+                                       "\t\tOBJECT\n"
+                                       "\t\t\tOBJECT\t\tMode\n"
+                                       "\t\tEND\n"
+                                       "\tEND\n"
+                                       "END\n");
 }
 
 } // namespace

@@ -93,9 +93,6 @@ TEST_F(registerTest, ASourceDescribesItselfAsItsRegister)
 TEST_F(registerTest, CarriedSourcesKeepTheirBlocks)
 {
     const char* blocks[] = {
-        // The data-object reference opens a DRIVER block.
-        "ANALOG_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tANALOG\n\t\tDEVICE\t\tCOM1, M\n\t\tDRIVER\t\tG\n"
-        "\t\t\tOBJECT\t\tLevel\n\t\t\tPARAMETER\tChannel, DIGITAL 2\n\t\tEND\n\t\tMIN_VALUE\t0\n\tEND\nEND\n",
         // Sections open blocks.
         "DIGITAL_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tG2D BIT COLLECTION\n\t\tSECTION\n\t\t\tRESPONSE\tA, B, C\n"
         "\t\tEND\n\t\tSECTION\n\t\tEND\n\tEND\nEND\n",

@@ -3,6 +3,7 @@
 #include "registers/sources/gregisterSource.h"
 #include "registers/sources/gsourceType.h"
 #include "registers/sources/ui/CCarriedSourcePane.h"
+#include "registers/sources/ui/CDataObjectSourcePane.h"
 #include "registers/sources/ui/CGrandSummarySourcePane.h"
 #include "registers/sources/ui/CLegacyBitCollectionSourcePane.h"
 #include "registers/sources/ui/CLegacyBitMaskSourcePane.h"
@@ -40,13 +41,13 @@ constexpr sourcePaneMaker makers[] = {
     &CGrandSummarySourcePane::make,       // 8 GRAND SUMMARY
     &CRemoteStationAlarmSourcePane::make, // 9 NETWORK
     &CPingSourcePane::make,               // 10 PING
-    nullptr, // 11 BISTATE
+    &CDataObjectBistateSourcePane::make, // 11 BISTATE
     nullptr, // 12 G2D BIT MASK
-    nullptr, // 13 DIGITAL
+    &CDataObjectDigitalSourcePane::make, // 13 DIGITAL
     nullptr, // 14 G2D THRESHOLDS
     nullptr, // 15 G2D BIT COLLECTION
-    nullptr, // 16 ANALOG
-    nullptr, // 17 STRING
+    &CDataObjectAnalogSourcePane::make, // 16 ANALOG
+    &CDataObjectStringSourcePane::make, // 17 STRING
     nullptr, // 18 G2D FILTER
     &CTimeoutSourcePane::make,            // 19 TIMEOUT
     CLegacyBitMaskSourcePane::createFor, // 20 BIT MASK
