@@ -13,6 +13,7 @@
 #include "resources/stringTable.h"
 #include "sabus/ui/CSabusRequestsDialog.h"
 #include "scl/gsclProgram.h"
+#include "screens/editor/CScreensDialog.h"
 #include "screens/model/fscreen.h"
 #include "shell/CChildFrame.h"
 #include "shell/CDocument.h"
@@ -105,7 +106,7 @@ CSelectDialog* makeListWindow(int which)
     case CMainFrame::serialPorts: return new CSerialPortsDialog;
     case CMainFrame::legacyDataMasks: return new CLegacyDataMasksDialog;
     case CMainFrame::registers: return new CRegistersDialog;
-    case CMainFrame::screens: return makeListWindow(station::screens, false, s);
+    case CMainFrame::screens: return new CScreensDialog;
     case CMainFrame::sclPrograms: return makeListWindow(station::programs, false, s);
     case CMainFrame::legacyParameters: return new CLegacyParametersDialog;
     case CMainFrame::sabusRequests: return new CSabusRequestsDialog(CMainFrame::instance());
@@ -152,6 +153,13 @@ CMainFrame::CMainFrame() : path_("") { theFrame = this; }
 
 CMainFrame::~CMainFrame()
 {
+    // Document windows go first, while the windows their commands look at
+    // still exist; nothing updates the commands any more.
+    created_ = false;
+    if (mdiArea_) {
+        for (QMdiSubWindow* w : mdiArea_->subWindowList())
+            delete w;
+    }
     // The list windows save their placement as they go, before the frame.
     for (CSelectDialog*& w : listWindows_) {
         delete w;

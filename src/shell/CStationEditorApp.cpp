@@ -12,6 +12,7 @@
 #include "resources/stringTable.h"
 #include "scl/ui/CSclSyntaxColoursDialog.h"
 #include "scl/ui/sclColourTable.h"
+#include "screens/editor/screenDocuments.h"
 #include "screens/model/fscreen.h"
 #include "screens/model/gdrawingProperties.h"
 #include "screens/model/gimageLibrary.h"
@@ -186,11 +187,11 @@ void CStationEditorApp::setHelpPaths()
 
 void CStationEditorApp::addDocTemplates()
 {
-    // Screens and station SCL programs; their documents and views grow with
-    // their editors.
+    // Screens and station SCL programs; the SCL documents and views grow
+    // with their editor.
     auto document = [] { return std::make_unique<CDocument>(); };
     auto view = [](CDocument&) { return new QWidget; };
-    screenTemplate_ = std::make_unique<CMultiDocTemplate>(screenTemplateId, document, view);
+    screenTemplate_ = std::make_unique<CMultiDocTemplate>(screenTemplateId, makeScreenDocument, makeScreenView);
     sclTemplate_ = std::make_unique<CMultiDocTemplate>(sclTemplateId, document, view);
 }
 
