@@ -13,6 +13,7 @@
 #include "resources/stringTable.h"
 #include "sabus/ui/CSabusRequestsDialog.h"
 #include "scl/gsclProgram.h"
+#include "screens/editor/CDrawingPropertiesBar.h"
 #include "screens/editor/CScreensDialog.h"
 #include "screens/model/fscreen.h"
 #include "shell/CChildFrame.h"
@@ -329,9 +330,7 @@ void CMainFrame::createDrawingPropertiesBar()
     drawingPropertiesBar_ = new QDockWidget(uiString(10224), this);
     drawingPropertiesBar_->setObjectName(QStringLiteral("controlBar%1").arg(drawingPropertiesBarId));
     drawingPropertiesBar_->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
-    auto* panes = new QWidget(drawingPropertiesBar_);
-    panes->setMinimumWidth(160);
-    drawingPropertiesBar_->setWidget(panes);
+    drawingPropertiesBar_->setWidget(new CDrawingPropertiesBar(drawingPropertiesBar_));
     addDockWidget(Qt::LeftDockWidgetArea, drawingPropertiesBar_);
 }
 

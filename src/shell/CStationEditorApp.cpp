@@ -13,6 +13,7 @@
 #include "scl/ui/CSclSyntaxColoursDialog.h"
 #include "scl/ui/sclColourTable.h"
 #include "screens/editor/screenDocuments.h"
+#include "screens/editor/screenEditorStartup.h"
 #include "screens/model/fscreen.h"
 #include "screens/model/gdrawingProperties.h"
 #include "screens/model/gimageLibrary.h"
@@ -139,6 +140,7 @@ bool CStationEditorApp::InitInstance(const QStringList& arguments)
     frame_->setToolDialog(32842, [this] { CSclSyntaxColoursDialog(frame_.get()).DoModal(); });
     commandLineInfo second = commandLineInfo::parse(arguments);
     loadRememberedImageLibrary();
+    startScreenEditor(*frame_);
     installRegisterWindows(*frame_);
     if (!runCommandLine(second))
         return false;
