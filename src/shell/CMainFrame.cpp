@@ -13,6 +13,7 @@
 #include "resources/stringTable.h"
 #include "sabus/ui/CSabusRequestsDialog.h"
 #include "scl/gsclProgram.h"
+#include "scl/ui/CSclProgramsDialog.h"
 #include "screens/editor/CDrawingPropertiesBar.h"
 #include "screens/editor/CScreensDialog.h"
 #include "screens/model/fscreen.h"
@@ -108,7 +109,7 @@ CSelectDialog* makeListWindow(int which)
     case CMainFrame::legacyDataMasks: return new CLegacyDataMasksDialog;
     case CMainFrame::registers: return new CRegistersDialog;
     case CMainFrame::screens: return new CScreensDialog;
-    case CMainFrame::sclPrograms: return makeListWindow(station::programs, false, s);
+    case CMainFrame::sclPrograms: return new CSclProgramsDialog;
     case CMainFrame::legacyParameters: return new CLegacyParametersDialog;
     case CMainFrame::sabusRequests: return new CSabusRequestsDialog(CMainFrame::instance());
     default: return makeListWindow(station::g2Drivers, true, s);
@@ -154,13 +155,10 @@ CMainFrame::CMainFrame() : path_("") { theFrame = this; }
 
 CMainFrame::~CMainFrame()
 {
-    // Document windows go first, while the windows their commands look at
-    // still exist; nothing updates the commands any more.
-    created_ = false;
-    if (mdiArea_) {
-        for (QMdiSubWindow* w : mdiArea_->subWindowList())
-            delete w;
-    }
+    // Document windows still open go with the frame's widgets, after its
+    // commands: their activation must not reach the frame any more.
+    if (mdiArea_)
+        QObject::disconnect(mdiArea_, nullptr, this, nullptr);
     // The list windows save their placement as they go, before the frame.
     for (CSelectDialog*& w : listWindows_) {
         delete w;
@@ -397,10 +395,13 @@ void CMainFrame::addFrameCommands()
     commands_.on(57650, [this] { mdiArea_->cascadeSubWindows(); }, anyWindow);
     commands_.on(57651, [this] { tile(*mdiArea_, true); }, anyWindow);
     commands_.on(57652, [this] { tile(*mdiArea_, false); }, anyWindow);
-    // Close All: every document goes without asking.
+    // Close All: every document goes without asking; the program windows
+    // first give their text back to their programs.
     commands_.on(32907, [] {
-        if (CStationEditorApp* app = CStationEditorApp::instance())
+        if (CStationEditorApp* app = CStationEditorApp::instance()) {
+            app->saveAllModified();
             app->closeAllDocuments();
+        }
     }, anyWindow);
     commands_.on(57665, [this] { close(); });
     addFileCommands();
