@@ -130,7 +130,13 @@ protected:
         auto* edit = pane.controlAs<QLineEdit>(id);
         ASSERT_NE(edit, nullptr) << id;
         edit->selectAll();
-        typeText(edit, QString::fromLatin1(text));
+        if (*text)
+            typeText(edit, QString::fromLatin1(text));
+        else {
+            // The user erased the field.
+            edit->clear();
+            edit->setModified(true);
+        }
     }
     static Qt::CheckState checkState(CDialog& pane, int id) { return pane.controlAs<QCheckBox>(id)->checkState(); }
     static bool showsColour(CDialog& pane, int id) { return dynamic_cast<CColorButton*>(pane.control(id))->hasColor(); }
