@@ -6,7 +6,7 @@
 #include "screens/model/gdrawingProperties.h"
 #include "screens/model/gpreviewValues.h"
 #include "shell/CAutoWidthCombo.h"
-#include "shell/CObjectPage.h"
+#include "screens/editor/CDrawingPane.h"
 #include "shell/CStationEditorApp.h"
 #include "store/gstationState.h"
 
@@ -115,6 +115,7 @@ CDrawingPropertiesBar::CDrawingPropertiesBar(QWidget* parent) : CDialog(580, par
     for (int i = 0; i < tabCount; ++i) {
         tabs_->addTab(icons_[i], QString());
         panes_[i] = makeDrawingPropertiesPane(i, this);
+        panes_[i]->setWindowFlags(Qt::Widget);
         panes_[i]->hide();
     }
     layOutPanes();
@@ -151,14 +152,14 @@ void CDrawingPropertiesBar::buildIcons()
 void CDrawingPropertiesBar::layOutPanes()
 {
     QSize area(0, 0);
-    for (CObjectPage* p : panes_)
+    for (CDrawingPane* p : panes_)
         area = area.expandedTo(p->size());
     int top = tabs_->geometry().bottom() + 1;
     int width = std::max(area.width(), tabs_->sizeHint().width());
     tabs_->setGeometry(tabs_->x(), tabs_->y(), width, tabs_->sizeHint().height());
     top = tabs_->geometry().bottom() + 2;
     userLevels_->setGeometry(userLevels_->x(), userLevels_->y(), width, userLevels_->height());
-    for (CObjectPage* p : panes_)
+    for (CDrawingPane* p : panes_)
         p->move(tabs_->x(), top);
     setMinimumSize(tabs_->x() + width + 3, top + area.height() + 3);
 }
@@ -217,12 +218,12 @@ void CDrawingPropertiesBar::tabChanged(int tab)
 {
     if (tab < 0 || tab >= tabCount || tab == current_)
         return;
-    CObjectPage* leaving = panes_[current_];
+    CDrawingPane* leaving = panes_[current_];
     bool hadFocus = leaving->isAncestorOf(QApplication::focusWidget());
     leaving->commitEdits();
     leaving->hide();
     current_ = tab;
-    CObjectPage* coming = panes_[tab];
+    CDrawingPane* coming = panes_[tab];
     coming->setObject(record_, screen_);
     coming->show();
     if (hadFocus)
@@ -244,37 +245,29 @@ void CDrawingPropertiesBar::reset()
 {
     record_ = nullptr;
     screen_ = nullptr;
-    for (CObjectPage* p : panes_) {
-        p->refillRegisterList();
-        p->refillScreenList();
-        p->refillProgramList();
-    }
+    refreshRegisterLists();
+    refreshScreenList();
+    refreshProgramList();
     showDefaults();
 }
 
 void CDrawingPropertiesBar::refreshRegisterLists()
 {
-    for (CObjectPage* p : panes_)
+    for (CDrawingPane* p : panes_)
         p->refillRegisterList();
 }
 
 void CDrawingPropertiesBar::refreshImageLists()
 {
-    for (CObjectPage* p : panes_)
+    for (CDrawingPane* p : panes_)
         p->refillImageList();
 }
 
-void CDrawingPropertiesBar::refreshScreenList()
-{
-    for (CObjectPage* p : panes_)
-        p->refillScreenList();
-}
+// Only the control pane lists screens and programs; until it is built
+// there is nothing to refill.
+void CDrawingPropertiesBar::refreshScreenList() {}
 
-void CDrawingPropertiesBar::refreshProgramList()
-{
-    for (CObjectPage* p : panes_)
-        p->refillProgramList();
-}
+void CDrawingPropertiesBar::refreshProgramList() {}
 
 void CDrawingPropertiesBar::paletteChanged(int foreground) { panes_[current_]->paletteChanged(foreground); }
 

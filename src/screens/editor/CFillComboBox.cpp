@@ -57,6 +57,8 @@ CFillComboBox::CFillComboBox(QWidget* parent)
 {
     for (int i = 0; i < itemCount; ++i)
         addItem(QString());
+    // Nothing is chosen until a pane shows a fill.
+    setCurrentIndex(-1);
     setItemDelegate(new fillDelegate(*this));
 }
 

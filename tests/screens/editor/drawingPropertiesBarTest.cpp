@@ -3,7 +3,7 @@
 #include "screens/editor/CDrawingPropertiesBar.h"
 #include "screens/model/gdrawingProperties.h"
 #include "screens/model/gpreviewValues.h"
-#include "shell/CObjectPage.h"
+#include "screens/editor/CDrawingPane.h"
 
 #include <QComboBox>
 #include <QTabBar>
