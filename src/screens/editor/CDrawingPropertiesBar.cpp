@@ -103,7 +103,7 @@ CDrawingPropertiesBar* CDrawingPropertiesBar::instance() { return theBar; }
 CDrawingPropertiesBar::CDrawingPropertiesBar(QWidget* parent) : CDialog(580, parent), record_(&drawingDefaults())
 {
     setWindowFlags(Qt::Widget);
-    userLevels_ = addControl(userLevelId, new CAutoWidthCombo, 3, 3, 105, 100);
+    userLevels_ = addControl(userLevelId, new CAutoWidthCombo, 3, 3, 105, 12);
     for (const char* text : userLevelTexts)
         userLevels_->addItem(QString::fromLatin1(text));
     tabs_ = addControl(tabControlId, new QTabBar, 3, 17, 105, 12);
