@@ -676,8 +676,8 @@ bool CScreenView::event(QEvent* event)
             return true;
         }
     }
-    if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::Leave)
-        return QAbstractScrollArea::event(event);
+    // What the platform's cancel-mode message stands for: the mouse or the
+    // window was taken away mid-gesture.
     if (event->type() == QEvent::UngrabMouse || event->type() == QEvent::WindowDeactivate)
         cancelTracking();
     return QAbstractScrollArea::event(event);

@@ -199,3 +199,34 @@ TEST_F(screenEditorTest, GroupingAndDeletingThroughTheDocument)
     EXPECT_EQ(objectCount(overview), 0);
     EXPECT_FALSE(enabled(57632));
 }
+
+TEST_F(screenEditorTest, ARubberBandSelectsWhatItEnclosesUnlessCancelled)
+{
+    fscreen& detail = screenOf("Detail");
+    CScreenView& view = openView(detail);
+    view.horizontalScrollBar()->setValue(0);
+    view.verticalScrollBar()->setValue(0);
+    // Two ellipses with the tool locked.
+    frame->routeCommand(32814);
+    frame->routeCommand(32814);
+    frame->routeCommand(32803);
+    drag(view, QPoint(100, 100), QPoint(130, 120));
+    drag(view, QPoint(160, 100), QPoint(190, 120));
+    ASSERT_EQ(objectCount(detail), 2);
+    frame->routeCommand(32818);
+    detail.emptySelection();
+
+    QWidget* port = view.viewport();
+    sendMouse(port, QEvent::MouseButtonPress, QPoint(80, 80));
+    EXPECT_TRUE(view.isTracking());
+    sendMouse(port, QEvent::MouseMove, QPoint(140, 140));
+    pressKey(&view, Qt::Key_Escape);
+    EXPECT_FALSE(view.isTracking());
+    EXPECT_FALSE(detail.hasSelection());
+
+    drag(view, QPoint(80, 80), QPoint(140, 140));
+    EXPECT_TRUE(detail.hasSelection());
+    EXPECT_FALSE(detail.hasSeveralSelected());
+    drag(view, QPoint(80, 80), QPoint(220, 140));
+    EXPECT_TRUE(detail.hasSeveralSelected());
+}
