@@ -2,7 +2,10 @@
 
 #include "screens/editor/CScreenPropertiesDialog.h"
 #include "screens/editor/CScreensDialog.h"
+#include "scl/gsclProgram.h"
+#include "screens/model/gdrawingProperties.h"
 #include "shell/CObjectListCtrl.h"
+#include "shell/screenEditorServices.h"
 
 #include <QLineEdit>
 
@@ -118,4 +121,26 @@ TEST_F(screensWindow, DeletingRefusesUsedScreensAndEmptiesAClipboardThatOpensIt)
     for (int id : {CSelectDialog::editId, CSelectDialog::deleteId, CSelectDialog::duplicateId,
                    CScreensDialog::propertiesId})
         EXPECT_FALSE(window->isControlEnabled(id)) << id;
+}
+
+TEST_F(screensWindow, TheEditorAnswersForProgramsAndRegistersBeingDeleted)
+{
+    screenEditorServices* editor = screenEditor();
+    ASSERT_NE(editor, nullptr);
+    fscreen& overview = screenOf("Overview");
+    gsclProgram* start = station::programs().find("Start");
+    ASSERT_NE(start, nullptr);
+    EXPECT_FALSE(editor->clipboardUsesProgram(*start));
+    overview.emptySelection();
+    overview.selectObject(overview.firstObject());
+    overview.gatherSelection();
+    drawingDefaults().mergeFrom(overview.getSelectionProperties());
+    overview.copySelection();
+    EXPECT_TRUE(editor->clipboardUsesProgram(*start));
+    EXPECT_TRUE(drawingDefaults().isComplete(fscreen::toolControl));
+    editor->forgetProgram(*start);
+    EXPECT_FALSE(drawingDefaults().isComplete(fscreen::toolControl));
+    editor->emptyClipboard();
+    EXPECT_EQ(clipboardScreen().firstObject(), nullptr);
+    drawingDefaults().reset();
 }
