@@ -3,6 +3,7 @@
 #include "screens/editor/CAlignObjectsDialog.h"
 #include "screens/editor/CGridSizeDialog.h"
 #include "screens/editor/CScreenPropertiesDialog.h"
+#include "screens/editor/CScreenView.h"
 #include "screens/editor/CScreensDialog.h"
 #include "screens/editor/drawingBarLink.h"
 #include "screens/editor/screenEditorHooks.h"
@@ -107,6 +108,14 @@ void CScreenDoc::onCloseDocument()
             delete frame;
             return;
         }
+    }
+}
+
+void CScreenDoc::updateAllViews()
+{
+    for (QWidget* view : views()) {
+        if (auto* screenView = dynamic_cast<CScreenView*>(view))
+            screenView->onUpdate();
     }
 }
 

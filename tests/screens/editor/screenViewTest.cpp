@@ -88,7 +88,7 @@ TEST_F(screenEditorTest, DraggingTheCaptionMovesTheScreenNotItsObjects)
     view.verticalScrollBar()->setValue(0);
     grect bounds = overview.getBounds();
     grect firstObject = overview.firstObject()->getBounds();
-    const clientRect& t = view.trackerRect();
+    const clientRect t = view.trackerRect();
     // The caption lies above the dialog margins.
     int captionY = t.top - 7 * view.charHeight() / 8 - CScreenView::edge - CScreenView::captionHeight / 2;
     QPoint grip(t.left + 40, captionY);
@@ -97,6 +97,18 @@ TEST_F(screenEditorTest, DraggingTheCaptionMovesTheScreenNotItsObjects)
     EXPECT_EQ(overview.getBounds(), bounds.offset(10, 5));
     EXPECT_EQ(overview.firstObject()->getBounds(), firstObject);
     EXPECT_EQ(stationState().modified, 1);
+    EXPECT_EQ(view.trackerRect(), t);
+
+    // The right border resizes: the screen and its view grow.
+    int rightX = view.trackerRect().right + 7 * view.charWidth() / 4 + CScreenView::edge + 1;
+    QPoint border(rightX, view.trackerRect().top + 20);
+    ASSERT_EQ(view.hitFrame(border.x(), border.y()), 5);
+    int range = view.horizontalScrollBar()->maximum();
+    drag(view, border, border + QPoint(20, 0));
+    EXPECT_EQ(overview.getBounds().right, bounds.right + 10 + 20);
+    EXPECT_EQ(overview.getBounds().left, bounds.left + 10);
+    EXPECT_EQ(view.trackerRect().right, t.right + 20);
+    EXPECT_EQ(view.horizontalScrollBar()->maximum(), range + 20);
     EXPECT_TRUE(view.viewport()->grab().save(screenshot("screen-view-overview.png")));
 }
 
