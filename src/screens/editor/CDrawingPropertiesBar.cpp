@@ -111,6 +111,8 @@ CDrawingPropertiesBar::CDrawingPropertiesBar(QWidget* parent) : CDialog(580, par
     tabs_->setExpanding(false);
     tabs_->setUsesScrollButtons(false);
     tabs_->setDrawBase(false);
+    // Icon tabs of 22 by 17 pixels, the icon without horizontal room.
+    tabs_->setStyleSheet(QStringLiteral("QTabBar::tab { width: 22px; height: 17px; padding: 0px; margin: 0px; }"));
     buildIcons();
     for (int i = 0; i < tabCount; ++i) {
         tabs_->addTab(icons_[i], QString());

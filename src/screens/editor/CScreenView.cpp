@@ -430,6 +430,8 @@ void CScreenView::mouseMoveEvent(QMouseEvent* event)
         updateCursor(at);
         return;
     }
+    if (s->getTool() != fscreen::toolSelect)
+        viewport()->setCursor(Qt::CrossCursor);
     autoScroll(at, false);
     int32_t x = 0;
     int32_t y = 0;
