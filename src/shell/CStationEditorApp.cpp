@@ -1,5 +1,6 @@
 #include "shell/CStationEditorApp.h"
 
+#include "g2driver/editor/CEditValueNamesDialog.h"
 #include "platform/helpViewer.h"
 #include "platform/modalRun.h"
 #include "platform/patternTables.h"
@@ -10,8 +11,12 @@
 #include "resources/fontFaceNames.h"
 #include "registers/ui/registerWindows.h"
 #include "resources/stringTable.h"
+#include "scl/ui/CSclDoc.h"
 #include "scl/ui/CSclSyntaxColoursDialog.h"
+#include "scl/ui/CSclView.h"
 #include "scl/ui/sclColourTable.h"
+#include "screens/editor/screenDocuments.h"
+#include "screens/editor/screenEditorStartup.h"
 #include "screens/model/fscreen.h"
 #include "screens/model/gdrawingProperties.h"
 #include "screens/model/gimageLibrary.h"
@@ -138,7 +143,9 @@ bool CStationEditorApp::InitInstance(const QStringList& arguments)
     frame_->setToolDialog(32842, [this] { CSclSyntaxColoursDialog(frame_.get()).DoModal(); });
     commandLineInfo second = commandLineInfo::parse(arguments);
     loadRememberedImageLibrary();
+    startScreenEditor(*frame_);
     installRegisterWindows(*frame_);
+    installValueNamesEditor();
     if (!runCommandLine(second))
         return false;
     frame_->setMaximizeDoc(profileInt("General", "MaximizeDoc", 0) != 0);
@@ -186,12 +193,11 @@ void CStationEditorApp::setHelpPaths()
 
 void CStationEditorApp::addDocTemplates()
 {
-    // Screens and station SCL programs; their documents and views grow with
-    // their editors.
-    auto document = [] { return std::make_unique<CDocument>(); };
-    auto view = [](CDocument&) { return new QWidget; };
-    screenTemplate_ = std::make_unique<CMultiDocTemplate>(screenTemplateId, document, view);
-    sclTemplate_ = std::make_unique<CMultiDocTemplate>(sclTemplateId, document, view);
+    // Screens and station SCL programs.
+    screenTemplate_ = std::make_unique<CMultiDocTemplate>(screenTemplateId, makeScreenDocument, makeScreenView);
+    sclTemplate_ = std::make_unique<CMultiDocTemplate>(
+        sclTemplateId, [] { return std::make_unique<CSclGlobalDoc>(); },
+        [](CDocument& d) { return new CSclGlobalView(&static_cast<CSclGlobalDoc&>(d)); });
 }
 
 void CStationEditorApp::initFontNames()

@@ -4,7 +4,7 @@
 #include "platform/modalRun.h"
 #include "platform/textCodec.h"
 #include "registers/gregister.h"
-#include "screens/editor/colourDialog.h"
+#include "screens/editor/CColorDialog.h"
 #include "screens/model/fscreen.h"
 #include "screens/model/gbitmap.h"
 #include "screens/model/gdrawingProperties.h"
@@ -39,24 +39,9 @@ uint32_t colourRef(const gcolor& colour)
 
 CDrawingPane::CDrawingPane(int templateId, int mask, QWidget* parent) : CObjectPage(templateId, parent), mask_(mask)
 {
+    // A pane lives inside the bar, never in a window of its own.
+    setWindowFlags(Qt::Widget);
 }
-
-void CDrawingPane::setObject(gdrawingProperties* record, fscreen* screen)
-{
-    record_ = record;
-    screen_ = screen;
-    CObjectPage::setObject(this, record);
-}
-
-void CDrawingPane::loadFromObject()
-{
-    if (record_)
-        loadControls();
-}
-
-void CDrawingPane::paletteChanged(int) {}
-void CDrawingPane::refillRegisterList() {}
-void CDrawingPane::refillImageList() {}
 
 void CDrawingPane::redrawPreviews() const
 {
@@ -69,9 +54,9 @@ void CDrawingPane::OnCancel() {}
 
 bool CDrawingPane::applyProperty(int id, int stateId, uint32_t number)
 {
-    if (!screen_ || !record_)
+    if (!screen() || !record())
         return false;
-    screen_->setSelectionProperties(mask_, id, stateId, number);
+    screen()->setSelectionProperties(mask_, id, stateId, number);
     loadControls();
     return true;
 }
@@ -136,9 +121,11 @@ bool CDrawingPane::chooseColour(int buttonId, gcolor& field)
         uint32_t ref = button->getColor();
         initial.set(ref & 0xFF, (ref >> 8) & 0xFF, (ref >> 16) & 0xFF);
     }
-    gcolor chosen;
-    if (!runColourDialog(this, initial, chosen))
+    CColorDialog dialog(initial.isSet() ? colourRef(initial) : 0xFFFFFF, this);
+    if (dialog.DoModal() != IDOK)
         return false;
+    uint32_t ref = dialog.getColor();
+    gcolor chosen(ref & 0xFF, (ref >> 8) & 0xFF, (ref >> 16) & 0xFF);
     field = chosen;
     if (editsDefaults() && button)
         button->setColor(colourRef(chosen));

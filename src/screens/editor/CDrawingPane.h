@@ -12,8 +12,8 @@ class fscreen;
 class gregister;
 class gdrawingProperties;
 
-// A pane of the drawing-properties bar. It shows one property set of the
-// record the bar hands it: a screen's selection record, where every change
+// A pane of the drawing-properties bar. It shows (loadFromObject) one
+// property set of the record the bar hands it (setObject): a screen's selection record, where every change
 // goes at once to the selected objects that take the set, or the drawing
 // defaults (no screen), where a change only concerns what new objects get.
 //
@@ -25,20 +25,7 @@ public:
     // mask: the property-set bit of the pane.
     CDrawingPane(int templateId, int mask, QWidget* parent = nullptr);
 
-    // Remembers both and, given a record, shows it.
-    void setObject(gdrawingProperties* record, fscreen* screen);
-    // Fills every control from the record.
-    virtual void loadControls() = 0;
-    // The main frame realised its palette (foreground 1) or the system
-    // palette changed (0).
-    virtual void paletteChanged(int foreground);
-    // The station's registers, or the image library, changed.
-    virtual void refillRegisterList();
-    virtual void refillImageList();
-
     int mask() const { return mask_; }
-    gdrawingProperties* record() const { return record_; }
-    fscreen* screen() const { return screen_; }
 
 protected:
     // A control by id as its own class, which need not be a Qt class.
@@ -48,8 +35,7 @@ protected:
         return dynamic_cast<T*>(control(id));
     }
 
-    bool editsDefaults() const { return screen_ == nullptr; }
-    void loadFromObject() override;
+    bool editsDefaults() const { return screen() == nullptr; }
     // Enter commits the number fields; a pane is never closed by a key.
     void OnOK() override;
     void OnCancel() override;
@@ -109,8 +95,6 @@ protected:
     void* itemData(int id, int item) const;
 
 private:
-    gdrawingProperties* record_ = nullptr;
-    fscreen* screen_ = nullptr;
     int mask_;
 };
 

@@ -1,20 +1,19 @@
 #include "screens/editor/CFillComboBox.h"
 
 #include "platform/patternTables.h"
-#include "platform/textCodec.h"
 #include "resources/stringTable.h"
 #include "shell/ownerDrawItems.h"
 
-#include <QImage>
 #include <QPainter>
-#include <QStyleOptionComboBox>
 #include <QStyledItemDelegate>
 #include <QStylePainter>
 
 namespace {
 
-constexpr int noFillText = 10057, solidColourText = 10265;
-constexpr int firstHatch = 2, firstColourPattern = 24;
+constexpr int noFillText = 10057;
+constexpr int solidColourText = 10265;
+constexpr int firstHatch = 2;
+constexpr int firstColourPattern = 24;
 
 class fillDelegate : public QStyledItemDelegate {
 public:
@@ -36,15 +35,28 @@ private:
     const CFillComboBox& combo_;
 };
 
+// A pattern brush in the item's text colour where the hatch sets its bits,
+// on the item's ground elsewhere.
+QBrush hatchBrush(int pattern, const QColor& text, const QColor& ground)
+{
+    patternEntry entry = fillPattern(pattern);
+    if (!entry.bitmap)
+        return QBrush(text);
+    QImage swatch = entry.bitmap->convertToFormat(QImage::Format_Mono);
+    swatch.setColorCount(2);
+    swatch.setColor(0, ground.rgb());
+    swatch.setColor(1, text.rgb());
+    return QBrush(swatch);
+}
+
 } // namespace
 
 CFillComboBox::CFillComboBox(QWidget* parent)
-    : QComboBox(parent), noFill_(toUiText(stringTableText(noFillText))),
-      solidColour_(toUiText(stringTableText(solidColourText)))
+    : QComboBox(parent), noFill_(QString::fromLatin1(stringTableText(noFillText))),
+      solidColour_(QString::fromLatin1(stringTableText(solidColourText)))
 {
     for (int i = 0; i < itemCount; ++i)
         addItem(QString());
-    setCurrentIndex(-1);
     setItemDelegate(new fillDelegate(*this));
 }
 
@@ -71,42 +83,39 @@ void CFillComboBox::select(int kind, int pattern)
     int item = -1;
     if (kind == 1 || kind == 2)
         item = kind - 1;
-    else if (kind == 3 && pattern >= 0 && pattern < fillPatternCount)
+    else if (kind == 3)
         item = pattern + firstHatch;
-    else if (kind == 4 && pattern >= 0 && pattern < colourPatternCount)
+    else if (kind == 4)
         item = pattern + firstColourPattern;
-    setCurrentIndex(item);
+    setCurrentIndex(item >= 0 && item < itemCount ? item : -1);
 }
 
-void CFillComboBox::drawItem(QPainter& painter, const QRect& rect, int item, bool selected) const
+void CFillComboBox::drawItem(QPainter& painter, const QRect& rect, int index, bool selected) const
 {
-    if (item < 0 || item >= itemCount)
+    if (index < 0 || index >= itemCount)
         return;
     itemColours colours = itemColoursFor(selected);
     painter.save();
     painter.fillRect(rect, colours.background);
-    painter.setPen(colours.text);
-    if (item < firstHatch) {
-        painter.drawText(rect.adjusted(1, 0, -1, 0), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
-                         item == 0 ? noFill_ : solidColour_);
-        painter.restore();
-        return;
-    }
-    patternEntry pattern = item < firstColourPattern ? fillPattern(item - firstHatch)
-                                                     : colourPattern(item - firstColourPattern);
-    QRect swatch = rect.adjusted(1, 1, -2, -2);
-    if (pattern.bitmap) {
-        QBrush brush(*pattern.bitmap);
-        if (item < firstColourPattern) {
-            // The hatch's set bits in the text colour on the item's ground.
-            QImage hatch = pattern.bitmap->convertToFormat(QImage::Format_Mono);
-            hatch.setColor(0, colours.background.rgb());
-            hatch.setColor(1, colours.text.rgb());
-            brush = QBrush(hatch);
+    if (index < firstHatch) {
+        painter.setPen(colours.text);
+        painter.drawText(rect.adjusted(1, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                         index == 0 ? noFill_ : solidColour_);
+    } else {
+        QRect swatch = rect.adjusted(1, 1, -1, -1);
+        QBrush brush;
+        if (index < firstColourPattern) {
+            brush = hatchBrush(index - firstHatch, colours.text, colours.background);
+        } else {
+            patternEntry entry = colourPattern(index - firstColourPattern);
+            brush = entry.brush ? *entry.brush : QBrush(colours.text);
         }
+        painter.setBrushOrigin(swatch.topLeft());
         painter.fillRect(swatch, brush);
+        painter.setPen(QPen(colours.text, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(swatch.adjusted(0, 0, -1, -1));
     }
-    painter.drawRect(swatch);
     painter.restore();
 }
 

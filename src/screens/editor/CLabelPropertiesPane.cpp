@@ -29,7 +29,7 @@ gpropTextValues* CLabelPropertiesPane::editedText() { return record() ? &record(
 
 void CLabelPropertiesPane::applyChange(int id) { applyProperty(id); }
 
-void CLabelPropertiesPane::loadControls()
+void CLabelPropertiesPane::loadFromObject()
 {
     gpropLabel& set = record()->label;
     showItem(registerList, set.reg.hasValue() ? findItemData(registerList, referredObject(set.reg)) : -1);
@@ -64,7 +64,7 @@ void CLabelPropertiesPane::refillRegisterList()
 void CLabelPropertiesPane::chooseRegister(int item)
 {
     auto* reg = static_cast<gregister*>(itemData(registerList, item));
-    if (!reg)
+    if (!reg || !record())
         return;
     record()->label.reg.set(reg);
     applyProperty(gprop::registerRef);

@@ -11,7 +11,7 @@ public:
 
     explicit CLabelPropertiesPane(QWidget* parent = nullptr);
 
-    void loadControls() override;
+    void loadFromObject() override;
     void refillRegisterList() override;
 
 protected:

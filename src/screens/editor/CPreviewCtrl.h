@@ -2,8 +2,9 @@
 
 #include <QWidget>
 
-// The painted sample of one 3D-area type (1 horizontal divider to 9 dialog
-// colour area) beside its button in the 3D-area pane.
+// The painted sample beside each area type of the 3D-area pane: 1
+// horizontal divider, 2 vertical divider, 3 group box, 4 raised, 5 sunken,
+// 6 recessed, 7 cutout, 8 window colour and 9 dialog colour area.
 class CPreviewCtrl : public QWidget {
 public:
     explicit CPreviewCtrl(int type, QWidget* parent = nullptr);

@@ -1,0 +1,42 @@
+#include "screens/editor/drawingPropertiesPanes.h"
+
+#include "screens/editor/C3dRectPropertiesPane.h"
+#include "screens/editor/CAnalogPropertiesPane.h"
+#include "screens/editor/CBistatePropertiesPane.h"
+#include "screens/editor/CDigitalPropertiesPane.h"
+#include "screens/editor/CLabelPropertiesPane.h"
+#include "screens/editor/CStaticPropertiesPane.h"
+#include "screens/editor/CStringPropertiesPane.h"
+#include "shell/CObjectPage.h"
+
+namespace {
+
+// The templates of the twelve panes, in tab order.
+constexpr int paneTemplates[] = {587, 582, 584, 588, 871, 583, 872, 586, 581, 870, 873, 585};
+
+// A pane whose controls are not built yet: it shows nothing of its set.
+class CEmptyPropertiesPane final : public CObjectPage {
+public:
+    CEmptyPropertiesPane(int templateId, QWidget* parent) : CObjectPage(templateId, parent)
+    {
+        setWindowFlags(Qt::Widget);
+        setDialogSize(105, 79);
+    }
+    void loadFromObject() override {}
+};
+
+} // namespace
+
+CObjectPage* makeDrawingPropertiesPane(int tab, QWidget* parent)
+{
+    switch (tab) {
+    case 0: return new CStaticPropertiesPane(parent);
+    case 1: return new CBistatePropertiesPane(parent);
+    case 2: return new CDigitalPropertiesPane(parent);
+    case 3: return new CStringPropertiesPane(parent);
+    case 6: return new C3dRectPropertiesPane(parent);
+    case 8: return new CAnalogPropertiesPane(parent);
+    case 11: return new CLabelPropertiesPane(parent);
+    default: return new CEmptyPropertiesPane(paneTemplates[tab], parent);
+    }
+}
