@@ -4,6 +4,7 @@
 #include "screens/editor/CAnalogPropertiesPane.h"
 #include "screens/editor/CBistatePropertiesPane.h"
 #include "screens/editor/CDigitalPropertiesPane.h"
+#include "screens/editor/CGraphPropertiesPane.h"
 #include "screens/editor/CLabelPropertiesPane.h"
 #include "screens/editor/CStaticPropertiesPane.h"
 #include "screens/editor/CStringPropertiesPane.h"
@@ -34,6 +35,7 @@ CObjectPage* makeDrawingPropertiesPane(int tab, QWidget* parent)
     case 1: return new CBistatePropertiesPane(parent);
     case 2: return new CDigitalPropertiesPane(parent);
     case 3: return new CStringPropertiesPane(parent);
+    case 4: return new CGraphPropertiesPane(parent);
     case 6: return new C3dRectPropertiesPane(parent);
     case 8: return new CAnalogPropertiesPane(parent);
     case 11: return new CLabelPropertiesPane(parent);
