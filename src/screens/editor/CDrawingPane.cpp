@@ -2,6 +2,7 @@
 
 #include "foundation/jhashIterator.h"
 #include "platform/modalRun.h"
+#include "platform/systemColours.h"
 #include "platform/textCodec.h"
 #include "registers/gregister.h"
 #include "screens/editor/CColorDialog.h"
@@ -17,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 namespace {
 
@@ -84,6 +86,37 @@ void CDrawingPane::clearColour(int id)
 {
     if (auto* button = controlOf<CColorButton>(id))
         button->clearColor();
+}
+
+void CDrawingPane::showMultiLineText(int id, const gtriStateString& text)
+{
+    auto* field = controlAs<QPlainTextEdit>(id);
+    if (!field)
+        return;
+    QSignalBlocker quiet(field);
+    setControlText(id, text.hasValue() ? static_cast<gstrSlice>(text.getValue()) : gstrSlice(""));
+    showTextMixed(id, !text.hasValue());
+}
+
+void CDrawingPane::showTextMixed(int id, bool mixed)
+{
+    auto* field = controlAs<QPlainTextEdit>(id);
+    if (!field)
+        return;
+    QPalette look = field->palette();
+    look.setColor(QPalette::Base, systemColour(mixed ? sysColour::buttonFace : sysColour::window));
+    field->setPalette(look);
+}
+
+gstr CDrawingPane::multiLineText(int id) const
+{
+    gstr typed = controlText(id);
+    gstr lines;
+    for (char c : typed.view()) {
+        if (c != '\n')
+            lines.append(c);
+    }
+    return lines;
 }
 
 void CDrawingPane::showCheck(int id, const gtriStateBool& value)
@@ -212,6 +245,18 @@ void* CDrawingPane::itemData(int id, int item) const
     return list && item >= 0 && item < list->count() ? list->itemData(item).value<void*>() : nullptr;
 }
 
+void CDrawingPane::insertSorted(int id, const gstrSlice& text, void* object)
+{
+    auto* list = controlAs<QComboBox>(id);
+    if (!list)
+        return;
+    QString shown = toUiText(text);
+    int at = 0;
+    while (at < list->count() && QString::compare(list->itemText(at), shown, Qt::CaseInsensitive) <= 0)
+        ++at;
+    list->insertItem(at, shown, QVariant::fromValue<void*>(object));
+}
+
 void* CDrawingPane::wholeRegister(gregister& reg) { return &reg; }
 
 void CDrawingPane::fillRegisterList(int id, const void* selected, registerPart part)
@@ -227,11 +272,7 @@ void CDrawingPane::fillRegisterList(int id, const void* selected, registerPart p
         void* item = reg->isDefined() ? part(*reg) : nullptr;
         if (!item)
             continue;
-        QString text = toUiText(reg->getTitle(true));
-        int at = 0;
-        while (at < list->count() && QString::compare(list->itemText(at), text, Qt::CaseInsensitive) <= 0)
-            ++at;
-        list->insertItem(at, text, QVariant::fromValue<void*>(item));
+        insertSorted(id, reg->getTitle(true), item);
     }
     list->setCurrentIndex(selected ? findItemData(id, selected) : -1);
 }
@@ -247,11 +288,7 @@ void CDrawingPane::fillImageList(int id, const gstrSlice& selected, bool hasValu
     jhashTypedIterator<gbitmap> it(imageLibrary().table());
     gbitmap* image = nullptr;
     while (it.get(image)) {
-        QString text = toUiText(image->getName());
-        int at = 0;
-        while (at < list->count() && QString::compare(list->itemText(at), text, Qt::CaseInsensitive) <= 0)
-            ++at;
-        list->insertItem(at, text, QVariant::fromValue<void*>(image));
+        insertSorted(id, image->getName(), image);
     }
     list->setCurrentIndex(found ? findItemData(id, found) : -1);
 }

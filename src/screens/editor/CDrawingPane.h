@@ -55,6 +55,12 @@ protected:
     // A list item, -1 for none.
     void showItem(int id, int item);
     void clearColour(int id);
+    // A multi-line edit: empty on the button-face ground while it stands for
+    // differing texts, else the text, with its lines ending in a lone CR.
+    void showMultiLineText(int id, const gtriStateString& text);
+    void showTextMixed(int id, bool mixed);
+    // The edit's text with its line feeds removed.
+    gstr multiLineText(int id) const;
 
     // The colour dialog preset with the button's colour; on OK the field
     // becomes the chosen colour and, with the defaults, the button shows it.
@@ -90,6 +96,9 @@ protected:
     static void* wholeRegister(gregister& reg);
     void fillRegisterList(int id, const void* selected, registerPart part = wholeRegister);
     void fillImageList(int id, const gstrSlice& selected, bool hasValue);
+    // A sorted list of titled objects (their title, else their tag), each
+    // object the item's data.
+    void insertSorted(int id, const gstrSlice& text, void* object);
     // The item whose data is the object, searching from the last; -1.
     int findItemData(int id, const void* object) const;
     void* itemData(int id, int item) const;

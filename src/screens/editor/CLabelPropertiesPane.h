@@ -21,8 +21,4 @@ protected:
 private:
     void chooseRegister(int item);
     void textEdited();
-    // The field's look while it stands for differing texts.
-    void showTextMixed(bool mixed);
-
-    bool loading_ = false;
 };

@@ -3,6 +3,7 @@
 #include "screens/editor/C3dRectPropertiesPane.h"
 #include "screens/editor/CAnalogPropertiesPane.h"
 #include "screens/editor/CBistatePropertiesPane.h"
+#include "screens/editor/CControlPropertiesPane.h"
 #include "screens/editor/CDigitalPropertiesPane.h"
 #include "screens/editor/CGraphPropertiesPane.h"
 #include "screens/editor/CLabelPropertiesPane.h"
@@ -36,6 +37,7 @@ CObjectPage* makeDrawingPropertiesPane(int tab, QWidget* parent)
     case 2: return new CDigitalPropertiesPane(parent);
     case 3: return new CStringPropertiesPane(parent);
     case 4: return new CGraphPropertiesPane(parent);
+    case 5: return new CControlPropertiesPane(parent);
     case 6: return new C3dRectPropertiesPane(parent);
     case 8: return new CAnalogPropertiesPane(parent);
     case 11: return new CLabelPropertiesPane(parent);
