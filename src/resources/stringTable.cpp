@@ -387,6 +387,8 @@ constexpr Entry entries[] = {
     {10723, "Please enter a number between 0 and 4294967295 for the default value, or clear the check box."},
     {10724, "Please enter a number for the default value, or clear the check box."},
     {10740, "The separator between values you entered is not a valid regular expression."},
+    {10741, "The top value you entered is not a valid number."},
+    {10742, "The bottom value you entered is not a valid number."},
     {10745, "Please enter a time between 0.001s and 4294967s for the delay."},
     {10750, "Remote register value source"},
     {10751, "%u\tBoolean"},

@@ -28,7 +28,7 @@ C3dRectPropertiesPane::C3dRectPropertiesPane(QWidget* parent)
     }
 }
 
-void C3dRectPropertiesPane::loadControls()
+void C3dRectPropertiesPane::loadFromObject()
 {
     const gtriInt& type = record()->rect3d.type;
     for (int n = 1; n <= typeCount; ++n) {
@@ -40,6 +40,8 @@ void C3dRectPropertiesPane::loadControls()
 
 void C3dRectPropertiesPane::chooseType(int type)
 {
+    if (!record())
+        return;
     record()->rect3d.type.set(type);
     if (!applyProperty(gprop::areaType))
         loadControls();

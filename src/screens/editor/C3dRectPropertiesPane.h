@@ -11,7 +11,7 @@ public:
 
     explicit C3dRectPropertiesPane(QWidget* parent = nullptr);
 
-    void loadControls() override;
+    void loadFromObject() override;
 
 private:
     void chooseType(int type);

@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr int shapesLabel = 1431, textLabel = 1478, sizeLabel = 1437, alignmentLabel = 1012, imagesLabel = 1280;
+constexpr int textLabel = 1478, sizeLabel = 1437, alignmentLabel = 1012;
 constexpr int lineWidthMessage = 10091, sizeMessage = 10109;
 
 const char* const fontNames[] = {"System font", "Window font", "Monospace font", "MS Sans serif",
@@ -47,10 +47,11 @@ gpropFillValues* CAppearancePane::editedFill() { return nullptr; }
 gpropTextValues* CAppearancePane::editedText() { return nullptr; }
 gpropImageValue* CAppearancePane::editedImage() { return nullptr; }
 
-void CAppearancePane::addLineControls(int y)
+void CAppearancePane::addLineControls(int y, int labelId, const char* labelText)
 {
     hasLine_ = true;
-    addLabel(shapesLabel, "&Shapes", 2, y, 50, 8);
+    lineLabel_ = labelId;
+    addLabel(labelId, labelText, 2, y, 50, 8);
     auto* styles = addControl(lineStyleList, new CLineStyleCombo, 2, y + 10, 46, 12);
     onPick(styles, this, [this](int item) { chooseLineStyle(item); });
     addNumberField(lineWidthField, 1, 50, y + 10, 22, 12);
@@ -93,10 +94,11 @@ void CAppearancePane::addTextControls(int y, int colourId, const char* colourTex
     onPick(alignments, this, [this](int item) { chooseAlignment(item); });
 }
 
-void CAppearancePane::addImageControls(int y)
+void CAppearancePane::addImageControls(int y, int labelId, const char* labelText)
 {
     hasImage_ = true;
-    addLabel(imagesLabel, "I&mages", 2, y, 50, 8);
+    imageLabel_ = labelId;
+    addLabel(labelId, labelText, 2, y, 50, 8);
     auto* images = addControl(imageList, new CAutoWidthCombo, 2, y + 10, 83, 12);
     onPick(images, this, [this](int item) { chooseImage(item); });
     addControl(imagePreview, new CImagePreviewCtrl, 2, y + 25, 83, 50);
@@ -111,7 +113,7 @@ void CAppearancePane::tellLineWidth(const gtriInt& width)
 void CAppearancePane::loadLine(const gpropLineValues& line)
 {
     showItem(lineStyleList, line.style.hasValue() ? line.style.get() - 1 : -1);
-    enableWithLabel(lineStyleList, shapesLabel, line.style.isSet());
+    enableWithLabel(lineStyleList, lineLabel_, line.style.isSet());
     tellLineWidth(line.width);
     showNumber(lineWidthField, line.width);
     enableControl(lineWidthField, line.width.isSet());
@@ -176,7 +178,7 @@ void CAppearancePane::loadImage(const gpropImageValue& image)
     }
     showItem(imageList, found ? findItemData(imageList, found) : -1);
     picture_.show(*preview, shown);
-    enableWithLabel(imageList, imagesLabel, image.name.isSet());
+    enableWithLabel(imageList, imageLabel_, image.name.isSet());
     enableControl(imagePreview, image.name.isSet());
 }
 

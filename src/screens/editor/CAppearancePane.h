@@ -29,11 +29,12 @@ public:
 
 protected:
     // Each group at the given height, in dialog units.
-    void addLineControls(int y);
+    // The line and image groups have a caption of their own in some panes.
+    void addLineControls(int y, int labelId = 1431, const char* labelText = "&Shapes");
     void addFillControls(int y);
     // colourId and its text: the text colour button of the pane.
     void addTextControls(int y, int colourId, const char* colourText);
-    void addImageControls(int y);
+    void addImageControls(int y, int labelId = 1280, const char* labelText = "I&mages");
 
     // The values the groups edit now; null when there are none.
     virtual gpropLineValues* editedLine();
@@ -70,5 +71,7 @@ private:
     bool hasText_ = false;
     bool hasImage_ = false;
     int textColourId_ = 0;
+    int lineLabel_ = 0;
+    int imageLabel_ = 0;
     previewPicture picture_;
 };

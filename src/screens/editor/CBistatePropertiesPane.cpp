@@ -64,7 +64,7 @@ gpropImageValue* CBistatePropertiesPane::editedImage()
 
 void CBistatePropertiesPane::applyChange(int id) { applyProperty(id, previewValues().bistateState); }
 
-void CBistatePropertiesPane::loadControls()
+void CBistatePropertiesPane::loadFromObject()
 {
     const auto& reg = record()->bistate.reg;
     showItem(registerList, reg.hasValue() ? findItemData(registerList, referredObject(reg)) : -1);

@@ -16,7 +16,7 @@ public:
 
     explicit CBistatePropertiesPane(QWidget* parent = nullptr);
 
-    void loadControls() override;
+    void loadFromObject() override;
     void refillRegisterList() override;
 
 protected:

@@ -2,9 +2,10 @@
 
 #include "foundation/jhashIterator.h"
 #include "platform/modalRun.h"
+#include "platform/systemColours.h"
 #include "platform/textCodec.h"
 #include "registers/gregister.h"
-#include "screens/editor/colourDialog.h"
+#include "screens/editor/CColorDialog.h"
 #include "screens/model/fscreen.h"
 #include "screens/model/gbitmap.h"
 #include "screens/model/gdrawingProperties.h"
@@ -17,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 namespace {
 
@@ -39,24 +41,9 @@ uint32_t colourRef(const gcolor& colour)
 
 CDrawingPane::CDrawingPane(int templateId, int mask, QWidget* parent) : CObjectPage(templateId, parent), mask_(mask)
 {
+    // A pane lives inside the bar, never in a window of its own.
+    setWindowFlags(Qt::Widget);
 }
-
-void CDrawingPane::setObject(gdrawingProperties* record, fscreen* screen)
-{
-    record_ = record;
-    screen_ = screen;
-    CObjectPage::setObject(this, record);
-}
-
-void CDrawingPane::loadFromObject()
-{
-    if (record_)
-        loadControls();
-}
-
-void CDrawingPane::paletteChanged(int) {}
-void CDrawingPane::refillRegisterList() {}
-void CDrawingPane::refillImageList() {}
 
 void CDrawingPane::redrawPreviews() const
 {
@@ -69,9 +56,9 @@ void CDrawingPane::OnCancel() {}
 
 bool CDrawingPane::applyProperty(int id, int stateId, uint32_t number)
 {
-    if (!screen_ || !record_)
+    if (!screen() || !record())
         return false;
-    screen_->setSelectionProperties(mask_, id, stateId, number);
+    screen()->setSelectionProperties(mask_, id, stateId, number);
     loadControls();
     return true;
 }
@@ -99,6 +86,37 @@ void CDrawingPane::clearColour(int id)
 {
     if (auto* button = controlOf<CColorButton>(id))
         button->clearColor();
+}
+
+void CDrawingPane::showMultiLineText(int id, const gtriStateString& text)
+{
+    auto* field = controlAs<QPlainTextEdit>(id);
+    if (!field)
+        return;
+    QSignalBlocker quiet(field);
+    setControlText(id, text.hasValue() ? static_cast<gstrSlice>(text.getValue()) : gstrSlice(""));
+    showTextMixed(id, !text.hasValue());
+}
+
+void CDrawingPane::showTextMixed(int id, bool mixed)
+{
+    auto* field = controlAs<QPlainTextEdit>(id);
+    if (!field)
+        return;
+    QPalette look = field->palette();
+    look.setColor(QPalette::Base, systemColour(mixed ? sysColour::buttonFace : sysColour::window));
+    field->setPalette(look);
+}
+
+gstr CDrawingPane::multiLineText(int id) const
+{
+    gstr typed = controlText(id);
+    gstr lines;
+    for (char c : typed.view()) {
+        if (c != '\n')
+            lines.append(c);
+    }
+    return lines;
 }
 
 void CDrawingPane::showCheck(int id, const gtriStateBool& value)
@@ -136,9 +154,11 @@ bool CDrawingPane::chooseColour(int buttonId, gcolor& field)
         uint32_t ref = button->getColor();
         initial.set(ref & 0xFF, (ref >> 8) & 0xFF, (ref >> 16) & 0xFF);
     }
-    gcolor chosen;
-    if (!runColourDialog(this, initial, chosen))
+    CColorDialog dialog(initial.isSet() ? colourRef(initial) : 0xFFFFFF, this);
+    if (dialog.DoModal() != IDOK)
         return false;
+    uint32_t ref = dialog.getColor();
+    gcolor chosen(ref & 0xFF, (ref >> 8) & 0xFF, (ref >> 16) & 0xFF);
     field = chosen;
     if (editsDefaults() && button)
         button->setColor(colourRef(chosen));
@@ -225,6 +245,18 @@ void* CDrawingPane::itemData(int id, int item) const
     return list && item >= 0 && item < list->count() ? list->itemData(item).value<void*>() : nullptr;
 }
 
+void CDrawingPane::insertSorted(int id, const gstrSlice& text, void* object)
+{
+    auto* list = controlAs<QComboBox>(id);
+    if (!list)
+        return;
+    QString shown = toUiText(text);
+    int at = 0;
+    while (at < list->count() && QString::compare(list->itemText(at), shown, Qt::CaseInsensitive) <= 0)
+        ++at;
+    list->insertItem(at, shown, QVariant::fromValue<void*>(object));
+}
+
 void* CDrawingPane::wholeRegister(gregister& reg) { return &reg; }
 
 void CDrawingPane::fillRegisterList(int id, const void* selected, registerPart part)
@@ -240,11 +272,7 @@ void CDrawingPane::fillRegisterList(int id, const void* selected, registerPart p
         void* item = reg->isDefined() ? part(*reg) : nullptr;
         if (!item)
             continue;
-        QString text = toUiText(reg->getTitle(true));
-        int at = 0;
-        while (at < list->count() && QString::compare(list->itemText(at), text, Qt::CaseInsensitive) <= 0)
-            ++at;
-        list->insertItem(at, text, QVariant::fromValue<void*>(item));
+        insertSorted(id, reg->getTitle(true), item);
     }
     list->setCurrentIndex(selected ? findItemData(id, selected) : -1);
 }
@@ -260,11 +288,7 @@ void CDrawingPane::fillImageList(int id, const gstrSlice& selected, bool hasValu
     jhashTypedIterator<gbitmap> it(imageLibrary().table());
     gbitmap* image = nullptr;
     while (it.get(image)) {
-        QString text = toUiText(image->getName());
-        int at = 0;
-        while (at < list->count() && QString::compare(list->itemText(at), text, Qt::CaseInsensitive) <= 0)
-            ++at;
-        list->insertItem(at, text, QVariant::fromValue<void*>(image));
+        insertSorted(id, image->getName(), image);
     }
     list->setCurrentIndex(found ? findItemData(id, found) : -1);
 }

@@ -12,8 +12,8 @@ class fscreen;
 class gregister;
 class gdrawingProperties;
 
-// A pane of the drawing-properties bar. It shows one property set of the
-// record the bar hands it: a screen's selection record, where every change
+// A pane of the drawing-properties bar. It shows (loadFromObject) one
+// property set of the record the bar hands it (setObject): a screen's selection record, where every change
 // goes at once to the selected objects that take the set, or the drawing
 // defaults (no screen), where a change only concerns what new objects get.
 //
@@ -25,20 +25,7 @@ public:
     // mask: the property-set bit of the pane.
     CDrawingPane(int templateId, int mask, QWidget* parent = nullptr);
 
-    // Remembers both and, given a record, shows it.
-    void setObject(gdrawingProperties* record, fscreen* screen);
-    // Fills every control from the record.
-    virtual void loadControls() = 0;
-    // The main frame realised its palette (foreground 1) or the system
-    // palette changed (0).
-    virtual void paletteChanged(int foreground);
-    // The station's registers, or the image library, changed.
-    virtual void refillRegisterList();
-    virtual void refillImageList();
-
     int mask() const { return mask_; }
-    gdrawingProperties* record() const { return record_; }
-    fscreen* screen() const { return screen_; }
 
 protected:
     // A control by id as its own class, which need not be a Qt class.
@@ -48,8 +35,7 @@ protected:
         return dynamic_cast<T*>(control(id));
     }
 
-    bool editsDefaults() const { return screen_ == nullptr; }
-    void loadFromObject() override;
+    bool editsDefaults() const { return screen() == nullptr; }
     // Enter commits the number fields; a pane is never closed by a key.
     void OnOK() override;
     void OnCancel() override;
@@ -69,6 +55,12 @@ protected:
     // A list item, -1 for none.
     void showItem(int id, int item);
     void clearColour(int id);
+    // A multi-line edit: empty on the button-face ground while it stands for
+    // differing texts, else the text, with its lines ending in a lone CR.
+    void showMultiLineText(int id, const gtriStateString& text);
+    void showTextMixed(int id, bool mixed);
+    // The edit's text with its line feeds removed.
+    gstr multiLineText(int id) const;
 
     // The colour dialog preset with the button's colour; on OK the field
     // becomes the chosen colour and, with the defaults, the button shows it.
@@ -104,13 +96,14 @@ protected:
     static void* wholeRegister(gregister& reg);
     void fillRegisterList(int id, const void* selected, registerPart part = wholeRegister);
     void fillImageList(int id, const gstrSlice& selected, bool hasValue);
+    // A sorted list of titled objects (their title, else their tag), each
+    // object the item's data.
+    void insertSorted(int id, const gstrSlice& text, void* object);
     // The item whose data is the object, searching from the last; -1.
     int findItemData(int id, const void* object) const;
     void* itemData(int id, int item) const;
 
 private:
-    gdrawingProperties* record_ = nullptr;
-    fscreen* screen_ = nullptr;
     int mask_;
 };
 

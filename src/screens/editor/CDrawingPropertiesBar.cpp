@@ -265,11 +265,17 @@ void CDrawingPropertiesBar::refreshImageLists()
         p->refillImageList();
 }
 
-// Only the control pane lists screens and programs; until it is built
-// there is nothing to refill.
-void CDrawingPropertiesBar::refreshScreenList() {}
+void CDrawingPropertiesBar::refreshScreenList()
+{
+    for (CDrawingPane* p : panes_)
+        p->refillScreenList();
+}
 
-void CDrawingPropertiesBar::refreshProgramList() {}
+void CDrawingPropertiesBar::refreshProgramList()
+{
+    for (CDrawingPane* p : panes_)
+        p->refillProgramList();
+}
 
 void CDrawingPropertiesBar::paletteChanged(int foreground) { panes_[current_]->paletteChanged(foreground); }
 

@@ -1,7 +1,6 @@
 #include "screens/editor/CLabelPropertiesPane.h"
 
 #include "platform/settingsStore.h"
-#include "platform/systemColours.h"
 #include "screens/model/fscreen.h"
 #include "screens/model/gdrawingProperties.h"
 #include "screens/model/ggraphObject.h"
@@ -29,31 +28,14 @@ gpropTextValues* CLabelPropertiesPane::editedText() { return record() ? &record(
 
 void CLabelPropertiesPane::applyChange(int id) { applyProperty(id); }
 
-void CLabelPropertiesPane::loadControls()
+void CLabelPropertiesPane::loadFromObject()
 {
     gpropLabel& set = record()->label;
     showItem(registerList, set.reg.hasValue() ? findItemData(registerList, referredObject(set.reg)) : -1);
     enableControl(registerList, set.reg.isSet());
-    loading_ = true;
-    if (set.text.hasValue()) {
-        // The property ends its lines in a lone CR; the field shows CR LF.
-        setControlText(textField, set.text.getValue());
-        showTextMixed(false);
-    } else {
-        setControlText(textField, "");
-        showTextMixed(true);
-    }
-    loading_ = false;
+    showMultiLineText(textField, set.text);
     enableWithLabel(textField, textFieldLabel, set.text.isSet());
     loadText(set.textValues);
-}
-
-void CLabelPropertiesPane::showTextMixed(bool mixed)
-{
-    auto* field = controlOf<QPlainTextEdit>(textField);
-    QPalette look = field->palette();
-    look.setColor(QPalette::Base, systemColour(mixed ? sysColour::buttonFace : sysColour::window));
-    field->setPalette(look);
 }
 
 void CLabelPropertiesPane::refillRegisterList()
@@ -64,7 +46,7 @@ void CLabelPropertiesPane::refillRegisterList()
 void CLabelPropertiesPane::chooseRegister(int item)
 {
     auto* reg = static_cast<gregister*>(itemData(registerList, item));
-    if (!reg)
+    if (!reg || !record())
         return;
     record()->label.reg.set(reg);
     applyProperty(gprop::registerRef);
@@ -72,22 +54,17 @@ void CLabelPropertiesPane::chooseRegister(int item)
 
 void CLabelPropertiesPane::textEdited()
 {
-    if (loading_ || !record())
+    if (!record())
         return;
     gtriStateString& text = record()->label.text;
-    gstr typed = controlText(textField);
-    gstr lines;
-    for (char c : typed.view()) {
-        if (c != '\n')
-            lines.append(c);
-    }
+    gstr lines = multiLineText(textField);
     if (!lines.isEmpty())
         text.set(lines);
     else if (text.hasValue())
         text.setEmpty();
     else
         return;
-    showTextMixed(false);
+    showTextMixed(textField, false);
     // The field keeps the user's caret: the pane is not shown again.
     if (fscreen* edited = screen())
         edited->setSelectionProperties(mask(), gprop::text, gstate::off, 0);

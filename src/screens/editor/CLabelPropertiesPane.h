@@ -11,7 +11,7 @@ public:
 
     explicit CLabelPropertiesPane(QWidget* parent = nullptr);
 
-    void loadControls() override;
+    void loadFromObject() override;
     void refillRegisterList() override;
 
 protected:
@@ -21,8 +21,4 @@ protected:
 private:
     void chooseRegister(int item);
     void textEdited();
-    // The field's look while it stands for differing texts.
-    void showTextMixed(bool mixed);
-
-    bool loading_ = false;
 };

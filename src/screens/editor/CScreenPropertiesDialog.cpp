@@ -3,7 +3,7 @@
 #include "platform/modalRun.h"
 #include "platform/systemColours.h"
 #include "resources/stringTable.h"
-#include "screens/editor/colourDialog.h"
+#include "screens/editor/CColorDialog.h"
 #include "screens/editor/screenDocuments.h"
 #include "screens/model/fscreen.h"
 #include "shell/CProgramCombo.h"
@@ -124,10 +124,9 @@ void CScreenPropertiesDialog::enableArguments()
 
 void CScreenPropertiesDialog::chooseColour()
 {
-    gcolor initial(background_ & 0xFF, (background_ >> 8) & 0xFF, (background_ >> 16) & 0xFF);
-    gcolor chosen;
-    if (runColourDialog(nullptr, initial, chosen))
-        background_ = chosen.red() | (uint32_t(chosen.green()) << 8) | (uint32_t(chosen.blue()) << 16);
+    CColorDialog dialog(background_);
+    if (dialog.DoModal() == IDOK)
+        background_ = dialog.getColor();
 }
 
 bool CScreenPropertiesDialog::readSize(int id, uint32_t& value, int messageId)

@@ -38,7 +38,7 @@ gpropImageValue* CStaticPropertiesPane::editedImage()
 
 void CStaticPropertiesPane::applyChange(int id) { applyProperty(id); }
 
-void CStaticPropertiesPane::loadControls()
+void CStaticPropertiesPane::loadFromObject()
 {
     const gpropAppearanceValues& values = record()->staticSet.values;
     loadLine(values.line);

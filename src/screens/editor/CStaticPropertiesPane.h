@@ -11,7 +11,7 @@ public:
 
     explicit CStaticPropertiesPane(QWidget* parent = nullptr);
 
-    void loadControls() override;
+    void loadFromObject() override;
 
 protected:
     gpropLineValues* editedLine() override;

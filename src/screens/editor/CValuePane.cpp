@@ -63,7 +63,7 @@ void CValuePane::applyChange(int id) { applyProperty(id, previewState()); }
 
 void CValuePane::applySetting(int id) { applyProperty(id, gstate::off); }
 
-void CValuePane::loadControls()
+void CValuePane::loadFromObject()
 {
     loadRegister();
     gpropValueText& texts = valueText();

@@ -19,7 +19,7 @@ public:
     // The states of the state list's entries.
     static constexpr int stateOfItem[5] = {4, 3, 2, 0, 1};
 
-    void loadControls() override;
+    void loadFromObject() override;
     // The size field, then the kind's number fields.
     void commitEdits() override;
 

@@ -3,7 +3,9 @@
 #include "screens/editor/C3dRectPropertiesPane.h"
 #include "screens/editor/CAnalogPropertiesPane.h"
 #include "screens/editor/CBistatePropertiesPane.h"
+#include "screens/editor/CControlPropertiesPane.h"
 #include "screens/editor/CDigitalPropertiesPane.h"
+#include "screens/editor/CGraphPropertiesPane.h"
 #include "screens/editor/CLabelPropertiesPane.h"
 #include "screens/editor/CStaticPropertiesPane.h"
 #include "screens/editor/CStringPropertiesPane.h"
@@ -21,7 +23,7 @@ public:
     {
         setDialogSize(105, 79);
     }
-    void loadControls() override {}
+    void loadFromObject() override {}
 };
 
 } // namespace
@@ -33,6 +35,8 @@ CDrawingPane* makeDrawingPropertiesPane(int tab, QWidget* parent)
     case 1: return new CBistatePropertiesPane(parent);
     case 2: return new CDigitalPropertiesPane(parent);
     case 3: return new CStringPropertiesPane(parent);
+    case 4: return new CGraphPropertiesPane(parent);
+    case 5: return new CControlPropertiesPane(parent);
     case 6: return new C3dRectPropertiesPane(parent);
     case 8: return new CAnalogPropertiesPane(parent);
     case 11: return new CLabelPropertiesPane(parent);

@@ -2,7 +2,7 @@
 
 #include "platform/CDialog.h"
 #include "platform/recordingResponder.h"
-#include "screens/editor/colourDialog.h"
+#include "screens/editor/CColorDialog.h"
 #include "screens/model/fscreen.h"
 #include "screens/model/ggraphObject.h"
 #include "screens/model/screenTestSupport.h"
@@ -66,26 +66,19 @@ inline const char* smallStation = "BISTATE_REG Pump\n"
                                   "\tEND\n"
                                   "END\n";
 
-// Every pane test starts from a clean editor; the colour dialog answers
-// from a queue (an empty queue cancels).
+// Every pane test starts from a clean editor.
 class paneTest : public screenTests::screenTest {
 protected:
-    void SetUp() override
+    // The user picks a colour (a COLORREF) in the next colour dialog; the
+    // dialog's first colour is kept in offeredColour.
+    void chooseColourNext(uint32_t colour)
     {
-        screenTest::SetUp();
-        installColourResponder([this](const gcolor& initial) -> std::optional<gcolor> {
-            offeredColours.push_back(initial);
-            if (chosenColours.empty())
-                return std::nullopt;
-            gcolor next = chosenColours.front();
-            chosenColours.pop_front();
-            return next;
+        user.scripts.push_back([this, colour](CDialog& d) {
+            auto& dialog = static_cast<CColorDialog&>(d);
+            offeredColour = dialog.getColor();
+            dialog.setColor(colour);
+            d.sendCommand(IDOK);
         });
-    }
-    void TearDown() override
-    {
-        installColourResponder({});
-        screenTest::TearDown();
     }
 
     fscreen* loadFixture()
@@ -148,8 +141,7 @@ protected:
     bool savedHas(const std::string& text) { return savedObjects().find(text) != std::string::npos; }
 
     recordingResponder user;
-    std::deque<gcolor> chosenColours;
-    std::vector<gcolor> offeredColours;
+    uint32_t offeredColour = 0;
 };
 
 } // namespace paneTests

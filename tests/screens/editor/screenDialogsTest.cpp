@@ -3,7 +3,7 @@
 #include "platform/settingsStore.h"
 #include "platform/systemColours.h"
 #include "screens/editor/CAlignObjectsDialog.h"
-#include "screens/editor/colourDialog.h"
+#include "screens/editor/CColorDialog.h"
 #include "screens/editor/CGridSizeDialog.h"
 #include "screens/editor/CIndicatorValuesDialog.h"
 #include "screens/editor/CScreenPropertiesDialog.h"
@@ -121,17 +121,18 @@ TEST_F(screenEditorTest, TheColourDialogSetsTheBackground)
         d.sendCommand(props::setColourId);
         d.sendCommand(IDOK);
     });
-    gcolor offered;
-    installColourResponder([&offered](const gcolor& initial) -> std::optional<gcolor> {
-        offered = initial;
-        return gcolor{0x99, 0x66, 0x33};
+    uint32_t offered = 0;
+    user.scripts.push_back([&offered](CDialog& d) {
+        auto& colours = static_cast<CColorDialog&>(d);
+        offered = colours.getColor();
+        colours.setColor(0x00336699);
+        d.sendCommand(IDOK);
     });
     props dialog(&detail, &detail, frame);
     ASSERT_EQ(dialog.DoModal(), IDOK);
-    installColourResponder({});
     EXPECT_EQ(detail.getBackground(), (gcolor{0x99, 0x66, 0x33}));
     // It opened with the window colour, the screen having no background.
-    EXPECT_EQ(offered.red(), systemColour(sysColour::window).red());
+    EXPECT_EQ(offered, refFromColour(systemColour(sysColour::window)));
 }
 
 TEST_F(screenEditorTest, SetNetworkScreenNeedsBothNames)
