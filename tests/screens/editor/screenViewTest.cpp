@@ -1,6 +1,7 @@
 #include "screenEditorFixture.h"
 
 #include "screens/model/gdrawingProperties.h"
+#include "store/gprocessorCall.h"
 
 #include <QMenu>
 #include <QScrollBar>
@@ -241,4 +242,22 @@ TEST_F(screenEditorTest, ARubberBandSelectsWhatItEnclosesUnlessCancelled)
     EXPECT_FALSE(detail.hasSeveralSelected());
     drag(view, QPoint(80, 80), QPoint(220, 140));
     EXPECT_TRUE(detail.hasSeveralSelected());
+}
+
+TEST_F(screenEditorTest, ANarrowDialogScreenHasAButtonAsWideAsItself)
+{
+    fscreen& detail = screenOf("Detail");
+    gprocessorCall noAck;
+    detail.setScreenProperties(60, 20, 0, 0, 0, gcolor{}, noAck);
+    CScreenView& view = openView(detail);
+    view.horizontalScrollBar()->setValue(0);
+    view.verticalScrollBar()->setValue(0);
+    QImage picture = view.viewport()->grab().toImage();
+    const clientRect& t = view.trackerRect();
+    int top = t.bottom + 3 * view.charHeight() / 8;
+    QRgb frameColour = QColor(Qt::black).rgb();
+    EXPECT_EQ(picture.pixel(t.left, top + 3), frameColour);
+    EXPECT_EQ(picture.pixel(t.right - 1, top + 3), frameColour);
+    EXPECT_NE(picture.pixel(t.left - 1, top + 3), frameColour);
+    EXPECT_NE(picture.pixel(t.right, top + 3), frameColour);
 }
