@@ -84,10 +84,10 @@ void CScreenDoc::moveScreenFrame(int32_t oldLeft, int32_t oldTop, int32_t, int32
         return;
     const grect& b = screen_->getBounds();
     grect moved;
-    moved.left = b.left + (newLeft - oldLeft);
-    moved.top = b.top + (newTop - oldTop);
-    moved.right = moved.left + (newRight - newLeft) - 1;
-    moved.bottom = moved.top + (newBottom - newTop) - 1;
+    moved.left = wrapCoordinate(int64_t(b.left) + newLeft - oldLeft);
+    moved.top = wrapCoordinate(int64_t(b.top) + newTop - oldTop);
+    moved.right = wrapCoordinate(int64_t(moved.left) + newRight - newLeft - 1);
+    moved.bottom = wrapCoordinate(int64_t(moved.top) + newBottom - newTop - 1);
     screen_->setBounds(moved);
     stationState().modified = 1;
     updateAllViews();

@@ -231,11 +231,13 @@ void CScreenView::render(const QRect& area)
     if (!s)
         return;
     drawWindowLook(painter);
+    // Screen coordinates may lie anywhere in 32 bits; the client is near 0.
     const grect& b = s->getBounds();
-    int dx = tracker_.left - b.left;
-    int dy = tracker_.top - b.top;
-    painter.translate(dx, dy);
-    grect paintArea{area.left() - dx, area.top() - dy, area.right() - dx, area.bottom() - dy};
+    int64_t dx = int64_t(tracker_.left) - b.left;
+    int64_t dy = int64_t(tracker_.top) - b.top;
+    painter.translate(static_cast<qreal>(dx), static_cast<qreal>(dy));
+    grect paintArea{wrapCoordinate(area.left() - dx), wrapCoordinate(area.top() - dy),
+                    wrapCoordinate(area.right() - dx), wrapCoordinate(area.bottom() - dy)};
     qtDrawingContext dc(painter, paintArea);
     s->draw(dc);
 }

@@ -261,3 +261,18 @@ TEST_F(screenEditorTest, ANarrowDialogScreenHasAButtonAsWideAsItself)
     EXPECT_NE(picture.pixel(t.left - 1, top + 3), frameColour);
     EXPECT_NE(picture.pixel(t.right, top + 3), frameColour);
 }
+
+TEST_F(screenEditorTest, AScreenAtTheEdgeOfTheCoordinatesStillDraws)
+{
+    fscreen& detail = screenOf("Detail");
+    detail.setBounds(grect{2147483000, -2147483000, 2147483600, -2147482600});
+    CScreenView& view = openView(detail);
+    EXPECT_FALSE(view.viewport()->grab().isNull());
+    int32_t x = 0;
+    int32_t y = 0;
+    view.horizontalScrollBar()->setValue(0);
+    view.verticalScrollBar()->setValue(0);
+    view.toScreen(50, 50, x, y);
+    EXPECT_EQ(x, 2147483000);
+    EXPECT_EQ(y, -2147483000);
+}
