@@ -3,6 +3,7 @@
 #include "screens/model/gdrawingProperties.h"
 #include "store/gprocessorCall.h"
 
+#include <QAction>
 #include <QMenu>
 #include <QScrollBar>
 
@@ -275,4 +276,33 @@ TEST_F(screenEditorTest, AScreenAtTheEdgeOfTheCoordinatesStillDraws)
     view.toScreen(50, 50, x, y);
     EXPECT_EQ(x, 2147483000);
     EXPECT_EQ(y, -2147483000);
+}
+
+TEST_F(screenEditorTest, CommandsShowTheirPromptsInTheStatusBar)
+{
+    QAction* lock = frame->action(32809);
+    ASSERT_NE(lock, nullptr);
+    EXPECT_EQ(lock->statusTip(), "Lock/Unlock the drawing tool");
+    EXPECT_EQ(frame->action(32906)->statusTip(), "Adjust the window to fit it's screen");
+}
+
+TEST_F(screenEditorTest, DrawAndArrangeMenusReachTheActiveScreen)
+{
+    fscreen& overview = screenOf("Overview");
+    openView(overview);
+    frame->updateCommandUi();
+    QAction* selectAll = frame->action(57642);
+    ASSERT_NE(selectAll, nullptr);
+    EXPECT_EQ(selectAll->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
+    selectAll->trigger();
+    EXPECT_TRUE(overview.hasSeveralSelected());
+    frame->updateCommandUi();
+    QAction* group = frame->action(32783);
+    ASSERT_NE(group, nullptr);
+    EXPECT_TRUE(group->isEnabled());
+    QAction* lock = frame->action(32809);
+    ASSERT_NE(lock, nullptr);
+    lock->trigger();
+    EXPECT_TRUE(overview.isToolLocked());
+    EXPECT_TRUE(lock->isChecked());
 }
