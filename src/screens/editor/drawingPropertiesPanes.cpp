@@ -4,6 +4,7 @@
 #include "screens/editor/CAnalogPropertiesPane.h"
 #include "screens/editor/CBistatePropertiesPane.h"
 #include "screens/editor/CControlPropertiesPane.h"
+#include "screens/editor/CDialPropertiesPane.h"
 #include "screens/editor/CDigitalPropertiesPane.h"
 #include "screens/editor/CGraphPropertiesPane.h"
 #include "screens/editor/CLabelPropertiesPane.h"
@@ -40,6 +41,7 @@ CObjectPage* makeDrawingPropertiesPane(int tab, QWidget* parent)
     case 5: return new CControlPropertiesPane(parent);
     case 6: return new C3dRectPropertiesPane(parent);
     case 8: return new CAnalogPropertiesPane(parent);
+    case 9: return new CDialPropertiesPane(parent);
     case 11: return new CLabelPropertiesPane(parent);
     default: return new CEmptyPropertiesPane(paneTemplates[tab], parent);
     }
