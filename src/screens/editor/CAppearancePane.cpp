@@ -51,7 +51,8 @@ void CAppearancePane::addLineControls(int y, int labelId, const char* labelText)
 {
     hasLine_ = true;
     lineLabel_ = labelId;
-    addLabel(labelId, labelText, 2, y, 50, 8);
+    if (labelId > 0)
+        addLabel(labelId, labelText, 2, y, 50, 8);
     auto* styles = addControl(lineStyleList, new CLineStyleCombo, 2, y + 10, 46, 12);
     onPick(styles, this, [this](int item) { chooseLineStyle(item); });
     addNumberField(lineWidthField, 1, 50, y + 10, 22, 12);
@@ -98,7 +99,8 @@ void CAppearancePane::addImageControls(int y, int labelId, const char* labelText
 {
     hasImage_ = true;
     imageLabel_ = labelId;
-    addLabel(labelId, labelText, 2, y, 50, 8);
+    if (labelId > 0)
+        addLabel(labelId, labelText, 2, y, 50, 8);
     auto* images = addControl(imageList, new CAutoWidthCombo, 2, y + 10, 83, 12);
     onPick(images, this, [this](int item) { chooseImage(item); });
     addControl(imagePreview, new CImagePreviewCtrl, 2, y + 25, 83, 50);

@@ -29,7 +29,8 @@ public:
 
 protected:
     // Each group at the given height, in dialog units.
-    // The line and image groups have a caption of their own in some panes.
+    // The line and image groups have a caption of their own in some panes,
+    // none (label 0) in others.
     void addLineControls(int y, int labelId = 1431, const char* labelText = "&Shapes");
     void addFillControls(int y);
     // colourId and its text: the text colour button of the pane.

@@ -195,6 +195,51 @@ CNonNegativeSpinEdit* CDrawingPane::addNumberField(int id, int minimum, int x, i
 
 void CDrawingPane::numberStepped(int, int32_t) {}
 
+void CDrawingPane::realStepped(int, double) {}
+
+void CDrawingPane::addRealField(int labelId, const char* label, int id, int y)
+{
+    addLabel(labelId, label, 2, y + 2, 30, 8);
+    auto* edit = addControl(id, new CRealSpinEdit, 34, y, 51, 12);
+    QObject::connect(edit, &QLineEdit::editingFinished, this, [this] { commitEdits(); });
+    onNotify(id, spinStepCode, [this](const notifyHeader& h) {
+        if (record())
+            realStepped(h.id, static_cast<const spinStepNotify&>(h).value);
+    });
+}
+
+void CDrawingPane::showReal(int id, int labelId, const gtriStateDouble& value)
+{
+    auto* edit = controlOf<CRealSpinEdit>(id);
+    if (!edit)
+        return;
+    if (value.hasValue())
+        edit->setValue(value.value());
+    else
+        edit->setText(QString());
+    edit->setModified(false);
+    enableWithLabel(id, labelId, value.isSet());
+}
+
+bool CDrawingPane::commitReal(int id, int labelId, int messageId, gtriStateDouble& field)
+{
+    auto* edit = controlOf<CRealSpinEdit>(id);
+    if (!edit || !edit->isModified())
+        return false;
+    edit->setModified(false);
+    double value = 0;
+    if (edit->getValue(value)) {
+        field.set(value);
+        if (editsDefaults())
+            edit->setValue(value);
+        return true;
+    }
+    showReal(id, labelId, field);
+    edit->selectAll();
+    messageBox(messageId, gbuttons::ok);
+    return false;
+}
+
 QCheckBox* CDrawingPane::addTriStateBox(int id, const char* text, int x, int y, int cx, int cy)
 {
     auto* box = addControl(id, new paneCheckBox(toUiText(text)), x, y, cx, cy);

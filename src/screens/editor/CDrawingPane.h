@@ -80,6 +80,14 @@ protected:
     // back in its normal form); anything else restores the field from
     // field, selects its text and shows the message; false.
     bool commitNumber(int id, int minimum, int messageId, gtriInt& field, int emptyBelow = 1);
+    // A real-number field with its spin and caption; steps go to
+    // realStepped. showReal shows a common value, else nothing, and enables
+    // field and caption when the value is set; commitReal reads a modified
+    // field into the value (true), or restores it with the message.
+    void addRealField(int labelId, const char* label, int id, int y);
+    void showReal(int id, int labelId, const gtriStateDouble& value);
+    bool commitReal(int id, int labelId, int messageId, gtriStateDouble& field);
+    virtual void realStepped(int id, double value);
     // Whether the user changed the field since the last load or commit.
     bool numberModified(int id) const;
     // Called with the clamped value of every spin step of a number field.

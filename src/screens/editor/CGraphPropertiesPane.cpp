@@ -105,19 +105,11 @@ void CGraphPropertiesPane::onSysColorChange()
     update();
 }
 
-void CGraphPropertiesPane::addRealField(int labelId, const char* label, int id, int y)
+void CGraphPropertiesPane::realStepped(int id, double value)
 {
-    addLabel(labelId, label, 2, y + 2, 30, 8);
-    auto* edit = addControl(id, new CRealSpinEdit, 34, y, 51, 12);
-    QObject::connect(edit, &QLineEdit::editingFinished, this, [this] { commitEdits(); });
-    onNotify(id, spinStepCode, [this](const notifyHeader& h) {
-        if (!record())
-            return;
-        double value = static_cast<const spinStepNotify&>(h).value;
-        bool top = h.id == topField;
-        (top ? record()->graph.top : record()->graph.bottom).set(value);
-        applyChange(top ? gprop::maximum : gprop::minimum);
-    });
+    bool top = id == topField;
+    (top ? record()->graph.top : record()->graph.bottom).set(value);
+    applyChange(top ? gprop::maximum : gprop::minimum);
 }
 
 gpropLineValues* CGraphPropertiesPane::editedLine() { return record() ? &record()->graph.line : nullptr; }
@@ -125,17 +117,6 @@ gpropFillValues* CGraphPropertiesPane::editedFill() { return record() ? &record(
 gpropImageValue* CGraphPropertiesPane::editedImage() { return record() ? &record()->graph.image : nullptr; }
 
 void CGraphPropertiesPane::applyChange(int id) { applyProperty(id); }
-
-void CGraphPropertiesPane::showReal(int id, int labelId, const gtriStateDouble& value)
-{
-    auto* edit = controlOf<CRealSpinEdit>(id);
-    if (value.hasValue())
-        edit->setValue(value.value());
-    else
-        edit->setText(QString());
-    edit->setModified(false);
-    enableWithLabel(id, labelId, value.isSet());
-}
 
 void CGraphPropertiesPane::loadFromObject()
 {
@@ -163,29 +144,14 @@ void CGraphPropertiesPane::loadFromObject()
     loadImage(type == 0 || hasMarkers(type) ? set.image : gpropImageValue{});
 }
 
-void CGraphPropertiesPane::commitReal(int id, int labelId, int messageId, gtriStateDouble& field, int property)
-{
-    auto* edit = controlOf<CRealSpinEdit>(id);
-    if (!edit->isModified())
-        return;
-    edit->setModified(false);
-    double value = 0;
-    if (edit->getValue(value)) {
-        field.set(value);
-        applyChange(property);
-        return;
-    }
-    showReal(id, labelId, field);
-    edit->selectAll();
-    messageBox(messageId, gbuttons::ok);
-}
-
 void CGraphPropertiesPane::commitEdits()
 {
     if (!record())
         return;
-    commitReal(topField, topLabel, topMessage, record()->graph.top, gprop::maximum);
-    commitReal(bottomField, bottomLabel, bottomMessage, record()->graph.bottom, gprop::minimum);
+    if (commitReal(topField, topLabel, topMessage, record()->graph.top))
+        applyChange(gprop::maximum);
+    if (commitReal(bottomField, bottomLabel, bottomMessage, record()->graph.bottom))
+        applyChange(gprop::minimum);
     CAppearancePane::commitEdits();
 }
 

@@ -30,10 +30,9 @@ protected:
     gpropImageValue* editedImage() override;
     void applyChange(int id) override;
 
+    void realStepped(int id, double value) override;
+
 private:
-    void addRealField(int labelId, const char* label, int id, int y);
-    void showReal(int id, int labelId, const gtriStateDouble& value);
-    void commitReal(int id, int labelId, int messageId, gtriStateDouble& field, int property);
     void chooseType(int code);
     void chooseRegister(int item);
     void buildIcons();
