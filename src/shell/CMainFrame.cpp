@@ -12,7 +12,6 @@
 #include "registers/gregister.h"
 #include "resources/stringTable.h"
 #include "sabus/ui/CSabusRequestsDialog.h"
-#include "scl/gsclProgram.h"
 #include "scl/ui/CSclProgramsDialog.h"
 #include "screens/editor/CDrawingPropertiesBar.h"
 #include "screens/editor/CScreensDialog.h"
