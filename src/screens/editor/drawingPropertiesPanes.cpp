@@ -8,28 +8,11 @@
 #include "screens/editor/CDigitalPropertiesPane.h"
 #include "screens/editor/CGraphPropertiesPane.h"
 #include "screens/editor/CLabelPropertiesPane.h"
+#include "screens/editor/CMarkerPropertiesPane.h"
 #include "screens/editor/CMultistatePropertiesPane.h"
 #include "screens/editor/CStaticPropertiesPane.h"
 #include "screens/editor/CStringPropertiesPane.h"
 #include "shell/CObjectPage.h"
-
-namespace {
-
-// The templates of the twelve panes, in tab order.
-constexpr int paneTemplates[] = {587, 582, 584, 588, 871, 583, 872, 586, 581, 870, 873, 585};
-
-// A pane whose controls are not built yet: it shows nothing of its set.
-class CEmptyPropertiesPane final : public CObjectPage {
-public:
-    CEmptyPropertiesPane(int templateId, QWidget* parent) : CObjectPage(templateId, parent)
-    {
-        setWindowFlags(Qt::Widget);
-        setDialogSize(105, 79);
-    }
-    void loadFromObject() override {}
-};
-
-} // namespace
 
 CObjectPage* makeDrawingPropertiesPane(int tab, QWidget* parent)
 {
@@ -44,7 +27,8 @@ CObjectPage* makeDrawingPropertiesPane(int tab, QWidget* parent)
     case 7: return new CMultistatePropertiesPane(parent);
     case 8: return new CAnalogPropertiesPane(parent);
     case 9: return new CDialPropertiesPane(parent);
+    case 10: return new CMarkerPropertiesPane(parent);
     case 11: return new CLabelPropertiesPane(parent);
-    default: return new CEmptyPropertiesPane(paneTemplates[tab], parent);
+    default: return nullptr;
     }
 }
