@@ -136,3 +136,60 @@ TEST_F(markerPane, LabelLinesAreStoredWithACarriageReturnAndSizesAreChecked)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(markerPane, LineWidthsAreCheckedOnlyWhileTheirLineIsOn)
+{
+    CMarkerPropertiesPane pane;
+    open({pumpMarker}, pane);
+    pick(pane, stateList, 2);
+    user.answers.push_back(ganswer::cancel);
+    user.scripts.push_back([](CDialog& d) {
+        // The trace is on: a width of 0 is refused.
+        auto* width = d.controlAs<QLineEdit>(1510);
+        width->selectAll();
+        typeText(width, QStringLiteral("0"));
+        d.sendCommand(CLabelAndLinesDialog::applyButton);
+        // The Y leader is off: its width is not looked at.
+        auto* yWidth = d.controlAs<QLineEdit>(1512);
+        EXPECT_FALSE(yWidth->isEnabled());
+        width->selectAll();
+        typeText(width, QStringLiteral("3"));
+        // Changing the state asks first; Cancel stays on the state.
+        auto* states = d.controlAs<QComboBox>(CLabelAndLinesDialog::stateList);
+        states->setCurrentIndex(1);
+        emit states->activated(1);
+        EXPECT_EQ(states->currentIndex(), 2);
+        EXPECT_EQ(d.controlText(1510), "3");
+        d.sendCommand(IDOK);
+    });
+    pane.sendCommand(labelAndLines);
+    ASSERT_EQ(user.messages.size(), 2u);
+    EXPECT_EQ(user.messages[0].promptId, 10353);
+    EXPECT_EQ(user.messages[1].promptId, 10345);
+    EXPECT_EQ(previewValues().markerState, gstate::on);
+    EXPECT_NE(markerBlock(savedObjects(), "BOUNDS\t\t440, 450").find("LINE\t\tSOLID, 3, 00-00-FF"), std::string::npos)
+        << savedObjects();
+}
+
+TEST_F(markerPane, AnEmptiedLabelStoresNoTextAndStringRegistersAreNeededForTheValue)
+{
+    CMarkerPropertiesPane pane;
+    open({pumpMarker}, pane);
+    pick(pane, stateList, 2);
+    user.scripts.push_back([](CDialog& d) {
+        d.controlAs<QPlainTextEdit>(CLabelAndLinesDialog::textField)->setPlainText(QString());
+        EXPECT_FALSE(d.isControlEnabled(CLabelAndLinesDialog::fontList));
+        EXPECT_FALSE(d.isControlEnabled(CLabelAndLinesDialog::sizeField));
+        d.sendCommand(CLabelAndLinesDialog::titleButton);
+        EXPECT_FALSE(d.isControlEnabled(CLabelAndLinesDialog::registerList));
+        d.sendCommand(IDOK);
+    });
+    pane.sendCommand(labelAndLines);
+    std::string block = markerBlock(savedObjects(), "BOUNDS\t\t440, 450");
+    EXPECT_EQ(block.find("Now: %"), std::string::npos) << block;
+    EXPECT_EQ(block.find("LABEL\t\tStatus"), std::string::npos) << block;
+}
+
+} // namespace
