@@ -5,7 +5,7 @@
 #include "screens/model/gbitmap.h"
 #include "screens/model/gfontName.h"
 #include "screens/model/gimageLibrary.h"
-#include "screens/model/gpropValues.h"
+#include "screens/model/gpropStates.h"
 #include "shell/CAutoWidthCombo.h"
 #include "shell/CColorButton.h"
 #include "shell/CFontCombo.h"
@@ -201,6 +201,22 @@ void CAppearancePane::clearAppearance()
         loadText(text);
     if (hasImage_)
         loadImage(image);
+}
+
+void CAppearancePane::loadStateAppearance(const gstateAppearance& state, int enableBoxId, int textButtonId)
+{
+    showCheck(enableBoxId, state.enable);
+    if (!state.enable.isTrue() && !state.enable.isMixed()) {
+        clearAppearance();
+        enableControl(textButtonId, false);
+        return;
+    }
+    const gpropAppearanceValues& values = state.values;
+    loadLine(values.line);
+    loadFill(values.fill);
+    loadText(values.textValues);
+    enableControl(textButtonId, values.text.isSet());
+    loadImage(values.image);
 }
 
 void CAppearancePane::chooseLineStyle(int item)

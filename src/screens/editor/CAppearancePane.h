@@ -7,6 +7,7 @@ struct gpropFillValues;
 struct gpropImageValue;
 struct gpropLineValues;
 struct gpropTextValues;
+struct gstateAppearance;
 
 // A pane that edits looks: lines, fills, text attributes and images, each a
 // group of controls that a pane adds as it needs them. The groups show the
@@ -51,6 +52,9 @@ protected:
     void loadImage(const gpropImageValue& image);
     // Every look control empty and disabled, with its label.
     void clearAppearance();
+    // A state of an indicator shape: its enable box, then its look and its
+    // text button, or nothing of either while the state is off.
+    void loadStateAppearance(const gstateAppearance& state, int enableBoxId, int textButtonId);
 
     void numberStepped(int id, int32_t value) override;
 

@@ -1,6 +1,5 @@
 #include "screens/editor/CBistatePropertiesPane.h"
 
-#include "foundation/messageBoxes.h"
 #include "screens/model/gdrawingProperties.h"
 #include "screens/model/ggraphObject.h"
 #include "screens/model/gpreviewValues.h"
@@ -74,19 +73,7 @@ void CBistatePropertiesPane::loadFromObject()
 
 void CBistatePropertiesPane::loadStateControls()
 {
-    gstateAppearance& state = *shownState();
-    showCheck(enableBox, state.enable);
-    if (!state.enable.isTrue() && !state.enable.isMixed()) {
-        clearAppearance();
-        enableControl(textButton, false);
-        return;
-    }
-    const gpropAppearanceValues& values = state.values;
-    loadLine(values.line);
-    loadFill(values.fill);
-    loadText(values.textValues);
-    enableControl(textButton, values.text.isSet());
-    loadImage(values.image);
+    loadStateAppearance(*shownState(), enableBox, textButton);
 }
 
 void CBistatePropertiesPane::refillRegisterList()
@@ -138,10 +125,7 @@ void CBistatePropertiesPane::enterText()
     if (!state)
         return;
     gtriStateString& text = state->values.text;
-    gstr entered;
-    askText(entered, true, text.hasValue() ? static_cast<gstrSlice>(text.getValue()) : gstrSlice(""));
-    if (entered.isNull())
+    if (!enterCommonText(text))
         return;
-    text.set(entered);
     applyChange(gprop::text);
 }

@@ -1,6 +1,7 @@
 #include "screens/editor/CDrawingPane.h"
 
 #include "foundation/jhashIterator.h"
+#include "foundation/messageBoxes.h"
 #include "platform/modalRun.h"
 #include "platform/systemColours.h"
 #include "platform/textCodec.h"
@@ -162,6 +163,16 @@ bool CDrawingPane::chooseColour(int buttonId, gcolor& field)
     field = chosen;
     if (editsDefaults() && button)
         button->setColor(colourRef(chosen));
+    return true;
+}
+
+bool CDrawingPane::enterCommonText(gtriStateString& text)
+{
+    gstr entered;
+    askText(entered, true, text.hasValue() ? static_cast<gstrSlice>(text.getValue()) : gstrSlice(""));
+    if (entered.isNull())
+        return false;
+    text.set(entered);
     return true;
 }
 

@@ -65,6 +65,10 @@ protected:
     // The colour dialog preset with the button's colour; on OK the field
     // becomes the chosen colour and, with the defaults, the button shows it.
     bool chooseColour(int buttonId, gcolor& field);
+    // The Enter Text dialog (one line, with Cancel) on the common text, or
+    // on nothing when the texts differ; on OK the entered text becomes the
+    // common text and true is returned.
+    bool enterCommonText(gtriStateString& text);
     // A click on a three-state box: 0 when it showed checked, else 1; with
     // the defaults the box shows the new value.
     int clickedCheck(int id, gtriStateBool& field);

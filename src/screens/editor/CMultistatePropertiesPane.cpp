@@ -1,6 +1,5 @@
 #include "screens/editor/CMultistatePropertiesPane.h"
 
-#include "foundation/messageBoxes.h"
 #include "platform/modalRun.h"
 #include "platform/textCodec.h"
 #include "registers/gregister.h"
@@ -195,19 +194,7 @@ void CMultistatePropertiesPane::loadFromObject()
 
 void CMultistatePropertiesPane::loadStateControls()
 {
-    gstateAppearance& state = *shownState();
-    showCheck(enableBox, state.enable);
-    if (!state.enable.isTrue() && !state.enable.isMixed()) {
-        clearAppearance();
-        enableControl(textButton, false);
-        return;
-    }
-    const gpropAppearanceValues& values = state.values;
-    loadLine(values.line);
-    loadFill(values.fill);
-    loadText(values.textValues);
-    enableControl(textButton, values.text.isSet());
-    loadImage(values.image);
+    loadStateAppearance(*shownState(), enableBox, textButton);
 }
 
 void CMultistatePropertiesPane::commitEdits()
@@ -325,10 +312,7 @@ void CMultistatePropertiesPane::enterText()
     if (!state)
         return;
     gtriStateString& text = state->values.text;
-    gstr entered;
-    askText(entered, true, text.hasValue() ? static_cast<gstrSlice>(text.getValue()) : gstrSlice(""));
-    if (entered.isNull())
+    if (!enterCommonText(text))
         return;
-    text.set(entered);
     applyChange(gprop::text);
 }

@@ -1,6 +1,5 @@
 #include "screens/editor/CStaticPropertiesPane.h"
 
-#include "foundation/messageBoxes.h"
 #include "screens/model/gdrawingProperties.h"
 #include "screens/model/ggraphObject.h"
 #include "shell/CColorButton.h"
@@ -58,10 +57,7 @@ void CStaticPropertiesPane::enterText()
     if (editsDefaults())
         return;
     gtriStateString& text = record()->staticSet.values.text;
-    gstr entered;
-    askText(entered, true, text.hasValue() ? static_cast<gstrSlice>(text.getValue()) : gstrSlice(""));
-    if (entered.isNull())
+    if (!enterCommonText(text))
         return;
-    text.set(entered);
     applyChange(gprop::text);
 }

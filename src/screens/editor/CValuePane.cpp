@@ -1,6 +1,5 @@
 #include "screens/editor/CValuePane.h"
 
-#include "foundation/messageBoxes.h"
 #include "screens/model/fscreen.h"
 #include "screens/model/gdrawingProperties.h"
 #include "shell/CAutoWidthCombo.h"
@@ -140,11 +139,8 @@ void CValuePane::enterText()
     if (!record())
         return;
     gtriStateString& text = shownState().text;
-    gstr entered;
-    askText(entered, true, text.hasValue() ? static_cast<gstrSlice>(text.getValue()) : gstrSlice(""));
-    if (entered.isNull())
+    if (!enterCommonText(text))
         return;
-    text.set(entered);
     applyChange(gprop::text);
 }
 

@@ -8,27 +8,10 @@
 #include "screens/editor/CDigitalPropertiesPane.h"
 #include "screens/editor/CGraphPropertiesPane.h"
 #include "screens/editor/CLabelPropertiesPane.h"
+#include "screens/editor/CMarkerPropertiesPane.h"
 #include "screens/editor/CMultistatePropertiesPane.h"
 #include "screens/editor/CStaticPropertiesPane.h"
 #include "screens/editor/CStringPropertiesPane.h"
-
-namespace {
-
-// The templates and property-set bits of the twelve panes, in tab order.
-constexpr int paneTemplates[] = {587, 582, 584, 588, 871, 583, 872, 586, 581, 870, 873, 585};
-constexpr int paneMasks[] = {0x001, 0x004, 0x080, 0x100, 0x040, 0x800, 0x002, 0x008, 0x010, 0x020, 0x200, 0x400};
-
-// The pane of a set whose controls are not built yet: it shows nothing.
-class CEmptyPropertiesPane final : public CDrawingPane {
-public:
-    CEmptyPropertiesPane(int tab, QWidget* parent) : CDrawingPane(paneTemplates[tab], paneMasks[tab], parent)
-    {
-        setDialogSize(105, 79);
-    }
-    void loadFromObject() override {}
-};
-
-} // namespace
 
 CDrawingPane* makeDrawingPropertiesPane(int tab, QWidget* parent)
 {
@@ -43,7 +26,8 @@ CDrawingPane* makeDrawingPropertiesPane(int tab, QWidget* parent)
     case 7: return new CMultistatePropertiesPane(parent);
     case 8: return new CAnalogPropertiesPane(parent);
     case 9: return new CDialPropertiesPane(parent);
+    case 10: return new CMarkerPropertiesPane(parent);
     case 11: return new CLabelPropertiesPane(parent);
-    default: return new CEmptyPropertiesPane(tab, parent);
+    default: return nullptr;
     }
 }

@@ -239,3 +239,34 @@ TEST_F(statePanes, StringPaneListsStringRegistersAndCommitsOnlyTheSize)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(statePanes, FactorAndExponentDialogsWorkOnThePanesSet)
+{
+    fscreen* screen = loadFixture();
+    select(*screen, {analog});
+    CAnalogPropertiesPane pane;
+    pane.setObject(&screen->getSelectionProperties(), screen);
+    user.scripts.push_back([](CDialog& d) {
+        EXPECT_EQ(d.templateId(), 842);
+        d.setControlText(1259, "4");
+        d.sendCommand(IDOK);
+    });
+    pane.sendCommand(1260);
+    std::string saved = savedObjects();
+    EXPECT_NE(saved.find("FACTOR\t\t4\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("OFFSET\t\t-2.5\n"), std::string::npos) << saved;
+
+    // The exponent dialog sees the indicators' flag and keeps it.
+    ASSERT_TRUE(pane.isControlEnabled(1802));
+    user.scripts.push_back([](CDialog& d) {
+        EXPECT_EQ(d.templateId(), 843);
+        d.sendCommand(IDOK);
+    });
+    pane.sendCommand(1802);
+    EXPECT_TRUE(screen->getSelectionProperties().analog.useExponent.isTrue());
+    EXPECT_NE(savedObjects().find("EXPONENT\t\" x 10\""), std::string::npos) << savedObjects();
+}
+
+} // namespace
