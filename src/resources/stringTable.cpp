@@ -690,7 +690,16 @@ constexpr Entry entries[] = {
     {20278, "reply in legacy device driver %s"},
     {20279, "command in legacy device driver %s"},
     // The framework's name of a station without a file.
+    {32773, "Align the selected objects' left edges with each other\nAlign Left Edges"},
+    {32776, "Distribute the selected objects evenly along the horizontal\nDistribute Horizontally"},
+    {32804, "Set the current drawing properties to the properties of the selection\nGet Properties"},
+    {32809, "Lock/Unlock the drawing tool\nToggle Lock"},
     {32857, "Line %d"},
+    {32875, "Delete all graphics objects that lie completely outside the screen\nDelete Off-Screen"},
+    {32884, "Align the grid with the upper left hand corner of the selection\nAlign Grid With Selection"},
+    {32885, "Align the grid with the upper left hand corner of the screen\nAlign Grid With Screen"},
+    {32900, "Show or hide the drawing properties\nToggle Drawing Properties"},
+    {32906, "Adjust the window to fit it's screen\nAuto Size"},
     {61443, "Untitled"},
     // The framework's question before a modified file is discarded.
     {61699, "Save changes to %1?"},

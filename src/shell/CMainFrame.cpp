@@ -12,7 +12,6 @@
 #include "registers/gregister.h"
 #include "resources/stringTable.h"
 #include "sabus/ui/CSabusRequestsDialog.h"
-#include "scl/gsclProgram.h"
 #include "scl/ui/CSclProgramsDialog.h"
 #include "screens/editor/CDrawingPropertiesBar.h"
 #include "screens/editor/CScreensDialog.h"
@@ -61,7 +60,9 @@ bool isCheckable(int id)
     switch (id) {
     case 32918: case 32898: case 32901: case 32902: case 32899: case 32910: case 32923: case 32922: case 32897:
     case 32889: case 32896: case 32905: case 32887: case 32886: case 32891: case 32883: case 32904: case 32925:
-    case 32926: case 59392: case 59393: case 32900: case 32890: case 32820: return true;
+    case 32926: case 59392: case 59393: case 32900: case 32890: case 32820: case 32809: case 32817: case 32813:
+    case 32935: case 32792: case 32810: case 32799: case 32789: case 32822: case 32932: case 32933: case 32934:
+    case 32796: case 32806: case 32808: case 32821: case 32815: case 32803: case 32825: case 32805: return true;
     default: break;
     }
     for (int command : CDrawingToolsBar::commands) {
@@ -72,6 +73,9 @@ bool isCheckable(int id)
 }
 
 QString uiString(int id) { return toUiText(gstrSlice(stringTableText(id))); }
+
+// Menu commands are numbered from here; lower ids are prompts and texts.
+constexpr int firstCommandPrompt = 32768;
 
 struct listWindowSpec {
     int dialogId;
@@ -211,6 +215,9 @@ QAction* CMainFrame::makeAction(int id)
         a->setText(QString::fromLatin1(tip));
         a->setToolTip(QString::fromLatin1(tip));
     }
+    // A command's string holds its status-bar prompt before the line break.
+    if (id >= firstCommandPrompt && stringTableText(id))
+        a->setStatusTip(uiString(id).section(QLatin1Char('\n'), 0, 0));
     QObject::connect(a, &QAction::triggered, this, [this, id] {
         routeCommand(id);
         updateCommandUi();

@@ -6,7 +6,7 @@
 #include "screens/model/gdrawingProperties.h"
 #include "screens/model/gpreviewValues.h"
 #include "shell/CAutoWidthCombo.h"
-#include "shell/CObjectPage.h"
+#include "screens/editor/CDrawingPane.h"
 #include "shell/CStationEditorApp.h"
 #include "store/gstationState.h"
 
@@ -103,7 +103,7 @@ CDrawingPropertiesBar* CDrawingPropertiesBar::instance() { return theBar; }
 CDrawingPropertiesBar::CDrawingPropertiesBar(QWidget* parent) : CDialog(580, parent), record_(&drawingDefaults())
 {
     setWindowFlags(Qt::Widget);
-    userLevels_ = addControl(userLevelId, new CAutoWidthCombo, 3, 3, 105, 100);
+    userLevels_ = addControl(userLevelId, new CAutoWidthCombo, 3, 3, 105, 12);
     for (const char* text : userLevelTexts)
         userLevels_->addItem(QString::fromLatin1(text));
     tabs_ = addControl(tabControlId, new QTabBar, 3, 17, 105, 12);
@@ -111,10 +111,13 @@ CDrawingPropertiesBar::CDrawingPropertiesBar(QWidget* parent) : CDialog(580, par
     tabs_->setExpanding(false);
     tabs_->setUsesScrollButtons(false);
     tabs_->setDrawBase(false);
+    // Icon tabs of 22 by 17 pixels, the icon without horizontal room.
+    tabs_->setStyleSheet(QStringLiteral("QTabBar::tab { width: 22px; height: 17px; padding: 0px; margin: 0px; }"));
     buildIcons();
     for (int i = 0; i < tabCount; ++i) {
         tabs_->addTab(icons_[i], QString());
         panes_[i] = makeDrawingPropertiesPane(i, this);
+        panes_[i]->setWindowFlags(Qt::Widget);
         panes_[i]->hide();
     }
     layOutPanes();
@@ -151,14 +154,14 @@ void CDrawingPropertiesBar::buildIcons()
 void CDrawingPropertiesBar::layOutPanes()
 {
     QSize area(0, 0);
-    for (CObjectPage* p : panes_)
+    for (CDrawingPane* p : panes_)
         area = area.expandedTo(p->size());
     int top = tabs_->geometry().bottom() + 1;
     int width = std::max(area.width(), tabs_->sizeHint().width());
     tabs_->setGeometry(tabs_->x(), tabs_->y(), width, tabs_->sizeHint().height());
     top = tabs_->geometry().bottom() + 2;
     userLevels_->setGeometry(userLevels_->x(), userLevels_->y(), width, userLevels_->height());
-    for (CObjectPage* p : panes_)
+    for (CDrawingPane* p : panes_)
         p->move(tabs_->x(), top);
     setMinimumSize(tabs_->x() + width + 3, top + area.height() + 3);
 }
@@ -217,12 +220,12 @@ void CDrawingPropertiesBar::tabChanged(int tab)
 {
     if (tab < 0 || tab >= tabCount || tab == current_)
         return;
-    CObjectPage* leaving = panes_[current_];
+    CDrawingPane* leaving = panes_[current_];
     bool hadFocus = leaving->isAncestorOf(QApplication::focusWidget());
     leaving->commitEdits();
     leaving->hide();
     current_ = tab;
-    CObjectPage* coming = panes_[tab];
+    CDrawingPane* coming = panes_[tab];
     coming->setObject(record_, screen_);
     coming->show();
     if (hadFocus)
@@ -244,35 +247,33 @@ void CDrawingPropertiesBar::reset()
 {
     record_ = nullptr;
     screen_ = nullptr;
-    for (CObjectPage* p : panes_) {
-        p->refillRegisterList();
-        p->refillScreenList();
-        p->refillProgramList();
-    }
+    refreshRegisterLists();
+    refreshScreenList();
+    refreshProgramList();
     showDefaults();
 }
 
 void CDrawingPropertiesBar::refreshRegisterLists()
 {
-    for (CObjectPage* p : panes_)
+    for (CDrawingPane* p : panes_)
         p->refillRegisterList();
 }
 
 void CDrawingPropertiesBar::refreshImageLists()
 {
-    for (CObjectPage* p : panes_)
+    for (CDrawingPane* p : panes_)
         p->refillImageList();
 }
 
 void CDrawingPropertiesBar::refreshScreenList()
 {
-    for (CObjectPage* p : panes_)
+    for (CDrawingPane* p : panes_)
         p->refillScreenList();
 }
 
 void CDrawingPropertiesBar::refreshProgramList()
 {
-    for (CObjectPage* p : panes_)
+    for (CDrawingPane* p : panes_)
         p->refillProgramList();
 }
 

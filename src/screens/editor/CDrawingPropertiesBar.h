@@ -8,7 +8,7 @@
 #include <QIcon>
 #include <array>
 
-class CObjectPage;
+class CDrawingPane;
 class QComboBox;
 class QTabBar;
 class gdrawingProperties;
@@ -53,7 +53,7 @@ public:
     gdrawingProperties* record() const { return record_; }
     fscreen* screen() const { return screen_; }
     int currentTab() const { return current_; }
-    CObjectPage* pane(int tab) const { return panes_[tab]; }
+    CDrawingPane* pane(int tab) const { return panes_[tab]; }
     bool isTabDisabled(int tab) const { return disabled_[tab] != 0; }
     QTabBar& tabs() const { return *tabs_; }
     QComboBox& userLevels() const { return *userLevels_; }
@@ -75,7 +75,7 @@ private:
     QTabBar* tabs_;
     QComboBox* userLevels_;
     int current_ = -1;
-    std::array<CObjectPage*, tabCount> panes_{};
+    std::array<CDrawingPane*, tabCount> panes_{};
     std::array<QIcon, tabCount> icons_;
     std::array<QIcon, tabCount> disabledIcons_;
     std::array<unsigned char, tabCount> disabled_{};

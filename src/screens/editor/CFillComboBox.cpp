@@ -57,6 +57,8 @@ CFillComboBox::CFillComboBox(QWidget* parent)
 {
     for (int i = 0; i < itemCount; ++i)
         addItem(QString());
+    // Nothing is chosen until a pane shows a fill.
+    setCurrentIndex(-1);
     setItemDelegate(new fillDelegate(*this));
 }
 
@@ -83,11 +85,11 @@ void CFillComboBox::select(int kind, int pattern)
     int item = -1;
     if (kind == 1 || kind == 2)
         item = kind - 1;
-    else if (kind == 3)
+    else if (kind == 3 && pattern >= 0 && pattern < firstColourPattern - firstHatch)
         item = pattern + firstHatch;
-    else if (kind == 4)
+    else if (kind == 4 && pattern >= 0 && pattern < itemCount - firstColourPattern)
         item = pattern + firstColourPattern;
-    setCurrentIndex(item >= 0 && item < itemCount ? item : -1);
+    setCurrentIndex(item);
 }
 
 void CFillComboBox::drawItem(QPainter& painter, const QRect& rect, int index, bool selected) const

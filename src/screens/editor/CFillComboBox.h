@@ -16,6 +16,7 @@ public:
     int getKind() const;
     // The pattern of the selected item, 0 for items 0 and 1.
     int getPattern() const;
+    // A kind or pattern outside the list selects nothing.
     void select(int kind, int pattern);
 
     // Draws item index in rect as the list shows it.

@@ -3,6 +3,7 @@
 #include "screens/editor/CAlignObjectsDialog.h"
 #include "screens/editor/CGridSizeDialog.h"
 #include "screens/editor/CScreenPropertiesDialog.h"
+#include "screens/editor/CScreenView.h"
 #include "screens/editor/CScreensDialog.h"
 #include "screens/editor/drawingBarLink.h"
 #include "screens/editor/screenEditorHooks.h"
@@ -83,10 +84,10 @@ void CScreenDoc::moveScreenFrame(int32_t oldLeft, int32_t oldTop, int32_t, int32
         return;
     const grect& b = screen_->getBounds();
     grect moved;
-    moved.left = b.left + (newLeft - oldLeft);
-    moved.top = b.top + (newTop - oldTop);
-    moved.right = moved.left + (newRight - newLeft) - 1;
-    moved.bottom = moved.top + (newBottom - newTop) - 1;
+    moved.left = wrapCoordinate(int64_t(b.left) + newLeft - oldLeft);
+    moved.top = wrapCoordinate(int64_t(b.top) + newTop - oldTop);
+    moved.right = wrapCoordinate(int64_t(moved.left) + newRight - newLeft - 1);
+    moved.bottom = wrapCoordinate(int64_t(moved.top) + newBottom - newTop - 1);
     screen_->setBounds(moved);
     stationState().modified = 1;
     updateAllViews();
@@ -107,6 +108,14 @@ void CScreenDoc::onCloseDocument()
             delete frame;
             return;
         }
+    }
+}
+
+void CScreenDoc::updateAllViews()
+{
+    for (QWidget* view : views()) {
+        if (auto* screenView = dynamic_cast<CScreenView*>(view))
+            screenView->onUpdate();
     }
 }
 

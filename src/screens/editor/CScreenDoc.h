@@ -29,6 +29,9 @@ public:
     // Unbinds the view from the screen and closes the window.
     void onCloseDocument();
 
+    // Every view takes the screen's size and picture again.
+    void updateAllViews() override;
+
     bool onCommand(int id) override;
     bool onUpdateCommand(commandState& state) override;
     void notifyObjects(int argument, unsigned kindMask) override;

@@ -30,8 +30,6 @@ public:
     CScreenPropertiesDialog(fscreen* source, fscreen* target, QWidget* parent = nullptr);
 
     fscreen* target() const { return target_; }
-    // The background colour (a COLORREF) the dialog holds.
-    uint32_t backgroundColour() const { return background_; }
 
 protected:
     bool OnInitDialog() override;

@@ -231,11 +231,13 @@ void CScreenView::render(const QRect& area)
     if (!s)
         return;
     drawWindowLook(painter);
+    // Screen coordinates may lie anywhere in 32 bits; the client is near 0.
     const grect& b = s->getBounds();
-    int dx = tracker_.left - b.left;
-    int dy = tracker_.top - b.top;
-    painter.translate(dx, dy);
-    grect paintArea{area.left() - dx, area.top() - dy, area.right() - dx, area.bottom() - dy};
+    int64_t dx = int64_t(tracker_.left) - b.left;
+    int64_t dy = int64_t(tracker_.top) - b.top;
+    painter.translate(static_cast<qreal>(dx), static_cast<qreal>(dy));
+    grect paintArea{wrapCoordinate(area.left() - dx), wrapCoordinate(area.top() - dy),
+                    wrapCoordinate(area.right() - dx), wrapCoordinate(area.bottom() - dy)};
     qtDrawingContext dc(painter, paintArea);
     s->draw(dc);
 }
@@ -250,28 +252,39 @@ void CScreenView::drawWindowLook(QPainter& painter) const
         area = area.grown(edge, edge);
         sunkenEdge(painter, area);
     } else {
-        const clientRect& screenArea = tracker_;
-        area = dialogArea(screenArea, charWidth_, charHeight_);
-        QColor ground = s.getBackground().isSet() ? qcolour(s.getBackground()) : face();
-        painter.fillRect(qrect(area), ground);
-        int width = std::min(50 * charWidth_ / 4, screenArea.right - screenArea.left);
-        int left = screenArea.left + (screenArea.right - screenArea.left - width) / 2;
-        int top = screenArea.bottom + 3 * charHeight_ / 8;
-        clientRect button{left, top, left + width, top + (8 * charHeight_ - charHeight_) * 2 / 8};
-        painter.setPen(QColor(Qt::black));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRect(button.left, button.top, button.right - button.left - 1, button.bottom - button.top - 1));
-        clientRect inner = button.grown(-1, -1);
-        painter.fillRect(qrect(inner), face());
-        raisedEdge(painter, inner);
-        QPen dotted(systemColour(sysColour::windowFrame), 1, Qt::DotLine);
-        painter.setPen(dotted);
-        clientRect outline = screenArea.grown(1, 1);
-        painter.drawRect(QRect(outline.left, outline.top, outline.right - outline.left - 1,
-                               outline.bottom - outline.top - 1));
+        area = drawDialogLook(painter);
     }
-    QRect caption(area.left, area.top - captionHeight, area.right - area.left, captionHeight - 1);
-    painter.fillRect(caption, captionHatch());
+    drawCaptionAndFrame(painter, area);
+}
+
+// The dialog's margins on its ground, its push button below the screen
+// area, and the screen area's dotted edge; answers the area drawn.
+clientRect CScreenView::drawDialogLook(QPainter& painter) const
+{
+    const fscreen& s = *screen();
+    const clientRect& screenArea = tracker_;
+    clientRect area = dialogArea(screenArea, charWidth_, charHeight_);
+    painter.fillRect(qrect(area), s.getBackground().isSet() ? qcolour(s.getBackground()) : face());
+    int width = std::min(50 * charWidth_ / 4, screenArea.right - screenArea.left);
+    int left = screenArea.left + (screenArea.right - screenArea.left - width) / 2;
+    int top = screenArea.bottom + 3 * charHeight_ / 8;
+    clientRect button{left, top, left + width, top + (8 * charHeight_ - charHeight_) * 2 / 8};
+    painter.setPen(QColor(Qt::black));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(qrect(button).adjusted(0, 0, -1, -1));
+    clientRect inner = button.grown(-1, -1);
+    painter.fillRect(qrect(inner), face());
+    raisedEdge(painter, inner);
+    painter.setPen(QPen(systemColour(sysColour::windowFrame), 1, Qt::DotLine));
+    painter.drawRect(qrect(screenArea.grown(1, 1)).adjusted(0, 0, -1, -1));
+    return area;
+}
+
+// The caption rows above the area and the sizing frame around both.
+void CScreenView::drawCaptionAndFrame(QPainter& painter, const clientRect& area) const
+{
+    painter.fillRect(QRect(area.left, area.top - captionHeight, area.right - area.left, captionHeight - 1),
+                     captionHatch());
     painter.fillRect(QRect(area.left, area.top - 1, area.right - area.left, 1), face());
     clientRect whole = area;
     whole.top -= captionHeight;
@@ -430,6 +443,8 @@ void CScreenView::mouseMoveEvent(QMouseEvent* event)
         updateCursor(at);
         return;
     }
+    if (s->getTool() != fscreen::toolSelect)
+        viewport()->setCursor(Qt::CrossCursor);
     autoScroll(at, false);
     int32_t x = 0;
     int32_t y = 0;
@@ -676,8 +691,8 @@ bool CScreenView::event(QEvent* event)
             return true;
         }
     }
-    if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::Leave)
-        return QAbstractScrollArea::event(event);
+    // What the platform's cancel-mode message stands for: the mouse or the
+    // window was taken away mid-gesture.
     if (event->type() == QEvent::UngrabMouse || event->type() == QEvent::WindowDeactivate)
         cancelTracking();
     return QAbstractScrollArea::event(event);

@@ -116,6 +116,8 @@ private:
     void flush();
     void render(const QRect& area);
     void drawWindowLook(QPainter& painter) const;
+    clientRect drawDialogLook(QPainter& painter) const;
+    void drawCaptionAndFrame(QPainter& painter, const clientRect& area) const;
 
     CScreenDoc& document_;
     clientRect tracker_;

@@ -8,8 +8,6 @@ drawingBarTarget* installed = nullptr;
 
 void installDrawingBar(drawingBarTarget* bar) { installed = bar; }
 
-drawingBarTarget* drawingBar() { return installed; }
-
 void barShowSelection(fscreen& screen)
 {
     if (installed)

@@ -16,7 +16,6 @@ public:
 };
 
 void installDrawingBar(drawingBarTarget* bar);
-drawingBarTarget* drawingBar();
 
 void barShowSelection(fscreen& screen);
 void barShowDefaults();

@@ -12,9 +12,8 @@
 #include "screens/editor/CMultistatePropertiesPane.h"
 #include "screens/editor/CStaticPropertiesPane.h"
 #include "screens/editor/CStringPropertiesPane.h"
-#include "shell/CObjectPage.h"
 
-CObjectPage* makeDrawingPropertiesPane(int tab, QWidget* parent)
+CDrawingPane* makeDrawingPropertiesPane(int tab, QWidget* parent)
 {
     switch (tab) {
     case 0: return new CStaticPropertiesPane(parent);

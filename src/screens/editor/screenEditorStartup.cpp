@@ -1,5 +1,6 @@
 #include "screens/editor/screenEditorStartup.h"
 
+#include "scl/gsclProgram.h"
 #include "screens/editor/CDrawingPropertiesBar.h"
 #include "screens/editor/CIndicatorValuesDialog.h"
 #include "screens/model/fscreen.h"
@@ -23,6 +24,11 @@ public:
     void forgetRegister(gregister& reg) override { drawingDefaults().forgetRegister(&reg); }
     bool clipboardUsesRegister(const gregister& reg) override { return clipboardScreen().usesRegister(&reg); }
     void emptyClipboard() override { clipboardScreen().deleteAllObjects(); }
+    void forgetProgram(gsclProgram& program) override { drawingDefaults().forgetProgram(&program); }
+    bool clipboardUsesProgram(const gsclProgram& program) override
+    {
+        return clipboardScreen().usesProgram(&program);
+    }
 };
 
 screenEditorLink editorLink;

@@ -3,7 +3,7 @@
 #include "screens/editor/CDrawingPropertiesBar.h"
 #include "screens/model/gdrawingProperties.h"
 #include "screens/model/gpreviewValues.h"
-#include "shell/CObjectPage.h"
+#include "screens/editor/CDrawingPane.h"
 
 #include <QComboBox>
 #include <QTabBar>
@@ -159,4 +159,40 @@ TEST_F(drawingBar, ClosingTheStationShowsTheDefaultsAndTheTimerBlinks)
     bar->blink();
     EXPECT_NE(previewValues().blinkPhase, phase);
     previewValues() = gpreviewValues{};
+}
+
+TEST_F(drawingBar, GetPropertiesFromSelectionMakesTheBistateToolAvailable)
+{
+    fscreen& overview = screenOf("Overview");
+    openView(overview);
+    drawingDefaults().reset();
+    drawingDefaults().userLevel.set(4);
+    EXPECT_FALSE(enabled(32792));
+    EXPECT_FALSE(enabled(32804));
+    ggraphObject* bistate = objectOfKind(overview, ggraphObject::maskBistate);
+    ASSERT_NE(bistate, nullptr);
+    select(overview, {bistate});
+    ASSERT_TRUE(enabled(32804));
+    frame->routeCommand(32804);
+    EXPECT_TRUE(enabled(32792));
+    EXPECT_TRUE(drawingDefaults().isComplete(4));
+    int32_t level = 0;
+    drawingDefaults().userLevel.getOr(level, 0);
+    EXPECT_EQ(level, 4);
+
+    // The default's register follows its tag into the next station.
+    ASSERT_TRUE(frame->closeStation());
+    EXPECT_FALSE(drawingDefaults().isComplete(4));
+    ASSERT_EQ(frame->openFile(fixtureFile()), 0);
+    EXPECT_TRUE(drawingDefaults().isComplete(4));
+    EXPECT_EQ(bar->record(), &drawingDefaults());
+    drawingDefaults().reset();
+}
+
+TEST_F(drawingBar, BarPictureForAPerson)
+{
+    fscreen& overview = screenOf("Overview");
+    openView(overview);
+    select(overview, {objectOfKind(overview, ggraphObject::maskBistate)});
+    EXPECT_TRUE(frame->grab().save(screenshot("drawing-properties-bar.png")));
 }

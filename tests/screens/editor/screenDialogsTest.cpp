@@ -1,6 +1,7 @@
 #include "screenEditorFixture.h"
 
 #include "platform/settingsStore.h"
+#include "platform/systemColours.h"
 #include "screens/editor/CAlignObjectsDialog.h"
 #include "screens/editor/CColorDialog.h"
 #include "screens/editor/CGridSizeDialog.h"
@@ -120,13 +121,18 @@ TEST_F(screenEditorTest, TheColourDialogSetsTheBackground)
         d.sendCommand(props::setColourId);
         d.sendCommand(IDOK);
     });
-    user.scripts.push_back([](CDialog& d) {
-        static_cast<CColorDialog&>(d).setColor(0x00336699);
+    uint32_t offered = 0;
+    user.scripts.push_back([&offered](CDialog& d) {
+        auto& colours = static_cast<CColorDialog&>(d);
+        offered = colours.getColor();
+        colours.setColor(0x00336699);
         d.sendCommand(IDOK);
     });
     props dialog(&detail, &detail, frame);
     ASSERT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(detail.getBackground(), (gcolor{0x99, 0x66, 0x33}));
+    // It opened with the window colour, the screen having no background.
+    EXPECT_EQ(offered, refFromColour(systemColour(sysColour::window)));
 }
 
 TEST_F(screenEditorTest, SetNetworkScreenNeedsBothNames)

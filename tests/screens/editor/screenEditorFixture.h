@@ -20,13 +20,18 @@ protected:
     void SetUp() override
     {
         mainFrameTest::SetUp();
-        gfileName file;
-        file.fullPath = gstr((std::string(KORVEL_TEST_DATA_DIR) + "/screens/model/fixtures/screens.stn").c_str());
-        ASSERT_EQ(frame->openFile(file), 0);
+        ASSERT_EQ(frame->openFile(fixtureFile()), 0);
         // Commands reach the active window of an active frame.
         frame->show();
         frame->activateWindow();
         stationState().modified = 0;
+    }
+
+    static gfileName fixtureFile()
+    {
+        gfileName file;
+        file.fullPath = gstr(KORVEL_TEST_DATA_DIR "/screens/model/fixtures/screens.stn");
+        return file;
     }
 
     static fscreen& screenOf(const char* tag)

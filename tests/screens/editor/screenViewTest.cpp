@@ -1,7 +1,9 @@
 #include "screenEditorFixture.h"
 
 #include "screens/model/gdrawingProperties.h"
+#include "store/gprocessorCall.h"
 
+#include <QAction>
 #include <QMenu>
 #include <QScrollBar>
 
@@ -88,7 +90,7 @@ TEST_F(screenEditorTest, DraggingTheCaptionMovesTheScreenNotItsObjects)
     view.verticalScrollBar()->setValue(0);
     grect bounds = overview.getBounds();
     grect firstObject = overview.firstObject()->getBounds();
-    const clientRect& t = view.trackerRect();
+    const clientRect t = view.trackerRect();
     // The caption lies above the dialog margins.
     int captionY = t.top - 7 * view.charHeight() / 8 - CScreenView::edge - CScreenView::captionHeight / 2;
     QPoint grip(t.left + 40, captionY);
@@ -97,6 +99,18 @@ TEST_F(screenEditorTest, DraggingTheCaptionMovesTheScreenNotItsObjects)
     EXPECT_EQ(overview.getBounds(), bounds.offset(10, 5));
     EXPECT_EQ(overview.firstObject()->getBounds(), firstObject);
     EXPECT_EQ(stationState().modified, 1);
+    EXPECT_EQ(view.trackerRect(), t);
+
+    // The right border resizes: the screen and its view grow.
+    int rightX = view.trackerRect().right + 7 * view.charWidth() / 4 + CScreenView::edge + 1;
+    QPoint border(rightX, view.trackerRect().top + 20);
+    ASSERT_EQ(view.hitFrame(border.x(), border.y()), 5);
+    int range = view.horizontalScrollBar()->maximum();
+    drag(view, border, border + QPoint(20, 0));
+    EXPECT_EQ(overview.getBounds().right, bounds.right + 10 + 20);
+    EXPECT_EQ(overview.getBounds().left, bounds.left + 10);
+    EXPECT_EQ(view.trackerRect().right, t.right + 20);
+    EXPECT_EQ(view.horizontalScrollBar()->maximum(), range + 20);
     EXPECT_TRUE(view.viewport()->grab().save(screenshot("screen-view-overview.png")));
 }
 
@@ -198,4 +212,97 @@ TEST_F(screenEditorTest, GroupingAndDeletingThroughTheDocument)
     frame->routeCommand(57632);
     EXPECT_EQ(objectCount(overview), 0);
     EXPECT_FALSE(enabled(57632));
+}
+
+TEST_F(screenEditorTest, ARubberBandSelectsWhatItEnclosesUnlessCancelled)
+{
+    fscreen& detail = screenOf("Detail");
+    CScreenView& view = openView(detail);
+    view.horizontalScrollBar()->setValue(0);
+    view.verticalScrollBar()->setValue(0);
+    // Two ellipses with the tool locked.
+    frame->routeCommand(32814);
+    frame->routeCommand(32814);
+    frame->routeCommand(32803);
+    drag(view, QPoint(100, 100), QPoint(130, 120));
+    drag(view, QPoint(160, 100), QPoint(190, 120));
+    ASSERT_EQ(objectCount(detail), 2);
+    frame->routeCommand(32818);
+    detail.emptySelection();
+
+    QWidget* port = view.viewport();
+    sendMouse(port, QEvent::MouseButtonPress, QPoint(80, 80));
+    EXPECT_TRUE(view.isTracking());
+    sendMouse(port, QEvent::MouseMove, QPoint(140, 140));
+    pressKey(&view, Qt::Key_Escape);
+    EXPECT_FALSE(view.isTracking());
+    EXPECT_FALSE(detail.hasSelection());
+
+    drag(view, QPoint(80, 80), QPoint(140, 140));
+    EXPECT_TRUE(detail.hasSelection());
+    EXPECT_FALSE(detail.hasSeveralSelected());
+    drag(view, QPoint(80, 80), QPoint(220, 140));
+    EXPECT_TRUE(detail.hasSeveralSelected());
+}
+
+TEST_F(screenEditorTest, ANarrowDialogScreenHasAButtonAsWideAsItself)
+{
+    fscreen& detail = screenOf("Detail");
+    gprocessorCall noAck;
+    detail.setScreenProperties(60, 20, 0, 0, 0, gcolor{}, noAck);
+    CScreenView& view = openView(detail);
+    view.horizontalScrollBar()->setValue(0);
+    view.verticalScrollBar()->setValue(0);
+    QImage picture = view.viewport()->grab().toImage();
+    const clientRect& t = view.trackerRect();
+    int top = t.bottom + 3 * view.charHeight() / 8;
+    QRgb frameColour = QColor(Qt::black).rgb();
+    EXPECT_EQ(picture.pixel(t.left, top + 3), frameColour);
+    EXPECT_EQ(picture.pixel(t.right - 1, top + 3), frameColour);
+    EXPECT_NE(picture.pixel(t.left - 1, top + 3), frameColour);
+    EXPECT_NE(picture.pixel(t.right, top + 3), frameColour);
+}
+
+TEST_F(screenEditorTest, AScreenAtTheEdgeOfTheCoordinatesStillDraws)
+{
+    fscreen& detail = screenOf("Detail");
+    detail.setBounds(grect{2147483000, -2147483000, 2147483600, -2147482600});
+    CScreenView& view = openView(detail);
+    EXPECT_FALSE(view.viewport()->grab().isNull());
+    int32_t x = 0;
+    int32_t y = 0;
+    view.horizontalScrollBar()->setValue(0);
+    view.verticalScrollBar()->setValue(0);
+    view.toScreen(50, 50, x, y);
+    EXPECT_EQ(x, 2147483000);
+    EXPECT_EQ(y, -2147483000);
+}
+
+TEST_F(screenEditorTest, CommandsShowTheirPromptsInTheStatusBar)
+{
+    QAction* lock = frame->action(32809);
+    ASSERT_NE(lock, nullptr);
+    EXPECT_EQ(lock->statusTip(), "Lock/Unlock the drawing tool");
+    EXPECT_EQ(frame->action(32906)->statusTip(), "Adjust the window to fit it's screen");
+}
+
+TEST_F(screenEditorTest, DrawAndArrangeMenusReachTheActiveScreen)
+{
+    fscreen& overview = screenOf("Overview");
+    openView(overview);
+    frame->updateCommandUi();
+    QAction* selectAll = frame->action(57642);
+    ASSERT_NE(selectAll, nullptr);
+    EXPECT_EQ(selectAll->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
+    selectAll->trigger();
+    EXPECT_TRUE(overview.hasSeveralSelected());
+    frame->updateCommandUi();
+    QAction* group = frame->action(32783);
+    ASSERT_NE(group, nullptr);
+    EXPECT_TRUE(group->isEnabled());
+    QAction* lock = frame->action(32809);
+    ASSERT_NE(lock, nullptr);
+    lock->trigger();
+    EXPECT_TRUE(overview.isToolLocked());
+    EXPECT_TRUE(lock->isChecked());
 }
