@@ -315,7 +315,9 @@ void CAppearancePane::commitEdits()
     bool modified = numberModified(lineWidthField);
     if (commitNumber(lineWidthField, 1, lineWidthMessage, line->width))
         applyChange(gprop::lineWidth);
-    if (modified)
+    // Applying gathers the selection again, which may remake the record.
+    line = editedLine();
+    if (modified && line)
         tellLineWidth(line->width);
 }
 
