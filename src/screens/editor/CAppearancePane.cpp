@@ -55,6 +55,7 @@ void CAppearancePane::addLineControls(int y, int labelId, const char* labelText)
         addLabel(labelId, labelText, 2, y, 50, 8);
     auto* styles = addControl(lineStyleList, new CLineStyleCombo, 2, y + 10, 46, 12);
     onPick(styles, this, [this](int item) { chooseLineStyle(item); });
+    doubleDropDownWidth(lineStyleList);
     addNumberField(lineWidthField, 1, 50, y + 10, 22, 12);
     addControl(lineColourButton, new CColorButton(QStringLiteral("C")), 74, y + 10, 11, 12);
     onCommand(lineColourButton, [this] { clickColour(lineColourButton); });
@@ -65,6 +66,7 @@ void CAppearancePane::addFillControls(int y)
     hasFill_ = true;
     auto* fills = addControl(fillList, new CFillComboBox, 2, y, 46, 12);
     onPick(fills, this, [this](int) { chooseFill(); });
+    doubleDropDownWidth(fillList);
     addControl(fillForegroundButton, new CColorButton(QStringLiteral("Fg")), 50, y, 17, 12);
     addControl(fillBackgroundButton, new CColorButton(QStringLiteral("Bk")), 68, y, 17, 12);
     onCommand(fillForegroundButton, [this] { clickColour(fillForegroundButton); });
@@ -103,6 +105,7 @@ void CAppearancePane::addImageControls(int y, int labelId, const char* labelText
         addLabel(labelId, labelText, 2, y, 50, 8);
     auto* images = addControl(imageList, new CAutoWidthCombo, 2, y + 10, 83, 12);
     onPick(images, this, [this](int item) { chooseImage(item); });
+    doubleDropDownWidth(imageList);
     addControl(imagePreview, new CImagePreviewCtrl, 2, y + 25, 83, 50);
 }
 
@@ -312,7 +315,9 @@ void CAppearancePane::commitEdits()
     bool modified = numberModified(lineWidthField);
     if (commitNumber(lineWidthField, 1, lineWidthMessage, line->width))
         applyChange(gprop::lineWidth);
-    if (modified)
+    // Applying gathers the selection again, which may remake the record.
+    line = editedLine();
+    if (modified && line)
         tellLineWidth(line->width);
 }
 

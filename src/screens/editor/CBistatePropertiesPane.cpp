@@ -13,6 +13,7 @@ CBistatePropertiesPane::CBistatePropertiesPane(QWidget* parent)
     previewValues().bistateState = gstate::off;
     setDialogSize(87, 233);
     auto* registers = addControl(registerList, new CAutoWidthCombo, 2, 2, 83, 12);
+    doubleDropDownWidth(registerList);
     QObject::connect(registers, &QComboBox::activated, this, [this](int item) { chooseRegister(item); });
     auto* states = addComboBox(stateList, false, 2, 18, 83, 60);
     for (const char* name : {"Off state", "On state", "Blink state", "Masked state", "Error state"})

@@ -24,11 +24,13 @@ CControlPropertiesPane::CControlPropertiesPane(QWidget* parent)
     setDialogSize(87, 204);
     addLabel(programLabel, "&Program:", 2, 2, 60, 8);
     auto* programs = addControl(programList, new CAutoWidthCombo, 2, 12, 83, 12);
+    doubleDropDownWidth(programList);
     QObject::connect(programs, &QComboBox::activated, this, [this](int item) { chooseProgram(item); });
     addButton(argumentsButton, "Ar&guments...", 35, 27, 50, 14);
     onCommand(argumentsButton, [this] { editArguments(); });
     addLabel(screenLabel, "&Screen:", 2, 46, 60, 8);
     auto* screens = addControl(screenList, new CAutoWidthCombo, 2, 56, 83, 12);
+    doubleDropDownWidth(screenList);
     QObject::connect(screens, &QComboBox::activated, this, [this](int item) { chooseScreen(item); });
     addLabel(networkLabel, "&Network screen:", 2, 74, 60, 8);
     addLabel(stationText, "", 2, 84, 83, 8);

@@ -31,6 +31,7 @@ CDialPropertiesPane::CDialPropertiesPane(QWidget* parent)
     previewValues().dialState = gstate::off;
     setDialogSize(87, 233);
     auto* registers = addControl(registerList, new CAutoWidthCombo, 2, 2, 83, 12);
+    doubleDropDownWidth(registerList);
     QObject::connect(registers, &QComboBox::activated, this, [this](int item) {
         void* part = itemData(registerList, item);
         if (!part || !record())

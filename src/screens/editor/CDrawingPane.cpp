@@ -17,6 +17,7 @@
 #include "store/gstation.h"
 
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -299,6 +300,12 @@ void* CDrawingPane::itemData(int id, int item) const
 {
     auto* list = controlOf<QComboBox>(id);
     return list && item >= 0 && item < list->count() ? list->itemData(item).value<void*>() : nullptr;
+}
+
+void CDrawingPane::doubleDropDownWidth(int id)
+{
+    if (auto* list = controlAs<QComboBox>(id))
+        list->view()->setMinimumWidth(2 * list->width());
 }
 
 void CDrawingPane::insertSorted(int id, const gstrSlice& text, void* object)

@@ -108,6 +108,8 @@ protected:
     static void* wholeRegister(gregister& reg);
     void fillRegisterList(int id, const void* selected, registerPart part = wholeRegister);
     void fillImageList(int id, const gstrSlice& selected, bool hasValue);
+    // The list drops down twice as wide as the control.
+    void doubleDropDownWidth(int id);
     // A sorted list of titled objects (their title, else their tag), each
     // object the item's data.
     void insertSorted(int id, const gstrSlice& text, void* object);

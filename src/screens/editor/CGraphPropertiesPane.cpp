@@ -10,6 +10,7 @@
 #include "shell/CStateIconCtrl.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QPainter>
 #include <QRadioButton>
 
@@ -66,6 +67,7 @@ CGraphPropertiesPane::CGraphPropertiesPane(QWidget* parent)
     setDialogSize(87, 233);
     buildIcons();
     auto* registers = addControl(registerList, new CAutoWidthCombo, 2, 2, 83, 12);
+    doubleDropDownWidth(registerList);
     QObject::connect(registers, &QComboBox::activated, this, [this](int item) { chooseRegister(item); });
     addGroupBox(typeGroup, "Graph type", 2, 16, 83, 64);
     for (int i = 0; i < 8; ++i) {
@@ -97,6 +99,13 @@ void CGraphPropertiesPane::buildIcons()
     p.end();
     icons_ = CImageList(24, 14);
     icons_.addStrip(strip, maskColour);
+}
+
+void CGraphPropertiesPane::changeEvent(QEvent* event)
+{
+    CAppearancePane::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        onSysColorChange();
 }
 
 void CGraphPropertiesPane::onSysColorChange()

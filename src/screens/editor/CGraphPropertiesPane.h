@@ -31,6 +31,7 @@ protected:
     void applyChange(int id) override;
 
     void realStepped(int id, double value) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void chooseType(int code);

@@ -17,6 +17,7 @@ CLabelPropertiesPane::CLabelPropertiesPane(QWidget* parent)
     sample = profileString("Settings", "StringValue", sample);
     setDialogSize(87, 233);
     auto* registers = addControl(registerList, new CAutoWidthCombo, 2, 2, 83, 12);
+    doubleDropDownWidth(registerList);
     QObject::connect(registers, &QComboBox::activated, this, [this](int item) { chooseRegister(item); });
     addLabel(textFieldLabel, "&Text:", 2, 18, 50, 8);
     auto* text = addMultiLineEdit(textField, 2, 28, 83, 40);

@@ -31,6 +31,7 @@ CMarkerPropertiesPane::CMarkerPropertiesPane(QWidget* parent)
     previewValues().markerState = gstate::plain;
     setDialogSize(87, 233);
     auto* registers = addControl(registerList, new CAutoWidthCombo, 2, 2, 83, 12);
+    doubleDropDownWidth(registerList);
     registers->addItem(toUiText(stringTableText(staticMarkerText)), QVariant::fromValue<void*>(nullptr));
     registers->setCurrentIndex(0);
     QObject::connect(registers, &QComboBox::activated, this, [this](int item) { chooseRegister(registerList, item); });
@@ -55,6 +56,7 @@ void CMarkerPropertiesPane::addCoordinate(int y, bool x)
     addLabel(x ? xLabel : yLabel, x ? "&X coordinate" : "&Y coordinate", 2, y, 83, 8);
     int listId = x ? xRegisterList : yRegisterList;
     auto* registers = addControl(listId, new CAutoWidthCombo, 2, y + 10, 83, 12);
+    doubleDropDownWidth(listId);
     QObject::connect(registers, &QComboBox::activated, this, [this, listId](int item) { chooseRegister(listId, item); });
     int valueLabelId = x ? xValueLabel : yValueLabel;
     int valueListId = x ? xValueList : yValueList;

@@ -36,6 +36,7 @@ CMultistatePropertiesPane::CMultistatePropertiesPane(QWidget* parent)
     previewValues().multistateNumber = 0;
     setDialogSize(87, 233);
     auto* registers = addControl(registerList, new CAutoWidthCombo, 2, 2, 83, 12);
+    doubleDropDownWidth(registerList);
     QObject::connect(registers, &QComboBox::activated, this, [this](int item) { chooseRegister(item); });
     auto* states = addComboBox(stateList, true, 2, 18, 83, 100);
     states->setInsertPolicy(QComboBox::NoInsert);

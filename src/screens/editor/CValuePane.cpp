@@ -16,6 +16,7 @@ CValuePane::CValuePane(int templateId, int mask, QWidget* parent) : CAppearanceP
 void CValuePane::addRegisterAndTexts()
 {
     auto* registers = addControl(registerList, new CAutoWidthCombo, 2, 2, 83, 12);
+    doubleDropDownWidth(registerList);
     QObject::connect(registers, &QComboBox::activated, this, [this](int item) {
         if (void* data = itemData(registerList, item))
             storeRegister(data);

@@ -101,3 +101,28 @@ TEST_F(multistatePane, ChoosingARegisterForTheDefaultsRenamesTheNumberedStates)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(multistatePane, NumberedStatesTakeTheirOwnWidth)
+{
+    fscreen* screen = loadFixture();
+    select(*screen, {multistateSpline});
+    CMultistatePropertiesPane pane;
+    pane.setObject(&screen->getSelectionProperties(), screen);
+    int manual = -1;
+    for (int i = 0; i < pane.itemCount(stateList); ++i) {
+        if (pane.itemText(stateList, i) == "Manual")
+            manual = i;
+    }
+    ASSERT_GE(manual, 0);
+    pick(pane, stateList, manual);
+    EXPECT_EQ(pane.controlText(1510), "3");
+    typeNumber(pane, 1510, "4");
+    pane.commitEdits();
+    EXPECT_EQ(pane.controlText(1510), "4");
+    EXPECT_NE(savedObjects().find("STATE\t\t1\n\t\t\tLINE_STYLE\tSOLID, 4, 00-00-FF"), std::string::npos)
+        << savedObjects();
+}
+
+} // namespace
