@@ -1,5 +1,6 @@
 #include "shell/CStationEditorApp.h"
 
+#include "batch/ui/batchTools.h"
 #include "platform/helpViewer.h"
 #include "platform/modalRun.h"
 #include "platform/patternTables.h"
@@ -139,6 +140,7 @@ bool CStationEditorApp::InitInstance(const QStringList& arguments)
     commandLineInfo second = commandLineInfo::parse(arguments);
     loadRememberedImageLibrary();
     installRegisterWindows(*frame_);
+    installBatchTools(*frame_);
     if (!runCommandLine(second))
         return false;
     frame_->setMaximizeDoc(profileInt("General", "MaximizeDoc", 0) != 0);
