@@ -56,6 +56,8 @@ constexpr Entry entries[] = {
     {10111, "Please enter a timeout tolerance between 0 and 2147483647."},
     {10116, "Load Images"},
     {10117, "Byte %d"},
+    {10137, "%d programs were modified."},
+    {10138, "The code was copied to %d programs."},
     {10140, "%d programs found."},
     {10144, "Name"},
     {10145, "You must enter at least one alarm trigger for registers with an alarm level other than <none>."},
@@ -73,6 +75,8 @@ constexpr Entry entries[] = {
     {10190, "No programs have tags containing \"%s\"."},
     {10191, "You haven't created any registers yet."},
     {10193, "The command was successfully sent."},
+    {10198, "One program was modified."},
+    {10199, "The code was copied to one program."},
     {10201, "One program found."},
     {10204, "Station Files|*.korvel-station;*.stn|All Files|*.*||"},
     {10205, "Device Driver Libraries|*.korvel-drivers;*.kdl|All Files|*.*||"},
@@ -113,6 +117,7 @@ constexpr Entry entries[] = {
     {10256, "Background colour\nPlain text\nLine numbers\nRemarks\nOperators\nNumbers\nString literals\nConstants\n"
             "Commands\nFunctions\nNumerical variables\nString variables\nBoolean variables\nReserved variables\n"
             "Special variables\nDatabase Object\nIllegal text"},
+    {10266, "Some of the programs you selected on the right already have code. The existing code will be lost."},
     {10268, "Legacy device bit mask source"},
     {10269, "Pleaser enter a number betweed 0 and 2147483647 for the implied decimals."},
     {10270, "Legacy device bit collection source"},

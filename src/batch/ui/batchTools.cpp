@@ -1,9 +1,11 @@
 #include "batch/ui/batchTools.h"
 
 #include "batch/ui/CChangeProgramsDialog.h"
+#include "batch/ui/CCopyProgramCodeDialog.h"
 #include "shell/CMainFrame.h"
 
 void installBatchTools(CMainFrame& frame)
 {
     frame.setToolDialog(32877, [&frame] { CChangeProgramsDialog(&frame).DoModal(); });
+    frame.setToolDialog(32873, [&frame] { CCopyProgramCodeDialog(&frame).DoModal(); });
 }
