@@ -42,6 +42,20 @@ public:
     // The own names, or else the source's; false when there are none.
     bool getValueNames(std::map<uint32_t, gstr>& names) const;
 
+    // Each replaces the source by a new empty one of its kind.
+    gdigitalRegisterSource* newParameterSource() { return typed(newSource(2)); }
+    gdigitalRegisterSource* newLegacyParameterSource() { return typed(newSource(5)); }
+    gdigitalRegisterSource* newRemoteRegisterSource() { return typed(newSource(6)); }
+    gdigitalRegisterSource* newSummarySource() { return typed(newSource(7)); }
+    gdigitalRegisterSource* newDataObjectSource() { return typed(newSource(13)); }
+    gdigitalRegisterSource* newDataObjectThresholdsSource() { return typed(newSource(14)); }
+    gdigitalRegisterSource* newDataObjectBitCollectionSource() { return typed(newSource(15)); }
+    gdigitalRegisterSource* newLegacyDirectSource() { return typed(newSource(22)); }
+    gdigitalRegisterSource* newLegacyThresholdsSource() { return typed(newSource(23)); }
+    gdigitalRegisterSource* newLegacyStringsSource() { return typed(newSource(24)); }
+    gdigitalRegisterSource* newLegacyBitCollectionSource() { return typed(newSource(25)); }
+    gdigitalRegisterSource* newLegacyProcessorSource() { return typed(newSource(29)); }
+
     void writeFields(CObjectFile& file, int indent) const override;
     gloadStatus loadField(int token, gstr& value) override;
     void afterLoad() override;
@@ -51,6 +65,10 @@ public:
                     jhashTypedDatabaseTable<gregister>* newRegisters) override;
 
 private:
+    static gdigitalRegisterSource* typed(gregisterSource* source) noexcept
+    {
+        return static_cast<gdigitalRegisterSource*>(source);
+    }
     gloadStatus loadAlarmValues(const gstr& value);
     gloadStatus loadValueControl(const gstr& value);
     gloadStatus loadValueName(const gstr& value);

@@ -5,6 +5,7 @@
 #include "shell/CMultiDocTemplate.h"
 #include "platform/textCodec.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 
 CChildFrame::CChildFrame(CMultiDocTemplate& docTemplate, CDocument& document, QWidget* view)
@@ -41,4 +42,13 @@ void CChildFrame::changeEvent(QEvent* event)
         return;
     if (CMainFrame* frame = CMainFrame::instance())
         frame->setMaximizeDoc(isMaximized());
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event)
+{
+    if (!document_.saveModified()) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
 }

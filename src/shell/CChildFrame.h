@@ -7,7 +7,8 @@ class CMultiDocTemplate;
 
 // The MDI window of a document. It opens maximised when the user last left
 // document windows maximised, and keeps that choice in the main frame's
-// MaximizeDoc flag.
+// MaximizeDoc flag. Closed by the user, it first lets its document save
+// itself; a document that refuses keeps the window open.
 class CChildFrame : public QMdiSubWindow {
 public:
     CChildFrame(CMultiDocTemplate& docTemplate, CDocument& document, QWidget* view);
@@ -17,10 +18,11 @@ public:
     QWidget* view() const { return widget(); }
 
     // Shows the window as the MaximizeDoc flag says.
-    void showAsRemembered();
+    virtual void showAsRemembered();
 
 protected:
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     CMultiDocTemplate& template_;

@@ -12,7 +12,7 @@
 #include "registers/gregister.h"
 #include "resources/stringTable.h"
 #include "sabus/ui/CSabusRequestsDialog.h"
-#include "scl/gsclProgram.h"
+#include "scl/ui/CSclProgramsDialog.h"
 #include "screens/model/fscreen.h"
 #include "shell/CChildFrame.h"
 #include "shell/CDocument.h"
@@ -106,7 +106,7 @@ CSelectDialog* makeListWindow(int which)
     case CMainFrame::legacyDataMasks: return new CLegacyDataMasksDialog;
     case CMainFrame::registers: return new CRegistersDialog;
     case CMainFrame::screens: return makeListWindow(station::screens, false, s);
-    case CMainFrame::sclPrograms: return makeListWindow(station::programs, false, s);
+    case CMainFrame::sclPrograms: return new CSclProgramsDialog;
     case CMainFrame::legacyParameters: return new CLegacyParametersDialog;
     case CMainFrame::sabusRequests: return new CSabusRequestsDialog(CMainFrame::instance());
     default: return makeListWindow(station::g2Drivers, true, s);
@@ -152,6 +152,10 @@ CMainFrame::CMainFrame() : path_("") { theFrame = this; }
 
 CMainFrame::~CMainFrame()
 {
+    // Document windows still open go with the frame's widgets, after its
+    // commands: their activation must not reach the frame any more.
+    if (mdiArea_)
+        QObject::disconnect(mdiArea_, nullptr, this, nullptr);
     // The list windows save their placement as they go, before the frame.
     for (CSelectDialog*& w : listWindows_) {
         delete w;
@@ -390,10 +394,13 @@ void CMainFrame::addFrameCommands()
     commands_.on(57650, [this] { mdiArea_->cascadeSubWindows(); }, anyWindow);
     commands_.on(57651, [this] { tile(*mdiArea_, true); }, anyWindow);
     commands_.on(57652, [this] { tile(*mdiArea_, false); }, anyWindow);
-    // Close All: every document goes without asking.
+    // Close All: every document goes without asking; the program windows
+    // first give their text back to their programs.
     commands_.on(32907, [] {
-        if (CStationEditorApp* app = CStationEditorApp::instance())
+        if (CStationEditorApp* app = CStationEditorApp::instance()) {
+            app->saveAllModified();
             app->closeAllDocuments();
+        }
     }, anyWindow);
     commands_.on(57665, [this] { close(); });
     addFileCommands();

@@ -6,21 +6,25 @@
 #include <QMdiArea>
 #include <algorithm>
 
-CMultiDocTemplate::CMultiDocTemplate(int resourceId, documentFactory makeDocument, viewFactory makeView)
-    : resourceId_(resourceId), makeDocument_(std::move(makeDocument)), makeView_(std::move(makeView))
+CMultiDocTemplate::CMultiDocTemplate(int resourceId, documentFactory makeDocument, viewFactory makeView,
+                                     frameFactory makeFrame)
+    : resourceId_(resourceId), makeDocument_(std::move(makeDocument)), makeView_(std::move(makeView)),
+      makeFrame_(std::move(makeFrame))
 {
 }
 
 CMultiDocTemplate::~CMultiDocTemplate() = default;
 
-CDocument* CMultiDocTemplate::openDocument(QMdiArea& area)
+CDocument* CMultiDocTemplate::openDocument(QMdiArea& area, const openStep& open)
 {
     documents_.push_back(makeDocument_());
     CDocument* document = documents_.back().get();
     document->template_ = this;
+    if (open)
+        open(*document);
     QWidget* view = makeView_(*document);
     document->views_.push_back(view);
-    auto* frame = new CChildFrame(*this, *document, view);
+    CChildFrame* frame = makeFrame_ ? makeFrame_(*this, *document, view) : new CChildFrame(*this, *document, view);
     area.addSubWindow(frame);
     frame->showAsRemembered();
     return document;
@@ -46,6 +50,20 @@ void CMultiDocTemplate::closeAllDocuments()
     }
     for (QMdiSubWindow* frame : frames)
         delete frame;
+}
+
+void CMultiDocTemplate::closeDocument(CDocument* document)
+{
+    for (const auto& d : documents_) {
+        if (d.get() != document)
+            continue;
+        for (QWidget* view : d->views()) {
+            if (auto* frame = qobject_cast<QMdiSubWindow*>(view->parentWidget())) {
+                delete frame;
+                return;
+            }
+        }
+    }
 }
 
 bool CMultiDocTemplate::saveAllModified()

@@ -1,6 +1,7 @@
 #include "shell/CStationEditorApp.h"
 
 #include "batch/ui/batchTools.h"
+#include "g2driver/editor/CEditValueNamesDialog.h"
 #include "platform/helpViewer.h"
 #include "platform/modalRun.h"
 #include "platform/patternTables.h"
@@ -11,7 +12,9 @@
 #include "resources/fontFaceNames.h"
 #include "registers/ui/registerWindows.h"
 #include "resources/stringTable.h"
+#include "scl/ui/CSclDoc.h"
 #include "scl/ui/CSclSyntaxColoursDialog.h"
+#include "scl/ui/CSclView.h"
 #include "scl/ui/sclColourTable.h"
 #include "screens/model/fscreen.h"
 #include "screens/model/gdrawingProperties.h"
@@ -141,6 +144,7 @@ bool CStationEditorApp::InitInstance(const QStringList& arguments)
     loadRememberedImageLibrary();
     installRegisterWindows(*frame_);
     installBatchTools(*frame_);
+    installValueNamesEditor();
     if (!runCommandLine(second))
         return false;
     frame_->setMaximizeDoc(profileInt("General", "MaximizeDoc", 0) != 0);
@@ -188,12 +192,14 @@ void CStationEditorApp::setHelpPaths()
 
 void CStationEditorApp::addDocTemplates()
 {
-    // Screens and station SCL programs; their documents and views grow with
-    // their editors.
+    // Screens and station SCL programs; the screens' documents and views
+    // grow with their editor.
     auto document = [] { return std::make_unique<CDocument>(); };
     auto view = [](CDocument&) { return new QWidget; };
     screenTemplate_ = std::make_unique<CMultiDocTemplate>(screenTemplateId, document, view);
-    sclTemplate_ = std::make_unique<CMultiDocTemplate>(sclTemplateId, document, view);
+    sclTemplate_ = std::make_unique<CMultiDocTemplate>(
+        sclTemplateId, [] { return std::make_unique<CSclGlobalDoc>(); },
+        [](CDocument& d) { return new CSclGlobalView(&static_cast<CSclGlobalDoc&>(d)); });
 }
 
 void CStationEditorApp::initFontNames()

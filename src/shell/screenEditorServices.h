@@ -1,6 +1,7 @@
 #pragma once
 
 class gregister;
+class gsclProgram;
 
 // What the shell's windows ask of the screen editor, which lives beside them
 // in the window layer and installs itself here. Without one nothing is done.
@@ -18,6 +19,9 @@ public:
     // them uses the register, and the deletion of all of them.
     virtual bool clipboardUsesRegister(const gregister& reg) = 0;
     virtual void emptyClipboard() = 0;
+    // The same for a station program that is being deleted.
+    virtual void forgetProgram(gsclProgram&) {}
+    virtual bool clipboardUsesProgram(const gsclProgram&) { return false; }
 };
 
 // Null takes the services away again.

@@ -56,8 +56,7 @@ const char* const everyField[] = {
     "\tSET_DELAY\tYES\n"
     "\tSET_POLARITY\tYES\n"
     "\tSOURCE\t\tTIMEOUT\n"
-    "\t\tDRIVER\t\tMeter\n"
-    "\t\tPORT\t\tCOM1\n"
+    "\t\tDEVICE\t\tCOM1, Meter\n"
     "\tEND\n"
     "END\n",
 

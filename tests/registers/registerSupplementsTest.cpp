@@ -45,7 +45,7 @@ TEST_F(registerTest, ClassRulesOfTheSupplements)
         {"BISTATE_REG R\nSOURCE SOMETHING\n", gload::invalidValue},
         {"BISTATE_REG R\nSOURCE PING, 2\n", gload::invalidValue},
         {"BISTATE_REG R\nSOURCE\n", gload::invalidValue},
-        {"BISTATE_REG R\nSOURCE ping\nEND\nSOURCE \"PING\"\n", gload::alreadyLoaded},
+        {"BISTATE_REG R\nSOURCE grand summary\nEND\nSOURCE \"GRAND SUMMARY\"\n", gload::alreadyLoaded},
         // Bistate: the response time in seconds.
         {"BISTATE_REG R\nDELAY -1\n", gload::invalidValue},
         {"BISTATE_REG R\nDELAY 5000000\n", gload::invalidValue},
@@ -191,7 +191,8 @@ TEST_F(registerTest, DigitalValueNamesAndControls)
 
 TEST_F(registerTest, BistateRightsAndClone)
 {
-    gregister* reg = loadRegister("BISTATE_REG R\nDELAY 0.004\nSET_POLARITY YES\nSOURCE PING\nADDRESS x\nEND\nEND\n")
+    gregister* reg = loadRegister("BISTATE_REG R\nDELAY 0.004\nSET_POLARITY YES\nSOURCE PING\nADDRESS 10.0.0.1\n"
+                                  "INTERVAL 30\nEND\nEND\n")
                          .reg;
     gbistateSupplement* bistate = reg->getBistateSupplement();
     EXPECT_EQ(bistate->getResponseTime().get(), 4u);

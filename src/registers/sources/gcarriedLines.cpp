@@ -21,12 +21,12 @@ gloadStatus gcarriedLines::take(int token, const gstr& value)
     return gload::accepted;
 }
 
-bool gcarriedLines::opensBlock(int token, const gstr& value) const noexcept
+bool gcarriedLines::opensBlock(int token, const gstr& value) noexcept
 {
     switch (token) {
     case kw::SECTION:
     case kw::PROGRAM: return value.isEmpty();
-    case kw::DRIVER: return driverOpensBlock_ && !value.isEmpty();
+    case kw::DRIVER: return !value.isEmpty();
     default: return false;
     }
 }

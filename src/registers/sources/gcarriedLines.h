@@ -11,12 +11,9 @@ class CObjectFile;
 // yet, kept as they were read (keyword and trimmed value) so that the block
 // is written back unchanged. Nested blocks are followed so that their "END"
 // lines are told from the block's own: "SECTION" and "PROGRAM" without a
-// value open one, and so does "DRIVER" with a tag where the kind's data-
-// object reference uses it (every kind but TIMEOUT, where "DRIVER" is a
-// plain line of the older device form).
+// value open one, and so does "DRIVER" with a tag (a data-object reference).
 class gcarriedLines {
 public:
-    explicit gcarriedLines(bool driverOpensBlock) noexcept : driverOpensBlock_(driverOpensBlock) {}
 
     // True while no nested block is open: an "END" now ends the block itself.
     bool atBlockLevel() const noexcept { return depth_ == 0; }
@@ -31,7 +28,7 @@ public:
 private:
     static constexpr int maxDepth = 8;
 
-    bool opensBlock(int token, const gstr& value) const noexcept;
+    static bool opensBlock(int token, const gstr& value) noexcept;
 
     struct line {
         int token;
@@ -40,5 +37,4 @@ private:
     };
     std::vector<line> lines_;
     int depth_ = 0;
-    bool driverOpensBlock_;
 };

@@ -1,11 +1,14 @@
 #include "registers/sources/gregisterSource.h"
 
+#include "registers/gregister.h"
 #include "registers/gregisterSupplement.h"
 #include "registers/sources/gsourceType.h"
 #include "store/CObjectFile.h"
 #include "store/gkeyword.h"
 
 gregister& gregisterSource::getRegister() const noexcept { return owner_->getRegister(); }
+
+void gregisterSource::describeReferrer(gstr& text) const { getRegister().describeReferrer(text); }
 
 void gregisterSource::writeHeader(CObjectFile& file, int indent) const
 {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "foundation/garray.h"
+#include "foundation/gfault.h"
 #include "foundation/gstr.h"
 #include "store/gstorable.h"
+#include "store/gusedByList.h"
 
 #include <cstdint>
 #include <map>
@@ -18,7 +20,16 @@ class jhashTypedDatabaseTable;
 // register's class supplement and written as its block "SOURCE <kind>" ...
 // "END". The type code (1 to 29) names the kind; the keyword after SOURCE
 // is the kind's (see gsourceType.h).
-class gregisterSource : public gstorable {
+//
+// A source that refers to station objects links them through uses lists
+// owned by the source itself (gusesList(this)): each object then names the
+// source's register among its users ("The register %s") and refuses to go
+// while the source exists. The source's destructor unlinks them.
+//
+// The pane that edits a source is made by the window layer
+// (sourcePaneFactory.h: createSourcePaneFor), one page-creation function per
+// kind.
+class gregisterSource : public gstorable, public greferrer {
 public:
     explicit gregisterSource(gregisterSupplement& owner) noexcept : owner_(&owner) {}
     gregisterSource(const gregisterSource&) = delete;
@@ -27,6 +38,8 @@ public:
 
     gregisterSupplement& getOwner() const noexcept { return *owner_; }
     gregister& getRegister() const noexcept;
+    // "The register %s" with the register's title, else its tag.
+    void describeReferrer(gstr& text) const override;
 
     // "SOURCE" and the kind keyword of the type code.
     void writeHeader(CObjectFile& file, int indent) const override;
@@ -78,3 +91,15 @@ class gstringRegisterSource : public gregisterSource {
 public:
     using gregisterSource::gregisterSource;
 };
+
+// The source as the class its type code makes (a supplement's new-source
+// operation answers the base); a source of another class is an internal
+// fault.
+template <class S>
+S& sourceAs(gregisterSource* source)
+{
+    auto* typed = dynamic_cast<S*>(source);
+    if (!typed)
+        throw gfault("source of another kind in sourceAs()");
+    return *typed;
+}

@@ -34,7 +34,7 @@ template <class Base>
 class gsourceCarried final : public gsourceCarriedKind<Base> {
 public:
     gsourceCarried(gregisterSupplement& owner, int typeCode)
-        : gsourceCarriedKind<Base>(owner), typeCode_(typeCode), lines_(typeCode != timeoutSource)
+        : gsourceCarriedKind<Base>(owner), typeCode_(typeCode)
     {
     }
 
@@ -59,8 +59,6 @@ public:
     }
 
 private:
-    static constexpr int timeoutSource = 19;
-
     int typeCode_;
     gcarriedLines lines_;
 };

@@ -50,6 +50,16 @@ constexpr kindRow kinds[] = {
 };
 static_assert(std::size(kinds) == gsourceType::lastCode + 1);
 
+constexpr int nameIds[] = {10282, 10722, 10722, 10722, 10722, 10284, 10750, 10289, 10276, 10281,
+                           10401, 10680, 10682, 10680, 10684, 10686, 10680, 10680, 10688, 10293,
+                           10268, 10406, 10272, 10291, 10288, 10270, 10277, 10279, 10274, 10286};
+static_assert(std::size(nameIds) == gsourceType::lastCode + 1);
+
+constexpr int bistateCodes[] = {11, 12, 20, 21, 29, 19, 10, 7, 6, 8, 9, 1, 5};
+constexpr int digitalCodes[] = {13, 14, 15, 22, 23, 24, 25, 29, 7, 6, 2, 5};
+constexpr int analogCodes[] = {16, 26, 29, 7, 6, 3, 5};
+constexpr int stringCodes[] = {17, 18, 27, 28, 29, 7, 6, 4, 5};
+
 unsigned classBit(int classCode)
 {
     return classCode >= 1 && classCode <= 4 ? 1u << (classCode - 1) : 0u;
@@ -79,4 +89,22 @@ bool classAcceptsSourceType(int classCode, int typeCode)
     if (typeCode < 1 || typeCode > gsourceType::lastCode)
         return false;
     return (kinds[typeCode].classes & classBit(classCode)) != 0;
+}
+
+int sourceTypeNameId(int typeCode)
+{
+    if (typeCode < 0 || typeCode > gsourceType::lastCode)
+        return 0;
+    return nameIds[typeCode];
+}
+
+std::span<const int> sourceTypesOfClass(int classCode)
+{
+    switch (classCode) {
+    case 1: return bistateCodes;
+    case 2: return digitalCodes;
+    case 3: return analogCodes;
+    case 4: return stringCodes;
+    default: return {};
+    }
 }

@@ -5,6 +5,7 @@
 #include "platform/settingsStore.h"
 #include "platform/textCodec.h"
 #include "registers/sources/gregisterSource.h"
+#include "registers/sources/gsourceType.h"
 #include "registers/sources/ui/CSourcePane.h"
 #include "registers/sources/ui/sourcePaneFactory.h"
 #include "registers/ui/CAutomaticControlsDialog.h"
@@ -19,8 +20,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <iterator>
-#include <span>
 
 namespace {
 
@@ -32,26 +31,6 @@ constexpr int replaceSourceQuestion = 10721;
 constexpr int dialogWidth = 300;
 constexpr int buttonX = 243;
 constexpr int placeholderHeight = 8;
-
-constexpr int bistateCodes[] = {11, 12, 20, 21, 29, 19, 10, 7, 6, 8, 9, 1, 5};
-constexpr int digitalCodes[] = {13, 14, 15, 22, 23, 24, 25, 29, 7, 6, 2, 5};
-constexpr int analogCodes[] = {16, 26, 29, 7, 6, 3, 5};
-constexpr int stringCodes[] = {17, 18, 27, 28, 29, 7, 6, 4, 5};
-
-// Indexed by type code.
-constexpr int typeNameIds[] = {0,     10722, 10722, 10722, 10722, 10284, 10750, 10289, 10276, 10281,
-                               10401, 10680, 10682, 10680, 10684, 10686, 10680, 10680, 10688, 10293,
-                               10268, 10406, 10272, 10291, 10288, 10270, 10277, 10279, 10274, 10286};
-
-std::span<const int> typeCodesOfClass(int classCode)
-{
-    switch (classCode) {
-    case 1: return bistateCodes;
-    case 2: return digitalCodes;
-    case 3: return analogCodes;
-    default: return stringCodes;
-    }
-}
 
 const gobjectType& typeOfClass(int classCode)
 {
@@ -147,12 +126,7 @@ void CRegisterDialog::finishLayout(int classBottom)
     setDialogSize(dialogWidth, y + 32 + placeholderHeight + 7);
 }
 
-int CRegisterDialog::sourceTypeNameId(int typeCode)
-{
-    if (typeCode < 1 || typeCode >= static_cast<int>(std::size(typeNameIds)))
-        return 0;
-    return typeNameIds[typeCode];
-}
+int CRegisterDialog::sourceTypeNameId(int typeCode) { return typeCode < 1 ? 0 : ::sourceTypeNameId(typeCode); }
 
 int CRegisterDialog::selectedLevel() const { return selectedItem(levelId) + 1; }
 
@@ -282,7 +256,7 @@ void CRegisterDialog::fillSourceTypes(bool legacyParameters, bool legacyDrivers)
     auto* combo = controlAs<QComboBox>(sourceTypeId);
     fillingTypes_ = true;
     combo->clear();
-    for (int code : typeCodesOfClass(classCode())) {
+    for (int code : sourceTypesOfClass(classCode())) {
         if ((code == 5 && !legacyParameters) || (code >= 20 && !legacyDrivers))
             continue;
         combo->addItem(toUiText(gstrSlice(stringTableText(sourceTypeNameId(code)))), code);

@@ -1,6 +1,7 @@
 #include "scl/ui/CSclSyntaxColoursDialog.h"
 
 #include "scl/gsclTokenizer.h"
+#include "scl/ui/CG2DriverProgramEditorThread.h"
 #include "scl/ui/sclColourTable.h"
 #include "shell/CStationEditorApp.h"
 #include "sourceedit/sourceEditorSettings.h"
@@ -55,4 +56,5 @@ void CSclSyntaxColoursDialog::apply()
     sourceEditorBackground = background;
     if (CStationEditorApp* app = CStationEditorApp::instance())
         app->updateSclViews();
+    refreshDriverProgramViews();
 }

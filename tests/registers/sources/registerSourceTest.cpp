@@ -1,8 +1,11 @@
 #include "registers/sources/gregisterSource.h"
 
 #include "foundation/gfault.h"
+#include "registers/gbistateSupplement.h"
+#include "registers/gdigitalSupplement.h"
 #include "registers/sources/gsourceType.h"
 #include "registers/registerTestSupport.h"
+#include "resources/stringTable.h"
 #include "store/keywordTokens.h"
 
 #include <string>
@@ -35,6 +38,56 @@ TEST(gsourceType, KeywordsGiveTheKindOfEachClass)
     EXPECT_THROW(sourceTypeKeyword(30), gfault);
 }
 
+// Every code a class offers is one the class accepts, and a supplement's
+// new-source operation makes a source of that code; the display names are
+// the table's.
+TEST_F(registerTest, EveryOfferedKindIsMadeForItsClass)
+{
+    const char* classes[] = {"BISTATE_REG", "DIGITAL_REG", "ANALOG_REG", "STRING_REG"};
+    int offered = 0;
+    for (int classCode = 1; classCode <= 4; ++classCode) {
+        gregister* reg = loadRegister(std::string(classes[classCode - 1]) + " R" + std::to_string(classCode) + "\n").reg;
+        ASSERT_NE(reg, nullptr);
+        for (int code : sourceTypesOfClass(classCode)) {
+            ++offered;
+            EXPECT_TRUE(classAcceptsSourceType(classCode, code)) << classCode << ' ' << code;
+            gregisterSource* made = reg->getSupplement()->newSource(code);
+            ASSERT_NE(made, nullptr) << code;
+            EXPECT_EQ(made->getSourceType(), code);
+            EXPECT_EQ(reg->sourceTypeCode(), code);
+            EXPECT_EQ(&made->getRegister(), reg);
+        }
+        // A kind of another class leaves the source alone.
+        int foreign = classCode == 1 ? 16 : 10;
+        int kept = reg->sourceTypeCode();
+        EXPECT_EQ(reg->getSupplement()->newSource(foreign), nullptr);
+        EXPECT_EQ(reg->sourceTypeCode(), kept);
+    }
+    EXPECT_EQ(offered, 13 + 12 + 7 + 9);
+    EXPECT_STREQ(stringTableText(sourceTypeNameId(0)), "<No source>");
+    EXPECT_STREQ(stringTableText(sourceTypeNameId(10)), "Ping result source");
+    EXPECT_STREQ(stringTableText(sourceTypeNameId(29)), "Legacy device processor source");
+    EXPECT_EQ(sourceTypeNameId(30), 0);
+    EXPECT_TRUE(sourceTypesOfClass(0).empty());
+
+    // The typed operations of the bistate and digital supplements.
+    gregister* b = station::registers().find("R1");
+    EXPECT_EQ(b->getBistateSupplement()->newPingSource()->getSourceType(), 10);
+    EXPECT_EQ(b->getBistateSupplement()->newTimeoutSource()->getSourceType(), 19);
+    EXPECT_EQ(station::registers().find("R2")->getDigitalSupplement()->newLegacyStringsSource()->getSourceType(), 24);
+}
+
+TEST_F(registerTest, ASourceDescribesItselfAsItsRegister)
+{
+    gregister* reg = loadRegister("BISTATE_REG Bell\nTITLE Door bell\n").reg;
+    gregisterSource* source = reg->getSupplement()->newSource(10);
+    gstr text("");
+    source->describeReferrer(text);
+    EXPECT_EQ(text.view(), "The register Door bell");
+    EXPECT_EQ(&sourceAs<gbistateRegisterSource>(source), source);
+    EXPECT_THROW(sourceAs<gdigitalRegisterSource>(source), gfault);
+}
+
 // A source of a kind read line by line keeps its lines, its nested blocks
 // included, and writes them back.
 TEST_F(registerTest, CarriedSourcesKeepTheirBlocks)
@@ -43,15 +96,10 @@ TEST_F(registerTest, CarriedSourcesKeepTheirBlocks)
         // The data-object reference opens a DRIVER block.
         "ANALOG_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tANALOG\n\t\tDEVICE\t\tCOM1, M\n\t\tDRIVER\t\tG\n"
         "\t\t\tOBJECT\t\tLevel\n\t\t\tPARAMETER\tChannel, DIGITAL 2\n\t\tEND\n\t\tMIN_VALUE\t0\n\tEND\nEND\n",
-        // A timeout's DRIVER is the older device line.
-        "BISTATE_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tTIMEOUT\n\t\tDRIVER\t\tMeter\n\t\tPORT\t\tCOM1\n"
-        "\t\tINTERVAL\t10\n\tEND\nEND\n",
         // Sections and program calls open blocks; a PROGRAM with its tag
         // does not.
         "DIGITAL_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tBIT COLLECTION\n\t\tSECTION\n\t\t\tRESPONSE\tA, B, C\n"
         "\t\tEND\n\t\tSECTION\n\t\tEND\n\tEND\nEND\n",
-        "STRING_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tSUMMARY\n\t\tREGISTER\tA\n\t\tPROGRAM\n"
-        "\t\t\tPROGRAM\t\tSum\n\t\t\tARGUMENT\tN, 1\n\t\tEND\n\tEND\nEND\n",
         "STRING_REG S\n\tLEVEL\t\tNONE\n\tSOURCE\t\tPROCESSOR\n\t\tPROGRAM\t\tParse\n\tEND\nEND\n",
     };
     for (const char* text : blocks) {
@@ -65,7 +113,7 @@ TEST_F(registerTest, SourceBlockEndsOnlyAtItsOwnEnd)
 {
     // The register's END closes the unfinished source; the register stays
     // open.
-    EXPECT_EQ(loadRegister("BISTATE_REG R\nSOURCE PING\nADDRESS x\nEND\n").last(), gload::accepted);
+    EXPECT_EQ(loadRegister("BISTATE_REG R\nSOURCE GRAND SUMMARY\nEND\n").last(), gload::accepted);
     // A nested block's END may not carry a value.
     EXPECT_EQ(loadRegister("DIGITAL_REG Q\nSOURCE BIT COLLECTION\nSECTION\nEND x\n").last(), gload::invalidValue);
     EXPECT_EQ(loadRegister("DIGITAL_REG P\nSOURCE DIRECT\nEND x\n").last(), gload::invalidValue);

@@ -227,8 +227,9 @@ TEST_F(registerDialogTest, EditingAnOlderTriggerStillRefusesAnEmptyMatch)
     EXPECT_NE(writtenRegister(*reg).find("\tTRIGGER2\tx+\n"), std::string::npos);
 }
 
-TEST_F(registerDialogTest, ACarriedSourceThatSuppliesOneValueKeepsTheSizeReadOnly)
+TEST_F(registerDialogTest, ASourceThatSuppliesOneValueKeepsTheSizeReadOnly)
 {
+    objectTypes::legacyParameter().defineObject("Speed", false);
     std::string text = "ANALOG_REG LP\nLEVEL NONE\nSOURCE PARAMETER\nPARAMETER Speed\nEND\nEND\n";
     gregister* reg = loadRegister(text).reg;
     std::string before = writtenRegister(*reg);

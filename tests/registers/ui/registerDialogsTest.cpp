@@ -218,11 +218,16 @@ TEST_F(registerDialogTest, SourceTypesOfTheClassAndTheirChange)
         user.answers.push_back(ganswer::ok);
         d.selectItem(base::sourceTypeId, 8);
         EXPECT_EQ(dialog.sourceTypeCode(), 1);
-        // An empty source goes without a question.
-        size_t asked = user.messages.size();
+        // A pane that cannot be made leaves the type as it was.
         d.selectItem(base::sourceTypeId, 4);
+        EXPECT_EQ(user.lastMessage().promptId, 10431);
+        EXPECT_EQ(dialog.sourceTypeCode(), 1);
+        EXPECT_EQ(d.selectedItem(base::sourceTypeId), 8);
+        // An empty parameter pane goes without a question.
+        size_t asked = user.messages.size();
+        d.selectItem(base::sourceTypeId, 6);
         EXPECT_EQ(user.messages.size(), asked);
-        EXPECT_EQ(dialog.sourceTypeCode(), 7);
+        EXPECT_EQ(dialog.sourceTypeCode(), 8);
         d.sendCommand(IDCANCEL);
     });
     // Cancel kept the old source.
@@ -230,11 +235,11 @@ TEST_F(registerDialogTest, SourceTypesOfTheClassAndTheirChange)
 
     run(1, pump, pump, [this](CDialog& d) {
         user.answers.push_back(ganswer::ok);
-        d.selectItem(base::sourceTypeId, 4);
+        d.selectItem(base::sourceTypeId, 6);
         d.sendCommand(IDOK);
     });
     std::string written = writtenRegister(*pump);
-    EXPECT_NE(written.find("\tSOURCE\t\tSUMMARY\n\tEND\nEND\n"), std::string::npos) << written;
+    EXPECT_NE(written.find("\tSOURCE\t\tGRAND SUMMARY\n\tEND\nEND\n"), std::string::npos) << written;
 }
 
 TEST_F(registerDialogTest, LegacyObjectsBringTheirSourceTypes)

@@ -1,5 +1,6 @@
 #include "registers/sources/ui/CSourcePane.h"
 
+#include "platform/modalRun.h"
 #include "registers/ui/CRegisterDialog.h"
 
 CSourcePane::CSourcePane(int templateId) : CDialog(templateId, nullptr) {}
@@ -40,6 +41,23 @@ void CSourcePane::becomeChildOf(CRegisterDialog& dialog, int cx, int cy)
     setParent(&dialog, Qt::Widget);
     setDialogSize(cx, cy);
     ensureInitialized();
+}
+
+CRegisterDialog* CSourcePane::registerDialog() const { return dynamic_cast<CRegisterDialog*>(parentWidget()); }
+
+bool CSourcePane::refuseCreate(int messageId)
+{
+    hide();
+    messageBox(messageId, gbuttons::ok, gicon::warning);
+    return false;
+}
+
+bool CSourcePane::refuseFocusOnly(int id, int messageId)
+{
+    messageBox(messageId, gbuttons::ok, gicon::warning);
+    if (QWidget* field = control(id))
+        field->setFocus(Qt::OtherFocusReason);
+    return false;
 }
 
 // The pane leaves the focus where the register dialog puts it.

@@ -45,10 +45,25 @@ public:
     // after the placeholder, and shows it without activating it.
     void placeAt(QWidget* placeholder, const QPoint& position);
 
+    // The register dialog the pane was created in; null before create.
+    CRegisterDialog* registerDialog() const;
+
 protected:
+    // A control of a class of our own (without the Qt meta object).
+    template <class T>
+    T* controlOf(int id) const
+    {
+        return dynamic_cast<T*>(control(id));
+    }
     // The first step of create: the pane becomes a borderless child of the
     // dialog with the size of its template.
     void becomeChildOf(CRegisterDialog& dialog, int cx, int cy);
+    // The end of a create that finds nothing to offer: the pane's window
+    // goes, the message is shown, and create answers false.
+    bool refuseCreate(int messageId);
+    // The message, then the focus on the field without selecting its text;
+    // false.
+    bool refuseFocusOnly(int id, int messageId);
 
 private:
     bool OnInitDialog() override;

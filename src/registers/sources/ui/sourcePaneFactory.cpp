@@ -1,16 +1,72 @@
 #include "registers/sources/ui/sourcePaneFactory.h"
 
+#include "registers/sources/gregisterSource.h"
 #include "registers/sources/gsourceType.h"
 #include "registers/sources/ui/CCarriedSourcePane.h"
+#include "registers/sources/ui/CGrandSummarySourcePane.h"
+#include "registers/sources/ui/CLegacyParameterSourcePane.h"
+#include "registers/sources/ui/CParameterSourcePanes.h"
+#include "registers/sources/ui/CPingSourcePane.h"
+#include "registers/sources/ui/CRemoteRegisterSourcePane.h"
+#include "registers/sources/ui/CRemoteStationAlarmSourcePane.h"
+#include "registers/sources/ui/CSummarySourcePane.h"
+
+#include <iterator>
+
+namespace {
+
+// The page-creation function of each kind, indexed by type code: the
+// kind's pane filled from the source, or empty for a null source. A kind
+// without a pane of its own yet (null) gets the pane that carries its
+// settings.
+constexpr sourcePaneMaker makers[] = {
+    nullptr, // 0: no source
+    &CBistateParameterSourcePane::make, // 1 G2 PARAMETER, bistate
+    &CDigitalParameterSourcePane::make, // 2 G2 PARAMETER, digital
+    &CAnalogParameterSourcePane::make,  // 3 G2 PARAMETER, analog
+    &CStringParameterSourcePane::make,  // 4 G2 PARAMETER, string
+    &CLegacyParameterSourcePane::make, // 5 PARAMETER
+    &CRemoteRegisterSourcePane::make, // 6 NETWORK2
+    &CSummarySourcePane::make, // 7 SUMMARY
+    &CGrandSummarySourcePane::make,       // 8 GRAND SUMMARY
+    &CRemoteStationAlarmSourcePane::make, // 9 NETWORK
+    &CPingSourcePane::make,               // 10 PING
+    nullptr, // 11 BISTATE
+    nullptr, // 12 G2D BIT MASK
+    nullptr, // 13 DIGITAL
+    nullptr, // 14 G2D THRESHOLDS
+    nullptr, // 15 G2D BIT COLLECTION
+    nullptr, // 16 ANALOG
+    nullptr, // 17 STRING
+    nullptr, // 18 G2D FILTER
+    nullptr, // 19 TIMEOUT
+    nullptr, // 20 BIT MASK
+    nullptr, // 21 SEARCH STRING
+    nullptr, // 22 DIRECT
+    nullptr, // 23 THRESHOLDS
+    nullptr, // 24 STRINGS
+    nullptr, // 25 BIT COLLECTION
+    nullptr, // 26 LEVEL
+    nullptr, // 27 LITERAL
+    nullptr, // 28 FILTER
+    nullptr, // 29 PROCESSOR
+};
+static_assert(std::size(makers) == gsourceType::lastCode + 1);
+
+} // namespace
 
 std::unique_ptr<CSourcePane> createSourcePane(int classCode, int typeCode)
 {
     if (!classAcceptsSourceType(classCode, typeCode))
         return nullptr;
+    if (sourcePaneMaker maker = makers[typeCode])
+        return maker(nullptr);
     return std::make_unique<CCarriedSourcePane>(classCode, typeCode);
 }
 
 std::unique_ptr<CSourcePane> createSourcePaneFor(const gregisterSource& source)
 {
+    if (sourcePaneMaker maker = makers[source.getSourceType()])
+        return maker(&source);
     return std::make_unique<CCarriedSourcePane>(source);
 }
