@@ -2,6 +2,7 @@
 
 #include "batch/programCodeReplace.h"
 #include "scl/gsclProgram.h"
+#include "scl/ui/CSclDoc.h"
 #include "screens/model/fscreen.h"
 #include "screens/model/gdrawingProperties.h"
 #include "shell/CStationEditorApp.h"
@@ -75,6 +76,7 @@ void CChangeProgramsDialog::destroyObject(gtitledObject* object)
     if (clipboard.usesProgram(program))
         clipboard.deleteAllObjects();
     drawingDefaults().forgetProgram(program);
+    CSclGlobalDoc::closeWindow(program);
     delete program;
 }
 

@@ -2,10 +2,12 @@
 
 #include "batch/ui/CChangeProgramsDialog.h"
 #include "batch/ui/CCopyProgramCodeDialog.h"
+#include "batch/ui/CModifyParametersDialog.h"
 #include "shell/CMainFrame.h"
 
 void installBatchTools(CMainFrame& frame)
 {
     frame.setToolDialog(32877, [&frame] { CChangeProgramsDialog(&frame).DoModal(); });
+    frame.setToolDialog(32876, [&frame] { CModifyParametersDialog(&frame).DoModal(); });
     frame.setToolDialog(32873, [&frame] { CCopyProgramCodeDialog(&frame).DoModal(); });
 }
