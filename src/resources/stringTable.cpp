@@ -75,6 +75,7 @@ constexpr Entry entries[] = {
     {10138, "The code was copied to %d programs."},
     {10139, "%d parameters found."},
     {10140, "%d programs found."},
+    {10142, "The source was copied to %d registers."},
     {10144, "Name"},
     {10145, "You must enter at least one alarm trigger for registers with an alarm level other than <none>."},
     {10146, "You must enter at least one alarm value for registers with an alarm level other than <none>."},
@@ -101,6 +102,7 @@ constexpr Entry entries[] = {
     {10199, "The code was copied to one program."},
     {10200, "One parameter found."},
     {10201, "One program found."},
+    {10203, "The source was copied to one register."},
     {10204, "Station Files|*.korvel-station;*.stn|All Files|*.*||"},
     {10205, "Device Driver Libraries|*.korvel-drivers;*.kdl|All Files|*.*||"},
     {10206, "Station Files|*.korvel-station;*.stn|Device Driver Libraries|*.korvel-drivers;*.kdl|K.O.R.V.E.L. "
@@ -142,6 +144,7 @@ constexpr Entry entries[] = {
             "Commands\nFunctions\nNumerical variables\nString variables\nBoolean variables\nReserved variables\n"
             "Special variables\nDatabase Object\nIllegal text"},
     {10266, "Some of the programs you selected on the right already have code. The existing code will be lost."},
+    {10267, "Some of the registers you selected on the right already have sources. The existing source will be lost."},
     {10268, "Legacy device bit mask source"},
     {10269, "Pleaser enter a number betweed 0 and 2147483647 for the implied decimals."},
     {10270, "Legacy device bit collection source"},

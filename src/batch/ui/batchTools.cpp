@@ -3,6 +3,7 @@
 #include "batch/ui/CChangeProgramsDialog.h"
 #include "batch/ui/CChangeRequestsDialog.h"
 #include "batch/ui/CCopyProgramCodeDialog.h"
+#include "batch/ui/CCopyRegisterSourcesDialog.h"
 #include "batch/ui/CModifyParametersDialog.h"
 #include "shell/CMainFrame.h"
 
@@ -11,5 +12,6 @@ void installBatchTools(CMainFrame& frame)
     frame.setToolDialog(32877, [&frame] { CChangeProgramsDialog(&frame).DoModal(); });
     frame.setToolDialog(32876, [&frame] { CModifyParametersDialog(&frame).DoModal(); });
     frame.setToolDialog(32913, [&frame] { CChangeRequestsDialog(&frame).DoModal(); });
+    frame.setToolDialog(32874, [&frame] { CCopyRegisterSourcesDialog(&frame).DoModal(); });
     frame.setToolDialog(32873, [&frame] { CCopyProgramCodeDialog(&frame).DoModal(); });
 }
