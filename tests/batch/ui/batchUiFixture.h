@@ -30,7 +30,7 @@ protected:
     void loadFile(const std::string& path)
     {
         emptyAll();
-        ASSERT_EQ(loadObjectFile(gstrSlice(path.c_str()), false, false), 0);
+        ASSERT_EQ(loadObjectFile(gstrSlice(path.c_str()), false, false), 0) << (user.messages.empty() ? "" : user.messages.back().text);
         stationState().modified = 0;
     }
     void loadStation(const std::string& text)
