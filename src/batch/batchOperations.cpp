@@ -38,14 +38,19 @@ void reportFound(const gbatchTexts& texts, int count, const gstrSlice& find)
     informationBox(text.format(texts.foundMany, count), texts.foundMany);
 }
 
+// Most dialogs name the find text in their Replace All texts; the register
+// dialog's give only the count.
 void reportReplaced(const gbatchTexts& texts, int total, const gstrSlice& find)
 {
+    int id = total == 0 ? texts.replacedNone : total == 1 ? texts.replacedOne : texts.replacedMany;
     gstr text;
+    if (gstr(text.loadString(id)).find("%s", false, true) >= 0)
+        text.format(id, find, total);
+    else
+        text.format(id, total);
     if (total == 0)
-        return warningBox(text.format(texts.replacedNone, find), texts.replacedNone);
-    if (total == 1)
-        return informationBox(text.format(texts.replacedOne, find), texts.replacedOne);
-    informationBox(text.format(texts.replacedMany, find, total), texts.replacedMany);
+        return warningBox(text, id);
+    informationBox(text, id);
 }
 
 void reportCreated(const gbatchTexts& texts, int count)

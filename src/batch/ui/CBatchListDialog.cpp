@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int dialogWidth = 340;
 constexpr int rightX = 190;
 constexpr int rightWidth = 143;
 
@@ -52,13 +51,13 @@ void CBatchListDialog::buildControls()
     addButton(replaceAllId, "Replace &All", rightX + 73, y, 70, 14);
     addButton(duplicateId, "&Duplicate", rightX, y + 18, 70, 14);
     addButton(deleteAllId, "Delete All", rightX + 73, y + 18, 70, 14);
-    extraTop_ = y + 40;
-    int height = std::max(extraTop_ + 4, 200);
+    addButton(IDCANCEL, "&Close", rightX + 73, y + 36, 70, 14);
+    extraTop_ = y + 56;
+    int height = std::max(extraTop_, 200);
     addLabel(-1, spec_.listLabel, 7, 7, 170, 8);
     list_ = addControl(listId, new CObjectListCtrl, 7, 17, 176, height - 24);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    addButton(IDCANCEL, "&Close", dialogWidth - 57, height - 20, 50, 14);
-    setDialogSize(dialogWidth, height);
+    setDialogSize(widthUnits, height);
 
     QObject::connect(find, &QLineEdit::textChanged, this, [this] { updateButtons(); });
     QObject::connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] { updateButtons(); });

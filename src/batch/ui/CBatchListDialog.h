@@ -50,6 +50,8 @@ public:
     static constexpr int setAllId = 1596;
     static constexpr int clearAllId = 1595;
     static constexpr const char* section = "Settings\\Batch Dialogs";
+    // The dialog's width in dialog units.
+    static constexpr int widthUnits = 340;
 
     CBatchListDialog(const batchDialogSpec& spec, const gbatchKind& kind, QWidget* parent);
 

@@ -5,10 +5,16 @@
 #include "batch/ui/CCopyProgramCodeDialog.h"
 #include "batch/ui/CCopyRegisterSourcesDialog.h"
 #include "batch/ui/CModifyParametersDialog.h"
+#include "batch/ui/CModifyRegistersDialog.h"
+#include "legacy/glegacyDriver.h"
+#include "store/gstation.h"
 #include "shell/CMainFrame.h"
 
 void installBatchTools(CMainFrame& frame)
 {
+    frame.setToolDialog(32878, [&frame] {
+        CModifyRegistersDialog(station::legacyDrivers().count() > 0, &frame).DoModal();
+    });
     frame.setToolDialog(32877, [&frame] { CChangeProgramsDialog(&frame).DoModal(); });
     frame.setToolDialog(32876, [&frame] { CModifyParametersDialog(&frame).DoModal(); });
     frame.setToolDialog(32913, [&frame] { CChangeRequestsDialog(&frame).DoModal(); });
