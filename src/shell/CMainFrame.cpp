@@ -12,7 +12,10 @@
 #include "registers/gregister.h"
 #include "resources/stringTable.h"
 #include "sabus/ui/CSabusRequestsDialog.h"
+#include "scl/gsclProgram.h"
 #include "scl/ui/CSclProgramsDialog.h"
+#include "screens/editor/CDrawingPropertiesBar.h"
+#include "screens/editor/CScreensDialog.h"
 #include "screens/model/fscreen.h"
 #include "shell/CChildFrame.h"
 #include "shell/CDocument.h"
@@ -105,7 +108,7 @@ CSelectDialog* makeListWindow(int which)
     case CMainFrame::serialPorts: return new CSerialPortsDialog;
     case CMainFrame::legacyDataMasks: return new CLegacyDataMasksDialog;
     case CMainFrame::registers: return new CRegistersDialog;
-    case CMainFrame::screens: return makeListWindow(station::screens, false, s);
+    case CMainFrame::screens: return new CScreensDialog;
     case CMainFrame::sclPrograms: return new CSclProgramsDialog;
     case CMainFrame::legacyParameters: return new CLegacyParametersDialog;
     case CMainFrame::sabusRequests: return new CSabusRequestsDialog(CMainFrame::instance());
@@ -325,9 +328,7 @@ void CMainFrame::createDrawingPropertiesBar()
     drawingPropertiesBar_ = new QDockWidget(uiString(10224), this);
     drawingPropertiesBar_->setObjectName(QStringLiteral("controlBar%1").arg(drawingPropertiesBarId));
     drawingPropertiesBar_->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
-    auto* panes = new QWidget(drawingPropertiesBar_);
-    panes->setMinimumWidth(160);
-    drawingPropertiesBar_->setWidget(panes);
+    drawingPropertiesBar_->setWidget(new CDrawingPropertiesBar(drawingPropertiesBar_));
     addDockWidget(Qt::LeftDockWidgetArea, drawingPropertiesBar_);
 }
 
