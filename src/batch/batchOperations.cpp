@@ -7,6 +7,7 @@
 namespace {
 
 constexpr int notInFindText = 20202;
+constexpr int emptyNewTag = 22600;
 
 void plainBox(const gstrSlice& text, int id) { messageService().messageBox(text, gbuttons::ok, gicon::none, id); }
 
@@ -94,6 +95,11 @@ gbatchCopies copyObjects(const gbatchKind& kind, const std::vector<gtitledObject
         gstr line;
         if (!find.replaceFirstIn(tag)) {
             copies.log.append(line.format(notInFindText, object->getTag(), nameOf(*object)));
+            continue;
+        }
+        // The loader refuses an object without a tag.
+        if (tag.isEmpty()) {
+            copies.log.append(line.format(emptyNewTag, object->getTag(), nameOf(*object)));
             continue;
         }
         if (station.findEntry(tag) || copies.table->findEntry(tag)) {

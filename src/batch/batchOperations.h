@@ -45,8 +45,8 @@ struct gbatchCopies {
 // Copies each object, from the first; the first occurrence of the find text
 // in the copy's tag is replaced. Without the Names scope a copy of an object
 // without title takes the old tag as its title. A tag without the find text,
-// or a new tag already used in the station or by an earlier copy, keeps the
-// object from being copied and adds a log line.
+// a new tag that is empty or already used in the station or by an earlier
+// copy, keeps the object from being copied and adds a log line.
 gbatchCopies copyObjects(const gbatchKind& kind, const std::vector<gtitledObject*>& selected,
                          const gbatchFind& find, bool names);
 // Hands the copies to the station's table once the log was empty or the

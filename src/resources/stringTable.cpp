@@ -660,6 +660,7 @@ constexpr Entry entries[] = {
     {20278, "reply in legacy device driver %s"},
     {20279, "command in legacy device driver %s"},
     // The framework's name of a station without a file.
+    {22600, "\nThe tag \"%s\" would become empty: %s not duplicated"},
     {32857, "Line %d"},
     {61443, "Untitled"},
     // The framework's question before a modified file is discarded.
