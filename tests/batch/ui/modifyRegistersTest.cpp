@@ -4,6 +4,7 @@
 #include "platform/settingsStore.h"
 #include "registers/gregister.h"
 
+#include <QComboBox>
 #include <QPlainTextEdit>
 
 namespace {
@@ -165,6 +166,54 @@ TEST_F(modifyRegisters, DeleteAllDropsSourceReferencesFirst)
     EXPECT_EQ(reg("A1"), nullptr);
     EXPECT_EQ(reg("B1"), nullptr);
     EXPECT_EQ(stationState().modified, 1);
+}
+
+} // namespace
+
+namespace {
+
+class registerSourceOptions : public batchUi {
+protected:
+    void SetUp() override
+    {
+        batchUi::SetUp();
+        loadFile(std::string(KORVEL_TEST_DATA_DIR) + "/ports/fixtures/plant.stn");
+    }
+    static std::vector<std::string> items(dialog& d, int id)
+    {
+        auto* combo = d.controlAs<QComboBox>(id);
+        std::vector<std::string> texts;
+        for (int i = 0; i < combo->count(); ++i)
+            texts.push_back(text(fromUiText(combo->itemText(i))));
+        return texts;
+    }
+};
+
+TEST_F(registerSourceOptions, CombosFollowThePorts)
+{
+    auto d = opened<dialog>(true);
+    EXPECT_TRUE(d->isControlEnabled(dialog::portsId));
+    EXPECT_EQ(items(*d, dialog::fromPortId), (std::vector<std::string>{"North line", "South"}));
+    EXPECT_EQ(d->controlAs<QComboBox>(dialog::fromPortId)->currentIndex(), 0);
+    // Without the port option: the devices of every port and every legacy
+    // driver.
+    EXPECT_EQ(items(*d, dialog::deviceFindId), (std::vector<std::string>{"Meter", "P 2", "P1"}));
+    EXPECT_EQ(items(*d, dialog::objectReplaceId), (std::vector<std::string>{"Alarm", "Value"}));
+
+    // With it, the From port's devices; a typed text stays.
+    d->setChecked(dialog::portsId, true);
+    d->setControlText(dialog::deviceFindId, "typed");
+    d->controlAs<QComboBox>(dialog::fromPortId)->setCurrentIndex(1);
+    EXPECT_EQ(items(*d, dialog::deviceFindId), std::vector<std::string>{"Meter"});
+    EXPECT_EQ(text(d->controlText(dialog::deviceFindId)), "typed");
+
+    // The ports are remembered by tag.
+    d->sendCommand(IDCANCEL);
+    EXPECT_EQ(text(profileString(dialog::section, "FromPort", "")), "South");
+    EXPECT_EQ(text(profileString(dialog::section, "ToPort", "")), "North");
+    auto again = opened<dialog>(true);
+    EXPECT_EQ(again->controlAs<QComboBox>(dialog::fromPortId)->currentIndex(), 1);
+    EXPECT_TRUE(again->isControlEnabled(dialog::fromPortId));
 }
 
 } // namespace
