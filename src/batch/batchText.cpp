@@ -24,27 +24,14 @@ bool isWholeWordIn(const gstrSlice& text, int32_t pos, int32_t n, int32_t region
 
 int32_t gbatchFind::findIn(const gstrSlice& text, int32_t start) const
 {
-    if (find.isEmpty() || start < 0)
-        return -1;
-    for (int32_t pos = start; pos + find.length() <= text.length(); ++pos) {
-        if (!matchesAt(text, pos, find, matchCase))
-            continue;
-        if (!wholeWord || isWholeWordIn(text, pos, find.length(), 0, text.length()))
-            return pos;
-    }
-    return -1;
+    return find.isEmpty() ? -1 : text.findMatch(find, wholeWord, matchCase, start);
 }
 
 int gbatchFind::replaceFirstIn(gstr& text) const
 {
-    int32_t pos = findIn(text);
-    if (pos < 0)
+    if (find.isEmpty())
         return 0;
-    gstr out(gstrSlice(text.data(), pos));
-    out.append(replace.isNull() ? gstrSlice::empty : gstrSlice(replace));
-    out.append(text.data() + pos + find.length(), text.length() - pos - find.length());
-    text.adopt(out);
-    return 1;
+    return text.replaceFirstMatch(find, replace.isNull() ? gstrSlice::empty : gstrSlice(replace), wholeWord, matchCase);
 }
 
 int gbatchFind::replaceAllIn(gstr& text) const
