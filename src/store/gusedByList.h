@@ -39,6 +39,8 @@ public:
     void reportInUse(int messageId) const;
     // Shows the users of the other list instead of its own.
     void makeAliasOf(gusedByList& other) noexcept { aliasOf_ = &other; }
+    // Keeps its own users again, before the list it showed goes away.
+    void dropAlias() noexcept { aliasOf_ = nullptr; }
     bool isAlias() const noexcept { return aliasOf_ != nullptr; }
 
     gqueue& users() noexcept { return aliasOf_ ? aliasOf_->users() : queue_; }

@@ -3,6 +3,10 @@
 #include <initializer_list>
 
 class CDialog;
+class QComboBox;
+class g2driverResponseValue;
+template <class E>
+class jhashTypedDatabaseTable;
 
 // What the element dialogs share beyond their bases.
 
@@ -23,3 +27,8 @@ bool applyFresh(Page& page, Record& out)
     out = fresh;
     return true;
 }
+
+// The numerical values of a response list in a combo, by name, the chosen
+// one selected (else the first); false when there is none.
+bool fillNumericalValues(QComboBox& combo, jhashTypedDatabaseTable<g2driverResponseValue>& values,
+                         const g2driverResponseValue* chosen);

@@ -144,6 +144,12 @@ g2driverDataObject* g2driver::referenceDataObject(const gstrSlice& tag)
 
 void g2driver::replaceTemplates(jhashTypedDatabaseTable<g2driverCommandTemplate>& edited)
 {
+    // The edited response data names show the users of the names they were
+    // copied from, which are deleted here; the users link to the edited ones
+    // again when their commands and data objects are replaced.
+    for (g2driverCommandTemplate* commandTemplate : entriesOf(edited))
+        for (g2driverResponseDataName* name : entriesOf(commandTemplate->responseDataNames()))
+            name->usedBy().dropAlias();
     templates_.copyFrom(edited);
     for (g2driverCommandTemplate* commandTemplate : entriesOf(templates_))
         commandTemplate->setDriver(this);
@@ -314,4 +320,6 @@ void g2driver::afterLoad()
         errorHandling_.reinitSet().setKind(g2driverErrorValueSet::none);
         errorHandling_.retrySet().setKind(g2driverErrorValueSet::none);
     }
+    for (g2driverDataObject* object : entriesOf(dataObjects_))
+        object->resolveSource();
 }

@@ -34,7 +34,41 @@ const gstr& g2driverDataObject::valueName(uint32_t value) const
     return it == valueNames_.end() ? none : it->second;
 }
 
-void g2driverDataObject::setSource(g2driverCarriedSource* source) { source_.reset(source); }
+void g2driverDataObject::setDriver(g2driver* driver)
+{
+    if (driver == driver_)
+        return;
+    driver_ = driver;
+    if (!source_)
+        return;
+    source_->bindDriver(driver);
+    relinkSource();
+}
+
+void g2driverDataObject::setSource(std::unique_ptr<g2driverDataSource> source)
+{
+    sourceUses_.clear();
+    source_ = std::move(source);
+    if (!source_)
+        return;
+    source_->setOwner(this, parameters_);
+    relinkSource();
+}
+
+void g2driverDataObject::resolveSource()
+{
+    if (!source_)
+        return;
+    source_->resolveReferences();
+    relinkSource();
+}
+
+void g2driverDataObject::relinkSource()
+{
+    sourceUses_.clear();
+    if (source_)
+        source_->collectUses(sourceUses_);
+}
 
 bool g2driverDataObject::isUnused() const { return usedBy_[0].isUnused() && usedBy_[1].isUnused(); }
 
@@ -44,7 +78,7 @@ void g2driverDataObject::describeUsers(gstr& text) const
     usedBy_[1].describeUsers(text);
 }
 
-void g2driverDataObject::copyFrom(g2driverDataObject& source, bool copyUsers)
+void g2driverDataObject::copyFrom(g2driverDataObject& source, const g2driverSourceTables& tables, bool copyUsers)
 {
     driver_ = nullptr;
     parameters_.copyFrom(source.parameters_, copyUsers);
@@ -52,7 +86,7 @@ void g2driverDataObject::copyFrom(g2driverDataObject& source, bool copyUsers)
     internal_ = source.internal_;
     valueNames_ = source.valueNames_;
     elements_ = source.elements_;
-    source_.reset(source.source_ ? new g2driverCarriedSource(*source.source_) : nullptr);
+    setSource(source.source_ ? source.source_->clone(tables) : nullptr);
     if (!copyUsers)
         return;
     usedBy_[0].makeAliasOf(source.usedBy_[0]);
@@ -66,7 +100,8 @@ void g2driverDataObject::assignFrom(g2driverDataObject& edited)
     internal_ = edited.internal_;
     valueNames_ = edited.valueNames_;
     elements_ = edited.elements_;
-    source_ = std::move(edited.source_);
+    edited.sourceUses_.clear();
+    setSource(std::move(edited.source_));
 }
 
 void g2driverDataObject::reset()
@@ -76,6 +111,7 @@ void g2driverDataObject::reset()
     internal_ = notLoaded;
     valueNames_.clear();
     elements_ = 0;
+    sourceUses_.clear();
     source_.reset();
     parameters_.undefineAll();
     setDefined(0);
@@ -171,11 +207,10 @@ gloadStatus g2driverDataObject::loadSource(const gstr& value)
 {
     if (source_)
         return gload::alreadyLoaded;
-    g2driverCarriedSource* source = g2driverCarriedSource::create(value, typeCode_, true);
-    if (!source)
+    source_ = g2driverDataSource::create(value, *this, true);
+    if (!source_)
         return gload::invalidValue;
-    source_.reset(source);
-    loadEmbeddedObject(source);
+    loadEmbeddedObject(source_.get());
     return gload::accepted;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "g2driver/model/g2driverCarriedSource.h"
 #include "g2driver/model/g2driverParameterTable.h"
+#include "registers/sources/g2driverDataSource.h"
 #include "store/gstorable.h"
 #include "store/gusedByList.h"
 
@@ -28,7 +28,8 @@ public:
     ~g2driverDataObject() override;
 
     g2driver* getDriver() const noexcept { return driver_; }
-    void setDriver(g2driver* driver) noexcept { driver_ = driver; }
+    // Another driver: the source looks its references up again there.
+    void setDriver(g2driver* driver);
     g2driverParameterTable& parameters() noexcept { return parameters_; }
     const g2driverParameterTable& parameters() const noexcept { return parameters_; }
     // 1 bistate, 2 digital, 3 analog, 4 string; 0 while not known.
@@ -48,18 +49,24 @@ public:
     // The number of values of an analog object.
     int32_t getElements() const noexcept { return elements_; }
     void setElements(int32_t count) noexcept { elements_ = count; }
-    const g2driverCarriedSource* getSource() const noexcept { return source_.get(); }
-    // Adopts the source (the previous one is destroyed).
-    void setSource(g2driverCarriedSource* source);
+    g2driverDataSource* getSource() const noexcept { return source_.get(); }
+    // Adopts the source (the previous one is destroyed), tells it its owner
+    // and links its references.
+    void setSource(std::unique_ptr<g2driverDataSource> source);
+    // After the driver's block was read: the source resolves its names and
+    // links its references.
+    void resolveSource();
+    // The source's references linked again.
+    void relinkSource();
 
     // Its referrers: 0 within the driver, 1 register sources from outside.
     gusedByList& usedBy(int list = 0) noexcept { return usedBy_[list]; }
     bool isUnused() const;
     void describeUsers(gstr& text) const;
 
-    // An editable copy: no driver; with copyUsers the copy reports the
-    // source's users.
-    void copyFrom(g2driverDataObject& source, bool copyUsers);
+    // An editable copy: no driver; the source is cloned to refer to the
+    // given tables; with copyUsers the copy reports the source's users.
+    void copyFrom(g2driverDataObject& source, const g2driverSourceTables& tables, bool copyUsers);
     // Takes the edited object's contents over; the edited object loses its
     // source.
     void assignFrom(g2driverDataObject& edited);
@@ -93,6 +100,7 @@ private:
     int32_t internal_ = notLoaded;
     std::map<uint32_t, gstr> valueNames_;
     int32_t elements_ = 0;
-    std::unique_ptr<g2driverCarriedSource> source_;
+    std::unique_ptr<g2driverDataSource> source_;
+    gusesList sourceUses_{this};
     gusedByList usedBy_[2];
 };

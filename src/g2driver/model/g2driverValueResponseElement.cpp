@@ -24,6 +24,13 @@ g2driverValueResponseElement::~g2driverValueResponseElement()
         value_->setDefiner(nullptr);
 }
 
+void g2driverValueResponseElement::setValue(g2driverResponseValue* value)
+{
+    if (value_ && value_->getDefiner() == this)
+        value_->setDefiner(nullptr);
+    declare(value, getValueKind());
+}
+
 void g2driverValueResponseElement::declare(g2driverResponseValue* value, int32_t kind)
 {
     value_ = value;

@@ -16,6 +16,8 @@ public:
     g2driverResponseValue* getResponseValue() const override { return value_; }
     // 1 numerical, 2 string.
     virtual int32_t getValueKind() const = 0;
+    // Declares the value (of the element's kind) in place of the one before.
+    void setValue(g2driverResponseValue* value);
 
     void writeFields(CObjectFile& file, int indent) const override;
     gloadStatus loadField(int token, gstr& value) override;

@@ -1,5 +1,7 @@
 #include "registers/ui/CRegisterDialog.h"
 
+#include "registers/sources/ui/CCarriedSourcePane.h"
+
 #include "foundation/jhashIterator.h"
 #include "platform/modalRun.h"
 #include "platform/settingsStore.h"
@@ -211,10 +213,16 @@ void CRegisterDialog::enableOk() { enableControl(IDOK, !controlText(tagId).isEmp
 
 void CRegisterDialog::showFillFromSource(const gregisterSource* source, int defaultTypeCode)
 {
-    if (source)
-        showSourcePane(source->getSourceType(), createSourcePaneFor(*source));
-    else
+    if (!source) {
         showSourcePane(defaultTypeCode);
+        return;
+    }
+    showSourcePane(source->getSourceType(), createSourcePaneFor(*source));
+    // A pane that finds nothing to offer (every port or parameter gone from
+    // the station) must not cost the register its source: the source is
+    // carried as it is.
+    if (!pane_)
+        showSourcePane(source->getSourceType(), std::make_unique<CCarriedSourcePane>(*source));
 }
 
 bool CRegisterDialog::validateSourcePane() const { return !pane_ || pane_->validate(); }

@@ -78,7 +78,8 @@ TEST_F(driverFixture, ReferrersDescribeThemselves)
     EXPECT_EQ(users.view(), "\nThe command template Read in device driver Flow meter, G2");
     users.assign("");
     meter()->commands().find("ReadInlet")->parameters().find("Count")->describeUsers(users);
-    EXPECT_EQ(users.view(), "\nThe initialization sequence\nA command element");
+    EXPECT_EQ(users.view(), "\nThe initialization sequence\nThe data object Flow in device driver Flow meter, G2"
+                            "\nA command element");
     users.assign("");
     meter()->errorCodes().find("Message")->usedBy().describeUsers(users);
     EXPECT_EQ(users.view(), "\nThe command template Read in device driver Flow meter, G2"
@@ -111,7 +112,7 @@ TEST_F(driverFixture, EditableCopiesWriteWhatTheOriginalsWrite)
     for (const char* tag : {"Flow", "Running", "State"}) {
         g2driverDataObject* object = source->dataObjects().find(tag);
         g2driverDataObject* objectCopy = copy->dataObjects().define(tag);
-        objectCopy->copyFrom(*object, false);
+        objectCopy->copyFrom(*object, {copy->commands(), copy->dataObjects(), copy->programs()}, false);
         EXPECT_EQ(writtenBlock(*objectCopy), writtenBlock(*object));
     }
 }
@@ -133,7 +134,9 @@ TEST_F(driverFixture, EditedTablesReplaceTheDriversOwn)
     commands.define("ReadInlet")->copyFrom(*command, templates, &driver->programs(), true);
     jhashTypedDatabaseTable<g2driverDataObject> objects(50);
     for (const char* tag : {"Flow", "Running", "State"})
-        objects.define(tag)->copyFrom(*driver->dataObjects().find(tag), true);
+        objects.define(tag);
+    for (const char* tag : {"Flow", "Running", "State"})
+        objects.find(tag)->copyFrom(*driver->dataObjects().find(tag), {commands, objects, driver->programs()}, true);
 
     driver->replaceTemplates(templates);
     driver->replaceCommands(commands);

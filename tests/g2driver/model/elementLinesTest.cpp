@@ -241,9 +241,10 @@ TEST_F(elementLines, DataObjects)
         {"OBJECT Level, STRING\nSOURCE STRING, x", gload::invalidValue},
         {"OBJECT Level, STRING\nSOURCE MULTIPLE\nSOURCE MULTIPLE", gload::invalidValue},
         {"OBJECT Level, STRING\nSOURCE MULTIPLE\nSOURCE ANALOG NUMBER", gload::invalidValue},
-        {"OBJECT Level, STRING\nSOURCE STRING\nEND\nSOURCE STRING", gload::alreadyLoaded},
+        {"OBJECT Level, STRING\nSOURCE PARAMETER\nEND\nSOURCE STRING", gload::alreadyLoaded},
         {"OBJECT Level, STRING\nSOURCE STRING\nEND x", gload::invalidValue},
-        {"OBJECT Level, ANALOG\nSOURCE ANALOG NUMBER\nEND\nEND", gload::accepted},
+        {"OBJECT Level, STRING\nSOURCE STRING\nEND", gload::incomplete},
+        {"OBJECT Level, ANALOG\nSOURCE PARAMETER\nEND\nEND", gload::accepted},
     };
     for (const lines& row : rows) {
         SCOPED_TRACE(row.text);
@@ -253,10 +254,10 @@ TEST_F(elementLines, DataObjects)
     }
     emptyAll();
     SetUp();
-    ASSERT_EQ(load("OBJECT Level, ANALOG\nELEMENTS 1\nSOURCE ANALOG NUMBER\nEND\nEND"), gload::accepted);
+    ASSERT_EQ(load("OBJECT Level, ANALOG\nELEMENTS 1\nSOURCE PARAMETER\nEND\nEND"), gload::accepted);
     g2driverDataObject* level = driver->dataObjects().find("Level");
     EXPECT_EQ(level->getElements(), 1);
-    EXPECT_EQ(writtenBlock(*level), "OBJECT\t\tLevel, ANALOG\n\tSOURCE\t\tANALOG NUMBER\n\tEND\nEND\n");
+    EXPECT_EQ(writtenBlock(*level), "OBJECT\t\tLevel, ANALOG\n\tSOURCE\t\tPARAMETER\n\tEND\nEND\n");
 
     // Used from outside before its definition: it may no longer be internal.
     g2driverDataObject* later = driver->referenceDataObject("Later");

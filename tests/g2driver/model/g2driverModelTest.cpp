@@ -163,7 +163,7 @@ TEST_F(g2driverModel, DefaultsAfterLoadingAndWhatIsWritten)
         {"INIT_SEQUENCE FIRST TIME\nCOMMAND Go\nEND\nEND\nINIT_SEQUENCE FIRST TIME", gload::alreadyLoaded},
         {"PROGRAM P\nEND\nPROGRAM P", gload::alreadyLoaded},
         {"PROGRAM P\nINTERNAL MAYBE", gload::invalidValue},
-        {"OBJECT O, ANALOG\nSOURCE ANALOG NUMBER\nEND\nEND\nOBJECT O, ANALOG", gload::alreadyLoaded},
+        {"OBJECT O, ANALOG\nSOURCE PARAMETER\nEND\nEND\nOBJECT O, ANALOG", gload::alreadyLoaded},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.lines);

@@ -10,6 +10,7 @@
 #include "registers/sources/ui/CRemoteRegisterSourcePane.h"
 #include "registers/sources/ui/CRemoteStationAlarmSourcePane.h"
 #include "registers/sources/ui/CSummarySourcePane.h"
+#include "registers/sources/ui/CTimeoutSourcePane.h"
 
 #include <iterator>
 
@@ -39,7 +40,7 @@ constexpr sourcePaneMaker makers[] = {
     nullptr, // 16 ANALOG
     nullptr, // 17 STRING
     nullptr, // 18 G2D FILTER
-    nullptr, // 19 TIMEOUT
+    &CTimeoutSourcePane::make,            // 19 TIMEOUT
     nullptr, // 20 BIT MASK
     nullptr, // 21 SEARCH STRING
     nullptr, // 22 DIRECT
