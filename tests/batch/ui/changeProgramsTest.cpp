@@ -1,6 +1,7 @@
 #include "batchUiFixture.h"
 
 #include "batch/ui/CChangeProgramsDialog.h"
+#include "platform/settingsStore.h"
 #include "scl/gsclProgram.h"
 
 #include <QPlainTextEdit>
@@ -56,6 +57,8 @@ TEST_F(changePrograms, OpensWithSettingsAndEnablesByTheRules)
     d->setChecked(dialog::wholeWordId, false);
     d->sendCommand(IDCANCEL);
     EXPECT_TRUE(d->hasEnded());
+    EXPECT_EQ(profileInt("Settings\\Batch Dialogs\\Program List", "SortByTag", -1), 0);
+    EXPECT_NE(profileInt("Settings\\Batch Dialogs\\Program List", "Column1", -1), -1);
     auto again = opened<dialog>();
     EXPECT_EQ(text(again->controlText(dialog::findId)), "PUMP");
     EXPECT_FALSE(again->isChecked(dialog::wholeWordId));
