@@ -1,5 +1,6 @@
 #include "shell/CStationEditorApp.h"
 
+#include "batch/ui/batchTools.h"
 #include "g2driver/editor/CEditValueNamesDialog.h"
 #include "platform/helpViewer.h"
 #include "platform/modalRun.h"
@@ -145,6 +146,7 @@ bool CStationEditorApp::InitInstance(const QStringList& arguments)
     loadRememberedImageLibrary();
     startScreenEditor(*frame_);
     installRegisterWindows(*frame_);
+    installBatchTools(*frame_);
     installValueNamesEditor();
     if (!runCommandLine(second))
         return false;
