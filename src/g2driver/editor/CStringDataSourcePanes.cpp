@@ -2,8 +2,10 @@
 
 #include "formats/ui/CStringMatchPage.h"
 #include "g2driver/editor/CValuePatternsPage.h"
+#include "g2driver/model/g2driverOnOffStringSource.h"
 #include "registers/sources/g2driverDigitalStringsSource.h"
 #include "registers/sources/g2driverStringSource.h"
+#include "registers/sources/ui/COnOffPatternPane.h"
 
 CPagedDataSourcePane::CPagedDataSourcePane(CSourceTypeHostPane& host, int templateId)
     : CDataElementSourcePane(host, templateId)
@@ -63,6 +65,29 @@ bool CDigitalStringsDataSourcePane::create(const g2driverDataSource* source)
 std::unique_ptr<g2driverDataSource> CDigitalStringsDataSourcePane::makeSource()
 {
     auto source = std::make_unique<g2driverDigitalStringsSource>();
+    if (!storeIntoReference(source->reference()) || !page_->apply(source->patterns()))
+        return nullptr;
+    return source;
+}
+
+COnOffStringDataSourcePane::COnOffStringDataSourcePane(CSourceTypeHostPane& host)
+    : CPagedDataSourcePane(host, templateId)
+{
+}
+
+bool COnOffStringDataSourcePane::create(const g2driverDataSource* source)
+{
+    const auto* onOff = static_cast<const g2driverOnOffStringSource*>(source);
+    return createWithPage(onOff ? &onOff->reference() : nullptr, [&] {
+        page_ = new COnOffPatternPane();
+        page_->create(*this, placeholderId, onOff ? &onOff->patterns() : nullptr, 1);
+        return page_;
+    });
+}
+
+std::unique_ptr<g2driverDataSource> COnOffStringDataSourcePane::makeSource()
+{
+    auto source = std::make_unique<g2driverOnOffStringSource>();
     if (!storeIntoReference(source->reference()) || !page_->apply(source->patterns()))
         return nullptr;
     return source;

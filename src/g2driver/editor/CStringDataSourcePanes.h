@@ -3,13 +3,15 @@
 #include "registers/sources/ui/CDataElementSourcePane.h"
 
 class CDataFormatPage;
+class COnOffPatternPane;
 class CStringMatchPage;
 class CValuePatternsPage;
 
-// The panes of the String (template 792) and Set of strings (template 790)
-// sources: the shared command data above a page over placeholder 1843 that
-// holds what the kind matches in the data, the prefix, pattern and suffix
-// of a string, or one pattern per digital value.
+// The panes of the On/Off string (template 788), String (template 792) and
+// Set of strings (template 790) sources: the shared command data above a
+// page over placeholder 1843 that holds what the kind matches in the data,
+// the patterns for on and off, the prefix, pattern and suffix of a string,
+// or one pattern per digital value.
 class CPagedDataSourcePane : public CDataElementSourcePane {
 public:
     static constexpr int placeholderId = 1843;
@@ -51,4 +53,17 @@ public:
 
 private:
     CValuePatternsPage* page_ = nullptr;
+};
+
+class COnOffStringDataSourcePane : public CPagedDataSourcePane {
+public:
+    static constexpr int templateId = 788;
+
+    explicit COnOffStringDataSourcePane(CSourceTypeHostPane& host);
+
+    bool create(const g2driverDataSource* source) override;
+    std::unique_ptr<g2driverDataSource> makeSource() override;
+
+private:
+    COnOffPatternPane* page_ = nullptr;
 };

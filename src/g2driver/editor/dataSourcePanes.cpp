@@ -12,6 +12,7 @@
 std::unique_ptr<CDataSourcePane> makeDataSourcePane(CSourceTypeHostPane& host, int paneType)
 {
     switch (paneType) {
+    case g2sourcePane::onOffString: return std::make_unique<COnOffStringDataSourcePane>(host);
     case g2sourcePane::searchString: return std::make_unique<CSearchStringDataSourcePane>(host);
     case g2sourcePane::digitalStrings: return std::make_unique<CDigitalStringsDataSourcePane>(host);
     case g2sourcePane::analogNumber: return std::make_unique<CAnalogNumberDataSourcePane>(host);
@@ -27,6 +28,7 @@ std::unique_ptr<CDataSourcePane> makeDataSourcePane(CSourceTypeHostPane& host, i
 bool keepsSourcesOf(int paneType)
 {
     switch (paneType) {
+    case g2sourcePane::onOffString:
     case g2sourcePane::searchString:
     case g2sourcePane::digitalStrings:
     case g2sourcePane::analogNumber:

@@ -51,7 +51,7 @@ protected:
 // What the panes load they build again, line for line.
 TEST_F(dataElementPanes, SourcesComeBackThroughTheirPanes)
 {
-    for (const char* tag : {"Found", "Named", "Text", "Combined", "Level", "Processed", "Summed", "AnyOn"}) {
+    for (const char* tag : {"Found", "Named", "Text", "Combined", "Level", "Processed", "Summed", "AnyOn", "OnOff"}) {
         SCOPED_TRACE(tag);
         g2driverDataObject* o = object(tag);
         std::string before = written(*o);
@@ -70,7 +70,7 @@ TEST_F(dataElementPanes, SearchStringPaneChecksItsFieldsInOrder)
     auto d = open(nullptr, nullptr);
     d->setControlText(objectDialog::tagId, "Seen");
     EXPECT_EQ(items(d->controlAs<QComboBox>(CSourceTypeHostPane::sourceTypeId)),
-              (std::vector<std::string>{"Search string", "Processor", "Summary", "Parameter", "<Multiple sources>"}));
+              (std::vector<std::string>{"On/Off string", "Search string", "Processor", "Summary", "Parameter", "<Multiple sources>"}));
     chooseSource(*d, "Search string");
     EXPECT_TRUE(user.messages.empty());
     ASSERT_EQ(d->currentType(), 3);
@@ -213,7 +213,7 @@ TEST_F(dataElementPanes, MembersAreMadeInTheEditSourceDialog)
     });
     p.sendCommand(multiplePane::newId);
     EXPECT_EQ(caption, "New Source");
-    EXPECT_EQ(offered, (std::vector<std::string>{"Search string", "Processor", "Summary", "Parameter"}));
+    EXPECT_EQ(offered, (std::vector<std::string>{"On/Off string", "Search string", "Processor", "Summary", "Parameter"}));
     thenOk([](CDialog& source) {
         choose(source.controlAs<QComboBox>(CSourceTypeHostPane::sourceTypeId), "Search string");
         auto& host = static_cast<CSourceTypeHostPane&>(source);
@@ -334,6 +334,24 @@ TEST_F(dataElementPanes, SummaryObjectsArePickedInModifyObject)
                                        "\t\tEND\n"
                                        "\tEND\n"
                                        "END\n");
+}
+
+// Offset parameters are kept as the source holds them and allow a negative
+// offset without a key.
+TEST_F(dataElementPanes, OffsetParametersAllowANegativeOffset)
+{
+    g2driverDataObject* onOff = object("OnOff");
+    auto d = open(onOff, onOff);
+    ASSERT_EQ(d->currentType(), 1);
+    CDataSourcePane& p = pane(*d);
+    EXPECT_EQ(text(p.controlText(elementPane::offsetCountId)), "One offset parameter");
+    EXPECT_TRUE(p.isChecked(elementPane::useKeyId));
+    p.setChecked(elementPane::useKeyId, false);
+    EXPECT_FALSE(p.isControlEnabled(elementPane::keyId));
+    EXPECT_EQ(refusal(*d), 0);
+    std::string lines = written(*onOff);
+    EXPECT_EQ(lines.find("KEY"), std::string::npos) << lines;
+    EXPECT_NE(lines.find("\t\tOFFSET\t\t-2\n\t\tOFFSET_PARAM\tIndex, 1, 2, 0\n"), std::string::npos) << lines;
 }
 
 } // namespace
