@@ -1,6 +1,7 @@
 #include "g2driver/editor/dataSourcePanes.h"
 
 #include "g2driver/editor/CAnalogNumberDataSourcePane.h"
+#include "g2driver/editor/CDerivedDataSourcePanes.h"
 #include "g2driver/editor/CMultipleDataSourcePane.h"
 #include "g2driver/editor/CParameterDataSourcePane.h"
 #include "g2driver/editor/CProcessorDataSourcePane.h"
@@ -14,6 +15,8 @@ std::unique_ptr<CDataSourcePane> makeDataSourcePane(CSourceTypeHostPane& host, i
     switch (paneType) {
     case g2sourcePane::onOffString: return std::make_unique<COnOffStringDataSourcePane>(host);
     case g2sourcePane::searchString: return std::make_unique<CSearchStringDataSourcePane>(host);
+    case g2sourcePane::valueList: return std::make_unique<CValueListDataSourcePane>(host);
+    case g2sourcePane::patternMatch: return std::make_unique<CPatternMatchDataSourcePane>(host);
     case g2sourcePane::digitalStrings: return std::make_unique<CDigitalStringsDataSourcePane>(host);
     case g2sourcePane::analogNumber: return std::make_unique<CAnalogNumberDataSourcePane>(host);
     case g2sourcePane::string: return std::make_unique<CStringDataSourcePane>(host);
@@ -30,6 +33,8 @@ bool keepsSourcesOf(int paneType)
     switch (paneType) {
     case g2sourcePane::onOffString:
     case g2sourcePane::searchString:
+    case g2sourcePane::valueList:
+    case g2sourcePane::patternMatch:
     case g2sourcePane::digitalStrings:
     case g2sourcePane::analogNumber:
     case g2sourcePane::string:

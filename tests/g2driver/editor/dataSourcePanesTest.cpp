@@ -2,6 +2,7 @@
 
 #include "formats/ui/CNumberInputFormatPage.h"
 #include "g2driver/editor/CAnalogNumberDataSourcePane.h"
+#include "g2driver/editor/CDerivedDataSourcePanes.h"
 #include "g2driver/editor/CEditDataObjectDialog.h"
 #include "g2driver/editor/CModifyObjectDialog.h"
 #include "g2driver/editor/CMultipleDataSourcePane.h"
@@ -51,7 +52,7 @@ protected:
 // What the panes load they build again, line for line.
 TEST_F(dataElementPanes, SourcesComeBackThroughTheirPanes)
 {
-    for (const char* tag : {"Found", "Named", "Text", "Combined", "Level", "Processed", "Summed", "AnyOn", "OnOff"}) {
+    for (const char* tag : {"Found", "Named", "Text", "Combined", "Level", "Processed", "Summed", "AnyOn", "OnOff", "InList", "Matched"}) {
         SCOPED_TRACE(tag);
         g2driverDataObject* o = object(tag);
         std::string before = written(*o);
@@ -70,7 +71,7 @@ TEST_F(dataElementPanes, SearchStringPaneChecksItsFieldsInOrder)
     auto d = open(nullptr, nullptr);
     d->setControlText(objectDialog::tagId, "Seen");
     EXPECT_EQ(items(d->controlAs<QComboBox>(CSourceTypeHostPane::sourceTypeId)),
-              (std::vector<std::string>{"On/Off string", "Search string", "Processor", "Summary", "Parameter", "<Multiple sources>"}));
+              (std::vector<std::string>{"On/Off string", "Search string", "Digital value list", "Pattern match", "Processor", "Summary", "Parameter", "<Multiple sources>"}));
     chooseSource(*d, "Search string");
     EXPECT_TRUE(user.messages.empty());
     ASSERT_EQ(d->currentType(), 3);
@@ -160,6 +161,10 @@ TEST_F(dataElementPanes, ADriverWithoutDataCommandsOffersNoCommandDataPane)
     EXPECT_EQ(d->currentType(), 16);
     chooseSource(*d, "Processor");
     EXPECT_EQ(lastMessageId(), 10639);
+    chooseSource(*d, "Pattern match");
+    EXPECT_EQ(lastMessageId(), 10648);
+    chooseSource(*d, "Digital value list");
+    EXPECT_EQ(lastMessageId(), 10646);
     EXPECT_EQ(d->currentType(), 16);
     EXPECT_EQ(text(d->controlText(CSourceTypeHostPane::sourceTypeId)), "Parameter");
 }
@@ -213,7 +218,7 @@ TEST_F(dataElementPanes, MembersAreMadeInTheEditSourceDialog)
     });
     p.sendCommand(multiplePane::newId);
     EXPECT_EQ(caption, "New Source");
-    EXPECT_EQ(offered, (std::vector<std::string>{"On/Off string", "Search string", "Processor", "Summary", "Parameter"}));
+    EXPECT_EQ(offered, (std::vector<std::string>{"On/Off string", "Search string", "Digital value list", "Pattern match", "Processor", "Summary", "Parameter"}));
     thenOk([](CDialog& source) {
         choose(source.controlAs<QComboBox>(CSourceTypeHostPane::sourceTypeId), "Search string");
         auto& host = static_cast<CSourceTypeHostPane&>(source);
@@ -352,6 +357,41 @@ TEST_F(dataElementPanes, OffsetParametersAllowANegativeOffset)
     std::string lines = written(*onOff);
     EXPECT_EQ(lines.find("KEY"), std::string::npos) << lines;
     EXPECT_NE(lines.find("\t\tOFFSET\t\t-2\n\t\tOFFSET_PARAM\tIndex, 1, 2, 0\n"), std::string::npos) << lines;
+}
+
+TEST_F(dataElementPanes, DerivedSourcesCheckWhatTheyCompare)
+{
+    using listPane = CValueListDataSourcePane;
+    using matchPane = CPatternMatchDataSourcePane;
+    auto d = open(nullptr, nullptr);
+    d->setControlText(objectDialog::tagId, "Derived");
+    chooseSource(*d, "Pattern match");
+    ASSERT_EQ(d->currentType(), 6);
+    EXPECT_EQ(items(pane(*d).controlAs<QComboBox>(matchPane::objectId)),
+              (std::vector<std::string>{"Filtered", "Plain", "Label", "Text"}));
+    EXPECT_EQ(refusal(*d), 10561);
+    pane(*d).setControlText(matchPane::patternId, "[");
+    EXPECT_EQ(refusal(*d), 10562);
+
+    user.answers.push_back(ganswer::ok);
+    chooseSource(*d, "Digital value list");
+    EXPECT_EQ(lastMessageId(), 10671);
+    ASSERT_EQ(d->currentType(), 4);
+    CDataSourcePane& p = pane(*d);
+    choose(p.controlAs<QComboBox>(listPane::objectId), "Mode");
+    EXPECT_EQ(refusal(*d), 10649);
+    p.setControlText(listPane::valuesId, "3, x");
+    EXPECT_EQ(refusal(*d), 10650);
+    p.setControlText(listPane::valuesId, "3, 4");
+    p.checkRadioButton(listPane::invertedId, listPane::normalId, listPane::invertedId);
+    EXPECT_EQ(refusal(*d), 0);
+    EXPECT_EQ(written(*object("Derived")), "OBJECT\t\tDerived, BISTATE\n"
+                                           "\tSOURCE\t\tVALUE LIST\n"
+                                           "\t\tOBJECT\t\tMode\n"
+                                           "\t\tVALUES\t\t3, 4\n"
+                                           "\t\tINVERT\t\tYES\n"
+                                           "\tEND\n"
+                                           "END\n");
 }
 
 } // namespace
