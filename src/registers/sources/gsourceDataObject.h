@@ -40,8 +40,14 @@ public:
     // A device, an object, and the reference in the device's driver (a
     // device whose driver is not known yet takes the reference's).
     bool isComplete() const;
+    // The batch tool's renaming of the parameter values, and its change of
+    // port, device name and object name: the device and object found are
+    // taken, what is not found is kept and explained in the log. The number
+    // of changes made.
+    int resolveReferences(const gregisterBatchOptions& options, gstr& log);
 
 private:
+    struct rebinding;
     gloadStatus loadDevice(const gstr& value);
     gloadStatus loadDriver(const gstr& value);
     void relink();
@@ -71,6 +77,11 @@ public:
 
     int getSourceType() const override { return 11; }
     std::unique_ptr<gregisterSource> clone(gregisterSupplement& owner) const override;
+    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
+                          jhashTypedDatabaseTable<gregister>*) override
+    {
+        return part_.resolveReferences(options, log);
+    }
     void writeFields(CObjectFile& file, int indent) const override;
     gloadStatus loadField(int token, gstr& value) override;
     void afterLoad() override;
@@ -94,6 +105,11 @@ public:
 
     int getSourceType() const override { return 12; }
     std::unique_ptr<gregisterSource> clone(gregisterSupplement& owner) const override;
+    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
+                          jhashTypedDatabaseTable<gregister>*) override
+    {
+        return part_.resolveReferences(options, log);
+    }
     void writeFields(CObjectFile& file, int indent) const override;
     gloadStatus loadField(int token, gstr& value) override;
     void afterLoad() override;
@@ -115,6 +131,11 @@ public:
 
     int getSourceType() const override { return 13; }
     std::unique_ptr<gregisterSource> clone(gregisterSupplement& owner) const override;
+    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
+                          jhashTypedDatabaseTable<gregister>*) override
+    {
+        return part_.resolveReferences(options, log);
+    }
     const gstr& getValueName(uint32_t value) const override;
     bool getValueNames(std::map<uint32_t, gstr>& names) const override;
     void writeFields(CObjectFile& file, int indent) const override { part_.writeFields(file, indent); }
@@ -143,6 +164,11 @@ public:
 
     int getSourceType() const override { return 16; }
     std::unique_ptr<gregisterSource> clone(gregisterSupplement& owner) const override;
+    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
+                          jhashTypedDatabaseTable<gregister>*) override
+    {
+        return part_.resolveReferences(options, log);
+    }
     int hasGreaterLess() const override;
     int32_t getElementCount() const override;
     void writeFields(CObjectFile& file, int indent) const override;
@@ -166,6 +192,11 @@ public:
 
     int getSourceType() const override { return 17; }
     std::unique_ptr<gregisterSource> clone(gregisterSupplement& owner) const override;
+    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
+                          jhashTypedDatabaseTable<gregister>*) override
+    {
+        return part_.resolveReferences(options, log);
+    }
     void writeFields(CObjectFile& file, int indent) const override { part_.writeFields(file, indent); }
     gloadStatus loadField(int token, gstr& value) override;
     void afterLoad() override { part_.afterLoad(); }
@@ -188,6 +219,11 @@ public:
 
     int getSourceType() const override { return 18; }
     std::unique_ptr<gregisterSource> clone(gregisterSupplement& owner) const override;
+    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
+                          jhashTypedDatabaseTable<gregister>*) override
+    {
+        return part_.resolveReferences(options, log);
+    }
     void writeFields(CObjectFile& file, int indent) const override;
     gloadStatus loadField(int token, gstr& value) override;
     void afterLoad() override { part_.afterLoad(); }
