@@ -71,7 +71,9 @@ TEST_F(dataElementPanes, SearchStringPaneChecksItsFieldsInOrder)
     auto d = open(nullptr, nullptr);
     d->setControlText(objectDialog::tagId, "Seen");
     EXPECT_EQ(items(d->controlAs<QComboBox>(CSourceTypeHostPane::sourceTypeId)),
-              (std::vector<std::string>{"On/Off string", "Search string", "Digital value list", "Pattern match", "Processor", "Summary", "Parameter", "<Multiple sources>"}));
+              (std::vector<std::string>{"On/Off string", "Search string", "Digital value list", "Value limits",
+                                         "Pattern match", "Processor", "Summary", "Parameter",
+                                         "<Multiple sources>"}));
     chooseSource(*d, "Search string");
     EXPECT_TRUE(user.messages.empty());
     ASSERT_EQ(d->currentType(), 3);
@@ -218,7 +220,9 @@ TEST_F(dataElementPanes, MembersAreMadeInTheEditSourceDialog)
     });
     p.sendCommand(multiplePane::newId);
     EXPECT_EQ(caption, "New Source");
-    EXPECT_EQ(offered, (std::vector<std::string>{"On/Off string", "Search string", "Digital value list", "Pattern match", "Processor", "Summary", "Parameter"}));
+    EXPECT_EQ(offered, (std::vector<std::string>{"On/Off string", "Search string", "Digital value list",
+                                                 "Value limits", "Pattern match", "Processor", "Summary",
+                                                 "Parameter"}));
     thenOk([](CDialog& source) {
         choose(source.controlAs<QComboBox>(CSourceTypeHostPane::sourceTypeId), "Search string");
         auto& host = static_cast<CSourceTypeHostPane&>(source);

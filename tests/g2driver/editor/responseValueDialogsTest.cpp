@@ -136,7 +136,9 @@ TEST_F(responseValueDialogs, UsedValueKeepsItsTagAndAnUnusedOneIsRenamed)
     EXPECT_EQ(refusal(*d), 0);
     EXPECT_EQ(element(7)->getResponseValue(), count);
 
-    // Tail is used by nothing: its data element may rename it.
+    // Without State's bit collection Tail is used by nothing: its data
+    // element may rename it.
+    meter->dataObjects().find("State")->setSource(nullptr);
     auto data = opened<dataDialog>(*valid, element(11), element(11), nullptr);
     data->setControlText(CNamedResponseElementDialog::tagId, "Values");
     EXPECT_EQ(refusal(*data), 10568);

@@ -93,11 +93,9 @@ TEST_F(registerTest, ASourceDescribesItselfAsItsRegister)
 TEST_F(registerTest, CarriedSourcesKeepTheirBlocks)
 {
     const char* blocks[] = {
-        // Sections and program calls open blocks; a PROGRAM with its tag
-        // does not.
-        "DIGITAL_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tBIT COLLECTION\n\t\tSECTION\n\t\t\tRESPONSE\tA, B, C\n"
+        // Sections open blocks.
+        "DIGITAL_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tG2D BIT COLLECTION\n\t\tSECTION\n\t\t\tRESPONSE\tA, B, C\n"
         "\t\tEND\n\t\tSECTION\n\t\tEND\n\tEND\nEND\n",
-        "STRING_REG S\n\tLEVEL\t\tNONE\n\tSOURCE\t\tPROCESSOR\n\t\tPROGRAM\t\tParse\n\tEND\nEND\n",
     };
     for (const char* text : blocks) {
         SCOPED_TRACE(text);
@@ -118,8 +116,8 @@ TEST_F(registerTest, SourceBlockEndsOnlyAtItsOwnEnd)
     std::string sections;
     for (int i = 0; i < 8; ++i)
         sections += "SECTION\n";
-    EXPECT_EQ(loadRegister("DIGITAL_REG O\nSOURCE BIT COLLECTION\n" + sections).last(), gload::accepted);
-    EXPECT_EQ(loadRegister("DIGITAL_REG N\nSOURCE BIT COLLECTION\n" + sections + "SECTION\n").last(),
+    EXPECT_EQ(loadRegister("DIGITAL_REG O\nSOURCE G2D BIT COLLECTION\n" + sections).last(), gload::accepted);
+    EXPECT_EQ(loadRegister("DIGITAL_REG N\nSOURCE G2D BIT COLLECTION\n" + sections + "SECTION\n").last(),
               gload::invalidValue);
 }
 
