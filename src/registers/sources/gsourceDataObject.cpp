@@ -180,7 +180,8 @@ renamed rename(const gstr& name, const gregisterBatchOptions::renaming& change)
 {
     renamed result{name, name, false};
     if (change.on)
-        result.changed = result.after.replaceFirst(change.find, change.replace, change.wholeWord, change.matchCase) != 0;
+        result.changed =
+            result.after.replaceFirst(change.find, change.replace, change.wholeWord, change.matchCase) != 0;
     return result;
 }
 
@@ -269,7 +270,8 @@ struct gsourceSerialObject::rebinding {
         case 3: log.append(line.format(retainedObjectInDevice, object.before, device.before)); break;
         case 4: log.append(line.format(retainedPort, ownTag)); break;
         case 5:
-            log.append(line.format(retainedAll, object.before, foundDevice ? foundDevice->getName() : device.after, ownTag));
+            log.append(line.format(retainedAll, object.before, foundDevice ? foundDevice->getName() : device.after,
+                                   ownTag));
             break;
         case 6: log.append(line.format(retainedDeviceInPort, device.before, ownTag)); break;
         case 7: log.append(line.format(retainedAll, object.before, device.before, ownTag)); break;

@@ -52,7 +52,9 @@ protected:
 // What the panes load they build again, line for line.
 TEST_F(dataElementPanes, SourcesComeBackThroughTheirPanes)
 {
-    for (const char* tag : {"Found", "Named", "Text", "Combined", "Level", "Processed", "Summed", "AnyOn", "OnOff", "InList", "Matched"}) {
+    const char* const tags[] = {"Found",     "Named",  "Text",  "Combined", "Level",  "Processed",
+                                "Summed",    "AnyOn",  "OnOff", "InList",   "Matched"};
+    for (const char* tag : tags) {
         SCOPED_TRACE(tag);
         g2driverDataObject* o = object(tag);
         std::string before = written(*o);

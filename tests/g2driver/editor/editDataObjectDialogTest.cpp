@@ -253,8 +253,8 @@ TEST_F(editDataObject, ParameterUsedByTheUnsavedSourceCannotGo)
     g2driver* sources = station::g2Drivers().find("Sources");
     ASSERT_NE(sources, nullptr);
     g2driverDataObject* onOff = sources->dataObjects().find("OnOff");
-    auto d = opened<objectDialog>(g2driverSourceTables{sources->commands(), sources->dataObjects(), sources->programs()},
-                                  onOff, nullptr, nullptr);
+    g2driverSourceTables tables{sources->commands(), sources->dataObjects(), sources->programs()};
+    auto d = opened<objectDialog>(tables, onOff, nullptr, nullptr);
     d->selectItem(objectDialog::parametersId, 0);
     EXPECT_TRUE(d->isControlEnabled(objectDialog::deleteId));
     d->sendCommand(objectDialog::deleteId);
