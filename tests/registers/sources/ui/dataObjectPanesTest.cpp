@@ -1,6 +1,7 @@
 #include "g2driver/editor/CParameterValuesPanel.h"
 #include "ports/gdevice.h"
 #include "ports/gserialPort.h"
+#include "registers/sources/ui/CAllowedStringsPage.h"
 #include "registers/sources/ui/CDataObjectSourcePane.h"
 #include "registers/sources/ui/sourcePaneTestSupport.h"
 #include "store/stationFile.h"
@@ -27,7 +28,8 @@ protected:
 
 TEST_F(dataObjectPanesTest, UnchangedSourcesStayAsTheyWere)
 {
-    const std::pair<const char*, int> registers[] = {{"B11", 1}, {"D13", 2}, {"A16", 3}, {"S17", 4}};
+    const std::pair<const char*, int> registers[] = {{"B11", 1}, {"B12", 1}, {"D13", 2},
+                                                     {"A16", 3}, {"S17", 4}, {"S18", 4}};
     for (const auto& [tag, classCode] : registers) {
         SCOPED_TRACE(tag);
         gregister* r = reg(tag);
@@ -87,6 +89,34 @@ TEST_F(dataObjectPanesTest, AStationWithoutPortsOffersNone)
         chooseSourceType(d, 17);
         EXPECT_EQ(user.lastMessage().promptId, 10186);
         EXPECT_EQ(dynamic_cast<pane*>(dynamic_cast<CRegisterDialog&>(d).sourcePane()), nullptr);
+        d.sendCommand(IDCANCEL);
+    });
+}
+
+// The filter pane needs an allowed string; the bit-mask pane offers the
+// digital objects.
+TEST_F(dataObjectPanesTest, FilterAndBitMaskPanesCheckTheirChildPanes)
+{
+    gregister* s18 = reg("S18");
+    run(4, s18, s18, [this](CDialog& d) {
+        auto& p = static_cast<CDataObjectFilterSourcePane&>(paneOf(d));
+        CAllowedStringsPage& page = p.allowedPage();
+        EXPECT_EQ(page.itemCount(CAllowedStringsPage::listId), 2);
+        while (page.itemCount(CAllowedStringsPage::listId) > 0) {
+            page.selectItem(CAllowedStringsPage::listId, 0);
+            page.sendCommand(CAllowedStringsPage::deleteId);
+        }
+        d.sendCommand(IDOK);
+        EXPECT_EQ(prompts(), std::vector<int>{10067});
+        d.sendCommand(IDCANCEL);
+    });
+    EXPECT_NE(sourceLines(*s18).find("ALLOW"), std::string::npos);
+
+    run(1, nullptr, nullptr, [](CDialog& d) {
+        d.setControlText(CRegisterDialog::tagId, "Masked");
+        ASSERT_TRUE(chooseSourceType(d, 12));
+        CSourcePane& p = paneOf(d);
+        EXPECT_EQ(items(p, pane::dataObjectId), std::vector<std::string>{"Mode"});
         d.sendCommand(IDCANCEL);
     });
 }
