@@ -5,6 +5,7 @@
 #include "g2driver/model/g2driverOnOffStringSource.h"
 #include "registers/sources/g2driverDigitalStringsSource.h"
 #include "registers/sources/g2driverStringSource.h"
+#include "registers/sources/ui/CAllowedStringsPage.h"
 #include "registers/sources/ui/COnOffPatternPane.h"
 
 CPagedDataSourcePane::CPagedDataSourcePane(CSourceTypeHostPane& host, int templateId)
@@ -16,16 +17,32 @@ CPagedDataSourcePane::CPagedDataSourcePane(CSourceTypeHostPane& host, int templa
 CPagedDataSourcePane::~CPagedDataSourcePane() = default;
 
 bool CPagedDataSourcePane::createWithPage(const gcommandDataRef* reference,
-                                          const std::function<CDataFormatPage*()>& makePage)
+                                          const std::function<CDataFormatPage*()>& makePage,
+                                          const std::function<CDataFormatPage*()>& makeSecond)
 {
     addDataElementControls(0);
     addLabel(placeholderId, "", 0, sharedHeight, 1, 1)->hide();
     page_ = makePage();
-    resize(width(), dialogUnitsY(sharedHeight) + page_->height());
+    int bottom = dialogUnitsY(sharedHeight) + page_->height();
+    int wide = std::max(width(), page_->width());
+    if (makeSecond) {
+        QWidget* placeholder = addLabel(secondPlaceholderId, "", 0, 0, 1, 1);
+        placeholder->move(0, bottom);
+        placeholder->hide();
+        second_ = makeSecond();
+        bottom += second_->height();
+        wide = std::max(wide, second_->width());
+    }
+    resize(wide, bottom);
     return initFromReference(reference);
 }
 
-void CPagedDataSourcePane::moveChildren(int extra) { page_->moveTo(extra); }
+void CPagedDataSourcePane::moveChildren(int extra)
+{
+    page_->moveTo(extra);
+    if (second_)
+        second_->moveTo(extra);
+}
 
 CStringDataSourcePane::CStringDataSourcePane(CSourceTypeHostPane& host) : CPagedDataSourcePane(host, templateId) {}
 
@@ -89,6 +106,34 @@ std::unique_ptr<g2driverDataSource> COnOffStringDataSourcePane::makeSource()
 {
     auto source = std::make_unique<g2driverOnOffStringSource>();
     if (!storeIntoReference(source->reference()) || !page_->apply(source->patterns()))
+        return nullptr;
+    return source;
+}
+
+CFilterDataSourcePane::CFilterDataSourcePane(CSourceTypeHostPane& host) : CPagedDataSourcePane(host, templateId) {}
+
+bool CFilterDataSourcePane::create(const g2driverDataSource* source)
+{
+    const auto* filter = static_cast<const g2driverFilterSource*>(source);
+    auto makeMatch = [&] {
+        match_ = new CStringMatchPage();
+        match_->create(*this, placeholderId, filter ? &filter->match() : nullptr, 1);
+        return match_;
+    };
+    auto makeAllowed = [&] {
+        allowed_ = new CAllowedStringsPage();
+        allowed_->create(*this, secondPlaceholderId, filter ? &filter->allowed() : nullptr, false);
+        return allowed_;
+    };
+    return createWithPage(filter ? &filter->reference() : nullptr, makeMatch, makeAllowed);
+}
+
+std::unique_ptr<g2driverDataSource> CFilterDataSourcePane::makeSource()
+{
+    auto source = std::make_unique<g2driverFilterSource>();
+    if (!storeIntoReference(source->reference()) || !match_->apply(source->match()))
+        return nullptr;
+    if (!allowed_->collect(source->allowed()))
         return nullptr;
     return source;
 }

@@ -3,6 +3,7 @@
 #include "registers/sources/ui/CDataElementSourcePane.h"
 
 class CDataFormatPage;
+class CAllowedStringsPage;
 class COnOffPatternPane;
 class CStringMatchPage;
 class CValuePatternsPage;
@@ -15,18 +16,22 @@ class CValuePatternsPage;
 class CPagedDataSourcePane : public CDataElementSourcePane {
 public:
     static constexpr int placeholderId = 1843;
+    static constexpr int secondPlaceholderId = 1844;
 
     CPagedDataSourcePane(CSourceTypeHostPane& host, int templateId);
     ~CPagedDataSourcePane() override;
 
 protected:
-    // The shared controls, the page made over the placeholder by makePage,
-    // and the pane's size; then the shared part's contents.
-    bool createWithPage(const gcommandDataRef* reference, const std::function<CDataFormatPage*()>& makePage);
+    // The shared controls, the page made over the placeholder by makePage
+    // (and a second one below it by makeSecond), and the pane's size; then
+    // the shared part's contents.
+    bool createWithPage(const gcommandDataRef* reference, const std::function<CDataFormatPage*()>& makePage,
+                        const std::function<CDataFormatPage*()>& makeSecond = {});
     void moveChildren(int extra) override;
 
 private:
     CDataFormatPage* page_ = nullptr;
+    CDataFormatPage* second_ = nullptr;
 };
 
 class CStringDataSourcePane : public CPagedDataSourcePane {
@@ -66,4 +71,22 @@ public:
 
 private:
     COnOffPatternPane* page_ = nullptr;
+};
+
+// The Filter source (template 806): a string matched like the String
+// source's, kept only when it also matches one of the allowed patterns.
+class CFilterDataSourcePane : public CPagedDataSourcePane {
+public:
+    static constexpr int templateId = 806;
+
+    explicit CFilterDataSourcePane(CSourceTypeHostPane& host);
+
+    bool create(const g2driverDataSource* source) override;
+    std::unique_ptr<g2driverDataSource> makeSource() override;
+    CStringMatchPage& matchPage() const { return *match_; }
+    CAllowedStringsPage& allowedPage() const { return *allowed_; }
+
+private:
+    CStringMatchPage* match_ = nullptr;
+    CAllowedStringsPage* allowed_ = nullptr;
 };

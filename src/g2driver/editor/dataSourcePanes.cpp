@@ -25,6 +25,7 @@ std::unique_ptr<CDataSourcePane> makeDataSourcePane(CSourceTypeHostPane& host, i
     case g2sourcePane::thresholds: return std::make_unique<CThresholdsDataSourcePane>(host);
     case g2sourcePane::analogNumber: return std::make_unique<CAnalogNumberDataSourcePane>(host);
     case g2sourcePane::string: return std::make_unique<CStringDataSourcePane>(host);
+    case g2sourcePane::filter: return std::make_unique<CFilterDataSourcePane>(host);
     case g2sourcePane::processor: return std::make_unique<CProcessorDataSourcePane>(host);
     case g2sourcePane::summary: return std::make_unique<CSummaryDataSourcePane>(host);
     case g2sourcePane::parameter: return std::make_unique<CParameterDataSourcePane>(host);
@@ -47,6 +48,7 @@ bool keepsSourcesOf(int paneType)
     case g2sourcePane::digitalStrings:
     case g2sourcePane::analogNumber:
     case g2sourcePane::string:
+    case g2sourcePane::filter:
     case g2sourcePane::processor:
     case g2sourcePane::summary:
     case g2sourcePane::parameter:

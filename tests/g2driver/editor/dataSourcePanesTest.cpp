@@ -1,6 +1,7 @@
 #include "g2editFixture.h"
 
 #include "formats/ui/CNumberInputFormatPage.h"
+#include "formats/ui/CStringMatchPage.h"
 #include "g2driver/editor/CAnalogNumberDataSourcePane.h"
 #include "g2driver/editor/CDerivedDataSourcePanes.h"
 #include "g2driver/editor/CEditDataObjectDialog.h"
@@ -52,8 +53,8 @@ protected:
 // What the panes load they build again, line for line.
 TEST_F(dataElementPanes, SourcesComeBackThroughTheirPanes)
 {
-    const char* const tags[] = {"Found",     "Named",  "Text",  "Combined", "Level",  "Processed",
-                                "Summed",    "AnyOn",  "OnOff", "InList",   "Matched"};
+    const char* const tags[] = {"Found", "Named", "Text",   "Combined", "Level",   "Processed",
+                                "Summed", "AnyOn", "OnOff", "InList",   "Matched", "Filtered"};
     for (const char* tag : tags) {
         SCOPED_TRACE(tag);
         g2driverDataObject* o = object(tag);
@@ -398,6 +399,20 @@ TEST_F(dataElementPanes, DerivedSourcesCheckWhatTheyCompare)
                                            "\t\tINVERT\t\tYES\n"
                                            "\tEND\n"
                                            "END\n");
+}
+
+TEST_F(dataElementPanes, FilterNeedsAnAllowedString)
+{
+    auto d = open(nullptr, nullptr);
+    d->setControlText(objectDialog::tagId, "Kept");
+    d->selectItem(objectDialog::typeId, 3);
+    chooseSource(*d, "Filter");
+    ASSERT_EQ(d->currentType(), 13);
+    EXPECT_EQ(refusal(*d), 10549);
+    auto& p = static_cast<CFilterDataSourcePane&>(pane(*d));
+    p.matchPage().setControlText(CStringMatchPage::patternId, "@+");
+    EXPECT_EQ(refusal(*d), 10067);
+    EXPECT_EQ(object("Kept"), nullptr);
 }
 
 } // namespace
