@@ -1,6 +1,11 @@
 #include "g2driver/editor/CStringDataSourcePanes.h"
 
+#include "formats/ui/CIntegerInputFormatPage.h"
 #include "formats/ui/CStringMatchPage.h"
+#include "g2driver/editor/CEditParameterTermsDialogs.h"
+#include "g2driver/editor/CSourceTypeHostPane.h"
+#include "registers/sources/g2driverBitMaskSource.h"
+#include "registers/sources/ui/CBitMaskPane.h"
 #include "g2driver/editor/CValuePatternsPage.h"
 #include "g2driver/model/g2driverOnOffStringSource.h"
 #include "registers/sources/g2driverDigitalStringsSource.h"
@@ -33,6 +38,7 @@ bool CPagedDataSourcePane::createWithPage(const gcommandDataRef* reference,
         bottom += second_->height();
         wide = std::max(wide, second_->width());
     }
+    bottom += addControlsBelow(bottom);
     resize(wide, bottom);
     return initFromReference(reference);
 }
@@ -135,5 +141,99 @@ std::unique_ptr<g2driverDataSource> CFilterDataSourcePane::makeSource()
         return nullptr;
     if (!allowed_->collect(source->allowed()))
         return nullptr;
+    return source;
+}
+
+namespace {
+
+constexpr int noRotateParameters = 10687;
+constexpr int oneRotateParameter = 10689;
+constexpr int someRotateParameters = 10737;
+
+} // namespace
+
+CBitMaskDataSourcePane::CBitMaskDataSourcePane(CSourceTypeHostPane& host) : CPagedDataSourcePane(host, templateId) {}
+
+CBitMaskDataSourcePane::~CBitMaskDataSourcePane() = default;
+
+bool CBitMaskDataSourcePane::create(const g2driverDataSource* source)
+{
+    const auto* bitMask = static_cast<const g2driverBitMaskSource*>(source);
+    auto makeFormat = [&] {
+        format_ = new CIntegerInputFormatPage();
+        format_->create(*this, placeholderId, bitMask ? &bitMask->format() : nullptr, 1);
+        return format_;
+    };
+    auto makeMasks = [&] {
+        masks_ = new CBitMaskPane();
+        masks_->create(*this, secondPlaceholderId, bitMask ? &bitMask->masks() : nullptr, false);
+        return masks_;
+    };
+    if (!createWithPage(bitMask ? &bitMask->reference() : nullptr, makeFormat, makeMasks))
+        return false;
+    if (bitMask) {
+        rotate_ = bitMask->rotateParameters();
+        for (goffsetParameter& term : rotate_)
+            term.rebindParameter(host().workingParameters());
+    }
+    showRotateCount();
+    return true;
+}
+
+int CBitMaskDataSourcePane::addControlsBelow(int top)
+{
+    QWidget* label = addLabel(rotateCountId, "", 0, 0, 100, 8);
+    QWidget* button = addButton(rotateEditId, "Edit...", 0, 0, 32, 14);
+    label->move(0, top + dialogUnitsY(3));
+    button->move(dialogUnitsX(104), top);
+    below_ = {{label, label->pos()}, {button, button->pos()}};
+    onCommand(rotateEditId, [this] { editRotateParameters(); });
+    return dialogUnitsY(16);
+}
+
+void CBitMaskDataSourcePane::moveChildren(int extra)
+{
+    CPagedDataSourcePane::moveChildren(extra);
+    for (const auto& [control, origin] : below_)
+        control->move(origin.x(), origin.y() + extra);
+}
+
+void CBitMaskDataSourcePane::showRotateCount()
+{
+    gstr text;
+    size_t count = rotate_.size();
+    if (count == 0)
+        text.loadString(noRotateParameters);
+    else if (count == 1)
+        text.loadString(oneRotateParameter);
+    else
+        text.format(someRotateParameters, static_cast<int32_t>(count));
+    setControlText(rotateCountId, text);
+}
+
+void CBitMaskDataSourcePane::editRotateParameters()
+{
+    termList rotate(*this, rotate_);
+    CEditRotateParametersDialog dialog(rotate, this);
+    if (dialog.DoModal() == IDOK)
+        showRotateCount();
+}
+
+// The rotate parameters count as the source's uses, with the offsets.
+void CBitMaskDataSourcePane::registerUses(gusesList& uses)
+{
+    CPagedDataSourcePane::registerUses(uses);
+    for (const goffsetParameter& term : rotate_)
+        term.addReferences(uses);
+}
+
+std::unique_ptr<g2driverDataSource> CBitMaskDataSourcePane::makeSource()
+{
+    auto source = std::make_unique<g2driverBitMaskSource>();
+    if (!storeIntoReference(source->reference()) || !format_->apply(source->format()))
+        return nullptr;
+    if (!masks_->getValues(source->masks()))
+        return nullptr;
+    source->rotateParameters() = rotate_;
     return source;
 }

@@ -4,6 +4,8 @@
 
 class CDataFormatPage;
 class CAllowedStringsPage;
+class CBitMaskPane;
+class CIntegerInputFormatPage;
 class COnOffPatternPane;
 class CStringMatchPage;
 class CValuePatternsPage;
@@ -28,6 +30,9 @@ protected:
     bool createWithPage(const gcommandDataRef* reference, const std::function<CDataFormatPage*()>& makePage,
                         const std::function<CDataFormatPage*()>& makeSecond = {});
     void moveChildren(int extra) override;
+    // Controls of the kind below the pages, their top at the given pixel
+    // row; the pixels they take.
+    virtual int addControlsBelow(int) { return 0; }
 
 private:
     CDataFormatPage* page_ = nullptr;
@@ -89,4 +94,35 @@ public:
 private:
     CStringMatchPage* match_ = nullptr;
     CAllowedStringsPage* allowed_ = nullptr;
+};
+
+// The Bit mask source (template 801): a number read with the integer input
+// format, through the XOR and AND masks and the polarity, rotated by the
+// rotate parameters ("# of rotate parameters" 2078 with "Edit..." 2079).
+class CBitMaskDataSourcePane : public CPagedDataSourcePane {
+public:
+    static constexpr int templateId = 801;
+    static constexpr int rotateCountId = 2078;
+    static constexpr int rotateEditId = 2079;
+
+    explicit CBitMaskDataSourcePane(CSourceTypeHostPane& host);
+    ~CBitMaskDataSourcePane() override;
+
+    bool create(const g2driverDataSource* source) override;
+    std::unique_ptr<g2driverDataSource> makeSource() override;
+    void registerUses(gusesList& uses) override;
+    CBitMaskPane& masksPane() const { return *masks_; }
+
+protected:
+    void moveChildren(int extra) override;
+    int addControlsBelow(int top) override;
+
+private:
+    void showRotateCount();
+    void editRotateParameters();
+
+    CIntegerInputFormatPage* format_ = nullptr;
+    CBitMaskPane* masks_ = nullptr;
+    goffsetParameterList rotate_;
+    std::vector<std::pair<QWidget*, QPoint>> below_;
 };

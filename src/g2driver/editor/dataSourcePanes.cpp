@@ -17,6 +17,7 @@ std::unique_ptr<CDataSourcePane> makeDataSourcePane(CSourceTypeHostPane& host, i
 {
     switch (paneType) {
     case g2sourcePane::onOffString: return std::make_unique<COnOffStringDataSourcePane>(host);
+    case g2sourcePane::bitMask: return std::make_unique<CBitMaskDataSourcePane>(host);
     case g2sourcePane::searchString: return std::make_unique<CSearchStringDataSourcePane>(host);
     case g2sourcePane::valueList: return std::make_unique<CValueListDataSourcePane>(host);
     case g2sourcePane::patternMatch: return std::make_unique<CPatternMatchDataSourcePane>(host);
@@ -39,6 +40,7 @@ bool keepsSourcesOf(int paneType)
 {
     switch (paneType) {
     case g2sourcePane::onOffString:
+    case g2sourcePane::bitMask:
     case g2sourcePane::searchString:
     case g2sourcePane::valueList:
     case g2sourcePane::patternMatch:

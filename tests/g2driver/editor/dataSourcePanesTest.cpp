@@ -5,6 +5,7 @@
 #include "g2driver/editor/CAnalogNumberDataSourcePane.h"
 #include "g2driver/editor/CDerivedDataSourcePanes.h"
 #include "g2driver/editor/CEditDataObjectDialog.h"
+#include "g2driver/editor/CEditParameterTermsDialogs.h"
 #include "g2driver/editor/CModifyObjectDialog.h"
 #include "g2driver/editor/CMultipleDataSourcePane.h"
 #include "g2driver/editor/CSummaryDataSourcePane.h"
@@ -54,7 +55,7 @@ protected:
 TEST_F(dataElementPanes, SourcesComeBackThroughTheirPanes)
 {
     const char* const tags[] = {"Found", "Named", "Text",   "Combined", "Level",   "Processed",
-                                "Summed", "AnyOn", "OnOff", "InList",   "Matched", "Filtered"};
+                                "Summed", "AnyOn", "OnOff", "InList",   "Matched", "Filtered", "Masked"};
     for (const char* tag : tags) {
         SCOPED_TRACE(tag);
         g2driverDataObject* o = object(tag);
@@ -74,8 +75,8 @@ TEST_F(dataElementPanes, SearchStringPaneChecksItsFieldsInOrder)
     auto d = open(nullptr, nullptr);
     d->setControlText(objectDialog::tagId, "Seen");
     EXPECT_EQ(items(d->controlAs<QComboBox>(CSourceTypeHostPane::sourceTypeId)),
-              (std::vector<std::string>{"On/Off string", "Search string", "Digital value list", "Value limits",
-                                         "Pattern match", "Processor", "Summary", "Parameter",
+              (std::vector<std::string>{"On/Off string", "Bit mask", "Search string", "Digital value list",
+                                         "Value limits", "Pattern match", "Processor", "Summary", "Parameter",
                                          "<Multiple sources>"}));
     chooseSource(*d, "Search string");
     EXPECT_TRUE(user.messages.empty());
@@ -223,9 +224,9 @@ TEST_F(dataElementPanes, MembersAreMadeInTheEditSourceDialog)
     });
     p.sendCommand(multiplePane::newId);
     EXPECT_EQ(caption, "New Source");
-    EXPECT_EQ(offered, (std::vector<std::string>{"On/Off string", "Search string", "Digital value list",
-                                                 "Value limits", "Pattern match", "Processor", "Summary",
-                                                 "Parameter"}));
+    EXPECT_EQ(offered, (std::vector<std::string>{"On/Off string", "Bit mask", "Search string",
+                                                 "Digital value list", "Value limits", "Pattern match",
+                                                 "Processor", "Summary", "Parameter"}));
     thenOk([](CDialog& source) {
         choose(source.controlAs<QComboBox>(CSourceTypeHostPane::sourceTypeId), "Search string");
         auto& host = static_cast<CSourceTypeHostPane&>(source);
@@ -413,6 +414,32 @@ TEST_F(dataElementPanes, FilterNeedsAnAllowedString)
     p.matchPage().setControlText(CStringMatchPage::patternId, "@+");
     EXPECT_EQ(refusal(*d), 10067);
     EXPECT_EQ(object("Kept"), nullptr);
+}
+
+// The rotate parameters of an unsaved bit-mask source count as uses of the
+// object's parameters; the list is edited in its own dialog.
+TEST_F(dataElementPanes, RotateParametersOfTheUnsavedSourceAreUses)
+{
+    g2driverDataObject* masked = object("Masked");
+    auto d = open(masked, nullptr);
+    ASSERT_EQ(d->currentType(), 2);
+    CDataSourcePane& p = pane(*d);
+    EXPECT_EQ(text(p.controlText(CBitMaskDataSourcePane::rotateCountId)), "One rotate parameter");
+    d->selectItem(objectDialog::parametersId, 0);
+    d->sendCommand(objectDialog::deleteId);
+    EXPECT_EQ(lastMessageId(), 20024);
+
+    int shown = 0;
+    auto cancelList = [&shown](CDialog& list) {
+        shown = list.templateId();
+        list.sendCommand(IDCANCEL);
+    };
+    user.scripts.push_back(cancelList);
+    p.sendCommand(CBitMaskDataSourcePane::rotateEditId);
+    EXPECT_EQ(shown, CEditRotateParametersDialog::templateId);
+    user.scripts.push_back(cancelList);
+    p.sendCommand(elementPane::offsetEditId);
+    EXPECT_EQ(shown, CEditOffsetParametersDialog::templateId);
 }
 
 } // namespace

@@ -47,8 +47,8 @@ TEST_F(editDataObject, NewObjectStartsAsBistateParameterAndKeepsWhatOkChecked)
     EXPECT_FALSE(d->isControlEnabled(objectDialog::valueNamesId));
     EXPECT_EQ(d->currentType(), 16);
     EXPECT_EQ(items(d->controlAs<QComboBox>(CSourceTypeHostPane::sourceTypeId)),
-              (std::vector<std::string>{"On/Off string", "Search string", "Digital value list", "Value limits",
-                                         "Pattern match", "Processor", "Summary", "Parameter",
+              (std::vector<std::string>{"On/Off string", "Bit mask", "Search string", "Digital value list",
+                                         "Value limits", "Pattern match", "Processor", "Summary", "Parameter",
                                          "<Multiple sources>"}));
     EXPECT_TRUE(pane(*d).isUnchanged());
     EXPECT_TRUE(pane(*d).isControlShown(parameterPane::onId));
