@@ -263,4 +263,26 @@ TEST_F(editDataObject, ParameterUsedByTheUnsavedSourceCannotGo)
     EXPECT_EQ(parameterRows(*d), std::vector<std::string>{"Index"});
 }
 
+// The string default follows the display buttons; a text that does not
+// read keeps its mode.
+TEST_F(editDataObject, StringDefaultSwitchesBetweenTextAndHex)
+{
+    auto d = open(nullptr, nullptr);
+    d->setControlText(objectDialog::tagId, "Name");
+    chooseType(*d, 4);
+    CDataSourcePane& p = pane(*d);
+    p.setChecked(parameterPane::defaultId, true);
+    p.setControlText(parameterPane::stringId, "AB");
+    p.checkRadioButton(parameterPane::showHexId, parameterPane::showTextId, parameterPane::showHexId);
+    p.sendCommand(parameterPane::showHexId);
+    EXPECT_EQ(text(p.controlText(parameterPane::stringId)), "41 42");
+    p.setControlText(parameterPane::stringId, "43 XY");
+    p.checkRadioButton(parameterPane::showHexId, parameterPane::showTextId, parameterPane::showTextId);
+    p.sendCommand(parameterPane::showTextId);
+    EXPECT_TRUE(p.isChecked(parameterPane::showHexId));
+    p.setControlText(parameterPane::stringId, "43");
+    EXPECT_EQ(refusal(*d), 0);
+    EXPECT_NE(written(*object("Name")).find("DEFAULT\t\tC\n"), std::string::npos) << written(*object("Name"));
+}
+
 } // namespace
