@@ -442,4 +442,25 @@ TEST_F(dataElementPanes, RotateParametersOfTheUnsavedSourceAreUses)
     EXPECT_EQ(shown, CEditOffsetParametersDialog::templateId);
 }
 
+// A parameter that only the replaced source used can go, and leaves
+// nothing behind.
+TEST_F(dataElementPanes, ParameterOfTheReplacedSourceCanGo)
+{
+    g2driverDataObject* onOff = object("OnOff");
+    auto d = open(onOff, onOff);
+    d->selectItem(objectDialog::parametersId, 0);
+    d->sendCommand(objectDialog::deleteId);
+    EXPECT_EQ(lastMessageId(), 20024);
+    user.answers.push_back(ganswer::ok);
+    chooseSource(*d, "Parameter");
+    ASSERT_EQ(d->currentType(), 16);
+    user.messages.clear();
+    d->selectItem(objectDialog::parametersId, 0);
+    d->sendCommand(objectDialog::deleteId);
+    EXPECT_TRUE(user.messages.empty());
+    EXPECT_EQ(refusal(*d), 0);
+    EXPECT_EQ(onOff->parameters().find("Index"), nullptr);
+    EXPECT_EQ(written(*onOff), "OBJECT\t\tOnOff, BISTATE\n\tSOURCE\t\tPARAMETER\n\tEND\nEND\n");
+}
+
 } // namespace
