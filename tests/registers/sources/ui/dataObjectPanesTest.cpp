@@ -1,6 +1,9 @@
 #include "g2driver/editor/CParameterValuesPanel.h"
 #include "ports/gdevice.h"
 #include "ports/gserialPort.h"
+#include "g2driver/model/g2driver.h"
+#include "registers/gregisterSupplement.h"
+#include "registers/sources/gsourceDataObject.h"
 #include "registers/sources/ui/CAllowedStringsPage.h"
 #include "registers/sources/ui/CDataObjectSourcePane.h"
 #include "registers/sources/ui/sourcePaneTestSupport.h"
@@ -119,6 +122,28 @@ TEST_F(dataObjectPanesTest, FilterAndBitMaskPanesCheckTheirChildPanes)
         EXPECT_EQ(items(p, pane::dataObjectId), std::vector<std::string>{"Mode"});
         d.sendCommand(IDCANCEL);
     });
+}
+
+// Another port with a device of the same tag keeps the device's and the
+// object's names and the values typed.
+TEST_F(dataObjectPanesTest, AnotherPortKeepsTheDeviceAndObjectOfTheSameNames)
+{
+    gserialPort* com2 = station::serialPorts().define("COM2");
+    gdevice* twin = com2->addDeviceCopy(*com2->getDevice("M1"));
+    twin->setDriver(station::g2Drivers().find("Meter"));
+    gregister* d13 = reg("D13");
+    run(2, d13, d13, [](CDialog& d) {
+        CSourcePane& p = paneOf(d);
+        EXPECT_EQ(items(p, pane::portId), (std::vector<std::string>{"COM1", "COM2"}));
+        p.controlAs<QComboBox>(pane::portId)->setCurrentIndex(1);
+        EXPECT_EQ(items(p, pane::deviceId), std::vector<std::string>{"M1"});
+        EXPECT_EQ(textOf(p, pane::dataObjectId), "Mode");
+        d.sendCommand(IDOK);
+    });
+    auto& source = sourceAs<gsourceDataObjectDigital>(d13->getSupplement()->getSource());
+    EXPECT_EQ(source.part().getDevice(), twin);
+    EXPECT_NE(sourceLines(*d13).find("DEVICE\t\tCOM2, M1"), std::string::npos) << sourceLines(*d13);
+    EXPECT_NE(sourceLines(*d13).find("PARAMETER\tChannel, DIGITAL, 1"), std::string::npos);
 }
 
 } // namespace
