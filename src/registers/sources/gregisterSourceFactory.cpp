@@ -3,6 +3,7 @@
 #include "foundation/valueParsers.h"
 #include "registers/sources/gsourceCarried.h"
 #include "registers/sources/gsourceDataObject.h"
+#include "registers/sources/gsourceDataObjectBitCollection.h"
 #include "registers/sources/gsourceDataObjectThresholds.h"
 #include "registers/sources/gsourceGrandSummary.h"
 #include "registers/sources/gsourceLegacyBitCollection.h"
@@ -80,7 +81,7 @@ constexpr sourceMaker makers[] = {
     &make<gsourceDataObjectBitMask>, // 12 G2D BIT MASK
     &make<gsourceDataObjectDigital>, // 13 DIGITAL
     &make<gsourceDataObjectThresholds>, // 14 G2D THRESHOLDS
-    nullptr, // 15 G2D BIT COLLECTION
+    &make<gsourceDataObjectBitCollection>, // 15 G2D BIT COLLECTION
     &make<gsourceDataObjectAnalog>, // 16 ANALOG
     &make<gsourceDataObjectString>, // 17 STRING
     &make<gsourceDataObjectFilter>, // 18 G2D FILTER

@@ -132,7 +132,7 @@ gloadStatus gsourceSerialObject::loadDriver(const gstr& value)
     if (!readTagItem(value, tag))
         return gload::invalidValue;
     reference_.bindDriver(station::g2Drivers().reference(tag));
-    source_.loadEmbeddedObject(&reference_);
+    embedder_.loadEmbeddedObject(&reference_);
     description_.clear();
     return gload::accepted;
 }

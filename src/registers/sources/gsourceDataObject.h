@@ -20,7 +20,16 @@ class gdevice;
 // the values name. Data objects internal to their driver are refused.
 class gsourceSerialObject {
 public:
-    explicit gsourceSerialObject(gregisterSource& source) : source_(source), uses_(&source) {}
+    explicit gsourceSerialObject(gregisterSource& source)
+        : source_(source), embedder_(source), uses_(&source)
+    {
+    }
+    // A location read inside a block of its own (a bit section): the DRIVER
+    // block nests in the embedder's.
+    gsourceSerialObject(gregisterSource& source, gstorable& embedder)
+        : source_(source), embedder_(embedder), uses_(&source)
+    {
+    }
     gsourceSerialObject(const gsourceSerialObject&) = delete;
     gsourceSerialObject& operator=(const gsourceSerialObject&) = delete;
 
@@ -53,6 +62,9 @@ private:
     void relink();
 
     gregisterSource& source_;
+    // Where the DRIVER block is read: the source, or the block holding the
+    // location.
+    gstorable& embedder_;
     gdevice* device_ = nullptr;
     gdataObjectRef reference_{-1, false};
     gusesList uses_;

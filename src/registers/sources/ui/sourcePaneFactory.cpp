@@ -4,6 +4,7 @@
 #include "registers/sources/gsourceType.h"
 #include "registers/sources/ui/CCarriedSourcePane.h"
 #include "registers/sources/ui/CDataObjectSourcePane.h"
+#include "registers/sources/ui/CDataObjectThresholdsSourcePane.h"
 #include "registers/sources/ui/CGrandSummarySourcePane.h"
 #include "registers/sources/ui/CLegacyBitCollectionSourcePane.h"
 #include "registers/sources/ui/CLegacyBitMaskSourcePane.h"
@@ -44,7 +45,7 @@ constexpr sourcePaneMaker makers[] = {
     &CDataObjectBistateSourcePane::make, // 11 BISTATE
     &CDataObjectBitMaskSourcePane::make, // 12 G2D BIT MASK
     &CDataObjectDigitalSourcePane::make, // 13 DIGITAL
-    nullptr, // 14 G2D THRESHOLDS
+    &CDataObjectThresholdsSourcePane::make, // 14 G2D THRESHOLDS
     nullptr, // 15 G2D BIT COLLECTION
     &CDataObjectAnalogSourcePane::make, // 16 ANALOG
     &CDataObjectStringSourcePane::make, // 17 STRING
