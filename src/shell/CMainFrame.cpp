@@ -1,5 +1,6 @@
 #include "shell/CMainFrame.h"
 
+#include "g2driver/editor/CDeviceDriversDialog.h"
 #include "g2driver/model/g2driver.h"
 #include "legacy/glegacyDriver.h"
 #include "legacy/glegacyMask.h"
@@ -109,7 +110,7 @@ CSelectDialog* makeListWindow(int which)
     case CMainFrame::sclPrograms: return new CSclProgramsDialog;
     case CMainFrame::legacyParameters: return new CLegacyParametersDialog;
     case CMainFrame::sabusRequests: return new CSabusRequestsDialog(CMainFrame::instance());
-    default: return makeListWindow(station::g2Drivers, true, s);
+    default: return new CDeviceDriversDialog;
     }
 }
 
