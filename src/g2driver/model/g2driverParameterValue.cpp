@@ -129,7 +129,7 @@ int g2driverParameterValue::replace(const gstrSlice& find, const gstrSlice& repl
         real_ = now;
         return 1;
     }
-    case g2valueKind::string: return text_.replaceFirst(find, replacement, wholeWord, matchCase) ? 1 : 0;
+    case g2valueKind::string: return text_.replaceFirstMatch(find, replacement, wholeWord, matchCase) ? 1 : 0;
     default: return 0;
     }
 }
