@@ -88,6 +88,18 @@ int32_t gstrSlice::find(const gstrSlice& text, bool wholeWord, bool matchCase, i
     return -1;
 }
 
+int32_t gstrSlice::findMatch(const gstrSlice& text, bool wholeWord, bool matchCase, int32_t start) const
+{
+    if (len_ < text.len_ || start < 0)
+        return -1;
+    for (int32_t pos = start; pos <= len_ - text.len_; ++pos) {
+        if (sameBytes(ptr_ + pos, text.ptr_, text.len_, matchCase)
+            && (!wholeWord || isWholeWord(*this, pos, text.len_)))
+            return pos;
+    }
+    return -1;
+}
+
 bool gstrSlice::contains(char c) const noexcept
 {
     return len_ > 0 && std::memchr(ptr_, c, static_cast<size_t>(len_)) != nullptr;
@@ -357,12 +369,21 @@ void gstr::escapePercent()
 
 int gstr::replaceFirst(const gstrSlice& text, const gstrSlice& by, bool wholeWord, bool matchCase, int32_t start)
 {
-    int32_t pos = find(text, wholeWord, matchCase, start);
+    return replaceAt(find(text, wholeWord, matchCase, start), text.length(), by);
+}
+
+int gstr::replaceFirstMatch(const gstrSlice& text, const gstrSlice& by, bool wholeWord, bool matchCase)
+{
+    return replaceAt(findMatch(text, wholeWord, matchCase), text.length(), by);
+}
+
+int gstr::replaceAt(int32_t pos, int32_t length, const gstrSlice& by)
+{
     if (pos < 0)
         return 0;
     gstr out(gstrSlice(ptr_, pos));
     out.append(by);
-    out.append(ptr_ + pos + text.length(), len_ - pos - text.length());
+    out.append(ptr_ + pos + length, len_ - pos - length);
     adopt(out);
     return 1;
 }

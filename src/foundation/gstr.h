@@ -35,6 +35,9 @@ public:
     // The index of the first occurrence at or after start, or -1. With
     // wholeWord only that first occurrence is considered.
     int32_t find(const gstrSlice& text, bool wholeWord, bool matchCase, int32_t start = 0) const;
+    // The same, but with wholeWord an occurrence that is no whole word is
+    // passed over and the search goes on (the batch tools' rule).
+    int32_t findMatch(const gstrSlice& text, bool wholeWord, bool matchCase, int32_t start = 0) const;
     bool contains(char c) const noexcept;
     bool isPrintable() const noexcept;
 
@@ -149,6 +152,8 @@ public:
     int substitute(const gstrSlice& templateText, const gstrSlice& value);
     void escapePercent();
     int replaceFirst(const gstrSlice& text, const gstrSlice& by, bool wholeWord, bool matchCase, int32_t start = 0);
+    // Replaces the occurrence findMatch reports; 1 when there was one.
+    int replaceFirstMatch(const gstrSlice& text, const gstrSlice& by, bool wholeWord, bool matchCase);
     int replaceAll(const gstrSlice& text, const gstrSlice& by, bool wholeWord, bool matchCase);
 
     // Reads one string item of a station-file value (the result codes and the
@@ -189,4 +194,6 @@ private:
     gstr& formatById(int id, std::initializer_list<gformatArg> args);
     gstr& formatWith(const gstrSlice& formatText, std::initializer_list<gformatArg> args);
     bool overlaps(const gstrSlice& text) const noexcept;
+    // Puts by in place of the length bytes at pos; 0 for a pos below 0.
+    int replaceAt(int32_t pos, int32_t length, const gstrSlice& by);
 };

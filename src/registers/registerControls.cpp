@@ -38,7 +38,7 @@ int rebindControlProgram(gprocessorCall& call, const gregisterBatchOptions& opti
     if (!program)
         return 0;
     gstr tag(program->programTag());
-    if (!tag.replaceFirst(options.find, options.replace, options.wholeWord, options.matchCase))
+    if (!tag.replaceFirstMatch(options.find, options.replace, options.wholeWord, options.matchCase))
         return 0;
     if (gsclProgram* found = station::programs().find(tag)) {
         call.setProgram(found);

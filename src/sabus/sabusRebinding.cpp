@@ -29,7 +29,7 @@ int wrongClassMessage(int requiredClass)
 bool replacedTag(const gstrSlice& tag, const gsabusReplaceOptions& options, gstr& out)
 {
     out.assign(tag);
-    return out.replaceFirst(options.find, options.replace, options.wholeWord, options.matchCase) != 0
+    return out.replaceFirstMatch(options.find, options.replace, options.wholeWord, options.matchCase) != 0
            && out != tag;
 }
 

@@ -119,7 +119,7 @@ void gprogramArgument::write(CObjectFile& file, int ending) const
 int gprogramArgument::replaceValue(const gstrSlice& find, const gstrSlice& replace, bool wholeWord, bool matchCase)
 {
     switch (type_) {
-    case 2: return string_.replaceFirst(find, replace, wholeWord, matchCase) > 0 ? 1 : 0;
+    case 2: return string_.replaceFirstMatch(find, replace, wholeWord, matchCase) > 0 ? 1 : 0;
     case 3: {
         gstrSlice from = boolean_ ? gstrSlice("true%") : gstrSlice("false%");
         gstrSlice to = boolean_ ? gstrSlice("false%") : gstrSlice("true%");

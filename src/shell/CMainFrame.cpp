@@ -1,5 +1,6 @@
 #include "shell/CMainFrame.h"
 
+#include "g2driver/editor/CDeviceDriversDialog.h"
 #include "g2driver/model/g2driver.h"
 #include "legacy/glegacyDriver.h"
 #include "legacy/glegacyMask.h"
@@ -13,6 +14,8 @@
 #include "resources/stringTable.h"
 #include "sabus/ui/CSabusRequestsDialog.h"
 #include "scl/ui/CSclProgramsDialog.h"
+#include "screens/editor/CDrawingPropertiesBar.h"
+#include "screens/editor/CScreensDialog.h"
 #include "screens/model/fscreen.h"
 #include "shell/CChildFrame.h"
 #include "shell/CDocument.h"
@@ -58,7 +61,9 @@ bool isCheckable(int id)
     switch (id) {
     case 32918: case 32898: case 32901: case 32902: case 32899: case 32910: case 32923: case 32922: case 32897:
     case 32889: case 32896: case 32905: case 32887: case 32886: case 32891: case 32883: case 32904: case 32925:
-    case 32926: case 59392: case 59393: case 32900: case 32890: case 32820: return true;
+    case 32926: case 59392: case 59393: case 32900: case 32890: case 32820: case 32809: case 32817: case 32813:
+    case 32935: case 32792: case 32810: case 32799: case 32789: case 32822: case 32932: case 32933: case 32934:
+    case 32796: case 32806: case 32808: case 32821: case 32815: case 32803: case 32825: case 32805: return true;
     default: break;
     }
     for (int command : CDrawingToolsBar::commands) {
@@ -69,6 +74,9 @@ bool isCheckable(int id)
 }
 
 QString uiString(int id) { return toUiText(gstrSlice(stringTableText(id))); }
+
+// Menu commands are numbered from here; lower ids are prompts and texts.
+constexpr int firstCommandPrompt = 32768;
 
 struct listWindowSpec {
     int dialogId;
@@ -105,11 +113,11 @@ CSelectDialog* makeListWindow(int which)
     case CMainFrame::serialPorts: return new CSerialPortsDialog;
     case CMainFrame::legacyDataMasks: return new CLegacyDataMasksDialog;
     case CMainFrame::registers: return new CRegistersDialog;
-    case CMainFrame::screens: return makeListWindow(station::screens, false, s);
+    case CMainFrame::screens: return new CScreensDialog;
     case CMainFrame::sclPrograms: return new CSclProgramsDialog;
     case CMainFrame::legacyParameters: return new CLegacyParametersDialog;
     case CMainFrame::sabusRequests: return new CSabusRequestsDialog(CMainFrame::instance());
-    default: return makeListWindow(station::g2Drivers, true, s);
+    default: return new CDeviceDriversDialog;
     }
 }
 
@@ -208,6 +216,9 @@ QAction* CMainFrame::makeAction(int id)
         a->setText(QString::fromLatin1(tip));
         a->setToolTip(QString::fromLatin1(tip));
     }
+    // A command's string holds its status-bar prompt before the line break.
+    if (id >= firstCommandPrompt && stringTableText(id))
+        a->setStatusTip(uiString(id).section(QLatin1Char('\n'), 0, 0));
     QObject::connect(a, &QAction::triggered, this, [this, id] {
         routeCommand(id);
         updateCommandUi();
@@ -325,9 +336,7 @@ void CMainFrame::createDrawingPropertiesBar()
     drawingPropertiesBar_ = new QDockWidget(uiString(10224), this);
     drawingPropertiesBar_->setObjectName(QStringLiteral("controlBar%1").arg(drawingPropertiesBarId));
     drawingPropertiesBar_->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
-    auto* panes = new QWidget(drawingPropertiesBar_);
-    panes->setMinimumWidth(160);
-    drawingPropertiesBar_->setWidget(panes);
+    drawingPropertiesBar_->setWidget(new CDrawingPropertiesBar(drawingPropertiesBar_));
     addDockWidget(Qt::LeftDockWidgetArea, drawingPropertiesBar_);
 }
 

@@ -10,4 +10,22 @@ void CObjectPage::setObject(QWidget* owner, void* object)
         loadFromObject();
 }
 
+void CObjectPage::setObject(gdrawingProperties* record, fscreen* screen)
+{
+    record_ = record;
+    screen_ = screen;
+    if (record_)
+        loadControls();
+}
+
 void CObjectPage::commitEdits() {}
+
+void CObjectPage::paletteChanged(int) {}
+
+void CObjectPage::refillRegisterList() {}
+
+void CObjectPage::refillImageList() {}
+
+void CObjectPage::refillScreenList() {}
+
+void CObjectPage::refillProgramList() {}

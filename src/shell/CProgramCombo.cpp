@@ -28,7 +28,8 @@ QVariant programData(gprogramUsedByList* program) { return QVariant::fromValue(r
 // face while the combo is disabled, the text 2 pixels in.
 class programItemDelegate : public QStyledItemDelegate {
 public:
-    programItemDelegate(const CProgramCombo& combo) : QStyledItemDelegate(nullptr), combo_(combo) {}
+    // The combo owns its delegate (setItemDelegate takes no ownership).
+    programItemDelegate(CProgramCombo& combo) : QStyledItemDelegate(&combo), combo_(combo) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {

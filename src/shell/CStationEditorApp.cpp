@@ -1,5 +1,6 @@
 #include "shell/CStationEditorApp.h"
 
+#include "batch/ui/batchTools.h"
 #include "g2driver/editor/CEditValueNamesDialog.h"
 #include "platform/helpViewer.h"
 #include "platform/modalRun.h"
@@ -15,6 +16,8 @@
 #include "scl/ui/CSclSyntaxColoursDialog.h"
 #include "scl/ui/CSclView.h"
 #include "scl/ui/sclColourTable.h"
+#include "screens/editor/screenDocuments.h"
+#include "screens/editor/screenEditorStartup.h"
 #include "screens/model/fscreen.h"
 #include "screens/model/gdrawingProperties.h"
 #include "screens/model/gimageLibrary.h"
@@ -141,7 +144,9 @@ bool CStationEditorApp::InitInstance(const QStringList& arguments)
     frame_->setToolDialog(32842, [this] { CSclSyntaxColoursDialog(frame_.get()).DoModal(); });
     commandLineInfo second = commandLineInfo::parse(arguments);
     loadRememberedImageLibrary();
+    startScreenEditor(*frame_);
     installRegisterWindows(*frame_);
+    installBatchTools(*frame_);
     installValueNamesEditor();
     if (!runCommandLine(second))
         return false;
@@ -190,11 +195,8 @@ void CStationEditorApp::setHelpPaths()
 
 void CStationEditorApp::addDocTemplates()
 {
-    // Screens and station SCL programs; the screens' documents and views
-    // grow with their editor.
-    auto document = [] { return std::make_unique<CDocument>(); };
-    auto view = [](CDocument&) { return new QWidget; };
-    screenTemplate_ = std::make_unique<CMultiDocTemplate>(screenTemplateId, document, view);
+    // Screens and station SCL programs.
+    screenTemplate_ = std::make_unique<CMultiDocTemplate>(screenTemplateId, makeScreenDocument, makeScreenView);
     sclTemplate_ = std::make_unique<CMultiDocTemplate>(
         sclTemplateId, [] { return std::make_unique<CSclGlobalDoc>(); },
         [](CDocument& d) { return new CSclGlobalView(&static_cast<CSclGlobalDoc&>(d)); });

@@ -12,6 +12,7 @@ namespace {
 constexpr valueRowTemplate templates[] = {
     {759, 94, 18, QRect(2, 4, 33, 8), QRect(39, 2, 53, 14)},
     {762, 94, 18, QRect(2, 4, 33, 8), QRect(39, 2, 53, 14)},
+    {868, 94, 18, QRect(2, 4, 33, 8), QRect(39, 2, 53, 14)},
     {782, 64, 18, QRect(2, 4, 3, 8), QRect(9, 2, 53, 14)},
     {783, 145, 18, QRect(2, 4, 3, 8), QRect(9, 2, 134, 14)},
 };

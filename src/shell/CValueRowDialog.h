@@ -22,7 +22,7 @@ struct valueRowTemplate {
     QRect label;
     QRect value;
 
-    // 759 and 762 (value rows), 782 and 783 (parameter rows); null for any
+    // 759, 762 and 868 (value rows), 782 and 783 (parameter rows); null for any
     // other id.
     static const valueRowTemplate* find(int templateId);
 };

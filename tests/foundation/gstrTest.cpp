@@ -158,6 +158,14 @@ TEST(gstr, Replace)
     EXPECT_EQ(s.view(), "Tag1 T");
     EXPECT_EQ(s.replaceFirst("zz", "T", false, false), 0);
     EXPECT_EQ(s.view(), "Tag1 T");
+
+    // The batch tools' rule passes over occurrences that are no whole word.
+    gstr words("CAB AB");
+    EXPECT_EQ(words.find("AB", true, true), -1);
+    EXPECT_EQ(words.findMatch("ab", true, false), 4);
+    EXPECT_EQ(words.replaceFirstMatch("AB", "XY", true, true), 1);
+    EXPECT_EQ(words.view(), "CAB XY");
+    EXPECT_EQ(words.replaceFirstMatch("AB", "XY", true, true), 0);
 }
 
 TEST(gstr, SubstituteAndEscapePercent)

@@ -193,10 +193,9 @@ TEST_F(objectCommands, ToolDialogsFollowTheirRules)
     EXPECT_TRUE(enabled(32842));
     EXPECT_FALSE(enabled(32880));
     EXPECT_TRUE(enabled(32881));
-    // The legacy windows make drivers and masks in a library too; the
-    // device drivers window has no object dialogs yet.
-    EXPECT_FALSE(enabled(32919));
-    for (int id : {32920, 32921, 32860, 32859})
+    // The driver windows make drivers and the mask window masks in a
+    // library too.
+    for (int id : {32919, 32920, 32921, 32860, 32859})
         EXPECT_TRUE(enabled(id)) << id;
 }
 

@@ -1,6 +1,7 @@
 #include "g2driver/editor/CParameterValuesPanel.h"
 
 #include "foundation/jhashIterator.h"
+#include "g2driver/editor/showAsPanes.h"
 #include "g2driver/model/g2driverParameter.h"
 #include "platform/CDialog.h"
 #include "platform/modalRun.h"
@@ -11,8 +12,10 @@
 #include "shell/CHexDecSpinEdit.h"
 #include "shell/CSpinEdit.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QFontMetrics>
-#include <QRadioButton>
+#include <QStyle>
 #include <algorithm>
 #include <charconv>
 #include <memory>
@@ -24,9 +27,8 @@ constexpr const char* settingsSection = "Dialogs\\Edit G2Driver";
 constexpr int numberRowTemplate = 759;
 constexpr int enterUnsigned = 10581;
 constexpr int enterNumber = 10579;
-constexpr int hexButton = 1434;
-constexpr int textButton = 1435;
-constexpr int decimalButton = 2065;
+constexpr int valueNameRowTemplate = 868;
+constexpr int unnamedValue = 10143;
 // The label's room beyond its text.
 constexpr int labelMargin = 5;
 
@@ -176,27 +178,94 @@ private:
     CEscapedStringEdit* edit_;
 };
 
+// A DIGITAL value with value names: one entry per name in value order
+// after an empty one; a value without a name gets an entry of its own.
+class CValueNameComboRow final : public CValueRowDialog {
+public:
+    explicit CValueNameComboRow(const g2driverParameter* item)
+        : CValueRowDialog(valueNameRowTemplate, item), combo_(new QComboBox)
+    {
+        combo_->addItem(QString());
+        for (const auto& [value, name] : item->valueNames())
+            combo_->addItem(toUiText(name), QVariant::fromValue(value));
+    }
+    ~CValueNameComboRow() override
+    {
+        if (!combo_->parent())
+            delete combo_;
+    }
+
+    bool createRow(QWidget* panel, QWidget*& previousRow, QPoint& position, int labelWidth, int rowWidth) override
+    {
+        if (!createRowFrom(panel, previousRow, position, labelWidth, rowWidth, combo_, false))
+            return false;
+        combo_->setCurrentIndex(0);
+        widenToEntries();
+        return true;
+    }
+    bool buildValue(std::unique_ptr<g2driverParameterValue>& out, bool) override
+    {
+        out.reset();
+        int chosen = combo_->currentIndex();
+        if (chosen <= 0)
+            return true;
+        out = namedValue(item());
+        out->setDigital(combo_->itemData(chosen).value<uint32_t>());
+        return true;
+    }
+    void showValue(const g2driverParameterValue& value) override
+    {
+        uint32_t number = value.getNumber();
+        int at = 1;
+        for (; at < combo_->count(); ++at) {
+            uint32_t entry = combo_->itemData(at).value<uint32_t>();
+            if (entry == number) {
+                combo_->setCurrentIndex(at);
+                return;
+            }
+            if (entry > number)
+                break;
+        }
+        gstr text;
+        combo_->insertItem(at, toUiText(text.format(unnamedValue, number)), QVariant::fromValue(number));
+        combo_->setCurrentIndex(at);
+    }
+
+private:
+    // As wide as the widest entry with the list's frame and scroll bar, but
+    // not past the row's right edge.
+    void widenToEntries()
+    {
+        QFontMetrics metrics(combo_->font());
+        int widest = 0;
+        for (int i = 0; i < combo_->count(); ++i)
+            widest = std::max(widest, metrics.horizontalAdvance(combo_->itemText(i)));
+        QStyle* style = combo_->style();
+        int wanted = widest + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth) +
+                     style->pixelMetric(QStyle::PM_ScrollBarExtent) + 5;
+        int room = width() - combo_->x();
+        if (wanted > combo_->width())
+            combo_->resize(std::min(wanted, room), combo_->height());
+    }
+
+    QComboBox* combo_;
+};
+
+bool hasValueNames(const g2driverParameter& parameter) { return !parameter.valueNames().empty(); }
+
 CValueRowDialog* makeRow(const g2driverParameter& parameter)
 {
     switch (parameter.getKind()) {
     case g2valueKind::bistate: return new CBistateValueRow(&parameter);
-    case g2valueKind::digital: return new CDigitalNumberValueRow(&parameter);
+    case g2valueKind::digital:
+        if (hasValueNames(parameter))
+            return new CValueNameComboRow(&parameter);
+        return new CDigitalNumberValueRow(&parameter);
     case g2valueKind::analog: return new CAnalogValueRow(&parameter);
     case g2valueKind::string: return new CStringValueEditor(&parameter);
     default: return nullptr;
     }
 }
-
-// A show-as pane: two radio buttons that forward each click to the panel.
-class showAsPane final : public CDialog {
-public:
-    showAsPane(int templateId, int firstId, const char* firstText) : CDialog(templateId)
-    {
-        setDialogSize(122, 12);
-        addRadioButton(firstId, firstText, 0, 1, 60, 10);
-        addRadioButton(hexButton, "Show as &hex", 64, 1, 58, 10);
-    }
-};
 
 } // namespace
 
@@ -276,41 +345,19 @@ int CParameterValuesPanel::setParameters(const garray<g2driverParameter>& parame
         row->setStringHexMode(textHexMode_ != 0);
         row->setNumberHexMode(decimalHexMode_ != 0);
         hasString = hasString || p->getKind() == g2valueKind::string;
-        hasNumber = hasNumber || p->getKind() == g2valueKind::digital;
+        hasNumber = hasNumber || (p->getKind() == g2valueKind::digital && !hasValueNames(*p));
     }
-    if (hasString)
-        textHexPane_ = makePane(763, textButton, "Show as te&xt", textHexMode_, previous, position);
-    if (hasNumber)
-        decimalHexPane_ = makePane(869, decimalButton, "Show as &decimal", decimalHexMode_, previous, position);
+    if (hasString) {
+        textHexPane_ = new CTextHexPane(*this);
+        textHexPane_->create(host, previous, position, width(), textHexMode_);
+        previous = textHexPane_;
+    }
+    if (hasNumber) {
+        decimalHexPane_ = new CDecimalHexPane(*this);
+        decimalHexPane_->create(host, previous, position, width(), decimalHexMode_);
+    }
     setValues(entered);
     return std::max(0, position.y() - geometry().bottom() - 1);
-}
-
-CDialog* CParameterValuesPanel::makePane(int templateId, int firstId, const char* firstText, int mode,
-                                         QWidget*& previous, QPoint& position)
-{
-    auto* pane = new showAsPane(templateId, firstId, firstText);
-    pane->setParent(parentWidget(), Qt::Widget);
-    pane->checkRadioButton(std::min(firstId, hexButton), std::max(firstId, hexButton), mode ? hexButton : firstId);
-    pane->move(geometry().left() + width() - pane->width(), position.y());
-    pane->stackUnder(previous);
-    pane->show();
-    position.ry() += pane->height();
-    previous = pane;
-    bool text = firstId == textButton;
-    auto clicked = [this, pane, text, firstId] {
-        int wanted = pane->isChecked(hexButton) ? 1 : 0;
-        if (!text) {
-            setDecimalHexMode(wanted);
-            return;
-        }
-        if (!setTextHexMode(wanted))
-            pane->checkRadioButton(std::min(firstId, hexButton), std::max(firstId, hexButton),
-                                   wanted ? firstId : hexButton);
-    };
-    pane->onCommand(firstId, clicked);
-    pane->onCommand(hexButton, clicked);
-    return pane;
 }
 
 bool CParameterValuesPanel::getValues(g2driverParameterValueTable& table, bool quiet)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/garray.h"
+#include "g2driver/editor/showAsPanes.h"
 #include "g2driver/model/g2driverParameterValue.h"
 #include "shell/CValueRowDialog.h"
 
@@ -51,21 +52,19 @@ public:
     int rowCount() const { return static_cast<int>(rows_.size()); }
     CValueRowDialog* row(int index) const { return rows_.at(static_cast<size_t>(index)); }
     // The panes while they exist (templates 763 and 869).
-    CDialog* textHexPane() const { return textHexPane_; }
-    CDialog* decimalHexPane() const { return decimalHexPane_; }
+    CTextHexPane* textHexPane() const { return textHexPane_; }
+    CDecimalHexPane* decimalHexPane() const { return decimalHexPane_; }
 
 private:
     void destroyRows();
     void destroyPanes();
-    CDialog* makePane(int templateId, int firstId, const char* firstText, int mode, QWidget*& previous,
-                      QPoint& position);
 
     bool showFixed_;
     // The rows and panes are children of the host, which may be destroyed
     // first.
     std::vector<QPointer<CValueRowDialog>> rows_;
-    QPointer<CDialog> textHexPane_;
-    QPointer<CDialog> decimalHexPane_;
+    QPointer<CTextHexPane> textHexPane_;
+    QPointer<CDecimalHexPane> decimalHexPane_;
     int textHexMode_ = 0;
     int decimalHexMode_ = 0;
 };

@@ -1,6 +1,8 @@
 #include "g2driver/editor/CProcessorFormatPane.h"
 
 #include "g2driver/model/g2driverChecksum.h"
+#include "g2driver/model/g2driverProgram.h"
+#include "store/jhashTypedDatabaseTable.h"
 #include "platform/modalRun.h"
 #include "shell/CProgramCombo.h"
 #include "shell/programArgumentsDialog.h"
@@ -27,6 +29,10 @@ void CProcessorFormatPane::create(CDialog& host, gprocessorCall::programTable* p
 {
     if (settings && settings->kind() == g2driverChecksum::processor)
         call_.assign(settings->program());
+    // The settings may name the program of another table than the one the
+    // dialog offers (the driver's own, not its working copy): by tag.
+    if (call_.isSet() && programs && call_.getProgramTable() != programs)
+        call_.setProgram(programs->find(call_.getProgram()->programTag()));
     call_.setProgramTable(programs);
     createOver(host, placeholderId);
     programs_->fill(false);

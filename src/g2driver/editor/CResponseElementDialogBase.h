@@ -56,6 +56,7 @@ protected:
     }
 
     responseElementHost& page() const { return page_; }
+    g2driverResponseCondition& conditionRecord() { return condition_; }
     const g2driverResponseElement* source() const { return source_; }
     g2driverResponseElement* target() const { return target_; }
 

@@ -69,9 +69,11 @@ void CSourceTypeHostPane::adopt(std::unique_ptr<CDataSourcePane> pane, int paneT
     pane_->moveTo(corner_);
 }
 
+// A pane wider than the host widens it.
 void CSourceTypeHostPane::relayout()
 {
-    resize(width_, fixedHeight_ + (pane_ ? pane_->getHeight() : 0));
+    int paneWidth = pane_ ? corner_.x() * 2 + pane_->width() : 0;
+    resize(std::max(width_, paneWidth), fixedHeight_ + (pane_ ? pane_->getHeight() : 0));
 }
 
 void CSourceTypeHostPane::setValueCount(int32_t count)

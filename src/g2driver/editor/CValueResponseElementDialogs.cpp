@@ -50,6 +50,9 @@ void CValueResponseElementDialog::storeValue(g2driverResponseElement& element)
         return;
     auto* old = static_cast<g2driverResponseValue*>(currentName());
     static_cast<g2driverValueResponseElement&>(element).setValue(newValue_);
+    // A condition on the element's own value follows it to its new name.
+    if (old && conditionRecord().value() == old)
+        conditionRecord().setValue(newValue_);
     dropName(page().responseValues(), old);
 }
 

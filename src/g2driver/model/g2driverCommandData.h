@@ -30,6 +30,9 @@ public:
                   g2driverProgramTable* programs);
     // Takes over the elements; the given array is left empty.
     void assignElements(garrayOwned<g2driverCommandElement>& elements);
+    // Hands the elements over to the (empty) array; the entry is left with
+    // none.
+    void takeElements(garrayOwned<g2driverCommandElement>& out) { out.transferFrom(elements_); }
 
     // DATA and the tag.
     void writeHeader(CObjectFile& file, int indent) const override;

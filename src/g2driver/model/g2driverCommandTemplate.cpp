@@ -80,15 +80,21 @@ void g2driverCommandTemplate::setDriver(g2driver* driver)
     linkErrorCodes();
 }
 
-void g2driverCommandTemplate::linkErrorCodes()
+// The driver's codes are referenced (a placeholder for a name it lacks, as
+// while loading); an editor's table is only looked in.
+void g2driverCommandTemplate::linkErrorCodes(g2driverErrorCodeTable* codes)
 {
     errorCodeUses_.clear();
-    if (!driver_)
+    if (!codes && !driver_)
         return;
     jhashTypedIterator<gnamedValue> it(defaultValues_);
     gnamedValue* value = nullptr;
-    while (it.get(value))
-        errorCodeUses_.add(driver_->errorCodes().reference(value->getName())->usedBy());
+    while (it.get(value)) {
+        g2driverErrorCode* code =
+            codes ? codes->find(value->getName()) : driver_->errorCodes().reference(value->getName());
+        if (code)
+            errorCodeUses_.add(code->usedBy());
+    }
 }
 
 void g2driverCommandTemplate::appendElement(g2driverCommandElement* element)
@@ -153,11 +159,11 @@ void g2driverCommandTemplate::replaceResponseDataNames(g2driverResponseDataNameT
     removeUnusedPlaceholders(responseDataNames_);
 }
 
-void g2driverCommandTemplate::replaceErrorCodeDefaults(jhashNamedObjectTable& defaults)
+void g2driverCommandTemplate::replaceErrorCodeDefaults(jhashNamedObjectTable& defaults, g2driverErrorCodeTable* codes)
 {
     defaultValues_.deleteAll();
     defaultValues_.transferFrom(defaults);
-    linkErrorCodes();
+    linkErrorCodes(codes);
 }
 
 bool g2driverCommandTemplate::hasResponseData() const

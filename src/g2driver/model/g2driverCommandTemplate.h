@@ -65,8 +65,10 @@ public:
     void replaceElements(garrayOwned<g2driverCommandElement>& elements, g2driverCommandDataNameTable& names);
     // The same for the response data names.
     void replaceResponseDataNames(g2driverResponseDataNameTable& names);
-    // Takes over the error-code defaults of an edited copy.
-    void replaceErrorCodeDefaults(jhashNamedObjectTable& defaults);
+    // Takes over the error-code defaults of an edited copy, linked to the
+    // codes of the given table that they name (the driver's when none: a
+    // template that belongs to no driver yet names the editor's codes).
+    void replaceErrorCodeDefaults(jhashNamedObjectTable& defaults, g2driverErrorCodeTable* codes = nullptr);
     // Whether a response data name is declared.
     bool hasResponseData() const;
     // One line per placeholder parameter, response data name and response
@@ -91,7 +93,7 @@ public:
 private:
     gloadStatus loadElement(const gstr& value);
     gloadStatus loadErrorCode(const gstr& value);
-    void linkErrorCodes();
+    void linkErrorCodes(g2driverErrorCodeTable* codes = nullptr);
     void writeErrorCodes(CObjectFile& file, int indent) const;
 
     g2driver* driver_ = nullptr;

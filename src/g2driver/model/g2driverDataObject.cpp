@@ -93,8 +93,12 @@ void g2driverDataObject::copyFrom(g2driverDataObject& source, const g2driverSour
     usedBy_[1].makeAliasOf(source.usedBy_[1]);
 }
 
+// The taken source still names the edited copy's tables: the object counts
+// as bound to no driver, so that the caller's setDriver binds the source,
+// even when a reference from another object has set the driver meanwhile.
 void g2driverDataObject::assignFrom(g2driverDataObject& edited)
 {
+    driver_ = nullptr;
     parameters_.assignFrom(edited.parameters_);
     typeCode_ = edited.typeCode_;
     internal_ = edited.internal_;

@@ -68,7 +68,7 @@ public:
     // given tables; with copyUsers the copy reports the source's users.
     void copyFrom(g2driverDataObject& source, const g2driverSourceTables& tables, bool copyUsers);
     // Takes the edited object's contents over; the edited object loses its
-    // source.
+    // source. The object is then bound to no driver until setDriver.
     void assignFrom(g2driverDataObject& edited);
     // Undefined and empty.
     void reset();

@@ -31,6 +31,20 @@ int g2driverErrorValueSet::parse(const char* text, int32_t errorCodeKind)
     return parseValues(next, errorCodeKind);
 }
 
+void g2driverErrorValueSet::setNumbers(std::vector<uint32_t> numbers)
+{
+    clear();
+    kind_ = values;
+    numbers_ = std::move(numbers);
+}
+
+void g2driverErrorValueSet::setPattern(gregexp& pattern)
+{
+    clear();
+    kind_ = values;
+    pattern_.transferFrom(pattern);
+}
+
 int g2driverErrorValueSet::parseValues(const char* text, int32_t errorCodeKind)
 {
     if (errorCodeKind == g2driverErrorCode::text) {

@@ -25,6 +25,9 @@ public:
 
     void setKind(int32_t kind) noexcept { kind_ = kind; }
     void clear();
+    // VALUES with these numbers, or with this pattern (taken over).
+    void setNumbers(std::vector<uint32_t> numbers);
+    void setPattern(gregexp& pattern);
 
     // NONE or DEFAULT alone, or VALUES, a comma and the values for an error
     // code of the given kind (0 none, 1 numerical, 2 string; VALUES needs

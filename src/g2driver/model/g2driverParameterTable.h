@@ -40,6 +40,8 @@ public:
     // Removes and destroys every placeholder that nothing uses. A placeholder
     // still in use stays, so no user is left pointing at a freed parameter.
     void removeUndefined();
+    // The editors' lists: the listed parameters become these, in this order.
+    void setOrder(const garray<g2driverParameter>& order) { ordered_ = order; }
 
 private:
     garray<g2driverParameter> ordered_;

@@ -129,7 +129,7 @@ int g2driverParameterValue::replace(const gstrSlice& find, const gstrSlice& repl
         real_ = now;
         return 1;
     }
-    case g2valueKind::string: return text_.replaceFirst(find, replacement, wholeWord, matchCase) ? 1 : 0;
+    case g2valueKind::string: return text_.replaceFirstMatch(find, replacement, wholeWord, matchCase) ? 1 : 0;
     default: return 0;
     }
 }
@@ -160,7 +160,12 @@ gloadStatus g2driverParameterValue::loadLine(g2driverParameterValueTable& table,
     g2driverParameterValue* entry = table.define(tag);
     if (!entry)
         return gload::alreadyLoaded;
-    return entry->read(next) == itemResult::end ? gload::accepted : gload::invalidValue;
+    if (entry->read(next) == itemResult::end)
+        return gload::accepted;
+    // A value that did not read leaves no entry without a kind behind.
+    table.remove(entry);
+    delete entry;
+    return gload::invalidValue;
 }
 
 void g2driverParameterValue::describeList(gstr& out, const garray<g2driverParameter>& parameters,

@@ -5,8 +5,8 @@
 #include "g2driver/model/g2driverSummarySource.h"
 #include "g2driver/model/g2driverValueLimitsSource.h"
 #include "registers/sources/g2driverAnalogNumberSource.h"
+#include "registers/sources/g2driverBitCollectionSource.h"
 #include "registers/sources/g2driverBitMaskSource.h"
-#include "registers/sources/g2driverCarriedDataSource.h"
 #include "registers/sources/g2driverDigitalNumberSource.h"
 #include "registers/sources/g2driverDigitalStringsSource.h"
 #include "registers/sources/g2driverMultipleSource.h"
@@ -15,6 +15,7 @@
 #include "registers/sources/g2driverProcessorSource.h"
 #include "registers/sources/g2driverSearchStringSource.h"
 #include "registers/sources/g2driverStringSource.h"
+#include "registers/sources/g2driverThresholdsSource.h"
 #include "registers/sources/g2driverValueListSource.h"
 #include "resources/stringTable.h"
 #include "store/CObjectFile.h"
@@ -32,13 +33,6 @@ std::unique_ptr<g2driverDataSource> make()
     return std::make_unique<S>();
 }
 
-// Kinds whose lines are carried as read until their classes exist.
-template <int keyword, int paneType>
-std::unique_ptr<g2driverDataSource> makeCarried()
-{
-    return std::make_unique<g2driverCarriedDataSource>(keyword, paneType);
-}
-
 struct kindRow {
     int keyword;
     sourceMaker maker;
@@ -54,8 +48,8 @@ constexpr kindRow kinds[] = {
     {kw::PATTERN, make<g2driverPatternMatchSource>},
     {kw::V_DIGITAL_NUMBER, make<g2driverDigitalNumberSource>},
     {kw::V_DIGITAL_STRINGS, make<g2driverDigitalStringsSource>},
-    {kw::THRESHOLDS, makeCarried<kw::THRESHOLDS, g2sourcePane::thresholds>},
-    {kw::V_BIT_COLLECTION, makeCarried<kw::V_BIT_COLLECTION, g2sourcePane::bitCollection>},
+    {kw::THRESHOLDS, make<g2driverThresholdsSource>},
+    {kw::V_BIT_COLLECTION, make<g2driverBitCollectionSource>},
     {kw::V_ANALOG_NUMBER, make<g2driverAnalogNumberSource>},
     {kw::STRING, make<g2driverStringSource>},
     {kw::FILTER, make<g2driverFilterSource>},

@@ -2,8 +2,21 @@
 
 #include "foundation/valueParsers.h"
 #include "registers/sources/gsourceCarried.h"
+#include "registers/sources/gsourceDataObject.h"
+#include "registers/sources/gsourceDataObjectBitCollection.h"
+#include "registers/sources/gsourceDataObjectThresholds.h"
 #include "registers/sources/gsourceGrandSummary.h"
+#include "registers/sources/gsourceLegacyBitCollection.h"
+#include "registers/sources/gsourceLegacyBitMask.h"
+#include "registers/sources/gsourceLegacyDirect.h"
+#include "registers/sources/gsourceLegacyFilter.h"
+#include "registers/sources/gsourceLegacyLevel.h"
+#include "registers/sources/gsourceLegacyLiteral.h"
 #include "registers/sources/gsourceLegacyParameter.h"
+#include "registers/sources/gsourceLegacyProcessor.h"
+#include "registers/sources/gsourceLegacySearchString.h"
+#include "registers/sources/gsourceLegacyStrings.h"
+#include "registers/sources/gsourceLegacyThresholds.h"
 #include "registers/sources/gsourceParameter.h"
 #include "registers/sources/gsourcePing.h"
 #include "registers/sources/gsourceRemoteRegister.h"
@@ -64,25 +77,26 @@ constexpr sourceMaker makers[] = {
     &make<gsourceGrandSummary>,       // 8 GRAND SUMMARY
     &make<gsourceRemoteStationAlarm>, // 9 NETWORK
     &make<gsourcePing>,               // 10 PING
-    nullptr, // 11 BISTATE
-    nullptr, // 12 G2D BIT MASK
-    nullptr, // 13 DIGITAL
-    nullptr, // 14 G2D THRESHOLDS
-    nullptr, // 15 G2D BIT COLLECTION
-    nullptr, // 16 ANALOG
-    nullptr, // 17 STRING
-    nullptr, // 18 G2D FILTER
+    &make<gsourceDataObjectBistate>, // 11 BISTATE
+    &make<gsourceDataObjectBitMask>, // 12 G2D BIT MASK
+    &make<gsourceDataObjectDigital>, // 13 DIGITAL
+    &make<gsourceDataObjectThresholds>, // 14 G2D THRESHOLDS
+    &make<gsourceDataObjectBitCollection>, // 15 G2D BIT COLLECTION
+    &make<gsourceDataObjectAnalog>, // 16 ANALOG
+    &make<gsourceDataObjectString>, // 17 STRING
+    &make<gsourceDataObjectFilter>, // 18 G2D FILTER
     &make<gsourceTimeout>, // 19 TIMEOUT
-    nullptr, // 20 BIT MASK
-    nullptr, // 21 SEARCH STRING
-    nullptr, // 22 DIRECT
-    nullptr, // 23 THRESHOLDS
-    nullptr, // 24 STRINGS
-    nullptr, // 25 BIT COLLECTION
-    nullptr, // 26 LEVEL
-    nullptr, // 27 LITERAL
-    nullptr, // 28 FILTER
-    nullptr, // 29 PROCESSOR
+    make<gsourceLegacyBitMask>, // 20 BIT MASK
+    make<gsourceLegacySearchString>, // 21 SEARCH STRING
+    make<gsourceLegacyDirect>, // 22 DIRECT
+    make<gsourceLegacyThresholds>, // 23 THRESHOLDS
+    make<gsourceLegacyStrings>, // 24 STRINGS
+    make<gsourceLegacyBitCollection>, // 25 BIT COLLECTION
+    make<gsourceLegacyLevel>, // 26 LEVEL
+    make<gsourceLegacyLiteral>, // 27 LITERAL
+    make<gsourceLegacyFilter>, // 28 FILTER
+    makeOfClass<gsourceLegacyProcessorBistate, gsourceLegacyProcessorDigital, gsourceLegacyProcessorAnalog,
+                gsourceLegacyProcessorString>, // 29 PROCESSOR
 };
 static_assert(std::size(makers) == gsourceType::lastCode + 1);
 

@@ -28,6 +28,6 @@ struct gscreenBatchChange {
     // The first occurrence in a copy of a tag; 1 when it changed.
     int replaceFirstIn(gstr& target) const
     {
-        return target.replaceFirst(findText, replaceText, wholeWord != 0, matchCase != 0);
+        return target.replaceFirstMatch(findText, replaceText, wholeWord != 0, matchCase != 0);
     }
 };

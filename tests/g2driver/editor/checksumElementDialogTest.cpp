@@ -212,4 +212,22 @@ TEST_F(checksumElementDialog, ProcessorNeedsADriverProgram)
     EXPECT_FALSE(element(11).checksum().program().isSet());
 }
 
+TEST_F(checksumElementDialog, ProcessorProgramIsChosenByTagAmongTheWorkingPrograms)
+{
+    struct workingDialog : fakeCommandDialog {
+        using fakeCommandDialog::fakeCommandDialog;
+        g2driverProgramTable* driverPrograms() override { return &working; }
+        g2driverProgramTable working{5};
+    } working(*meter, read->parameters(), read->dataNames(), true);
+    working.working.define("Alpha");
+    g2driverProgram* crc = working.working.define("Crc");
+    auto d = opened<dialog>(working, &element(11), &element(11), nullptr);
+    auto* programs = d->options().processorPane().controlAs<QComboBox>(CProcessorFormatPane::programId);
+    EXPECT_EQ(text(fromUiText(programs->currentText())), "Crc");
+    EXPECT_EQ(refusal(*d), 0);
+    EXPECT_EQ(element(11).checksum().program().getProgram(), crc);
+    // The working programs go before the driver: unlink from them.
+    element(11).checksum().setKind(g2driverChecksum::lrc);
+}
+
 } // namespace

@@ -47,7 +47,8 @@ TEST_F(editDataObject, NewObjectStartsAsBistateParameterAndKeepsWhatOkChecked)
     EXPECT_FALSE(d->isControlEnabled(objectDialog::valueNamesId));
     EXPECT_EQ(d->currentType(), 16);
     EXPECT_EQ(items(d->controlAs<QComboBox>(CSourceTypeHostPane::sourceTypeId)),
-              std::vector<std::string>{"Parameter"});
+              (std::vector<std::string>{"Search string", "Value limits", "Processor", "Summary", "Parameter",
+                                        "<Multiple sources>"}));
     EXPECT_TRUE(pane(*d).isUnchanged());
     EXPECT_TRUE(pane(*d).isControlShown(parameterPane::onId));
     EXPECT_FALSE(pane(*d).isControlEnabled(parameterPane::onId));

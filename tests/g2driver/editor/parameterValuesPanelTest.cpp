@@ -1,5 +1,6 @@
 #include "g2driver/editor/CParameterValuesPanel.h"
 #include "g2driver/editor/CSelectDeviceDriverTypeDialog.h"
+#include "g2driver/editor/showAsPanes.h"
 #include "g2driver/model/g2driver.h"
 #include "g2driver/model/g2driverParameterTable.h"
 #include "legacy/glegacyDriver.h"
@@ -160,6 +161,80 @@ TEST_F(parameterValuesPanel, HexSwitchesAreRefusedByABadStringAndRemembered)
 }
 
 // The driver type is asked only when the station has drivers of both kinds.
+TEST_F(parameterValuesPanel, NamedDigitalValuesAreChosenFromTheirNames)
+{
+    g2driverParameterTable named;
+    ASSERT_EQ(named.readLine(gstr("Speed, DIGITAL, 10, Fast, 2, Slow"), 2, 0), 0);
+    CParameterValuesPanel* panel = makePanel(false);
+    panel->setParameters(named.ordered());
+    ASSERT_EQ(panel->rowCount(), 1);
+    EXPECT_EQ(panel->row(0)->templateId(), 868);
+    EXPECT_EQ(panel->decimalHexPane(), nullptr);
+    QComboBox* names = combo(panel, 0);
+    ASSERT_EQ(names->count(), 3);
+    EXPECT_EQ(names->itemText(1).toStdString(), "Slow");
+
+    g2driverParameterValueTable none(5);
+    EXPECT_TRUE(panel->getValues(none, false));
+    EXPECT_EQ(none.find("Speed"), nullptr);
+
+    // A value without a name gets its own entry among the named ones.
+    g2driverParameterValueTable given(5);
+    auto* value = new g2driverParameterValue;
+    value->setName(gstr("Speed"));
+    value->setDigital(5);
+    value->setDefined(1);
+    given.insert(value);
+    panel->setValues(given);
+    ASSERT_EQ(names->count(), 4);
+    EXPECT_EQ(names->itemText(2).toStdString(), "Value 5");
+    EXPECT_EQ(names->currentIndex(), 2);
+    names->setCurrentIndex(3);
+    g2driverParameterValueTable out(5);
+    ASSERT_TRUE(panel->getValues(out, false));
+    EXPECT_EQ(out.find("Speed")->getNumber(), 10u);
+}
+
+TEST_F(parameterValuesPanel, RefusedTextSwitchKeepsTheTextButton)
+{
+    CParameterValuesPanel* panel = makePanel(false);
+    panel->setParameters(parameters.ordered());
+    edit(panel, 3)->setText(QStringLiteral("\\x"));
+    CTextHexPane* pane = panel->textHexPane();
+    pane->setChecked(CTextHexPane::textId, false);
+    pane->setChecked(CShowAsPaneBase::hexId, true);
+    pane->sendCommand(CShowAsPaneBase::hexId);
+    EXPECT_TRUE(pane->isChecked(CTextHexPane::textId));
+    EXPECT_FALSE(pane->isChecked(CShowAsPaneBase::hexId));
+    EXPECT_EQ(panel->textHexMode(), 0);
+}
+
+TEST_F(parameterValuesPanel, ErrorCodePaneWidensItsHostAndFollowsRefusals)
+{
+    bool accept = false;
+    std::vector<int> asked;
+    auto* pane = new CCodeTextHexPane([&](int mode) {
+        asked.push_back(mode);
+        return accept;
+    });
+    QPoint position(10, 20);
+    int width = 10;
+    pane->create(&host, nullptr, position, width, 0);
+    EXPECT_EQ(width, pane->width());
+    EXPECT_EQ(position.y(), 20 + pane->height());
+    EXPECT_EQ(pane->x(), 10 + width - pane->width());
+    EXPECT_TRUE(pane->isChecked(CCodeTextHexPane::textId));
+
+    pane->setChecked(CShowAsPaneBase::hexId, true);
+    pane->sendCommand(CShowAsPaneBase::hexId);
+    EXPECT_TRUE(pane->isChecked(CCodeTextHexPane::textId));
+    accept = true;
+    pane->setChecked(CShowAsPaneBase::hexId, true);
+    pane->sendCommand(CShowAsPaneBase::hexId);
+    EXPECT_TRUE(pane->isChecked(CShowAsPaneBase::hexId));
+    EXPECT_EQ(asked, (std::vector<int>{1, 1}));
+}
+
 TEST(selectDeviceDriverType, AsksOnlyWhenThereIsAChoice)
 {
     recordingResponder user;

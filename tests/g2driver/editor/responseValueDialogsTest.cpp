@@ -4,6 +4,7 @@
 #include "g2driver/editor/CEditCommandElementResponseElementDialog.h"
 #include "g2driver/editor/CEditDataResponseElementDialog.h"
 #include "g2driver/editor/CEditRegexpResponseElementDialog.h"
+#include "g2driver/editor/CResponseElementConditionDialog.h"
 #include "g2driver/editor/CValueResponseElementDialogs.h"
 #include "g2driver/model/g2driverChecksumResponseElement.h"
 #include "g2driver/model/g2driverCommandElementResponseElement.h"
@@ -136,7 +137,9 @@ TEST_F(responseValueDialogs, UsedValueKeepsItsTagAndAnUnusedOneIsRenamed)
     EXPECT_EQ(refusal(*d), 0);
     EXPECT_EQ(element(7)->getResponseValue(), count);
 
-    // Tail is used by nothing: its data element may rename it.
+    // Without State's bit collection Tail is used by nothing: its data
+    // element may rename it.
+    meter->dataObjects().find("State")->setSource(nullptr);
     auto data = opened<dataDialog>(*valid, element(11), element(11), nullptr);
     data->setControlText(CNamedResponseElementDialog::tagId, "Values");
     EXPECT_EQ(refusal(*data), 10568);
@@ -144,6 +147,29 @@ TEST_F(responseValueDialogs, UsedValueKeepsItsTagAndAnUnusedOneIsRenamed)
     EXPECT_EQ(refusal(*data), 0);
     EXPECT_EQ(read->responseDataNames().find("Tail"), nullptr);
     EXPECT_EQ(element(11)->getResponseData(), read->responseDataNames().find("End"));
+}
+
+TEST_F(responseValueDialogs, RenamedValueTakesAConditionOnItselfAlong)
+{
+    auto d = opened<CEditNumericalValueElementDialog>(*errors, nullptr, nullptr, nullptr);
+    d->setControlText(CNamedResponseElementDialog::tagId, "Spare");
+    ASSERT_EQ(refusal(*d), 0);
+    std::unique_ptr<g2driverResponseElement> spare(d->element());
+
+    auto rename = opened<CEditNumericalValueElementDialog>(*errors, spare.get(), spare.get(), nullptr);
+    thenOk([](CDialog& c) {
+        c.setChecked(CResponseElementConditionDialog::conditionalId, true);
+        c.sendCommand(CResponseElementConditionDialog::conditionalId);
+        choose(c.controlAs<QComboBox>(CResponseElementConditionDialog::valueId), "Spare");
+        c.setControlText(CResponseElementConditionDialog::numberId, "1");
+    });
+    rename->sendCommand(CResponseElementDialogBase::conditionId);
+    rename->setControlText(CNamedResponseElementDialog::tagId, "Extra");
+    EXPECT_EQ(refusal(*rename), 0);
+    g2driverResponseValue* extra = read->errors().values().find("Extra");
+    EXPECT_EQ(read->errors().values().find("Spare"), nullptr);
+    ASSERT_TRUE(spare->hasCondition());
+    EXPECT_EQ(spare->getCondition()->value(), extra);
 }
 
 TEST_F(responseValueDialogs, DataLengthFieldsAreCheckedAfterThePattern)

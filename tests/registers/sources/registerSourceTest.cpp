@@ -88,27 +88,6 @@ TEST_F(registerTest, ASourceDescribesItselfAsItsRegister)
     EXPECT_THROW(sourceAs<gdigitalRegisterSource>(source), gfault);
 }
 
-// A source of a kind read line by line keeps its lines, its nested blocks
-// included, and writes them back.
-TEST_F(registerTest, CarriedSourcesKeepTheirBlocks)
-{
-    const char* blocks[] = {
-        // The data-object reference opens a DRIVER block.
-        "ANALOG_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tANALOG\n\t\tDEVICE\t\tCOM1, M\n\t\tDRIVER\t\tG\n"
-        "\t\t\tOBJECT\t\tLevel\n\t\t\tPARAMETER\tChannel, DIGITAL 2\n\t\tEND\n\t\tMIN_VALUE\t0\n\tEND\nEND\n",
-        // Sections and program calls open blocks; a PROGRAM with its tag
-        // does not.
-        "DIGITAL_REG R\n\tLEVEL\t\tNONE\n\tSOURCE\t\tBIT COLLECTION\n\t\tSECTION\n\t\t\tRESPONSE\tA, B, C\n"
-        "\t\tEND\n\t\tSECTION\n\t\tEND\n\tEND\nEND\n",
-        "STRING_REG S\n\tLEVEL\t\tNONE\n\tSOURCE\t\tPROCESSOR\n\t\tPROGRAM\t\tParse\n\tEND\nEND\n",
-    };
-    for (const char* text : blocks) {
-        SCOPED_TRACE(text);
-        emptyAll();
-        EXPECT_EQ(roundTrip(text), text);
-    }
-}
-
 TEST_F(registerTest, SourceBlockEndsOnlyAtItsOwnEnd)
 {
     // The register's END closes the unfinished source; the register stays
@@ -117,13 +96,9 @@ TEST_F(registerTest, SourceBlockEndsOnlyAtItsOwnEnd)
     // A nested block's END may not carry a value.
     EXPECT_EQ(loadRegister("DIGITAL_REG Q\nSOURCE BIT COLLECTION\nSECTION\nEND x\n").last(), gload::invalidValue);
     EXPECT_EQ(loadRegister("DIGITAL_REG P\nSOURCE DIRECT\nEND x\n").last(), gload::invalidValue);
-    // No kind nests its blocks this deep.
-    std::string sections;
-    for (int i = 0; i < 8; ++i)
-        sections += "SECTION\n";
-    EXPECT_EQ(loadRegister("DIGITAL_REG O\nSOURCE BIT COLLECTION\n" + sections).last(), gload::accepted);
-    EXPECT_EQ(loadRegister("DIGITAL_REG N\nSOURCE BIT COLLECTION\n" + sections + "SECTION\n").last(),
-              gload::invalidValue);
+    // A section holds no section.
+    EXPECT_EQ(loadRegister("DIGITAL_REG O\nSOURCE G2D BIT COLLECTION\nSECTION\nSECTION\n").last(),
+              gload::unknownKeyword);
 }
 
 } // namespace

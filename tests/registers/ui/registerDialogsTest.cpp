@@ -7,6 +7,7 @@
 #include "platform/settingsStore.h"
 #include "registers/sources/gregisterSource.h"
 #include "store/gobjectType.h"
+#include "store/stationFile.h"
 
 #include <QLineEdit>
 
@@ -52,6 +53,12 @@ TEST_F(registerDialogTest, EditOfALoadedRegisterWithoutChangesWritesTheSameLines
         const char* header;
         int classCode;
     } cases[] = {{"BISTATE_REG Pump", 1}, {"DIGITAL_REG Mode", 2}, {"ANALOG_REG Flow", 3}, {"STRING_REG Text", 4}};
+    // The port, device and response that the text register's source reads.
+    tempFolder folder;
+    putFile(folder.path("objects.stn"), "MASK Reading\nPATTERN2 #+\nBUFFER_SIZE 32\nTIMEOUT 0.5\nEND\n"
+                                        "DRIVER Meter\nRESPONSE Status, Reading\nEND\nPORT COM1\nDEVICE_PATH COM1\n"
+                                        "SETTINGS 9600, 8, NONE, 1\nLINE_TERM CR\nDEVICE Meter\nEND\nEND\nPROGRAM Parse\nEND\n");
+    ASSERT_EQ(loadObjectFile(gstrSlice(folder.path("objects.stn").c_str()), false, false), 0);
     for (auto [header, classCode] : cases) {
         auto [before, after] = editUnchanged(fixtureBlock(header), classCode);
         EXPECT_EQ(after, before) << header;

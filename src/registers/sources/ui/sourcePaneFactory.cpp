@@ -3,8 +3,18 @@
 #include "registers/sources/gregisterSource.h"
 #include "registers/sources/gsourceType.h"
 #include "registers/sources/ui/CCarriedSourcePane.h"
+#include "registers/sources/ui/CDataObjectSourcePane.h"
+#include "registers/sources/ui/CDataObjectThresholdsSourcePane.h"
 #include "registers/sources/ui/CGrandSummarySourcePane.h"
+#include "registers/sources/ui/CLegacyBitCollectionSourcePane.h"
+#include "registers/sources/ui/CLegacyBitMaskSourcePane.h"
+#include "registers/sources/ui/CLegacyFilterSourcePane.h"
 #include "registers/sources/ui/CLegacyParameterSourcePane.h"
+#include "registers/sources/ui/CLegacyProcessorSourcePane.h"
+#include "registers/sources/ui/CLegacySearchStringSourcePane.h"
+#include "registers/sources/ui/CLegacyStringsSourcePane.h"
+#include "registers/sources/ui/CLegacyThresholdsSourcePane.h"
+#include "registers/sources/ui/CLegacyValueSourcePanes.h"
 #include "registers/sources/ui/CParameterSourcePanes.h"
 #include "registers/sources/ui/CPingSourcePane.h"
 #include "registers/sources/ui/CRemoteRegisterSourcePane.h"
@@ -32,25 +42,25 @@ constexpr sourcePaneMaker makers[] = {
     &CGrandSummarySourcePane::make,       // 8 GRAND SUMMARY
     &CRemoteStationAlarmSourcePane::make, // 9 NETWORK
     &CPingSourcePane::make,               // 10 PING
-    nullptr, // 11 BISTATE
+    &CDataObjectBistateSourcePane::make, // 11 BISTATE
     nullptr, // 12 G2D BIT MASK
-    nullptr, // 13 DIGITAL
-    nullptr, // 14 G2D THRESHOLDS
+    &CDataObjectDigitalSourcePane::make, // 13 DIGITAL
+    &CDataObjectThresholdsSourcePane::make, // 14 G2D THRESHOLDS
     nullptr, // 15 G2D BIT COLLECTION
-    nullptr, // 16 ANALOG
-    nullptr, // 17 STRING
+    &CDataObjectAnalogSourcePane::make, // 16 ANALOG
+    &CDataObjectStringSourcePane::make, // 17 STRING
     nullptr, // 18 G2D FILTER
     &CTimeoutSourcePane::make,            // 19 TIMEOUT
-    nullptr, // 20 BIT MASK
-    nullptr, // 21 SEARCH STRING
-    nullptr, // 22 DIRECT
-    nullptr, // 23 THRESHOLDS
-    nullptr, // 24 STRINGS
-    nullptr, // 25 BIT COLLECTION
-    nullptr, // 26 LEVEL
-    nullptr, // 27 LITERAL
-    nullptr, // 28 FILTER
-    nullptr, // 29 PROCESSOR
+    CLegacyBitMaskSourcePane::createFor, // 20 BIT MASK
+    CLegacySearchStringSourcePane::createFor, // 21 SEARCH STRING
+    CLegacyDirectSourcePane::createFor, // 22 DIRECT
+    CLegacyThresholdsSourcePane::createFor, // 23 THRESHOLDS
+    CLegacyStringsSourcePane::createFor, // 24 STRINGS
+    CLegacyBitCollectionSourcePane::createFor, // 25 BIT COLLECTION
+    CLegacyLevelSourcePane::createFor, // 26 LEVEL
+    CLegacyLiteralSourcePane::createFor, // 27 LITERAL
+    CLegacyFilterSourcePane::createFor, // 28 FILTER
+    CLegacyProcessorSourcePane::createFor, // 29 PROCESSOR
 };
 static_assert(std::size(makers) == gsourceType::lastCode + 1);
 

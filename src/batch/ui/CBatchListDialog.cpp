@@ -1,0 +1,303 @@
+#include "batch/ui/CBatchListDialog.h"
+
+#include "platform/settingsStore.h"
+#include "shell/CObjectListCtrl.h"
+#include "shell/CSelectDialog.h"
+#include "store/gstationState.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <algorithm>
+
+namespace {
+
+constexpr int rightX = 190;
+constexpr int rightWidth = 143;
+
+} // namespace
+
+CBatchListDialog::CBatchListDialog(const batchDialogSpec& spec, const gbatchKind& kind, QWidget* parent)
+    : CDialog(spec.templateId, parent), spec_(spec), kind_(kind)
+{
+    setWindowTitle(QString::fromLatin1(spec.title));
+    buildControls();
+}
+
+void CBatchListDialog::buildControls()
+{
+    addLabel(-1, "&Find:", rightX, 7, rightWidth, 8);
+    auto* find = addEdit(findId, rightX, 17, rightWidth, 12);
+    addLabel(-1, "&Replace with:", rightX, 33, rightWidth, 8);
+    addEdit(replaceId, rightX, 43, rightWidth, 12);
+    addCheckBox(matchCaseId, "&Match case", rightX, 60, 65, 10);
+    addCheckBox(wholeWordId, "Whole &word", rightX + 70, 60, 70, 10);
+    int scopes = static_cast<int>(spec_.scopes.size());
+    int groupHeight = 16 + 12 * scopes + (spec_.setAndClearAll ? 18 : 0);
+    addGroupBox(-1, "Apply changes to", rightX, 74, rightWidth, groupHeight);
+    for (int i = 0; i < scopes; ++i) {
+        const batchScope& s = spec_.scopes[static_cast<size_t>(i)];
+        auto* box = addCheckBox(s.id, s.label, rightX + 6, 86 + 12 * i, rightWidth - 12, 10);
+        QObject::connect(box, &QCheckBox::toggled, this, [this] { updateButtons(); });
+    }
+    if (spec_.setAndClearAll) {
+        int y = 88 + 12 * scopes;
+        addButton(setAllId, "Set all", rightX + 6, y, 60, 14);
+        addButton(clearAllId, "Clear all", rightX + 72, y, 60, 14);
+        onCommand(setAllId, [this] { setAllScopes(true); });
+        onCommand(clearAllId, [this] { setAllScopes(false); });
+    }
+    int y = 74 + groupHeight + 6;
+    addButton(findTagsId, "Find All &Tags", rightX, y, 70, 14, true);
+    addButton(replaceAllId, "Replace &All", rightX + 73, y, 70, 14);
+    addButton(duplicateId, "&Duplicate", rightX, y + 18, 70, 14);
+    addButton(deleteAllId, "Delete All", rightX + 73, y + 18, 70, 14);
+    addButton(IDCANCEL, "&Close", rightX + 73, y + 36, 70, 14);
+    extraTop_ = y + 56;
+    int height = std::max(extraTop_, 200);
+    addLabel(-1, spec_.listLabel, 7, 7, 170, 8);
+    list_ = addControl(listId, new CObjectListCtrl, 7, 17, 176, height - 24);
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setDialogSize(widthUnits, height);
+
+    QObject::connect(find, &QLineEdit::textChanged, this, [this] { updateButtons(); });
+    QObject::connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] { updateButtons(); });
+    onCommand(findTagsId, [this] { OnFindAllTags(); });
+    onCommand(replaceAllId, [this] { OnReplaceAll(); });
+    onCommand(duplicateId, [this] { OnDuplicate(); });
+    onCommand(deleteAllId, [this] { OnDeleteAll(); });
+}
+
+bool CBatchListDialog::OnInitDialog()
+{
+    loadSettings();
+    list_->setUpColumns();
+    list_->restoreColumns(spec_.listSection, 0, 0);
+    for (gtitledObject* object : kind_.objects())
+        list_->insertObject(object, false);
+    list_->sort();
+    list_->clearSelection();
+    updateButtons();
+    return true;
+}
+
+void CBatchListDialog::OnCancel()
+{
+    saveSettings();
+    list_->saveColumns(spec_.listSection);
+    EndDialog(IDCANCEL);
+}
+
+void CBatchListDialog::loadSettings()
+{
+    setControlText(findId, profileString(section, "FindText", ""));
+    setControlText(replaceId, profileString(section, "ReplaceText", ""));
+    setChecked(wholeWordId, profileInt(section, "MatchWord", 1) != 0);
+    setChecked(matchCaseId, profileInt(section, "MatchCase", 1) != 0);
+    for (const batchScope& s : spec_.scopes)
+        setChecked(s.id, profileInt(section, s.setting, s.defaultValue) != 0);
+}
+
+void CBatchListDialog::saveSettings()
+{
+    writeProfileString(section, "FindText", controlText(findId));
+    writeProfileString(section, "ReplaceText", controlText(replaceId));
+    writeProfileInt(section, "MatchWord", isChecked(wholeWordId) ? 1 : 0);
+    writeProfileInt(section, "MatchCase", isChecked(matchCaseId) ? 1 : 0);
+    for (const batchScope& s : spec_.scopes)
+        writeProfileInt(section, s.setting, isChecked(s.id) ? 1 : 0);
+}
+
+gbatchFind CBatchListDialog::currentFind() const
+{
+    return {controlText(findId), controlText(replaceId), isChecked(wholeWordId), isChecked(matchCaseId)};
+}
+
+bool CBatchListDialog::anyScopeChecked() const
+{
+    return std::any_of(spec_.scopes.begin(), spec_.scopes.end(),
+                       [this](const batchScope& s) { return isChecked(s.id); });
+}
+
+bool CBatchListDialog::anyRowSelected() const { return !list_->selectedItems().isEmpty(); }
+
+void CBatchListDialog::updateButtons()
+{
+    bool rows = anyRowSelected();
+    bool find = !findTextEmpty();
+    enableControl(findTagsId, list_->rowCount() > 0 && find);
+    enableControl(deleteAllId, rows);
+    enableControl(duplicateId, rows && find);
+    enableControl(replaceAllId, rows && find && anyScopeChecked());
+}
+
+void CBatchListDialog::setAllScopes(bool checked)
+{
+    for (const batchScope& s : spec_.scopes)
+        setChecked(s.id, checked);
+    updateButtons();
+}
+
+std::vector<gtitledObject*> CBatchListDialog::selectedObjects() const
+{
+    std::vector<gtitledObject*> objects;
+    for (int i = 0; i < list_->rowCount(); ++i) {
+        if (list_->topLevelItem(i)->isSelected())
+            objects.push_back(list_->objectAt(i));
+    }
+    return objects;
+}
+
+void CBatchListDialog::selectObjects(const std::vector<gtitledObject*>& objects)
+{
+    list_->clearSelection();
+    for (gtitledObject* object : objects) {
+        if (QTreeWidgetItem* item = list_->topLevelItem(list_->indexOf(object)))
+            item->setSelected(true);
+    }
+}
+
+CObjectListCtrl* CBatchListDialog::frameList() const
+{
+    CMainFrame* frame = CMainFrame::instance();
+    CSelectDialog* window = frame ? frame->listWindowAt(spec_.window) : nullptr;
+    return window ? &window->list() : nullptr;
+}
+
+void CBatchListDialog::resort(CObjectListCtrl& list)
+{
+    std::vector<gtitledObject*> selected;
+    for (int i = 0; i < list.rowCount(); ++i) {
+        if (list.topLevelItem(i)->isSelected())
+            selected.push_back(list.objectAt(i));
+    }
+    list.sort();
+    for (gtitledObject* object : selected) {
+        if (QTreeWidgetItem* item = list.topLevelItem(list.indexOf(object)))
+            item->setSelected(true);
+    }
+}
+
+void CBatchListDialog::OnFindAllTags()
+{
+    gbatchFind find = currentFind();
+    int count = 0;
+    list_->setUpdatesEnabled(false);
+    for (int i = 0; i < list_->rowCount(); ++i) {
+        bool hit = find.isIn(list_->objectAt(i)->getTag());
+        list_->topLevelItem(i)->setSelected(hit);
+        count += hit ? 1 : 0;
+    }
+    list_->setUpdatesEnabled(true);
+    list_->ensureSelectionVisible();
+    reportFound(kind_.texts(), count, find.find);
+    updateButtons();
+}
+
+void CBatchListDialog::OnReplaceAll()
+{
+    if (!gatherChange())
+        return;
+    gbatchFind find = currentFind();
+    bool names = isChecked(namesId);
+    std::vector<gtitledObject*> processed = selectedObjects();
+    gstr log("");
+    int total = 0;
+    for (gtitledObject* object : processed) {
+        // A displayed name that fell back to the tag can be changed too.
+        if (names && !object->hasTitle())
+            object->setTitle(object->getTag());
+        total += applyChange(*object, find, log, nullptr);
+        if (object->hasTitle() && object->getTitle(false) == object->getTag())
+            object->setTitle(gstrSlice::empty);
+    }
+    showLog(log);
+    reportReplaced(kind_.texts(), total, find.find);
+    if (total > 0)
+        stationState().modified = 1;
+    if (names && total > 0) {
+        for (CObjectListCtrl* list : {list_, frameList()}) {
+            if (!list)
+                continue;
+            for (gtitledObject* object : processed)
+                list->renameObjectRow(object);
+            if (!list->sortByTag())
+                resort(*list);
+        }
+        list_->ensureSelectionVisible();
+    }
+    afterReplace(processed, total, names);
+    updateButtons();
+}
+
+void CBatchListDialog::OnDuplicate()
+{
+    if (!gatherChange())
+        return;
+    gbatchFind find = currentFind();
+    gbatchCopies copies = copyObjects(kind_, selectedObjects(), find, isChecked(namesId));
+    if (changesCopies()) {
+        for (gtitledObject* copy : copies.order)
+            applyChange(*copy, find, copies.log, copies.table.get());
+    }
+    std::vector<gtitledObject*> added = addCopies(kind_, copies);
+    if (!added.empty()) {
+        for (gtitledObject* object : added)
+            list_->insertObject(object, false);
+        resort(*list_);
+        selectObjects(added);
+        list_->ensureSelectionVisible();
+        if (CObjectListCtrl* frame = frameList()) {
+            for (gtitledObject* object : added)
+                frame->insertObject(object, false);
+            resort(*frame);
+        }
+    }
+    afterDuplicate(added);
+    updateButtons();
+}
+
+void CBatchListDialog::OnDeleteAll()
+{
+    std::vector<gtitledObject*> selected = selectedObjects();
+    if (selected.empty() || !confirmDelete(kind_.texts(), static_cast<int>(selected.size())))
+        return;
+    beforeDelete(selected);
+    int deleted = 0;
+    CObjectListCtrl* frame = frameList();
+    for (auto it = selected.rbegin(); it != selected.rend(); ++it) {
+        gtitledObject* object = *it;
+        if (keepsObjectsInUse() && kind_.isInUse(*object))
+            continue;
+        list_->deleteObjectRow(object, false);
+        if (frame)
+            frame->deleteObjectRow(object, false);
+        destroyObject(object);
+        ++deleted;
+    }
+    if (deleted > 0) {
+        if (frame && frame->rowCount() > 0) {
+            if (frame->getSelectedIndex() < 0)
+                frame->selectRow(0);
+            frame->ensureSelectionVisible();
+        }
+        stationState().modified = 1;
+    }
+    updateButtons();
+    if (anyRowSelected())
+        reportKept(kind_.texts(), deleted);
+    afterDelete(deleted);
+}
+
+void CBatchListDialog::afterReplace(const std::vector<gtitledObject*>&, int, bool) {}
+
+void CBatchListDialog::afterDuplicate(const std::vector<gtitledObject*>&) {}
+
+void CBatchListDialog::beforeDelete(const std::vector<gtitledObject*>&) {}
+
+void CBatchListDialog::destroyObject(gtitledObject* object)
+{
+    kind_.stationTable().remove(object);
+    delete object;
+}
+
+void CBatchListDialog::afterDelete(int) {}

@@ -1,0 +1,108 @@
+#include "../registerTestSupport.h"
+
+#include "g2driver/model/g2driver.h"
+#include "g2driver/model/g2driverDataObject.h"
+#include "ports/gdevice.h"
+#include "ports/gserialPort.h"
+#include "registers/gregister.h"
+#include "registers/gregisterSupplement.h"
+#include "registers/sources/gsourceDataObject.h"
+#include "store/stationFile.h"
+#include "support/model/recordingMessages.h"
+
+#include <string>
+
+namespace {
+
+std::string fixture(const std::string& name)
+{
+    return std::string(KORVEL_TEST_DATA_DIR) + "/registers/sources/fixtures/" + name;
+}
+
+class dataObjectRegisters : public registerTest {
+protected:
+    void SetUp() override
+    {
+        registerTest::SetUp();
+        ASSERT_EQ(loadObjectFile(gstrSlice(fixture("dataObjectRegisters.stn").c_str()), false, false),
+                  gloadError::none)
+            << messages.lastText();
+    }
+
+    recordingMessages messages;
+};
+
+// A register of every class reading a data object of a G2 device, with each
+// of the six kinds; the device, its port, the driver, the objects and their
+// parameters list the registers as users.
+TEST_F(dataObjectRegisters, SaveByteForByte)
+{
+    EXPECT_TRUE(messages.messages.empty()) << messages.lastText();
+    tempFolder folder;
+    std::string out = folder.path("out.stn");
+    ASSERT_EQ(saveObjectFile(gstrSlice(out.c_str()), false), gsaveError::none);
+    EXPECT_EQ(fileBytes(out), fileBytes(fixture("dataObjectRegisters.stn")));
+
+    g2driver* meter = station::g2Drivers().find("Meter");
+    EXPECT_EQ(users(meter->dataObjects().find("Label")->usedBy(1)), "\nThe register S17\nThe register S18");
+    EXPECT_EQ(users(meter->dataObjects().find("Mode")->parameters().find("Channel")->usedBy(2)),
+              "\nThe register B12\nThe register D13");
+    gserialPort* port = station::serialPorts().find("COM1");
+    EXPECT_NE(users(port->usedBy()).find("The register A16"), std::string::npos);
+    EXPECT_FALSE(meter->usedBy().isUnused());
+
+    gregister* d13 = station::registers().find("D13");
+    auto& digital = sourceAs<gsourceDataObjectDigital>(d13->getSupplement()->getSource());
+    EXPECT_EQ(std::string(digital.getValueName(1).view()), "On");
+    EXPECT_EQ(std::string(digital.part().describe().view()), "COM1 - M1 - Mode (Channel = 1)");
+    auto& analog = sourceAs<gsourceDataObjectAnalog>(station::registers().find("A16")->getSupplement()->getSource());
+    EXPECT_EQ(analog.getElementCount(), 3);
+}
+
+// Lines of each kind and what the loader answers.
+TEST_F(dataObjectRegisters, LinesAndTheirAnswers)
+{
+    struct row {
+        const char* body;
+        int status;
+    };
+    const row rows[] = {
+        {"SOURCE BISTATE\nDEVICE COM1, M1\nDRIVER Meter\nOBJECT Running\nEND\nEND\n", gload::accepted},
+        {"SOURCE BISTATE\nDEVICE COM1, M1\nDEVICE COM1, M1\n", gload::alreadyLoaded},
+        {"SOURCE BISTATE\nDEVICE COM1\n", gload::invalidValue},
+        {"SOURCE BISTATE\nDEVICE COM1, M1\nDRIVER Meter\nOBJECT Secret\n", gload::invalidValue},
+        {"SOURCE BISTATE\nDEVICE COM1, M1\nDRIVER Meter\nOBJECT Running\nOBJECT Running\n", gload::alreadyLoaded},
+        {"SOURCE BISTATE\nDEVICE COM1, M1\nDRIVER Meter\nOBJECT Running\nEND\nINVERT MAYBE\n",
+         gload::invalidValue},
+        {"SOURCE BISTATE\nDEVICE COM1, M1\nEND\n", gload::incomplete},
+        {"SOURCE BISTATE\nDEVICE COM1, M1\nDRIVER Other\nOBJECT Running\nEND\nEND\n", gload::incomplete},
+        {"SOURCE G2D BIT MASK\nMASK 0, 3\n", gload::invalidValue},
+        {"SOURCE G2D BIT MASK\nDEVICE COM1, M1\nDRIVER Meter\nOBJECT Mode\nEND\nEND\n", gload::incomplete},
+        {"SOURCE G2D BIT MASK\nDEVICE COM1, M1\nDRIVER Meter\nOBJECT Mode\nPARAMETER Channel, ANALOG, 1\nEND\n"
+         "MASK 1\nEND\n",
+         gload::incomplete},
+    };
+    for (const row& r : rows) {
+        SCOPED_TRACE(r.body);
+        emptyAll();
+        ASSERT_EQ(loadObjectFile(gstrSlice(fixture("dataObjectRegisters.stn").c_str()), false, false),
+                  gloadError::none);
+        std::string text("BISTATE_REG R\nLEVEL NONE\n");
+        text.append(r.body);
+        loadedRegister loaded = loadRegister(text);
+        ASSERT_NE(loaded.reg, nullptr);
+        EXPECT_EQ(loaded.last(), r.status);
+    }
+}
+
+TEST_F(dataObjectRegisters, FactorOneAndOffsetZeroAreNotWritten)
+{
+    std::string text = "ANALOG_REG A\n\tLEVEL\t\tNONE\n\tSOURCE\t\tANALOG\n\t\tDEVICE\t\tCOM1, M1\n"
+                       "\t\tDRIVER\t\tMeter\n\t\t\tOBJECT\t\tFlow\n\t\tEND\n";
+    loadedRegister loaded = loadRegister(text + "\t\tFACTOR\t\t1\n\t\tOFFSET\t\t-0\n\tEND\nEND\n");
+    ASSERT_NE(loaded.reg, nullptr);
+    EXPECT_EQ(loaded.last(), gload::finished);
+    EXPECT_EQ(writtenRegister(*loaded.reg), text + "\tEND\nEND\n");
+}
+
+} // namespace

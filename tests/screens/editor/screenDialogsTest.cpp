@@ -1,0 +1,234 @@
+#include "screenEditorFixture.h"
+
+#include "platform/settingsStore.h"
+#include "platform/systemColours.h"
+#include "screens/editor/CAlignObjectsDialog.h"
+#include "screens/editor/CColorDialog.h"
+#include "screens/editor/CGridSizeDialog.h"
+#include "screens/editor/CIndicatorValuesDialog.h"
+#include "screens/editor/CScreenPropertiesDialog.h"
+#include "screens/editor/CSetNetworkScreenDialog.h"
+#include "screens/model/gpreviewValues.h"
+#include "shell/CObjectListCtrl.h"
+#include "shell/CSelectDialog.h"
+#include "support/ui/pageHost.h"
+
+#include <QComboBox>
+
+using props = CScreenPropertiesDialog;
+
+namespace {
+
+void setText(CDialog& d, int id, const char* text) { d.setControlText(id, text); }
+
+} // namespace
+
+TEST_F(screenEditorTest, ANewScreenTakesTheProposedSizeAndOpensItsWindow)
+{
+    user.scripts.push_back([](CDialog& d) {
+        EXPECT_FALSE(d.isControlEnabled(IDOK));
+        EXPECT_EQ(d.controlText(props::heightId), gstr("500"));
+        EXPECT_EQ(d.controlText(props::widthId), gstr("750"));
+        setText(d, props::tagId, "Boiler");
+        EXPECT_TRUE(d.isControlEnabled(IDOK));
+        setText(d, props::nameId, "Boiler");
+        d.sendCommand(IDOK);
+    });
+    props dialog(nullptr, nullptr, frame);
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    fscreen* made = station::screens().find("Boiler");
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(dialog.target(), made);
+    EXPECT_EQ(made->getBounds(), (grect{0, 0, 750, 500}));
+    // A name equal to the tag leaves no title.
+    EXPECT_EQ(made->getTitle(false).length(), 0);
+    EXPECT_TRUE(made->isInMenu());
+    EXPECT_NE(findScreenDocument(*made), nullptr);
+    EXPECT_EQ(stationState().modified, 1);
+}
+
+TEST_F(screenEditorTest, DuplicatingUnderTheSameTagIsRefusedThenCopiesTheObjects)
+{
+    fscreen& overview = screenOf("Overview");
+    user.scripts.push_back([](CDialog& d) {
+        EXPECT_EQ(d.controlText(props::tagId), gstr("Overview"));
+        EXPECT_EQ(d.controlText(props::nameId), gstr("Plant overview"));
+        EXPECT_TRUE(d.isChecked(props::dialogId));
+        EXPECT_FALSE(d.isControlEnabled(props::showId));
+        EXPECT_TRUE(d.isChecked(props::customColourId));
+        EXPECT_TRUE(d.isChecked(props::localId));
+        d.sendCommand(IDOK);
+    });
+    user.scripts.push_back([](CDialog& d) {
+        setText(d, props::tagId, "Overview2");
+        d.sendCommand(IDOK);
+    });
+    props dialog(&overview, nullptr, frame);
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    ASSERT_EQ(user.messages.size(), 1u);
+    EXPECT_EQ(user.messages[0].promptId, 10257);
+    fscreen* copy = station::screens().find("Overview2");
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->getTitle(false), gstr("Plant overview"));
+    EXPECT_EQ(objectCount(*copy), objectCount(overview));
+    EXPECT_EQ(copy->getBackground(), overview.getBackground());
+    EXPECT_FALSE(copy->hasSelection());
+}
+
+TEST_F(screenEditorTest, EditingKeepsTheCornerAndRenamesTheWindow)
+{
+    fscreen& overview = screenOf("Overview");
+    CScreenView& view = openView(overview);
+    user.scripts.push_back([](CDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Edit Screen Properties");
+        setText(d, props::heightId, "12x");
+        d.sendCommand(IDOK);
+        EXPECT_FALSE(d.hasEnded());
+        setText(d, props::heightId, "0");
+        setText(d, props::widthId, "");
+        d.sendCommand(IDOK);
+        EXPECT_FALSE(d.hasEnded());
+        setText(d, props::widthId, "300");
+        setText(d, props::nameId, "Plant");
+        // "Dialog" off: the start-up box comes back, unchecked.
+        clickButton(d, props::dialogId);
+        EXPECT_TRUE(d.isControlEnabled(props::showId));
+        EXPECT_FALSE(d.isChecked(props::showId));
+        clickButton(d, props::customColourId);
+        EXPECT_FALSE(d.isControlEnabled(props::setColourId));
+        d.sendCommand(IDOK);
+    });
+    frame->routeCommand(32840);
+    ASSERT_EQ(user.messages.size(), 2u);
+    EXPECT_EQ(user.messages[0].promptId, 10087);
+    EXPECT_EQ(user.messages[1].promptId, 13000);
+    EXPECT_EQ(overview.getBounds(), (grect{-20, 16, 280, 16}));
+    EXPECT_TRUE(overview.isInMenu());
+    EXPECT_FALSE(overview.getBackground().isSet());
+    EXPECT_EQ(view.document().title(), gstr("Plant"));
+    EXPECT_EQ(view.parentWidget()->windowTitle(), "Plant");
+    auto* list = frame->listWindowAt(CMainFrame::screens);
+    EXPECT_GE(list->list().indexOf(&overview), 0);
+    EXPECT_EQ(list->list().nameAt(list->list().indexOf(&overview)), gstr("Plant"));
+}
+
+TEST_F(screenEditorTest, TheColourDialogSetsTheBackground)
+{
+    fscreen& detail = screenOf("Detail");
+    user.scripts.push_back([](CDialog& d) {
+        clickButton(d, props::customColourId);
+        EXPECT_TRUE(d.isControlEnabled(props::setColourId));
+        d.sendCommand(props::setColourId);
+        d.sendCommand(IDOK);
+    });
+    uint32_t offered = 0;
+    user.scripts.push_back([&offered](CDialog& d) {
+        auto& colours = static_cast<CColorDialog&>(d);
+        offered = colours.getColor();
+        colours.setColor(0x00336699);
+        d.sendCommand(IDOK);
+    });
+    props dialog(&detail, &detail, frame);
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(detail.getBackground(), (gcolor{0x99, 0x66, 0x33}));
+    // It opened with the window colour, the screen having no background.
+    EXPECT_EQ(offered, refFromColour(systemColour(sysColour::window)));
+}
+
+TEST_F(screenEditorTest, SetNetworkScreenNeedsBothNames)
+{
+    CSetNetworkScreenDialog dialog(frame);
+    dialog.setStationName("North");
+    user.scripts.push_back([](CDialog& d) {
+        using net = CSetNetworkScreenDialog;
+        EXPECT_EQ(d.controlText(net::stationId), gstr("North"));
+        EXPECT_FALSE(d.isControlEnabled(IDOK));
+        setText(d, net::screenId, "Pumps");
+        EXPECT_TRUE(d.isControlEnabled(IDOK));
+        d.sendCommand(IDOK);
+    });
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.getStationName(), gstr("North"));
+    EXPECT_EQ(dialog.getScreenTag(), gstr("Pumps"));
+}
+
+TEST_F(screenEditorTest, GridSizeTakesFourToAThousand)
+{
+    fscreen& detail = screenOf("Detail");
+    openView(detail);
+    user.scripts.push_back([](CDialog& d) {
+        EXPECT_EQ(d.controlText(CGridSizeDialog::xId), gstr("16"));
+        const char* refused[] = {"3", "1001", "12 ", ""};
+        for (const char* text : refused) {
+            setText(d, CGridSizeDialog::xId, text);
+            d.sendCommand(IDOK);
+            EXPECT_FALSE(d.hasEnded()) << text;
+        }
+        setText(d, CGridSizeDialog::xId, "4");
+        setText(d, CGridSizeDialog::yId, "1000");
+        d.sendCommand(IDOK);
+    });
+    frame->routeCommand(32892);
+    EXPECT_EQ(user.messages.size(), 4u);
+    EXPECT_EQ(user.lastMessage().promptId, 10086);
+    int32_t x = 0;
+    int32_t y = 0;
+    detail.getGridSize(x, y);
+    EXPECT_EQ(x, 4);
+    EXPECT_EQ(y, 1000);
+}
+
+TEST_F(screenEditorTest, AlignObjectsNeedsAChoiceAndRemembersItEvenOnCancel)
+{
+    using align = CAlignObjectsDialog;
+    user.scripts.push_back([](CDialog& d) {
+        EXPECT_TRUE(d.isChecked(align::firstHorizontalId));
+        EXPECT_FALSE(d.isControlEnabled(IDOK));
+        clickButton(d, align::firstVerticalId + 4);
+        EXPECT_TRUE(d.isControlEnabled(IDOK));
+        EXPECT_FALSE(d.isChecked(align::firstVerticalId));
+        d.sendCommand(IDCANCEL);
+    });
+    {
+        align dialog(frame);
+        EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    }
+    EXPECT_EQ(profileInt("Dialogs\\Align Objects", "Y", 0), 4);
+    user.scripts.push_back([](CDialog& d) {
+        EXPECT_TRUE(d.isChecked(align::firstVerticalId + 4));
+        clickButton(d, align::firstHorizontalId + 2);
+        d.sendCommand(IDOK);
+    });
+    align dialog(frame);
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.horizontal, 2);
+    EXPECT_EQ(dialog.vertical, 4);
+}
+
+TEST_F(screenEditorTest, IndicatorValuesApplyStoresAndRefusesInOrder)
+{
+    using values = CIndicatorValuesDialog;
+    previewValues() = gpreviewValues{};
+    user.scripts.push_back([](CDialog& d) {
+        EXPECT_EQ(d.controlText(values::digitalId), gstr("720"));
+        setText(d, values::digitalId, "12ab");
+        setText(d, values::analogId, "nonsense");
+        d.sendCommand(values::applyId);
+        setText(d, values::digitalId, "4294967295");
+        d.sendCommand(values::applyId);
+        setText(d, values::analogId, "2.5");
+        setText(d, values::stringId, "");
+        d.sendCommand(values::applyId);
+        d.sendCommand(IDCANCEL);
+    });
+    frame->routeCommand(32893);
+    ASSERT_EQ(user.messages.size(), 2u);
+    EXPECT_EQ(user.messages[0].promptId, 10081);
+    EXPECT_EQ(user.messages[1].promptId, 10072);
+    EXPECT_EQ(previewValues().digitalValue, 4294967295u);
+    EXPECT_EQ(previewValues().analogValue, 2.5);
+    EXPECT_EQ(profileString("Settings", "DigitalValue", "x"), gstr("4294967295"));
+    EXPECT_EQ(profileString("Settings", "AnalogValue", "x"), gstr("2.5"));
+    EXPECT_EQ(profileString("Settings", "StringValue", "x"), gstr(""));
+    previewValues() = gpreviewValues{};
+}
