@@ -107,7 +107,6 @@ CSelectDialog* makeListWindow(jhashTypedDatabaseTable<E>& (*table)(), bool inLib
 
 CSelectDialog* makeListWindow(int which)
 {
-    const listWindowSpec& s = listWindowSpecs[which];
     switch (which) {
     case CMainFrame::legacyDeviceDrivers: return new CLegacyDriversDialog;
     case CMainFrame::serialPorts: return new CSerialPortsDialog;
