@@ -1,10 +1,15 @@
 #include "registers/sources/gsourceDataObject.h"
 
+#include "foundation/jhashIterator.h"
 #include "foundation/valueParsers.h"
 #include "g2driver/model/g2driver.h"
 #include "g2driver/model/g2driverDataObject.h"
+#include "g2driver/model/g2driverParameterValue.h"
 #include "ports/gdevice.h"
 #include "ports/gserialPort.h"
+#include "registers/gregister.h"
+#include "registers/gregisterBatchOptions.h"
+#include "registers/sources/gserialObjectRebinding.h"
 #include "registers/sources/sourceFields.h"
 #include "store/CObjectFile.h"
 #include "store/gkeyword.h"
@@ -67,6 +72,27 @@ void gsourceSerialObject::relink()
     if (g2driver* driver = reference_.getDriver())
         uses_.add(driver->usedBy());
     reference_.collectUses(uses_);
+}
+
+int gsourceSerialObject::resolveReferences(const gregisterBatchOptions& options, gstr& log, const gstrSlice& owner)
+{
+    int count = 0;
+    if (options.serialObjectParameters) {
+        jhashTypedIterator<g2driverParameterValue> it(reference_.values());
+        g2driverParameterValue* value = nullptr;
+        while (it.get(value))
+            count += value->replace(options.find, options.replace, options.matchCase, options.wholeWord);
+    }
+    gserialObjectPlace place{device_, reference_.getDataObject()};
+    int moved = rebindSerialObject(options, owner, place, log);
+    if (place.device != device_ || place.object != reference_.getDataObject()) {
+        device_ = place.device;
+        reference_.bindDriver(device_->getDriver());
+        reference_.setDataObject(place.object);
+    }
+    description_.clear();
+    relink();
+    return count + moved;
 }
 
 const gstr& gsourceSerialObject::describe() const
@@ -345,4 +371,34 @@ gloadStatus gsourceDataObjectFilter::loadField(int token, gstr& value)
     }
     gloadStatus status = part_.loadField(token, value);
     return status != gload::unknownKeyword ? status : gstringRegisterSource::loadField(token, value);
+}
+
+int gsourceDataObjectBistate::resolveReferences(const gregisterBatchOptions& options, gstr& log, jhashTypedDatabaseTable<gregister>*)
+{
+    return part_.resolveReferences(options, log, getRegister().getTitle(true));
+}
+
+int gsourceDataObjectBitMask::resolveReferences(const gregisterBatchOptions& options, gstr& log, jhashTypedDatabaseTable<gregister>*)
+{
+    return part_.resolveReferences(options, log, getRegister().getTitle(true));
+}
+
+int gsourceDataObjectDigital::resolveReferences(const gregisterBatchOptions& options, gstr& log, jhashTypedDatabaseTable<gregister>*)
+{
+    return part_.resolveReferences(options, log, getRegister().getTitle(true));
+}
+
+int gsourceDataObjectAnalog::resolveReferences(const gregisterBatchOptions& options, gstr& log, jhashTypedDatabaseTable<gregister>*)
+{
+    return part_.resolveReferences(options, log, getRegister().getTitle(true));
+}
+
+int gsourceDataObjectString::resolveReferences(const gregisterBatchOptions& options, gstr& log, jhashTypedDatabaseTable<gregister>*)
+{
+    return part_.resolveReferences(options, log, getRegister().getTitle(true));
+}
+
+int gsourceDataObjectFilter::resolveReferences(const gregisterBatchOptions& options, gstr& log, jhashTypedDatabaseTable<gregister>*)
+{
+    return part_.resolveReferences(options, log, getRegister().getTitle(true));
 }

@@ -46,6 +46,10 @@ public:
     // A device, an object, and the reference in the device's driver (a
     // device whose driver is not known yet takes the reference's).
     bool isComplete() const;
+    // The batch's replacement in the parameter values, then its port change
+    // and device and object renaming (gserialObjectRebinding.h), with the
+    // owner's title in the log; the number of changes.
+    int resolveReferences(const gregisterBatchOptions& options, gstr& log, const gstrSlice& owner);
 
 private:
     gloadStatus loadDevice(const gstr& value);
@@ -83,6 +87,8 @@ public:
     gloadStatus loadField(int token, gstr& value) override;
     void afterLoad() override;
     bool isComplete() const override { return part_.isComplete(); }
+    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
+                          jhashTypedDatabaseTable<gregister>* newRegisters) override;
 
 private:
     gsourceSerialObject part_;
@@ -106,6 +112,8 @@ public:
     gloadStatus loadField(int token, gstr& value) override;
     void afterLoad() override;
     bool isComplete() const override { return masks_.mask != 0 && part_.isComplete(); }
+    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
+                          jhashTypedDatabaseTable<gregister>* newRegisters) override;
 
 private:
     gsourceSerialObject part_;
@@ -129,6 +137,8 @@ public:
     gloadStatus loadField(int token, gstr& value) override;
     void afterLoad() override { part_.afterLoad(); }
     bool isComplete() const override { return part_.isComplete(); }
+    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
+                          jhashTypedDatabaseTable<gregister>* newRegisters) override;
 
 private:
     gsourceSerialObject part_;
@@ -157,6 +167,8 @@ public:
     gloadStatus loadField(int token, gstr& value) override;
     void afterLoad() override;
     bool isComplete() const override { return part_.isComplete(); }
+    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
+                          jhashTypedDatabaseTable<gregister>* newRegisters) override;
 
 private:
     gsourceSerialObject part_;
@@ -178,6 +190,8 @@ public:
     gloadStatus loadField(int token, gstr& value) override;
     void afterLoad() override { part_.afterLoad(); }
     bool isComplete() const override { return part_.isComplete(); }
+    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
+                          jhashTypedDatabaseTable<gregister>* newRegisters) override;
 
 private:
     gsourceSerialObject part_;
@@ -200,6 +214,8 @@ public:
     gloadStatus loadField(int token, gstr& value) override;
     void afterLoad() override { part_.afterLoad(); }
     bool isComplete() const override { return !allowed_.empty() && part_.isComplete(); }
+    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
+                          jhashTypedDatabaseTable<gregister>* newRegisters) override;
 
 private:
     gsourceSerialObject part_;

@@ -1,6 +1,7 @@
 #include "registers/sources/gsourceDataObjectBitCollection.h"
 
 #include "g2driver/model/g2driverDataObject.h"
+#include "registers/gregister.h"
 
 gsourceDataObjectBitSection::gsourceDataObjectBitSection(gsourceDataObjectBitCollection& owner)
     : owner_(&owner), part_(owner, *this)
@@ -61,4 +62,13 @@ gloadStatus gsourceDataObjectBitCollection::loadField(int token, gstr& value)
     gloadStatus status =
         fields_.loadField(token, value, *this, [this] { return std::make_unique<gsourceDataObjectBitSection>(*this); });
     return status == gload::unknownKeyword ? gdigitalRegisterSource::loadField(token, value) : status;
+}
+
+int gsourceDataObjectBitCollection::resolveReferences(const gregisterBatchOptions& options, gstr& log,
+                                                      jhashTypedDatabaseTable<gregister>*)
+{
+    int count = 0;
+    for (auto& section : fields_.sections())
+        count += section->part().resolveReferences(options, log, getRegister().getTitle(true));
+    return count;
 }

@@ -1,6 +1,7 @@
 #include "registers/sources/gsourceDataObjectThresholds.h"
 
 #include "g2driver/model/g2driverDataObject.h"
+#include "registers/gregister.h"
 #include "store/gkeyword.h"
 #include "store/keywordLines.h"
 
@@ -70,4 +71,10 @@ bool gsourceDataObjectThresholds::isComplete() const
     const g2driverDataObject* object = part_.getDataObject();
     int32_t kind = object->getTypeCode();
     return selector_ == currentValue || kind == g2valueKind::analog || kind == 0;
+}
+
+int gsourceDataObjectThresholds::resolveReferences(const gregisterBatchOptions& options, gstr& log,
+                                                   jhashTypedDatabaseTable<gregister>*)
+{
+    return part_.resolveReferences(options, log, getRegister().getTitle(true));
 }

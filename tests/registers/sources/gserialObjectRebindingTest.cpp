@@ -5,7 +5,9 @@
 #include "ports/gdevice.h"
 #include "ports/gserialPort.h"
 #include "registers/gregisterBatchOptions.h"
+#include "registers/gbistateSupplement.h"
 #include "registers/registerTestSupport.h"
+#include "registers/sources/gsourceDataObject.h"
 
 #include <string>
 
@@ -126,6 +128,28 @@ TEST_F(serialObjectRebindingTest, FollowsWhatItFindsAndKeepsTheRest)
         EXPECT_EQ(after, c.where) << c.log;
         EXPECT_EQ(log.view(), c.log);
     }
+}
+
+// A data-object source follows the batch through its location and names
+// its new device, port and object as their user.
+TEST_F(serialObjectRebindingTest, DataObjectSourcesFollowTheBatch)
+{
+    gregister* reg = loadRegister("BISTATE_REG R\nTITLE Pump fault\nEND\n").reg;
+    auto& source = sourceAs<gsourceDataObjectBistate>(reg->getBistateSupplement()->newDataObjectSource());
+    gserialObjectPlace from = place("COM1", "Pump1", "Flow");
+    source.part().set(from.device, from.object, g2driverParameterValueTable(5));
+    gregisterBatchOptions options;
+    options.fromPort = port("COM1");
+    options.toPort = port("COM2");
+    options.devices.on = true;
+    options.devices.find.assign("1");
+    options.devices.replace.assign("3");
+    gstr log("");
+    EXPECT_EQ(reg->getSupplement()->replaceText(options, log, nullptr), 2);
+    EXPECT_EQ(source.part().getDevice(), port("COM2")->devices().find("Pump3"));
+    EXPECT_TRUE(port("COM1")->usedBy().isUnused());
+    EXPECT_EQ(users(port("COM2")->usedBy()), "\nThe register Pump fault");
+    EXPECT_EQ(log.view(), "");
 }
 
 } // namespace
