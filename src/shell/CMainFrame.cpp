@@ -24,7 +24,6 @@
 #include "shell/CRegistersDialog.h"
 #include "shell/CSplashWindow.h"
 #include "shell/CStationEditorApp.h"
-#include "shell/CStationListWindow.h"
 #include "shell/listWindowState.h"
 #include "shell/mainMenu.h"
 #include "shell/toolbarImages.h"
@@ -78,33 +77,9 @@ QString uiString(int id) { return toUiText(gstrSlice(stringTableText(id))); }
 // Menu commands are numbered from here; lower ids are prompts and texts.
 constexpr int firstCommandPrompt = 32768;
 
-struct listWindowSpec {
-    int dialogId;
-    const char* section;
-    int iconId;
-    int toggleCommand;
-    const char* title;
-};
-
-// In creation order, as CMainFrame::listWindow.
-constexpr listWindowSpec listWindowSpecs[] = {
-    {596, "Select Dialogs\\Drivers", 632, 32922, "Legacy Device Drivers"},
-    {600, "Select Dialogs\\Ports", 637, 32898, "Serial Ports"},
-    {597, "Select Dialogs\\Masks", 634, 32923, "Legacy Data Masks"},
-    {602, "Select Dialogs\\Registers", 639, 32901, "Registers"},
-    {604, "Select Dialogs\\Screens", 640, 32902, "Screens"},
-    {601, "Select Dialogs\\Programs", 638, 32899, "SCL Programs"},
-    {599, "Select Dialogs\\Parameters", 636, 32897, "Legacy Parameters"},
-    {698, "Select Dialogs\\Requests", 642, 32910, "SABus Requests"},
-    {828, "Select Dialogs\\Devices", 632, 32918, "Device Drivers"},
-};
-
-template <class E>
-CSelectDialog* makeListWindow(jhashTypedDatabaseTable<E>& (*table)(), bool inLibraryMode, const listWindowSpec& s)
-{
-    return new CStationListWindow<E>(table, inLibraryMode, s.section, s.dialogId, s.iconId, s.title);
-}
-
+// The commands that show or hide each list window, in creation order, as CMainFrame::listWindow:
+// legacy drivers, ports, masks, registers, screens, programs, parameters, requests, device drivers.
+constexpr int listWindowToggleCommands[] = {32922, 32898, 32923, 32901, 32902, 32899, 32897, 32910, 32918};
 CSelectDialog* makeListWindow(int which)
 {
     switch (which) {
@@ -374,7 +349,7 @@ void CMainFrame::addFrameCommands()
     for (int which = 0; which < listWindowCount; ++which) {
         bool ruleA = listWindows_[which]->isShownInLibraryMode();
         auto w = static_cast<listWindow>(which);
-        commands_.on(listWindowSpecs[which].toggleCommand, [this, w] { toggleListWindow(w); },
+        commands_.on(listWindowToggleCommands[which], [this, w] { toggleListWindow(w); },
                      [this, which, ruleA](commandState& s) {
                          bool enabled = stationOpen() && (ruleA || !libraryMode_);
                          s.enable(enabled);

@@ -30,6 +30,7 @@ constexpr int internalInUse = 20067;
 constexpr int sizeLabelId = 1719;
 constexpr int valuesLabelId = 1720;
 constexpr int outsideUsers = 1;
+constexpr int ownSourceUsers = 0;
 
 // Item data as the object-item helpers read it.
 QVariant objectData(void* object) { return QVariant::fromValue(reinterpret_cast<quintptr>(object)); }
@@ -129,6 +130,10 @@ void CEditDataObjectDialog::showSourceObject()
     setControlText(tagId, source_->getName());
     parameters_.copyFrom(source_->parameters(), editing_);
     const garray<g2driverParameter>& ordered = parameters_.ordered();
+    // The object's own source is the pane's to report: the working copies
+    // share only the users outside the object.
+    for (int32_t i = 0; i < ordered.size(); ++i)
+        ordered[i]->usedBy(ownSourceUsers).dropAlias();
     for (int32_t i = 0; i < ordered.size(); ++i) {
         list().addItem(toUiText(ordered[i]->getName()));
         list().item(i)->setData(Qt::UserRole, objectData(ordered[i]));
@@ -336,7 +341,6 @@ void CEditDataObjectDialog::OnOK()
             return (void)refuseField(tagId, objectTagUsed);
         target_ = made;
     }
-    storeParameters(*target_);
     target_->setTypeCode(valueKind());
     target_->setInternal(isChecked(internalId) ? 1 : 0);
     if (valueKind() == g2valueKind::digital)
@@ -344,6 +348,9 @@ void CEditDataObjectDialog::OnOK()
     else
         target_->valueNames().clear();
     target_->setElements(size);
+    // The old source lets go of its parameters first, so that a parameter
+    // only it used leaves no placeholder behind.
     target_->setSource(std::move(source));
+    storeParameters(*target_);
     CDialog::OnOK();
 }

@@ -45,7 +45,7 @@ public:
 
     // The working parameters of the kind in list order, the preselected one
     // selected (else the first); false when none fits.
-    bool fillParameterCombo(QComboBox& combo, int32_t kind, const g2driverParameter* preselected) const;
+    bool fillParameterCombo(QComboBox& combo, int32_t kind, const g2driverParameter* preselected) const override;
 
 protected:
     bool OnInitDialog() override;

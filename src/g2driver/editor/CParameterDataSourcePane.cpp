@@ -48,6 +48,17 @@ void CParameterDataSourcePane::addControls()
         group->addButton(controlAs<QAbstractButton>(ids.second));
     }
     QObject::connect(controlAs<QCheckBox>(defaultId), &QCheckBox::toggled, this, [this] { enableValues(); });
+    onCommand(showTextId, [this] { switchHexMode(0); });
+    onCommand(showHexId, [this] { switchHexMode(1); });
+}
+
+// The string edit follows the display buttons; a text that cannot be shown
+// the other way keeps its mode and the buttons go back.
+void CParameterDataSourcePane::switchHexMode(int hexMode)
+{
+    if (string_->setHexMode(hexMode, false))
+        hexMode_ = hexMode;
+    checkRadioButton(showHexId, showTextId, hexMode_ ? showHexId : showTextId);
 }
 
 bool CParameterDataSourcePane::create(const g2driverDataSource* source)
@@ -55,7 +66,7 @@ bool CParameterDataSourcePane::create(const g2driverDataSource* source)
     hexMode_ = profileInt(readSection, hexModeEntry, 0) != 0 ? 1 : 0;
     becomeChild(218, 42);
     addControls();
-    checkRadioButton(showTextId, showHexId, hexMode_ ? showHexId : showTextId);
+    checkRadioButton(showHexId, showTextId, hexMode_ ? showHexId : showTextId);
     string_->setHexMode(hexMode_, true);
     checkRadioButton(onId, offId, onId);
     setControlText(digitalId, "0");

@@ -8,8 +8,8 @@ class CEscapedStringEdit;
 // in the control of the data object's value kind (On/Off, an unsigned
 // number, a real number or a byte string shown as text or hex) and whether
 // the value is remembered across launches. The string's display mode comes
-// from "HexMode" of "Dialogs\Edit G2Driver" and is handed on to
-// "Dialogs\Edit Parameter" when the pane goes.
+// from "HexMode" of "Dialogs\Edit G2Driver", follows the two display
+// buttons, and is handed on to "Dialogs\Edit Parameter" when the pane goes.
 class CParameterDataSourcePane : public CDataSourcePane {
 public:
     static constexpr int templateId = 787;
@@ -35,6 +35,7 @@ private:
     void addControls();
     void showDefault(const g2driverDataSource& source);
     void enableValues();
+    void switchHexMode(int hexMode);
     bool storeDefault(class g2driverParameterSource& source);
 
     CEscapedStringEdit* string_ = nullptr;

@@ -8,6 +8,8 @@
 #include <memory>
 
 class CDataSourcePane;
+class QComboBox;
+class g2driverParameter;
 class g2driverDataObject;
 class g2driverParameterTable;
 
@@ -30,6 +32,9 @@ public:
     virtual g2driverParameterTable& workingParameters() = 0;
     // The data object being edited; null for a new one.
     virtual g2driverDataObject* editedObject() const = 0;
+    // The working parameters of the kind in the data object's order, the
+    // preselected one selected (else the first); false when none fits.
+    virtual bool fillParameterCombo(QComboBox& combo, int32_t kind, const g2driverParameter* preselected) const = 0;
     // 1 bistate, 2 digital, 3 analog, 4 string.
     int32_t valueKind() const { return valueKind_; }
     int32_t valueCount() const { return valueCount_; }

@@ -1,6 +1,7 @@
 #include "g2driver/editor/dataSourcePanes.h"
 
 #include "g2driver/editor/CAnalogNumberDataSourcePane.h"
+#include "g2driver/editor/CDerivedDataSourcePanes.h"
 #include "g2driver/editor/CMultipleDataSourcePane.h"
 #include "g2driver/editor/CParameterDataSourcePane.h"
 #include "g2driver/editor/CProcessorDataSourcePane.h"
@@ -15,12 +16,17 @@
 std::unique_ptr<CDataSourcePane> makeDataSourcePane(CSourceTypeHostPane& host, int paneType)
 {
     switch (paneType) {
+    case g2sourcePane::onOffString: return std::make_unique<COnOffStringDataSourcePane>(host);
+    case g2sourcePane::bitMask: return std::make_unique<CBitMaskDataSourcePane>(host);
     case g2sourcePane::searchString: return std::make_unique<CSearchStringDataSourcePane>(host);
+    case g2sourcePane::valueList: return std::make_unique<CValueListDataSourcePane>(host);
+    case g2sourcePane::patternMatch: return std::make_unique<CPatternMatchDataSourcePane>(host);
     case g2sourcePane::digitalNumber: return std::make_unique<CDigitalNumberDataSourcePane>(host);
     case g2sourcePane::digitalStrings: return std::make_unique<CDigitalStringsDataSourcePane>(host);
     case g2sourcePane::thresholds: return std::make_unique<CThresholdsDataSourcePane>(host);
     case g2sourcePane::analogNumber: return std::make_unique<CAnalogNumberDataSourcePane>(host);
     case g2sourcePane::string: return std::make_unique<CStringDataSourcePane>(host);
+    case g2sourcePane::filter: return std::make_unique<CFilterDataSourcePane>(host);
     case g2sourcePane::processor: return std::make_unique<CProcessorDataSourcePane>(host);
     case g2sourcePane::summary: return std::make_unique<CSummaryDataSourcePane>(host);
     case g2sourcePane::parameter: return std::make_unique<CParameterDataSourcePane>(host);
@@ -33,13 +39,18 @@ std::unique_ptr<CDataSourcePane> makeDataSourcePane(CSourceTypeHostPane& host, i
 bool keepsSourcesOf(int paneType)
 {
     switch (paneType) {
+    case g2sourcePane::onOffString:
+    case g2sourcePane::bitMask:
     case g2sourcePane::searchString:
+    case g2sourcePane::valueList:
+    case g2sourcePane::patternMatch:
     case g2sourcePane::valueLimits:
     case g2sourcePane::digitalNumber:
     case g2sourcePane::thresholds:
     case g2sourcePane::digitalStrings:
     case g2sourcePane::analogNumber:
     case g2sourcePane::string:
+    case g2sourcePane::filter:
     case g2sourcePane::processor:
     case g2sourcePane::summary:
     case g2sourcePane::parameter:

@@ -1,15 +1,12 @@
 #include "registers/sources/gsourceDataObject.h"
 
-#include "foundation/jhashIterator.h"
 #include "foundation/valueParsers.h"
 #include "g2driver/model/g2driver.h"
 #include "g2driver/model/g2driverDataObject.h"
-#include "g2driver/model/g2driverParameterValue.h"
 #include "ports/gdevice.h"
 #include "ports/gserialPort.h"
 #include "registers/gregister.h"
 #include "registers/gregisterBatchOptions.h"
-#include "registers/sources/gserialObjectRebinding.h"
 #include "registers/sources/sourceFields.h"
 #include "store/CObjectFile.h"
 #include "store/gkeyword.h"
@@ -72,27 +69,6 @@ void gsourceSerialObject::relink()
     if (g2driver* driver = reference_.getDriver())
         uses_.add(driver->usedBy());
     reference_.collectUses(uses_);
-}
-
-int gsourceSerialObject::resolveReferences(const gregisterBatchOptions& options, gstr& log, const gstrSlice& owner)
-{
-    int count = 0;
-    if (options.serialObjectParameters) {
-        jhashTypedIterator<g2driverParameterValue> it(reference_.values());
-        g2driverParameterValue* value = nullptr;
-        while (it.get(value))
-            count += value->replace(options.find, options.replace, options.matchCase, options.wholeWord);
-    }
-    gserialObjectPlace place{device_, reference_.getDataObject()};
-    int moved = rebindSerialObject(options, owner, place, log);
-    if (place.device != device_ || place.object != reference_.getDataObject()) {
-        device_ = place.device;
-        reference_.bindDriver(device_->getDriver());
-        reference_.setDataObject(place.object);
-    }
-    description_.clear();
-    relink();
-    return count + moved;
 }
 
 const gstr& gsourceSerialObject::describe() const
@@ -175,6 +151,169 @@ bool gsourceSerialObject::isComplete() const
     if (!device_->getDriver())
         device_->bindDriver(driver);
     return device_->getDriver() == driver;
+}
+
+namespace {
+
+constexpr int objectMissing = 20219;
+constexpr int deviceMissing = 20220;
+constexpr int retainedObject = 20221;
+constexpr int retainedDevice = 20222;
+constexpr int retainedObjectInDevice = 20223;
+constexpr int retainedPort = 20224;
+constexpr int retainedDeviceInPort = 20225;
+constexpr int retainedAll = 20226;
+
+constexpr int objectBit = 1;
+constexpr int deviceBit = 2;
+constexpr int portBit = 4;
+
+// A name after the renaming; changed is false when the find text is not in
+// it.
+struct renamed {
+    gstr before;
+    gstr after;
+    bool changed = false;
+};
+
+renamed rename(const gstr& name, const gregisterBatchOptions::renaming& change)
+{
+    renamed result{name, name, false};
+    if (change.on)
+        result.changed =
+            result.after.replaceFirst(change.find, change.replace, change.wholeWord, change.matchCase) != 0;
+    return result;
+}
+
+gdevice* definedDevice(gserialPort* port, const gstr& name)
+{
+    gdevice* device = port ? port->devices().find(name) : nullptr;
+    return device && device->isDefined() ? device : nullptr;
+}
+
+g2driverDataObject* definedObject(gdevice* device, const gstr& name)
+{
+    g2driver* driver = device ? device->getDriver() : nullptr;
+    g2driverDataObject* object = driver ? driver->dataObjects().find(name) : nullptr;
+    return object && object->isDefined() ? object : nullptr;
+}
+
+} // namespace
+
+// The search of the device and object after a renaming: first in the target
+// port by the new names, then by the old object name, then by the old
+// device name, then the same in the device's own port.
+struct gsourceSerialObject::rebinding {
+    renamed device;
+    renamed object;
+    gserialPort* target;
+    gserialPort* own;
+    int bits = 0;
+    int explanation = 0;
+    gdevice* foundDevice = nullptr;
+    g2driverDataObject* foundObject = nullptr;
+
+    bool searchByName(gdevice* device)
+    {
+        g2driverDataObject* found = definedObject(device, object.after);
+        if (!found && object.changed) {
+            found = definedObject(device, object.before);
+            bits |= objectBit;
+        }
+        if (!found)
+            return false;
+        foundDevice = device;
+        foundObject = found;
+        return true;
+    }
+
+    bool searchIn(gserialPort* port, bool first)
+    {
+        if (searchByName(definedDevice(port, device.after))) {
+            if (first)
+                explanation = (bits & objectBit) ? objectMissing : 0;
+            return true;
+        }
+        if (!device.changed)
+            return false;
+        bits &= ~objectBit;
+        explanation = deviceMissing;
+        bool found = searchByName(definedDevice(port, device.before));
+        bits |= deviceBit;
+        return found;
+    }
+
+    bool search()
+    {
+        if (searchIn(target, true))
+            return true;
+        bits &= ~deviceBit;
+        explanation = deviceMissing;
+        bool found = searchIn(own, false);
+        bits |= portBit;
+        return found;
+    }
+
+    void explain(gstr& log, const gstr& owner) const
+    {
+        if (explanation == 0)
+            return;
+        gstr line;
+        if (explanation == objectMissing)
+            log.append(line.format(objectMissing, object.after, owner, device.after));
+        else
+            log.append(line.format(deviceMissing, device.after, owner, target ? target->getTag() : gstr("")));
+        gstr ownTag(own ? gstrSlice(own->getTag()) : gstrSlice(""));
+        switch (bits) {
+        case 1: log.append(line.format(retainedObject, object.before)); break;
+        case 2: log.append(line.format(retainedDevice, device.before)); break;
+        case 3: log.append(line.format(retainedObjectInDevice, object.before, device.before)); break;
+        case 4: log.append(line.format(retainedPort, ownTag)); break;
+        case 5:
+            log.append(line.format(retainedAll, object.before, foundDevice ? foundDevice->getName() : device.after,
+                                   ownTag));
+            break;
+        case 6: log.append(line.format(retainedDeviceInPort, device.before, ownTag)); break;
+        case 7: log.append(line.format(retainedAll, object.before, device.before, ownTag)); break;
+        default: break;
+        }
+    }
+
+    int changes(bool portChanged) const
+    {
+        int count = 0;
+        count += object.changed && !(bits & objectBit) ? 1 : 0;
+        count += device.changed && !(bits & deviceBit) ? 1 : 0;
+        count += portChanged && !(bits & portBit) ? 1 : 0;
+        return count;
+    }
+};
+
+int gsourceSerialObject::resolveReferences(const gregisterBatchOptions& options, gstr& log)
+{
+    int count = 0;
+    if (options.serialObjectParameters)
+        count = reference_.replaceInValues(options.find, options.replace, options.matchCase, options.wholeWord);
+    g2driverDataObject* object = reference_.getDataObject();
+    if (!device_ || !object)
+        return count;
+    gserialPort* own = device_->getPort();
+    bool portChanged = options.fromPort && options.toPort && own == options.fromPort;
+    rebinding search{rename(device_->getName(), options.devices), rename(object->getName(), options.serialObjects),
+                     portChanged ? options.toPort : own, own};
+    if (!portChanged && !search.device.changed && !search.object.changed)
+        return count;
+    bool found = search.search();
+    search.explain(log, source_.getRegister().getTitle(true));
+    count += search.changes(portChanged);
+    if (!found)
+        return count;
+    device_ = search.foundDevice;
+    reference_.bindDriver(device_->getDriver());
+    reference_.setDataObject(search.foundObject);
+    description_.clear();
+    relink();
+    return count;
 }
 
 bool gsourceDataObjectKinds::accepts(int typeCode, int32_t valueKind)
@@ -371,34 +510,4 @@ gloadStatus gsourceDataObjectFilter::loadField(int token, gstr& value)
     }
     gloadStatus status = part_.loadField(token, value);
     return status != gload::unknownKeyword ? status : gstringRegisterSource::loadField(token, value);
-}
-
-int gsourceDataObjectBistate::resolveReferences(const gregisterBatchOptions& options, gstr& log, jhashTypedDatabaseTable<gregister>*)
-{
-    return part_.resolveReferences(options, log, getRegister().getTitle(true));
-}
-
-int gsourceDataObjectBitMask::resolveReferences(const gregisterBatchOptions& options, gstr& log, jhashTypedDatabaseTable<gregister>*)
-{
-    return part_.resolveReferences(options, log, getRegister().getTitle(true));
-}
-
-int gsourceDataObjectDigital::resolveReferences(const gregisterBatchOptions& options, gstr& log, jhashTypedDatabaseTable<gregister>*)
-{
-    return part_.resolveReferences(options, log, getRegister().getTitle(true));
-}
-
-int gsourceDataObjectAnalog::resolveReferences(const gregisterBatchOptions& options, gstr& log, jhashTypedDatabaseTable<gregister>*)
-{
-    return part_.resolveReferences(options, log, getRegister().getTitle(true));
-}
-
-int gsourceDataObjectString::resolveReferences(const gregisterBatchOptions& options, gstr& log, jhashTypedDatabaseTable<gregister>*)
-{
-    return part_.resolveReferences(options, log, getRegister().getTitle(true));
-}
-
-int gsourceDataObjectFilter::resolveReferences(const gregisterBatchOptions& options, gstr& log, jhashTypedDatabaseTable<gregister>*)
-{
-    return part_.resolveReferences(options, log, getRegister().getTitle(true));
 }

@@ -20,11 +20,14 @@ class gdevice;
 // the values name. Data objects internal to their driver are refused.
 class gsourceSerialObject {
 public:
-    explicit gsourceSerialObject(gregisterSource& source) : embedder_(source), uses_(&source) {}
+    explicit gsourceSerialObject(gregisterSource& source)
+        : source_(source), embedder_(source), uses_(&source)
+    {
+    }
     // A location read inside a block of its own (a bit section): the DRIVER
     // block nests in the embedder's.
     gsourceSerialObject(gregisterSource& source, gstorable& embedder)
-        : embedder_(embedder), uses_(&source)
+        : source_(source), embedder_(embedder), uses_(&source)
     {
     }
     gsourceSerialObject(const gsourceSerialObject&) = delete;
@@ -46,16 +49,19 @@ public:
     // A device, an object, and the reference in the device's driver (a
     // device whose driver is not known yet takes the reference's).
     bool isComplete() const;
-    // The batch's replacement in the parameter values, then its port change
-    // and device and object renaming (gserialObjectRebinding.h), with the
-    // owner's title in the log; the number of changes.
-    int resolveReferences(const gregisterBatchOptions& options, gstr& log, const gstrSlice& owner);
+    // The batch tool's renaming of the parameter values, and its change of
+    // port, device name and object name: the device and object found are
+    // taken, what is not found is kept and explained in the log. The number
+    // of changes made.
+    int resolveReferences(const gregisterBatchOptions& options, gstr& log);
 
 private:
+    struct rebinding;
     gloadStatus loadDevice(const gstr& value);
     gloadStatus loadDriver(const gstr& value);
     void relink();
 
+    gregisterSource& source_;
     // Where the DRIVER block is read: the source, or the block holding the
     // location.
     gstorable& embedder_;
@@ -83,12 +89,15 @@ public:
 
     int getSourceType() const override { return 11; }
     std::unique_ptr<gregisterSource> clone(gregisterSupplement& owner) const override;
+    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
+                          jhashTypedDatabaseTable<gregister>*) override
+    {
+        return part_.resolveReferences(options, log);
+    }
     void writeFields(CObjectFile& file, int indent) const override;
     gloadStatus loadField(int token, gstr& value) override;
     void afterLoad() override;
     bool isComplete() const override { return part_.isComplete(); }
-    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
-                          jhashTypedDatabaseTable<gregister>* newRegisters) override;
 
 private:
     gsourceSerialObject part_;
@@ -108,12 +117,15 @@ public:
 
     int getSourceType() const override { return 12; }
     std::unique_ptr<gregisterSource> clone(gregisterSupplement& owner) const override;
+    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
+                          jhashTypedDatabaseTable<gregister>*) override
+    {
+        return part_.resolveReferences(options, log);
+    }
     void writeFields(CObjectFile& file, int indent) const override;
     gloadStatus loadField(int token, gstr& value) override;
     void afterLoad() override;
     bool isComplete() const override { return masks_.mask != 0 && part_.isComplete(); }
-    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
-                          jhashTypedDatabaseTable<gregister>* newRegisters) override;
 
 private:
     gsourceSerialObject part_;
@@ -131,14 +143,17 @@ public:
 
     int getSourceType() const override { return 13; }
     std::unique_ptr<gregisterSource> clone(gregisterSupplement& owner) const override;
+    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
+                          jhashTypedDatabaseTable<gregister>*) override
+    {
+        return part_.resolveReferences(options, log);
+    }
     const gstr& getValueName(uint32_t value) const override;
     bool getValueNames(std::map<uint32_t, gstr>& names) const override;
     void writeFields(CObjectFile& file, int indent) const override { part_.writeFields(file, indent); }
     gloadStatus loadField(int token, gstr& value) override;
     void afterLoad() override { part_.afterLoad(); }
     bool isComplete() const override { return part_.isComplete(); }
-    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
-                          jhashTypedDatabaseTable<gregister>* newRegisters) override;
 
 private:
     gsourceSerialObject part_;
@@ -161,14 +176,17 @@ public:
 
     int getSourceType() const override { return 16; }
     std::unique_ptr<gregisterSource> clone(gregisterSupplement& owner) const override;
+    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
+                          jhashTypedDatabaseTable<gregister>*) override
+    {
+        return part_.resolveReferences(options, log);
+    }
     int hasGreaterLess() const override;
     int32_t getElementCount() const override;
     void writeFields(CObjectFile& file, int indent) const override;
     gloadStatus loadField(int token, gstr& value) override;
     void afterLoad() override;
     bool isComplete() const override { return part_.isComplete(); }
-    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
-                          jhashTypedDatabaseTable<gregister>* newRegisters) override;
 
 private:
     gsourceSerialObject part_;
@@ -186,12 +204,15 @@ public:
 
     int getSourceType() const override { return 17; }
     std::unique_ptr<gregisterSource> clone(gregisterSupplement& owner) const override;
+    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
+                          jhashTypedDatabaseTable<gregister>*) override
+    {
+        return part_.resolveReferences(options, log);
+    }
     void writeFields(CObjectFile& file, int indent) const override { part_.writeFields(file, indent); }
     gloadStatus loadField(int token, gstr& value) override;
     void afterLoad() override { part_.afterLoad(); }
     bool isComplete() const override { return part_.isComplete(); }
-    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
-                          jhashTypedDatabaseTable<gregister>* newRegisters) override;
 
 private:
     gsourceSerialObject part_;
@@ -210,12 +231,15 @@ public:
 
     int getSourceType() const override { return 18; }
     std::unique_ptr<gregisterSource> clone(gregisterSupplement& owner) const override;
+    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
+                          jhashTypedDatabaseTable<gregister>*) override
+    {
+        return part_.resolveReferences(options, log);
+    }
     void writeFields(CObjectFile& file, int indent) const override;
     gloadStatus loadField(int token, gstr& value) override;
     void afterLoad() override { part_.afterLoad(); }
     bool isComplete() const override { return !allowed_.empty() && part_.isComplete(); }
-    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
-                          jhashTypedDatabaseTable<gregister>* newRegisters) override;
 
 private:
     gsourceSerialObject part_;

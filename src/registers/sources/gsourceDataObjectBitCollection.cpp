@@ -1,7 +1,6 @@
 #include "registers/sources/gsourceDataObjectBitCollection.h"
 
 #include "g2driver/model/g2driverDataObject.h"
-#include "registers/gregister.h"
 
 gsourceDataObjectBitSection::gsourceDataObjectBitSection(gsourceDataObjectBitCollection& owner)
     : owner_(&owner), part_(owner, *this)
@@ -69,6 +68,6 @@ int gsourceDataObjectBitCollection::resolveReferences(const gregisterBatchOption
 {
     int count = 0;
     for (auto& section : fields_.sections())
-        count += section->part().resolveReferences(options, log, getRegister().getTitle(true));
+        count += section->part().resolveReferences(options, log);
     return count;
 }

@@ -1,7 +1,6 @@
 #include "registers/sources/gsourceDataObjectThresholds.h"
 
 #include "g2driver/model/g2driverDataObject.h"
-#include "registers/gregister.h"
 #include "store/gkeyword.h"
 #include "store/keywordLines.h"
 
@@ -76,5 +75,5 @@ bool gsourceDataObjectThresholds::isComplete() const
 int gsourceDataObjectThresholds::resolveReferences(const gregisterBatchOptions& options, gstr& log,
                                                    jhashTypedDatabaseTable<gregister>*)
 {
-    return part_.resolveReferences(options, log, getRegister().getTitle(true));
+    return part_.resolveReferences(options, log);
 }

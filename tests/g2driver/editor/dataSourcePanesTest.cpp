@@ -1,8 +1,11 @@
 #include "g2editFixture.h"
 
 #include "formats/ui/CNumberInputFormatPage.h"
+#include "formats/ui/CStringMatchPage.h"
 #include "g2driver/editor/CAnalogNumberDataSourcePane.h"
+#include "g2driver/editor/CDerivedDataSourcePanes.h"
 #include "g2driver/editor/CEditDataObjectDialog.h"
+#include "g2driver/editor/CEditParameterTermsDialogs.h"
 #include "g2driver/editor/CModifyObjectDialog.h"
 #include "g2driver/editor/CMultipleDataSourcePane.h"
 #include "g2driver/editor/CSummaryDataSourcePane.h"
@@ -51,7 +54,9 @@ protected:
 // What the panes load they build again, line for line.
 TEST_F(dataElementPanes, SourcesComeBackThroughTheirPanes)
 {
-    for (const char* tag : {"Found", "Named", "Text", "Combined", "Level", "Processed", "Summed", "AnyOn"}) {
+    const char* const tags[] = {"Found", "Named", "Text",   "Combined", "Level",   "Processed",
+                                "Summed", "AnyOn", "OnOff", "InList",   "Matched", "Filtered", "Masked"};
+    for (const char* tag : tags) {
         SCOPED_TRACE(tag);
         g2driverDataObject* o = object(tag);
         std::string before = written(*o);
@@ -70,8 +75,9 @@ TEST_F(dataElementPanes, SearchStringPaneChecksItsFieldsInOrder)
     auto d = open(nullptr, nullptr);
     d->setControlText(objectDialog::tagId, "Seen");
     EXPECT_EQ(items(d->controlAs<QComboBox>(CSourceTypeHostPane::sourceTypeId)),
-              (std::vector<std::string>{"Search string", "Value limits", "Processor", "Summary", "Parameter",
-                                        "<Multiple sources>"}));
+              (std::vector<std::string>{"On/Off string", "Bit mask", "Search string", "Digital value list",
+                                         "Value limits", "Pattern match", "Processor", "Summary", "Parameter",
+                                         "<Multiple sources>"}));
     chooseSource(*d, "Search string");
     EXPECT_TRUE(user.messages.empty());
     ASSERT_EQ(d->currentType(), 3);
@@ -161,6 +167,10 @@ TEST_F(dataElementPanes, ADriverWithoutDataCommandsOffersNoCommandDataPane)
     EXPECT_EQ(d->currentType(), 16);
     chooseSource(*d, "Processor");
     EXPECT_EQ(lastMessageId(), 10639);
+    chooseSource(*d, "Pattern match");
+    EXPECT_EQ(lastMessageId(), 10648);
+    chooseSource(*d, "Digital value list");
+    EXPECT_EQ(lastMessageId(), 10646);
     EXPECT_EQ(d->currentType(), 16);
     EXPECT_EQ(text(d->controlText(CSourceTypeHostPane::sourceTypeId)), "Parameter");
 }
@@ -214,8 +224,9 @@ TEST_F(dataElementPanes, MembersAreMadeInTheEditSourceDialog)
     });
     p.sendCommand(multiplePane::newId);
     EXPECT_EQ(caption, "New Source");
-    EXPECT_EQ(offered,
-              (std::vector<std::string>{"Search string", "Value limits", "Processor", "Summary", "Parameter"}));
+    EXPECT_EQ(offered, (std::vector<std::string>{"On/Off string", "Bit mask", "Search string",
+                                                 "Digital value list", "Value limits", "Pattern match",
+                                                 "Processor", "Summary", "Parameter"}));
     thenOk([](CDialog& source) {
         choose(source.controlAs<QComboBox>(CSourceTypeHostPane::sourceTypeId), "Search string");
         auto& host = static_cast<CSourceTypeHostPane&>(source);
@@ -336,6 +347,120 @@ TEST_F(dataElementPanes, SummaryObjectsArePickedInModifyObject)
                                        "\t\tEND\n"
                                        "\tEND\n"
                                        "END\n");
+}
+
+// Offset parameters are kept as the source holds them and allow a negative
+// offset without a key.
+TEST_F(dataElementPanes, OffsetParametersAllowANegativeOffset)
+{
+    g2driverDataObject* onOff = object("OnOff");
+    auto d = open(onOff, onOff);
+    ASSERT_EQ(d->currentType(), 1);
+    CDataSourcePane& p = pane(*d);
+    EXPECT_EQ(text(p.controlText(elementPane::offsetCountId)), "One offset parameter");
+    EXPECT_TRUE(p.isChecked(elementPane::useKeyId));
+    p.setChecked(elementPane::useKeyId, false);
+    EXPECT_FALSE(p.isControlEnabled(elementPane::keyId));
+    EXPECT_EQ(refusal(*d), 0);
+    std::string lines = written(*onOff);
+    EXPECT_EQ(lines.find("KEY"), std::string::npos) << lines;
+    EXPECT_NE(lines.find("\t\tOFFSET\t\t-2\n\t\tOFFSET_PARAM\tIndex, 1, 2, 0\n"), std::string::npos) << lines;
+}
+
+TEST_F(dataElementPanes, DerivedSourcesCheckWhatTheyCompare)
+{
+    using listPane = CValueListDataSourcePane;
+    using matchPane = CPatternMatchDataSourcePane;
+    auto d = open(nullptr, nullptr);
+    d->setControlText(objectDialog::tagId, "Derived");
+    chooseSource(*d, "Pattern match");
+    ASSERT_EQ(d->currentType(), 6);
+    EXPECT_EQ(items(pane(*d).controlAs<QComboBox>(matchPane::objectId)),
+              (std::vector<std::string>{"Filtered", "Plain", "Label", "Text"}));
+    EXPECT_EQ(refusal(*d), 10561);
+    pane(*d).setControlText(matchPane::patternId, "[");
+    EXPECT_EQ(refusal(*d), 10562);
+
+    user.answers.push_back(ganswer::ok);
+    chooseSource(*d, "Digital value list");
+    EXPECT_EQ(lastMessageId(), 10671);
+    ASSERT_EQ(d->currentType(), 4);
+    CDataSourcePane& p = pane(*d);
+    choose(p.controlAs<QComboBox>(listPane::objectId), "Mode");
+    EXPECT_EQ(refusal(*d), 10649);
+    p.setControlText(listPane::valuesId, "3, x");
+    EXPECT_EQ(refusal(*d), 10650);
+    p.setControlText(listPane::valuesId, "3, 4");
+    p.checkRadioButton(listPane::invertedId, listPane::normalId, listPane::invertedId);
+    EXPECT_EQ(refusal(*d), 0);
+    EXPECT_EQ(written(*object("Derived")), "OBJECT\t\tDerived, BISTATE\n"
+                                           "\tSOURCE\t\tVALUE LIST\n"
+                                           "\t\tOBJECT\t\tMode\n"
+                                           "\t\tVALUES\t\t3, 4\n"
+                                           "\t\tINVERT\t\tYES\n"
+                                           "\tEND\n"
+                                           "END\n");
+}
+
+TEST_F(dataElementPanes, FilterNeedsAnAllowedString)
+{
+    auto d = open(nullptr, nullptr);
+    d->setControlText(objectDialog::tagId, "Kept");
+    d->selectItem(objectDialog::typeId, 3);
+    chooseSource(*d, "Filter");
+    ASSERT_EQ(d->currentType(), 13);
+    EXPECT_EQ(refusal(*d), 10549);
+    auto& p = static_cast<CFilterDataSourcePane&>(pane(*d));
+    p.matchPage().setControlText(CStringMatchPage::patternId, "@+");
+    EXPECT_EQ(refusal(*d), 10067);
+    EXPECT_EQ(object("Kept"), nullptr);
+}
+
+// The rotate parameters of an unsaved bit-mask source count as uses of the
+// object's parameters; the list is edited in its own dialog.
+TEST_F(dataElementPanes, RotateParametersOfTheUnsavedSourceAreUses)
+{
+    g2driverDataObject* masked = object("Masked");
+    auto d = open(masked, nullptr);
+    ASSERT_EQ(d->currentType(), 2);
+    CDataSourcePane& p = pane(*d);
+    EXPECT_EQ(text(p.controlText(CBitMaskDataSourcePane::rotateCountId)), "One rotate parameter");
+    d->selectItem(objectDialog::parametersId, 0);
+    d->sendCommand(objectDialog::deleteId);
+    EXPECT_EQ(lastMessageId(), 20024);
+
+    int shown = 0;
+    auto cancelList = [&shown](CDialog& list) {
+        shown = list.templateId();
+        list.sendCommand(IDCANCEL);
+    };
+    user.scripts.push_back(cancelList);
+    p.sendCommand(CBitMaskDataSourcePane::rotateEditId);
+    EXPECT_EQ(shown, CEditRotateParametersDialog::templateId);
+    user.scripts.push_back(cancelList);
+    p.sendCommand(elementPane::offsetEditId);
+    EXPECT_EQ(shown, CEditOffsetParametersDialog::templateId);
+}
+
+// A parameter that only the replaced source used can go, and leaves
+// nothing behind.
+TEST_F(dataElementPanes, ParameterOfTheReplacedSourceCanGo)
+{
+    g2driverDataObject* onOff = object("OnOff");
+    auto d = open(onOff, onOff);
+    d->selectItem(objectDialog::parametersId, 0);
+    d->sendCommand(objectDialog::deleteId);
+    EXPECT_EQ(lastMessageId(), 20024);
+    user.answers.push_back(ganswer::ok);
+    chooseSource(*d, "Parameter");
+    ASSERT_EQ(d->currentType(), 16);
+    user.messages.clear();
+    d->selectItem(objectDialog::parametersId, 0);
+    d->sendCommand(objectDialog::deleteId);
+    EXPECT_TRUE(user.messages.empty());
+    EXPECT_EQ(refusal(*d), 0);
+    EXPECT_EQ(onOff->parameters().find("Index"), nullptr);
+    EXPECT_EQ(written(*onOff), "OBJECT\t\tOnOff, BISTATE\n\tSOURCE\t\tPARAMETER\n\tEND\nEND\n");
 }
 
 } // namespace

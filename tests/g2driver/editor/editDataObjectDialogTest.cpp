@@ -47,8 +47,9 @@ TEST_F(editDataObject, NewObjectStartsAsBistateParameterAndKeepsWhatOkChecked)
     EXPECT_FALSE(d->isControlEnabled(objectDialog::valueNamesId));
     EXPECT_EQ(d->currentType(), 16);
     EXPECT_EQ(items(d->controlAs<QComboBox>(CSourceTypeHostPane::sourceTypeId)),
-              (std::vector<std::string>{"Search string", "Value limits", "Processor", "Summary", "Parameter",
-                                        "<Multiple sources>"}));
+              (std::vector<std::string>{"On/Off string", "Bit mask", "Search string", "Digital value list",
+                                         "Value limits", "Pattern match", "Processor", "Summary", "Parameter",
+                                         "<Multiple sources>"}));
     EXPECT_TRUE(pane(*d).isUnchanged());
     EXPECT_TRUE(pane(*d).isControlShown(parameterPane::onId));
     EXPECT_FALSE(pane(*d).isControlEnabled(parameterPane::onId));
@@ -252,14 +253,36 @@ TEST_F(editDataObject, ParameterUsedByTheUnsavedSourceCannotGo)
     g2driver* sources = station::g2Drivers().find("Sources");
     ASSERT_NE(sources, nullptr);
     g2driverDataObject* onOff = sources->dataObjects().find("OnOff");
-    auto d = opened<objectDialog>(g2driverSourceTables{sources->commands(), sources->dataObjects(), sources->programs()},
-                                  onOff, nullptr, nullptr);
+    g2driverSourceTables tables{sources->commands(), sources->dataObjects(), sources->programs()};
+    auto d = opened<objectDialog>(tables, onOff, nullptr, nullptr);
     d->selectItem(objectDialog::parametersId, 0);
     EXPECT_TRUE(d->isControlEnabled(objectDialog::deleteId));
     d->sendCommand(objectDialog::deleteId);
     EXPECT_EQ(lastMessageId(), 20024);
     EXPECT_NE(user.lastMessage().text.find("\nThe source"), std::string::npos) << user.lastMessage().text;
     EXPECT_EQ(parameterRows(*d), std::vector<std::string>{"Index"});
+}
+
+// The string default follows the display buttons; a text that does not
+// read keeps its mode.
+TEST_F(editDataObject, StringDefaultSwitchesBetweenTextAndHex)
+{
+    auto d = open(nullptr, nullptr);
+    d->setControlText(objectDialog::tagId, "Name");
+    chooseType(*d, 4);
+    CDataSourcePane& p = pane(*d);
+    p.setChecked(parameterPane::defaultId, true);
+    p.setControlText(parameterPane::stringId, "AB");
+    p.checkRadioButton(parameterPane::showHexId, parameterPane::showTextId, parameterPane::showHexId);
+    p.sendCommand(parameterPane::showHexId);
+    EXPECT_EQ(text(p.controlText(parameterPane::stringId)), "41 42");
+    p.setControlText(parameterPane::stringId, "43 XY");
+    p.checkRadioButton(parameterPane::showHexId, parameterPane::showTextId, parameterPane::showTextId);
+    p.sendCommand(parameterPane::showTextId);
+    EXPECT_TRUE(p.isChecked(parameterPane::showHexId));
+    p.setControlText(parameterPane::stringId, "43");
+    EXPECT_EQ(refusal(*d), 0);
+    EXPECT_NE(written(*object("Name")).find("DEFAULT\t\tC\n"), std::string::npos) << written(*object("Name"));
 }
 
 } // namespace

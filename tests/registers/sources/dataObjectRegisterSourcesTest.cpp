@@ -5,6 +5,7 @@
 #include "ports/gdevice.h"
 #include "ports/gserialPort.h"
 #include "registers/gregister.h"
+#include "registers/gregisterBatchOptions.h"
 #include "registers/gregisterSupplement.h"
 #include "registers/sources/gsourceDataObject.h"
 #include "store/stationFile.h"
@@ -103,6 +104,63 @@ TEST_F(dataObjectRegisters, FactorOneAndOffsetZeroAreNotWritten)
     ASSERT_NE(loaded.reg, nullptr);
     EXPECT_EQ(loaded.last(), gload::finished);
     EXPECT_EQ(writtenRegister(*loaded.reg), text + "\tEND\nEND\n");
+}
+
+// The batch tool's port, device and object changes: what is found is taken
+// and counted, what is not is kept and explained.
+TEST_F(dataObjectRegisters, RebindingFollowsPortDeviceAndObjectNames)
+{
+    gserialPort* com2 = station::serialPorts().define("COM2");
+    gdevice* m2 = com2->addDeviceCopy(*com2->getDevice("M2"));
+    m2->setDriver(station::g2Drivers().find("Meter"));
+    gdevice* m1 = station::serialPorts().find("COM1")->devices().find("M1");
+    auto& source = sourceAs<gsourceDataObjectDigital>(station::registers().find("D13")->getSupplement()->getSource());
+
+    struct row {
+        bool toCom2;
+        const char* deviceFind;
+        const char* deviceReplace;
+        const char* objectFind;
+        const char* objectReplace;
+        int count;
+        const char* log;
+        gdevice* device;
+        const char* object;
+    };
+    const row rows[] = {
+        // The object renamed to another object of the driver: one change.
+        {false, nullptr, nullptr, "Mode", "Flow", 1, "", m1, "Flow"},
+        // Renamed to nothing: kept and explained.
+        {false, nullptr, nullptr, "Mode", "Gone", 0,
+         "\nThe serial object Gone specified by D13 is not in device M1: retained object Mode", m1, "Mode"},
+        // A device name that names no device of the port.
+        {false, "M1", "M9", nullptr, nullptr, 0,
+         "\nThe serial device M9 specified by D13 is not in port COM1: retained device M1", m1, "Mode"},
+        // A port without the device keeps the device in its own port.
+        {true, nullptr, nullptr, nullptr, nullptr, 0,
+         "\nThe serial device M1 specified by D13 is not in port COM2: retained port COM1", m1, "Mode"},
+        // Port and device both changed and found: two changes.
+        {true, "M1", "M2", nullptr, nullptr, 2, "", m2, "Mode"},
+    };
+    for (const row& r : rows) {
+        SCOPED_TRACE(r.log);
+        source.part().set(m1, station::g2Drivers().find("Meter")->dataObjects().find("Mode"),
+                          source.part().reference().values());
+        gregisterBatchOptions options;
+        if (r.toCom2) {
+            options.fromPort = station::serialPorts().find("COM1");
+            options.toPort = com2;
+        }
+        if (r.deviceFind)
+            options.devices = {true, r.deviceFind, r.deviceReplace, false, true};
+        if (r.objectFind)
+            options.serialObjects = {true, r.objectFind, r.objectReplace, false, true};
+        gstr log("");
+        EXPECT_EQ(source.resolveReferences(options, log, nullptr), r.count);
+        EXPECT_EQ(std::string(log.view()), r.log);
+        EXPECT_EQ(source.part().getDevice(), r.device);
+        EXPECT_EQ(std::string(source.part().getDataObject()->getName().view()), r.object);
+    }
 }
 
 } // namespace

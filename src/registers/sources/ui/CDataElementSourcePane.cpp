@@ -1,6 +1,7 @@
 #include "registers/sources/ui/CDataElementSourcePane.h"
 
 #include "foundation/jhashIterator.h"
+#include "g2driver/editor/CEditParameterTermsDialogs.h"
 #include "g2driver/editor/CParameterValuesPanel.h"
 #include "g2driver/editor/CSourceTypeHostPane.h"
 #include "g2driver/model/g2driverCommand.h"
@@ -61,9 +62,7 @@ void CDataElementSourcePane::addDataElementControls(int kindHeight)
     addControl(offsetId, new CSignedSpinEdit(), 50, 48, 50, 12);
     addLabel(offsetCountId, "", 106, 50, 90, 8);
     addButton(offsetEditId, "Edit...", 198, 47, 32, 14);
-    // The offset parameters are kept as the source holds them; they are
-    // edited in the Edit Offset Parameters dialog of the driver editor.
-    enableControl(offsetEditId, false);
+    onCommand(offsetEditId, [this] { editOffsets(); });
     panel_ = addControl(panelId, new CParameterValuesPanel(false), 0, 64, paneWidth, 1);
     QObject::connect(command, &QComboBox::currentIndexChanged, this, [this] {
         if (!filling_)
@@ -157,6 +156,21 @@ void CDataElementSourcePane::showOffsetCount()
     else
         text.format(someOffsetParameters, static_cast<int32_t>(count));
     setControlText(offsetCountId, text);
+}
+
+void CDataElementSourcePane::editOffsets()
+{
+    termList offsets(*this, offsets_);
+    CEditOffsetParametersDialog dialog(offsets, this);
+    if (dialog.DoModal() == IDOK)
+        showOffsetCount();
+}
+
+int CDataElementSourcePane::termList::fillParameterCombo(QComboBox& combo, int32_t kind,
+                                                         const g2driverParameter* chosen)
+{
+    pane_.host().fillParameterCombo(combo, kind, chosen);
+    return combo.count();
 }
 
 bool CDataElementSourcePane::storeIntoReference(gcommandDataRef& reference)

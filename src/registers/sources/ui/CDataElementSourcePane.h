@@ -1,6 +1,7 @@
 #pragma once
 
 #include "registers/sources/gcommandDataRef.h"
+#include "g2driver/editor/parameterTermOwner.h"
 #include "registers/sources/ui/CDataSourcePane.h"
 
 #include <QSize>
@@ -49,11 +50,25 @@ protected:
     // the shared part, before any move.
     int kindTop(int y) const;
 
+    // A list of parameter terms of the pane that the list dialogs edit,
+    // offering the data object's working parameters.
+    class termList : public parameterTermOwner {
+    public:
+        termList(CDataElementSourcePane& pane, goffsetParameterList& terms) : pane_(pane), terms_(terms) {}
+        std::vector<goffsetParameter>& parameterTerms() override { return terms_; }
+        int fillParameterCombo(QComboBox& combo, int32_t kind, const g2driverParameter* chosen) override;
+
+    private:
+        CDataElementSourcePane& pane_;
+        goffsetParameterList& terms_;
+    };
+
 private:
     g2driverCommand* chosenCommand() const;
     void fillDataElements(const g2driverResponseDataName* wanted);
     void commandSelected();
     void showOffsetCount();
+    void editOffsets();
 
     CParameterValuesPanel* panel_ = nullptr;
     QSize base_;

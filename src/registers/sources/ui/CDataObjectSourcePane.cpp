@@ -13,6 +13,8 @@
 #include "registers/gdigitalSupplement.h"
 #include "registers/gstringSupplement.h"
 #include "registers/sources/gsourceDataObject.h"
+#include "registers/sources/ui/CAllowedStringsPage.h"
+#include "registers/sources/ui/CBitMaskPane.h"
 #include "registers/ui/CRegisterDialog.h"
 #include "shell/CSpinEdit.h"
 #include "store/gstation.h"
@@ -164,7 +166,8 @@ void CDataObjectSourcePane::showParameters(bool initial)
     else
         panel_->clear();
     dataObjectChosen(object);
-    resize(base_.width(), std::max(base_.height(), panel_->y() + extra));
+    placeLowerPane(extra);
+    resize(base_.width(), std::max(base_.height() + extra, panel_->y() + extra));
     if (!initial)
         registerDialog()->fitToSourcePane();
 }
@@ -219,6 +222,72 @@ void CDataObjectBistateSourcePane::applyToBistate(gbistateSupplement& supplement
     auto& source = sourceAs<gsourceDataObjectBistate>(supplement.newDataObjectSource());
     applyLocation(source.part());
     source.setInvert(invert_);
+}
+
+CDataObjectBitMaskSourcePane::CDataObjectBitMaskSourcePane()
+    : CDataObjectSourcePane(832, 300, ownTop + CBitMaskPane::height)
+{
+}
+
+std::unique_ptr<CSourcePane> CDataObjectBitMaskSourcePane::make(const gregisterSource* source)
+{
+    auto pane = std::make_unique<CDataObjectBitMaskSourcePane>();
+    if (auto* masks = dynamic_cast<const gsourceDataObjectBitMask*>(source)) {
+        pane->holdFrom(&masks->part());
+        pane->masks_ = masks->masks();
+    }
+    return pane;
+}
+
+void CDataObjectBitMaskSourcePane::addOwnControls()
+{
+    addLabel(lowerPaneId, "", 0, ownTop, 1, 1)->hide();
+    masksPane_ = new CBitMaskPane();
+    masksPane_->create(*this, lowerPaneId, masks_.mask != 0 ? &masks_ : nullptr, true);
+}
+
+bool CDataObjectBitMaskSourcePane::validateOwn() { return masksPane_->getValues(masks_); }
+
+void CDataObjectBitMaskSourcePane::placeLowerPane(int extra) { masksPane_->moveBy(extra); }
+
+void CDataObjectBitMaskSourcePane::applyToBistate(gbistateSupplement& supplement)
+{
+    auto& source = sourceAs<gsourceDataObjectBitMask>(supplement.newDataObjectBitMaskSource());
+    applyLocation(source.part());
+    source.masks() = masks_;
+}
+
+CDataObjectFilterSourcePane::CDataObjectFilterSourcePane()
+    : CDataObjectSourcePane(836, 300, ownTop + CAllowedStringsPage::height)
+{
+}
+
+std::unique_ptr<CSourcePane> CDataObjectFilterSourcePane::make(const gregisterSource* source)
+{
+    auto pane = std::make_unique<CDataObjectFilterSourcePane>();
+    if (auto* filter = dynamic_cast<const gsourceDataObjectFilter*>(source)) {
+        pane->holdFrom(&filter->part());
+        pane->allowed_ = filter->allowed();
+    }
+    return pane;
+}
+
+void CDataObjectFilterSourcePane::addOwnControls()
+{
+    addLabel(lowerPaneId, "", 0, ownTop, 1, 1)->hide();
+    page_ = new CAllowedStringsPage();
+    page_->create(*this, lowerPaneId, &allowed_, true);
+}
+
+bool CDataObjectFilterSourcePane::validateOwn() { return page_->collect(allowed_); }
+
+void CDataObjectFilterSourcePane::placeLowerPane(int extra) { page_->moveBy(extra); }
+
+void CDataObjectFilterSourcePane::applyToString(gstringSupplement& supplement)
+{
+    auto& source = sourceAs<gsourceDataObjectFilter>(supplement.newDataObjectFilterSource());
+    applyLocation(source.part());
+    source.allowed() = allowed_;
 }
 
 std::unique_ptr<CSourcePane> CDataObjectDigitalSourcePane::make(const gregisterSource* source)

@@ -3,10 +3,16 @@
 #include "g2driver/model/g2driverParameterValue.h"
 #include "registers/sources/ui/CSourcePane.h"
 
+#include "foundation/gregexp.h"
+#include "store/gstorable.h"
+
 #include <QSize>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
+class CAllowedStringsPage;
+class CBitMaskPane;
 class CParameterValuesPanel;
 class QComboBox;
 class g2driver;
@@ -53,6 +59,10 @@ protected:
     virtual void dataObjectChosen(g2driverDataObject*) {}
     // The pane's own fields, checked after the location.
     virtual bool validateOwn() { return true; }
+    // The child pane below the location follows the parameter rows.
+    virtual void placeLowerPane(int) {}
+    // The dialog units where a pane's own controls start.
+    static constexpr int ownTop = 50;
 
 private:
     QComboBox& combo(int id) const;
@@ -89,6 +99,53 @@ protected:
 
 private:
     int32_t invert_ = 0;
+};
+
+// 12: a digital object through the masks pane's AND and XOR masks and
+// polarity.
+class CDataObjectBitMaskSourcePane final : public CDataObjectSourcePane {
+public:
+    static constexpr int lowerPaneId = 1844;
+
+    CDataObjectBitMaskSourcePane();
+    static std::unique_ptr<CSourcePane> make(const gregisterSource* source);
+
+    void applyToBistate(gbistateSupplement& supplement) override;
+    CBitMaskPane& masksPane() const { return *masksPane_; }
+
+protected:
+    bool acceptsValueKind(int32_t kind) const override { return kind == 2; }
+    int noDataObjectsMessage() const override { return 10690; }
+    void addOwnControls() override;
+    bool validateOwn() override;
+    void placeLowerPane(int extra) override;
+
+private:
+    gbitMaskSetting masks_;
+    CBitMaskPane* masksPane_ = nullptr;
+};
+
+// 18: a string object kept only when it matches an allowed pattern.
+class CDataObjectFilterSourcePane final : public CDataObjectSourcePane {
+public:
+    static constexpr int lowerPaneId = 1844;
+
+    CDataObjectFilterSourcePane();
+    static std::unique_ptr<CSourcePane> make(const gregisterSource* source);
+
+    void applyToString(gstringSupplement& supplement) override;
+    CAllowedStringsPage& allowedPage() const { return *page_; }
+
+protected:
+    bool acceptsValueKind(int32_t kind) const override { return kind == 4; }
+    int noDataObjectsMessage() const override { return 10693; }
+    void addOwnControls() override;
+    bool validateOwn() override;
+    void placeLowerPane(int extra) override;
+
+private:
+    std::vector<gregexp> allowed_;
+    CAllowedStringsPage* page_ = nullptr;
 };
 
 // 13: a digital object, whose value names the register dialog shows.

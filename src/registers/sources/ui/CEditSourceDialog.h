@@ -21,6 +21,10 @@ public:
 
     g2driverParameterTable& workingParameters() override { return owner_.workingParameters(); }
     g2driverDataObject* editedObject() const override { return owner_.editedObject(); }
+    bool fillParameterCombo(QComboBox& combo, int32_t kind, const g2driverParameter* preselected) const override
+    {
+        return owner_.fillParameterCombo(combo, kind, preselected);
+    }
 
     std::unique_ptr<g2driverDataSource> takeResult() { return std::move(result_); }
 

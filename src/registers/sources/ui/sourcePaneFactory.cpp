@@ -43,13 +43,13 @@ constexpr sourcePaneMaker makers[] = {
     &CRemoteStationAlarmSourcePane::make, // 9 NETWORK
     &CPingSourcePane::make,               // 10 PING
     &CDataObjectBistateSourcePane::make, // 11 BISTATE
-    nullptr, // 12 G2D BIT MASK
+    &CDataObjectBitMaskSourcePane::make, // 12 G2D BIT MASK
     &CDataObjectDigitalSourcePane::make, // 13 DIGITAL
     &CDataObjectThresholdsSourcePane::make, // 14 G2D THRESHOLDS
     nullptr, // 15 G2D BIT COLLECTION
     &CDataObjectAnalogSourcePane::make, // 16 ANALOG
     &CDataObjectStringSourcePane::make, // 17 STRING
-    nullptr, // 18 G2D FILTER
+    &CDataObjectFilterSourcePane::make, // 18 G2D FILTER
     &CTimeoutSourcePane::make,            // 19 TIMEOUT
     CLegacyBitMaskSourcePane::createFor, // 20 BIT MASK
     CLegacySearchStringSourcePane::createFor, // 21 SEARCH STRING

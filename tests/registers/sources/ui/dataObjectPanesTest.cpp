@@ -1,6 +1,10 @@
 #include "g2driver/editor/CParameterValuesPanel.h"
 #include "ports/gdevice.h"
 #include "ports/gserialPort.h"
+#include "g2driver/model/g2driver.h"
+#include "registers/gregisterSupplement.h"
+#include "registers/sources/gsourceDataObject.h"
+#include "registers/sources/ui/CAllowedStringsPage.h"
 #include "registers/sources/ui/CDataObjectSourcePane.h"
 #include "registers/sources/ui/sourcePaneTestSupport.h"
 #include "store/stationFile.h"
@@ -27,7 +31,8 @@ protected:
 
 TEST_F(dataObjectPanesTest, UnchangedSourcesStayAsTheyWere)
 {
-    const std::pair<const char*, int> registers[] = {{"B11", 1}, {"D13", 2}, {"A16", 3}, {"S17", 4}};
+    const std::pair<const char*, int> registers[] = {{"B11", 1}, {"B12", 1}, {"D13", 2},
+                                                     {"A16", 3}, {"S17", 4}, {"S18", 4}};
     for (const auto& [tag, classCode] : registers) {
         SCOPED_TRACE(tag);
         gregister* r = reg(tag);
@@ -89,6 +94,56 @@ TEST_F(dataObjectPanesTest, AStationWithoutPortsOffersNone)
         EXPECT_EQ(dynamic_cast<pane*>(dynamic_cast<CRegisterDialog&>(d).sourcePane()), nullptr);
         d.sendCommand(IDCANCEL);
     });
+}
+
+// The filter pane needs an allowed string; the bit-mask pane offers the
+// digital objects.
+TEST_F(dataObjectPanesTest, FilterAndBitMaskPanesCheckTheirChildPanes)
+{
+    gregister* s18 = reg("S18");
+    run(4, s18, s18, [this](CDialog& d) {
+        auto& p = static_cast<CDataObjectFilterSourcePane&>(paneOf(d));
+        CAllowedStringsPage& page = p.allowedPage();
+        EXPECT_EQ(page.itemCount(CAllowedStringsPage::listId), 2);
+        while (page.itemCount(CAllowedStringsPage::listId) > 0) {
+            page.selectItem(CAllowedStringsPage::listId, 0);
+            page.sendCommand(CAllowedStringsPage::deleteId);
+        }
+        d.sendCommand(IDOK);
+        EXPECT_EQ(prompts(), std::vector<int>{10067});
+        d.sendCommand(IDCANCEL);
+    });
+    EXPECT_NE(sourceLines(*s18).find("ALLOW"), std::string::npos);
+
+    run(1, nullptr, nullptr, [](CDialog& d) {
+        d.setControlText(CRegisterDialog::tagId, "Masked");
+        ASSERT_TRUE(chooseSourceType(d, 12));
+        CSourcePane& p = paneOf(d);
+        EXPECT_EQ(items(p, pane::dataObjectId), std::vector<std::string>{"Mode"});
+        d.sendCommand(IDCANCEL);
+    });
+}
+
+// Another port with a device of the same tag keeps the device's and the
+// object's names and the values typed.
+TEST_F(dataObjectPanesTest, AnotherPortKeepsTheDeviceAndObjectOfTheSameNames)
+{
+    gserialPort* com2 = station::serialPorts().define("COM2");
+    gdevice* twin = com2->addDeviceCopy(*com2->getDevice("M1"));
+    twin->setDriver(station::g2Drivers().find("Meter"));
+    gregister* d13 = reg("D13");
+    run(2, d13, d13, [](CDialog& d) {
+        CSourcePane& p = paneOf(d);
+        EXPECT_EQ(items(p, pane::portId), (std::vector<std::string>{"COM1", "COM2"}));
+        p.controlAs<QComboBox>(pane::portId)->setCurrentIndex(1);
+        EXPECT_EQ(items(p, pane::deviceId), std::vector<std::string>{"M1"});
+        EXPECT_EQ(textOf(p, pane::dataObjectId), "Mode");
+        d.sendCommand(IDOK);
+    });
+    auto& source = sourceAs<gsourceDataObjectDigital>(d13->getSupplement()->getSource());
+    EXPECT_EQ(source.part().getDevice(), twin);
+    EXPECT_NE(sourceLines(*d13).find("DEVICE\t\tCOM2, M1"), std::string::npos) << sourceLines(*d13);
+    EXPECT_NE(sourceLines(*d13).find("PARAMETER\tChannel, DIGITAL, 1"), std::string::npos);
 }
 
 } // namespace
