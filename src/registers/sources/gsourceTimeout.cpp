@@ -154,7 +154,8 @@ int gsourceTimeout::resolveReferences(const gregisterBatchOptions& options, gstr
         newTag.assign(*oldTag);
         renamed = newTag.replaceFirst(options.devices.find, options.devices.replace, options.devices.wholeWord,
                                       options.devices.matchCase)
-                  != 0;
+                      != 0
+                  && newTag.compare(*oldTag) != 0;
     }
     if (!target && !renamed)
         return 0;
