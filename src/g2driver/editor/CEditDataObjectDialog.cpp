@@ -115,13 +115,13 @@ bool CEditDataObjectDialog::OnInitDialog()
     enableParameterButtons();
     if (editing_) {
         controlAs<QLineEdit>(tagId)->setReadOnly(true);
-        focusControl(parametersId);
     } else {
         gstr caption;
         setWindowTitle(toUiText(caption.loadString(newCaption)));
-        focusControl(tagId);
     }
     showSource(source_ ? source_->getSource() : nullptr, true);
+    // After the pane, whose pages may have taken the focus.
+    focusControl(editing_ ? parametersId : tagId);
     return false;
 }
 

@@ -71,3 +71,12 @@ gloadStatus gsourceDataObjectBitCollection::loadField(int token, gstr& value)
         fields_.loadField(token, value, *this, [this] { return std::make_unique<gsourceDataObjectBitSection>(*this); });
     return status == gload::unknownKeyword ? gdigitalRegisterSource::loadField(token, value) : status;
 }
+
+int gsourceDataObjectBitCollection::resolveReferences(const gregisterBatchOptions& options, gstr& log,
+                                                      jhashTypedDatabaseTable<gregister>*)
+{
+    int count = 0;
+    for (auto& section : fields_.sections())
+        count += section->part().resolveReferences(options, log);
+    return count;
+}

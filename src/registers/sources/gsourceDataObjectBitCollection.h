@@ -53,6 +53,9 @@ public:
     void writeFields(CObjectFile& file, int indent) const override { fields_.write(file, indent); }
     gloadStatus loadField(int token, gstr& value) override;
     bool isComplete() const override { return fields_.hasSections(); }
+    // Each section's location in turn.
+    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
+                          jhashTypedDatabaseTable<gregister>* newRegisters) override;
 
 private:
     fields fields_;

@@ -71,3 +71,9 @@ bool gsourceDataObjectThresholds::isComplete() const
     int32_t kind = object->getTypeCode();
     return selector_ == currentValue || kind == g2valueKind::analog || kind == 0;
 }
+
+int gsourceDataObjectThresholds::resolveReferences(const gregisterBatchOptions& options, gstr& log,
+                                                   jhashTypedDatabaseTable<gregister>*)
+{
+    return part_.resolveReferences(options, log);
+}

@@ -36,6 +36,8 @@ public:
     void afterLoad() override;
     // Only an analog object has a lowest or a highest value.
     bool isComplete() const override;
+    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
+                          jhashTypedDatabaseTable<gregister>* newRegisters) override;
 
 private:
     bool readsAnalogObject() const;

@@ -47,7 +47,7 @@ int gsourceLegacyParameterRef::resolveReferences(const gregisterBatchOptions& op
     if (!parameter_ || !options.parametersInParameterSources)
         return 0;
     gstr tag(parameter_->getTag());
-    if (!tag.replaceFirst(options.find, options.replace, options.wholeWord, options.matchCase))
+    if (!tag.replaceFirstMatch(options.find, options.replace, options.wholeWord, options.matchCase))
         return 0;
     glegacyParameter* found = station::legacyParameters().find(tag);
     if (found && found->isDefined()) {

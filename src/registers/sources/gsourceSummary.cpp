@@ -173,7 +173,7 @@ gregister* gsourceSummaryPart::rebound(gregister& reg, const gregisterBatchOptio
     gstr line;
     gregister* keep = &reg;
     gstr tag(reg.getTag());
-    if (tag.replaceFirst(options.find, options.replace, options.wholeWord, options.matchCase)) {
+    if (tag.replaceFirstMatch(options.find, options.replace, options.wholeWord, options.matchCase)) {
         gregister* found = findRegister(tag, newRegisters);
         if (!found)
             log.append(line.format(registerNotFound, tag, owner, reg.getTitle(true)));

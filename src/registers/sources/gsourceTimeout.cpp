@@ -152,9 +152,10 @@ int gsourceTimeout::resolveReferences(const gregisterBatchOptions& options, gstr
     bool renamed = false;
     if (oldTag && options.devices.on) {
         newTag.assign(*oldTag);
-        renamed = newTag.replaceFirst(options.devices.find, options.devices.replace, options.devices.wholeWord,
-                                      options.devices.matchCase)
-                  != 0;
+        renamed = newTag.replaceFirstMatch(options.devices.find, options.devices.replace,
+                                           options.devices.wholeWord, options.devices.matchCase)
+                      != 0
+                  && newTag.compare(*oldTag) != 0;
     }
     if (!target && !renamed)
         return 0;

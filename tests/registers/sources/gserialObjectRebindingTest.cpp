@@ -1,9 +1,12 @@
-#include "registers/sources/gserialObjectRebinding.h"
+#include "registers/sources/gsourceDataObject.h"
+#include "registers/sources/gsourceDataObjectThresholds.h"
 
 #include "g2driver/model/g2driver.h"
 #include "g2driver/model/g2driverDataObject.h"
 #include "ports/gdevice.h"
 #include "ports/gserialPort.h"
+#include "registers/gbistateSupplement.h"
+#include "registers/gdigitalSupplement.h"
 #include "registers/gregisterBatchOptions.h"
 #include "registers/registerTestSupport.h"
 
@@ -11,6 +14,7 @@
 
 namespace {
 
+// Data-object sources re-bound by the batch through their location.
 // COM1 holds Pump1 (driver A: objects Flow, Level) and Pump2 (driver B:
 // Flow); COM2 holds Pump1 and Pump3 (driver A both); COM3 holds nothing.
 class serialObjectRebindingTest : public registerTest {
@@ -45,10 +49,16 @@ protected:
         d->setDefined(1);
         d->setDriver(driver);
     }
-    static gserialObjectPlace place(const char* portTag, const char* deviceTag, const char* object)
+    // A bistate register whose data-object source reads the object of the
+    // device on the port.
+    static gsourceSerialObject& place(gregister*& reg, const char* portTag, const char* deviceTag, const char* object)
     {
+        station::registers().deleteAll();
+        reg = loadRegister("BISTATE_REG R\nTITLE Owner\nEND\n").reg;
+        auto& source = sourceAs<gsourceDataObjectBistate>(reg->getBistateSupplement()->newDataObjectSource());
         gdevice* d = port(portTag)->devices().find(deviceTag);
-        return {d, d->getDriver()->dataObjects().find(object)};
+        source.part().set(d, d->getDriver()->dataObjects().find(object), g2driverParameterValueTable(5));
+        return source.part();
     }
 };
 
@@ -104,7 +114,8 @@ TEST_F(serialObjectRebindingTest, FollowsWhatItFindsAndKeepsTheRest)
          "\nThe serial object Level specified by Owner is not in device Pump2: retained object Flow"},
     };
     for (const auto& c : cases) {
-        gserialObjectPlace where = place("COM1", "Pump1", "Flow");
+        gregister* reg = nullptr;
+        gsourceSerialObject& where = place(reg, "COM1", "Pump1", "Flow");
         gregisterBatchOptions options;
         options.fromPort = port(c.toPort ? "COM1" : "COM2");
         options.toPort = port(c.toPort ? c.toPort : "COM3");
@@ -119,13 +130,30 @@ TEST_F(serialObjectRebindingTest, FollowsWhatItFindsAndKeepsTheRest)
             options.serialObjects.replace.assign(c.objectReplace);
         }
         gstr log("");
-        EXPECT_EQ(rebindSerialObject(options, gstrSlice("Owner"), where, log), c.count) << c.log;
-        std::string after = std::string(where.device->getPort()->getTag().view()) + " "
-                            + std::string(where.device->getName().view()) + " "
-                            + std::string(where.object->getName().view());
+        EXPECT_EQ(reg->getSupplement()->replaceText(options, log, nullptr), c.count) << c.log;
+        std::string after = std::string(where.getDevice()->getPort()->getTag().view()) + " "
+                            + std::string(where.getDevice()->getName().view()) + " "
+                            + std::string(where.getDataObject()->getName().view());
         EXPECT_EQ(after, c.where) << c.log;
         EXPECT_EQ(log.view(), c.log);
     }
+}
+
+// The thresholds source re-binds through its location like the others.
+TEST_F(serialObjectRebindingTest, ThresholdsSourceFollowsThePortChange)
+{
+    gregister* reg = loadRegister("DIGITAL_REG D\nTITLE Level steps\nEND\n").reg;
+    auto& source = sourceAs<gsourceDataObjectThresholds>(reg->getDigitalSupplement()->newSource(14));
+    gdevice* pump = port("COM1")->devices().find("Pump1");
+    source.part().set(pump, pump->getDriver()->dataObjects().find("Flow"), g2driverParameterValueTable(5));
+    gregisterBatchOptions options;
+    options.fromPort = port("COM1");
+    options.toPort = port("COM2");
+    gstr log("");
+    EXPECT_EQ(reg->getSupplement()->replaceText(options, log, nullptr), 1);
+    EXPECT_EQ(source.part().getDevice(), port("COM2")->devices().find("Pump1"));
+    EXPECT_EQ(users(port("COM2")->usedBy()), "\nThe register Level steps");
+    EXPECT_TRUE(port("COM1")->usedBy().isUnused());
 }
 
 } // namespace

@@ -206,4 +206,21 @@ TEST_F(summaryTest, RebindingFollowsTheTagReplacement)
     EXPECT_TRUE(dupLog.isEmpty());
 }
 
+// Whole word passes over an occurrence inside a word and takes the next one.
+TEST_F(summaryTest, WholeWordRebindingSkipsPartsOfWords)
+{
+    defineRegisters({"Pumps Pump", "Pumps Fan"});
+    loadRegister("BISTATE_REG S\nSOURCE SUMMARY\nREGISTER \"Pumps Pump\"\nEND\nEND\n");
+    gregisterBatchOptions options;
+    options.find.assign("Pump");
+    options.replace.assign("Fan");
+    options.wholeWord = true;
+    options.matchCase = true;
+    options.registersInSources = true;
+    gstr log("");
+    gregister* s = station::registers().find("S");
+    EXPECT_EQ(s->getSupplement()->replaceText(options, log, nullptr), 1) << log.view();
+    EXPECT_EQ(tags(partOf("S")), "Pumps Fan ");
+}
+
 } // namespace

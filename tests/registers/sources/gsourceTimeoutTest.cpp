@@ -131,6 +131,8 @@ TEST_F(timeoutTest, Rebinding)
         {m1, false, "1", "9", 0, "COM1", "Meter1", false,
          "\nThe serial device Meter9 specified by R is not in port COM1: retained device Meter1"},
         {m1, false, "1", "2", 1, "COM1", "Meter2", false, ""},
+        // A replacement that gives the same tag changes nothing.
+        {m1, false, "1", "1", 0, "COM1", "Meter1", false, ""},
         {m1, true, nullptr, nullptr, 1, "COM2", "Meter1", false, ""},
         // A legacy device's new tag found among the target's G2 devices.
         {m1, true, "1", "2", 2, "COM2", "Meter2", true, ""},
