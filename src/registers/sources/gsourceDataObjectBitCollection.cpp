@@ -56,15 +56,6 @@ std::unique_ptr<gregisterSource> gsourceDataObjectBitCollection::clone(gregister
     return copy;
 }
 
-int gsourceDataObjectBitCollection::resolveReferences(const gregisterBatchOptions& options, gstr& log,
-                                                      jhashTypedDatabaseTable<gregister>*)
-{
-    int changes = 0;
-    for (auto& section : fields_.sections())
-        changes += section->part().resolveReferences(options, log);
-    return changes;
-}
-
 gloadStatus gsourceDataObjectBitCollection::loadField(int token, gstr& value)
 {
     gloadStatus status =

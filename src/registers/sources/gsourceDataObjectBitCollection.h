@@ -47,9 +47,6 @@ public:
     int getSourceType() const override { return 15; }
     // The clone lists the sections in the reverse order.
     std::unique_ptr<gregisterSource> clone(gregisterSupplement& owner) const override;
-    // Every section follows the batch tool's changes on its own.
-    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
-                          jhashTypedDatabaseTable<gregister>* newRegisters) override;
     void writeFields(CObjectFile& file, int indent) const override { fields_.write(file, indent); }
     gloadStatus loadField(int token, gstr& value) override;
     bool isComplete() const override { return fields_.hasSections(); }

@@ -26,11 +26,6 @@ public:
 
     int getSourceType() const override { return 14; }
     std::unique_ptr<gregisterSource> clone(gregisterSupplement& owner) const override;
-    int resolveReferences(const gregisterBatchOptions& options, gstr& log,
-                          jhashTypedDatabaseTable<gregister>*) override
-    {
-        return part_.resolveReferences(options, log);
-    }
     void writeFields(CObjectFile& file, int indent) const override;
     gloadStatus loadField(int token, gstr& value) override;
     void afterLoad() override;
