@@ -1,15 +1,14 @@
 #pragma once
 
 #include "foundation/gsortedList.h"
+#include "registers/sources/g2driverBitCollectionSource.h"
 #include "registers/sources/ui/CDataSourcePane.h"
+#include "registers/sources/ui/bitSectionRows.h"
+#include "registers/sources/valueMapLines.h"
 
 #include <cstdint>
 #include <memory>
 #include <vector>
-
-class QTreeWidget;
-class QTreeWidgetItem;
-class gbitSectionItem;
 
 // The pane of a data object's bit collection source (template 809): its
 // sections, each a number read out of a command's response data, in a list
@@ -34,28 +33,19 @@ public:
 
     // The three sort keys and the spare column (0 description, 1 rotation,
     // 2 XOR mask, 3 AND mask).
-    const int* sortKeys() const { return keys_; }
-    int spareColumn() const { return spare_; }
-    void headerClicked(int column);
+    const int* sortKeys() const { return rows_.sortKeys(); }
+    int spareColumn() const { return rows_.spareColumn(); }
+    void headerClicked(int column) { rows_.headerClicked(column); }
 
 private:
-    QTreeWidgetItem* makeRow(gbitSectionItem& section) const;
-    bool sortsBefore(const gbitSectionItem& a, const gbitSectionItem& b) const;
-    int compareBy(int key, const gbitSectionItem& a, const gbitSectionItem& b) const;
-    void insertSorted(gbitSectionItem& section);
-    void sortRows();
-    gbitSectionItem* sectionOf(QTreeWidgetItem* row) const;
-    gbitSectionItem* selectedSection() const;
+    static gstr describe(const gbitSectionItem& section);
     void editSection(bool keepTemplate, bool editInPlace);
     void onDelete();
     void enableButtons(bool enable);
-    void saveSettings() const;
 
     // Owned by the pane; the rows point at them.
     std::vector<std::unique_ptr<gbitSectionItem>> sections_;
     uint32_t xorMask_ = 0;
     gsortedList<gvalueMapEntry> valueMap_;
-    int keys_[3] = {0, 1, 1};
-    int spare_ = 2;
-    QTreeWidget* list_ = nullptr;
+    bitSectionRows<gbitSectionItem, &CBitCollectionDataSourcePane::describe> rows_;
 };

@@ -1,23 +1,22 @@
 #pragma once
 
 #include "foundation/gsortedList.h"
+#include "registers/sources/ui/CDataObjectBitSectionPage.h"
 #include "registers/sources/ui/CSourcePane.h"
+#include "registers/sources/ui/bitSectionRows.h"
+#include "registers/sources/valueMapLines.h"
 
 #include <cstdint>
 #include <memory>
 #include <vector>
 
-class QTreeWidget;
-class QTreeWidgetItem;
 class gregisterSource;
-struct dataObjectBitSection;
 
 // The pane of a G2D bit collection source (template 513): its sections,
 // each a digital data object of a G2 device, in a list sorted by up to
 // three columns like the legacy collection's, the collection's XOR mask
 // and its value map. The sections are the pane's until OK hands them to
-// the new source; Cancel drops them. The sort keys and column widths are
-// shared with the legacy pane under "Dialogs\Edit Bit Collection".
+// the new source; Cancel drops them.
 class CDataObjectBitCollectionSourcePane final : public CSourcePane {
 public:
     static constexpr int sectionsId = 1427;
@@ -38,30 +37,21 @@ public:
 
     // The three sort keys and the spare column (0 description, 1 rotation,
     // 2 XOR mask, 3 AND mask).
-    const int* sortKeys() const { return keys_; }
-    int spareColumn() const { return spare_; }
-    void headerClicked(int column);
+    const int* sortKeys() const { return rows_.sortKeys(); }
+    int spareColumn() const { return rows_.spareColumn(); }
+    void headerClicked(int column) { rows_.headerClicked(column); }
 
 private:
-    QTreeWidgetItem* makeRow(dataObjectBitSection& section) const;
-    bool sortsBefore(const dataObjectBitSection& a, const dataObjectBitSection& b) const;
-    int compareBy(int key, const dataObjectBitSection& a, const dataObjectBitSection& b) const;
-    void insertSorted(dataObjectBitSection& section);
-    void sortRows();
-    dataObjectBitSection* sectionOf(QTreeWidgetItem* row) const;
-    dataObjectBitSection* selectedSection() const;
+    static gstr describe(const dataObjectBitSection& section) { return section.describe(); }
     void editSection(bool keepTemplate, bool editInPlace);
     void onDelete();
     void enableButtons(bool enable);
-    void saveSettings() const;
 
     // Owned by the pane; the rows point at them.
     std::vector<std::unique_ptr<dataObjectBitSection>> sections_;
     uint32_t xorMask_ = 0;
     gsortedList<gvalueMapEntry> valueMap_;
-    int keys_[3] = {0, 1, 1};
-    int spare_ = 2;
-    QTreeWidget* list_ = nullptr;
+    bitSectionRows<dataObjectBitSection, &CDataObjectBitCollectionSourcePane::describe> rows_;
     // The display order OK took.
     std::vector<dataObjectBitSection*> order_;
 };

@@ -80,6 +80,12 @@ TEST_F(dataObjectBitCollectionPaneTest, SectionsListAndComeBackUnchanged)
                                                           "COM1 - M1 - Mode (Channel = 2)"}));
         EXPECT_EQ(column(p, 1), (std::vector<std::string>{"<- 5", "3 ->", "3 ->"}));
         EXPECT_EQ(column(p, 3), (std::vector<std::string>{"$03", "$FF", "$04"}));
+        // The spare AND mask column becomes the first key.
+        auto& pane = static_cast<collection&>(p);
+        EXPECT_EQ(pane.spareColumn(), 2);
+        pane.headerClicked(3);
+        EXPECT_EQ(std::vector<int>(pane.sortKeys(), pane.sortKeys() + 3), (std::vector<int>{3, 0, 1}));
+        EXPECT_EQ(column(p, 3), (std::vector<std::string>{"$03", "$04", "$FF"}));
         select(p, 0);
         p.sendCommand(collection::deleteId);
         d.sendCommand(IDCANCEL);
