@@ -7,6 +7,9 @@
 #include "registers/sources/ui/CEditValueMapDialog.h"
 #include "shell/CByteMaskCtrl.h"
 
+#include <QHeaderView>
+#include <QTreeWidget>
+
 namespace {
 
 constexpr int noSectionMessage = 10148;

@@ -9,6 +9,9 @@
 #include "shell/CByteMaskCtrl.h"
 #include "store/gstation.h"
 
+#include <QHeaderView>
+#include <QTreeWidget>
+
 namespace {
 
 constexpr int noPortsMessage = 10186;

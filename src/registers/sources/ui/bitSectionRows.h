@@ -4,7 +4,6 @@
 #include "platform/settingsStore.h"
 #include "platform/textCodec.h"
 #include "registers/sources/gbitSectionMasks.h"
-#include "registers/sources/ui/CLegacyBitCollectionSourcePane.h"
 
 #include <QHeaderView>
 #include <QTreeWidget>
@@ -12,8 +11,24 @@
 #include <iterator>
 #include <vector>
 
-// The sections list of a G2 bit collection pane, the same for register and
-// data-object collections: one row per section (description, rotation, XOR
+// The rotation column's text for a rotate count n: r = n AND 31 shown as
+// "%d" for 0 and 16, "<- %d" for a left rotation up to 15, and "%d ->" with
+// 32 - r for a right rotation.
+inline gstr bitRotationText(int32_t rotate)
+{
+    int r = rotate & 31;
+    gstr text;
+    if (r > 16)
+        text.format("%d ->", 32 - r);
+    else if (r == 0 || r == 16)
+        text.format("%d", r);
+    else
+        text.format("<- %d", r);
+    return text;
+}
+
+// The sections list of a bit collection pane, the same for legacy, register
+// and data-object collections: one row per section (description, rotation, XOR
 // and AND mask), sorted by three column keys that a header click changes,
 // with the keys and widths kept under "Dialogs\Edit Bit Collection".
 // describe gives a section's description text; the rows point at sections
@@ -175,7 +190,7 @@ private:
         auto* row = new QTreeWidgetItem;
         const gbitSectionMasks& masks = masksOf(section);
         row->setText(0, toUiText(describe(section)));
-        row->setText(1, toUiText(CLegacyBitCollectionSourcePane::rotationText(masks.rotate)));
+        row->setText(1, toUiText(bitRotationText(masks.rotate)));
         row->setText(2, toUiText(maskText(masks.xorMask)));
         row->setText(3, toUiText(maskText(masks.andMask)));
         for (int column = 1; column < 4; ++column)
