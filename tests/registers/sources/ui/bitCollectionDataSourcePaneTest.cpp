@@ -92,6 +92,13 @@ TEST_F(bitCollectionDataSourcePane, DuplicateAndEditThroughTheSectionDialog)
         EXPECT_EQ(title(s), "New Bit Section");
         EXPECT_EQ(text(s.controlText(sectionDialog::rotateCountId)), "One rotate parameter");
         EXPECT_EQ(section.masksPane().templateId(), 817);
+        // The rotate parameters' list dialog works on the section's copy.
+        user.scripts.push_back([](CDialog& terms) {
+            EXPECT_EQ(terms.templateId(), 866);
+            terms.sendCommand(IDCANCEL);
+        });
+        s.sendCommand(sectionDialog::rotateEditId);
+        EXPECT_EQ(section.rotateParameters().size(), 1u);
         dynamic_cast<CByteMaskCtrl*>(section.masksPane().control(CBitSectionMasksPane::andMaskId))->setMask(0);
         s.sendCommand(IDOK);
         EXPECT_EQ(lastMessageId(), 10004);
