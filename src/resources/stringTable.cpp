@@ -624,6 +624,7 @@ constexpr Entry entries[] = {
     {10763, "Edit Numerical Encoder (Set of Strings)"},
     {10764, "Edit Numerical Encoder (Floating-Point Number)"},
     {10765, "Edit String Encoder"},
+    {10766, "Data Object"},
     // Texts of our own, for refusals the program did not make: it stored
     // what no station file reads back.
     {10901, "Please enter a prefix for the positive exponent."},

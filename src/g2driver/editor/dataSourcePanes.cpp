@@ -9,6 +9,7 @@
 #include "g2driver/editor/CStringDataSourcePanes.h"
 #include "g2driver/editor/CSummaryDataSourcePane.h"
 #include "registers/sources/g2driverDataSource.h"
+#include "registers/sources/ui/CBitCollectionDataSourcePane.h"
 #include "registers/sources/ui/CDigitalNumberDataSourcePane.h"
 #include "registers/sources/ui/CThresholdsDataSourcePane.h"
 #include "registers/sources/ui/CValueLimitsPanes.h"
@@ -24,6 +25,7 @@ std::unique_ptr<CDataSourcePane> makeDataSourcePane(CSourceTypeHostPane& host, i
     case g2sourcePane::digitalNumber: return std::make_unique<CDigitalNumberDataSourcePane>(host);
     case g2sourcePane::digitalStrings: return std::make_unique<CDigitalStringsDataSourcePane>(host);
     case g2sourcePane::thresholds: return std::make_unique<CThresholdsDataSourcePane>(host);
+    case g2sourcePane::bitCollection: return std::make_unique<CBitCollectionDataSourcePane>(host);
     case g2sourcePane::analogNumber: return std::make_unique<CAnalogNumberDataSourcePane>(host);
     case g2sourcePane::string: return std::make_unique<CStringDataSourcePane>(host);
     case g2sourcePane::filter: return std::make_unique<CFilterDataSourcePane>(host);
@@ -47,6 +49,7 @@ bool keepsSourcesOf(int paneType)
     case g2sourcePane::valueLimits:
     case g2sourcePane::digitalNumber:
     case g2sourcePane::thresholds:
+    case g2sourcePane::bitCollection:
     case g2sourcePane::digitalStrings:
     case g2sourcePane::analogNumber:
     case g2sourcePane::string:

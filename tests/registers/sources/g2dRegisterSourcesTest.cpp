@@ -4,6 +4,7 @@
 #include "g2driver/model/g2driverDataObject.h"
 #include "registers/gregister.h"
 #include "registers/gdigitalSupplement.h"
+#include "registers/gregisterBatchOptions.h"
 #include "registers/sources/gsourceDataObjectBitCollection.h"
 #include "registers/sources/gsourceDataObjectThresholds.h"
 #include "store/stationFile.h"
@@ -147,6 +148,41 @@ TEST_F(g2dRegisterSources, BitCollectionSections)
         SCOPED_TRACE(row.body);
         reload();
         EXPECT_EQ(loadRegister(head + row.body).last(), row.status);
+    }
+}
+
+// The batch tool's serial-object renaming reaches the thresholds' object
+// and every section of a bit collection, each counted and explained alone.
+TEST_F(g2dRegisterSources, RebindingFollowsObjectNames)
+{
+    const std::string section = "\t\tSECTION\n\t\t\tDEVICE\t\tCOM1, M1\n\t\t\tDRIVER\t\tMeter\n"
+                                "\t\t\t\tOBJECT\t\tMode\n\t\t\tEND\n\t\t\tMASK\t\t1\n\t\tEND\n";
+    const std::string texts[] = {
+        block("Mode", "\t\tBOTTOM\t\t0\n") + "\tEND\nEND\n",
+        "DIGITAL_REG T\n\tLEVEL\t\tNONE\n\tSOURCE\t\tG2D BIT COLLECTION\n" + section + section + "\tEND\nEND\n",
+    };
+    const std::string missing = "\nThe serial object Gone specified by T is not in device M1: retained object Mode";
+    const struct {
+        int text;
+        const char* replace;
+        int count;
+        std::string log;
+    } rows[] = {
+        {0, "Flow", 1, ""},
+        {0, "Gone", 0, missing},
+        {1, "Flow", 2, ""},
+        {1, "Gone", 0, missing + missing},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.replace);
+        reload();
+        gregister* reg = loadRegister(texts[row.text]).reg;
+        ASSERT_NE(reg, nullptr);
+        gregisterBatchOptions options;
+        options.serialObjects = {true, "Mode", row.replace, false, true};
+        gstr log("");
+        EXPECT_EQ(reg->getDigitalSupplement()->getSource()->resolveReferences(options, log, nullptr), row.count);
+        EXPECT_EQ(std::string(log.view()), row.log);
     }
 }
 

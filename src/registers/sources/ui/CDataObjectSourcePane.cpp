@@ -46,12 +46,17 @@ CDataObjectSourcePane::~CDataObjectSourcePane() = default;
 
 void CDataObjectSourcePane::holdFrom(const gsourceSerialObject* part)
 {
-    if (!part)
-        return;
-    device_ = part->getDevice();
-    dataObject_ = part->getDataObject();
+    if (part)
+        hold(part->getDevice(), part->getDataObject(), part->reference().values());
+}
+
+void CDataObjectSourcePane::hold(gdevice* device, g2driverDataObject* object,
+                                 const g2driverParameterValueTable& values)
+{
+    device_ = device;
+    dataObject_ = object;
     values_.deleteAll();
-    g2driverParameterValue::copyAll(part->reference().values(), values_);
+    g2driverParameterValue::copyAll(values, values_);
 }
 
 void CDataObjectSourcePane::applyLocation(gsourceSerialObject& part) const { part.set(device_, dataObject_, values_); }
@@ -65,16 +70,29 @@ g2driverDataObject* CDataObjectSourcePane::selectedDataObject() const
 
 bool CDataObjectSourcePane::create(CRegisterDialog& dialog)
 {
+    addLocationControls();
+    becomeChildOf(dialog, cx_, cy_);
+    return fillLocation();
+}
+
+void CDataObjectSourcePane::addLocationControls()
+{
     addLabel(-1, "&Port:", 0, 2, 50, 8);
-    auto* ports = addComboBox(portId, false, 54, 0, 110, 100);
+    addComboBox(portId, false, 54, 0, 110, 100);
     addLabel(-1, "&Device:", 0, 18, 50, 8);
-    auto* devices = addComboBox(deviceId, false, 54, 16, 110, 100);
+    addComboBox(deviceId, false, 54, 16, 110, 100);
     addLabel(-1, "Data &object:", 0, 34, 50, 8);
-    auto* objects = addComboBox(dataObjectId, false, 54, 32, 110, 100);
+    addComboBox(dataObjectId, false, 54, 32, 110, 100);
     panel_ = addControl(panelId, new CParameterValuesPanel(false), 170, 0, cx_ - 170, 1);
     addOwnControls();
-    becomeChildOf(dialog, cx_, cy_);
+}
+
+bool CDataObjectSourcePane::fillLocation()
+{
     base_ = size();
+    QComboBox* ports = &combo(portId);
+    QComboBox* devices = &combo(deviceId);
+    QComboBox* objects = &combo(dataObjectId);
 
     jhashTypedIterator<gserialPort> it(station::serialPorts());
     gserialPort* port = nullptr;
@@ -168,8 +186,8 @@ void CDataObjectSourcePane::showParameters(bool initial)
     dataObjectChosen(object);
     placeLowerPane(extra);
     resize(base_.width(), std::max(base_.height() + extra, panel_->y() + extra));
-    if (!initial)
-        registerDialog()->fitToSourcePane();
+    if (CRegisterDialog* dialog = initial ? nullptr : registerDialog())
+        dialog->fitToSourcePane();
 }
 
 bool CDataObjectSourcePane::validate()

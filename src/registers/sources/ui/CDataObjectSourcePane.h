@@ -46,6 +46,16 @@ public:
 protected:
     // The held location of a source (null: none).
     void holdFrom(const gsourceSerialObject* part);
+    void hold(gdevice* device, g2driverDataObject* object, const g2driverParameterValueTable& values);
+    // What validate took.
+    gdevice* heldDevice() const { return device_; }
+    g2driverDataObject* heldDataObject() const { return dataObject_; }
+    const g2driverParameterValueTable& heldValues() const { return values_; }
+    // The two halves of create, for a dialog of its own: the controls
+    // (template units), then the lists filled from the held location (false
+    // after the message when the station has no port).
+    void addLocationControls();
+    bool fillLocation();
     // The held location into a new source's part.
     void applyLocation(gsourceSerialObject& part) const;
     // The object chosen in the combo, or null.

@@ -1,16 +1,15 @@
 #pragma once
 
 #include "foundation/gsortedList.h"
+#include "registers/sources/gsourceLegacyBitCollection.h"
 #include "registers/sources/ui/CSourcePane.h"
+#include "registers/sources/ui/bitSectionRows.h"
 
 #include <cstdint>
 #include <memory>
 #include <vector>
 
-class QTreeWidget;
-class QTreeWidgetItem;
 class gregisterSource;
-class gsourceLegacyBitSection;
 
 // The pane of a legacy bit collection source (template 513): its sections
 // in a list sorted by up to three columns, the collection's XOR mask and
@@ -37,33 +36,21 @@ public:
 
     // The three sort keys and the spare column (0 description, 1 rotation,
     // 2 XOR mask, 3 AND mask).
-    const int* sortKeys() const { return keys_; }
-    int spareColumn() const { return spare_; }
-    void headerClicked(int column);
-
-    // The texts a row shows for a rotate count.
-    static gstr rotationText(int32_t rotate);
+    const int* sortKeys() const { return rows_.sortKeys(); }
+    int spareColumn() const { return rows_.spareColumn(); }
+    void headerClicked(int column) { rows_.headerClicked(column); }
 
 private:
-    QTreeWidgetItem* makeRow(gsourceLegacyBitSection& section) const;
-    bool sortsBefore(const gsourceLegacyBitSection& a, const gsourceLegacyBitSection& b) const;
-    int compareBy(int key, const gsourceLegacyBitSection& a, const gsourceLegacyBitSection& b) const;
-    void insertSorted(gsourceLegacyBitSection& section);
-    void sortRows();
-    gsourceLegacyBitSection* sectionOf(QTreeWidgetItem* row) const;
-    gsourceLegacyBitSection* selectedSection() const;
+    static gstr describe(const gsourceLegacyBitSection& section) { return section.location().describe(); }
     void editSection(bool keepTemplate, bool editInPlace);
     void onDelete();
     void enableButtons(bool enable);
-    void saveSettings() const;
 
     // Owned by the pane; the rows point at them.
     std::vector<std::unique_ptr<gsourceLegacyBitSection>> sections_;
     uint32_t xorMask_ = 0;
     gsortedList<gvalueMapEntry> valueMap_;
-    int keys_[3] = {0, 1, 1};
-    int spare_ = 2;
-    QTreeWidget* list_ = nullptr;
+    bitSectionRows<gsourceLegacyBitSection, &CLegacyBitCollectionSourcePane::describe> rows_;
     // The display order OK took.
     std::vector<gsourceLegacyBitSection*> order_;
 };

@@ -3,6 +3,7 @@
 #include "registers/sources/gregisterSource.h"
 #include "registers/sources/gsourceType.h"
 #include "registers/sources/ui/CCarriedSourcePane.h"
+#include "registers/sources/ui/CDataObjectBitCollectionSourcePane.h"
 #include "registers/sources/ui/CDataObjectSourcePane.h"
 #include "registers/sources/ui/CDataObjectThresholdsSourcePane.h"
 #include "registers/sources/ui/CGrandSummarySourcePane.h"
@@ -46,7 +47,7 @@ constexpr sourcePaneMaker makers[] = {
     &CDataObjectBitMaskSourcePane::make, // 12 G2D BIT MASK
     &CDataObjectDigitalSourcePane::make, // 13 DIGITAL
     &CDataObjectThresholdsSourcePane::make, // 14 G2D THRESHOLDS
-    nullptr, // 15 G2D BIT COLLECTION
+    CDataObjectBitCollectionSourcePane::createFor, // 15 G2D BIT COLLECTION
     &CDataObjectAnalogSourcePane::make, // 16 ANALOG
     &CDataObjectStringSourcePane::make, // 17 STRING
     &CDataObjectFilterSourcePane::make, // 18 G2D FILTER

@@ -6,6 +6,7 @@
 #include "registers/sources/ui/CBitSectionMasksPane.h"
 #include "registers/sources/ui/CBitSectionPage.h"
 #include "registers/sources/ui/CLegacyBitCollectionSourcePane.h"
+#include "registers/sources/ui/bitSectionRows.h"
 #include "shell/CByteMaskCtrl.h"
 #include "shell/CByteRotateCtrl.h"
 
@@ -40,7 +41,7 @@ TEST(bitCollectionPane, RotationTexts)
     const std::pair<int, const char*> cases[] = {{0, "0"},     {5, "<- 5"},  {16, "16"},
                                                  {17, "15 ->"}, {31, "1 ->"}, {-3, "3 ->"}};
     for (auto [rotate, text] : cases)
-        EXPECT_EQ(collection::rotationText(rotate).view(), text) << rotate;
+        EXPECT_EQ(bitRotationText(rotate).view(), text) << rotate;
 }
 
 // The rows sort by description, then by the stored rotate count; a header
