@@ -21,10 +21,7 @@ constexpr int smallestShift = 20;
 
 class CNumberValueEditor final : public CErrorCodeValueRow {
 public:
-    explicit CNumberValueEditor(const g2driverErrorCode& code)
-        : CErrorCodeValueRow(782, code, edit_ = new CUnsignedSpinEdit)
-    {
-    }
+    explicit CNumberValueEditor(const g2driverErrorCode& code) : CNumberValueEditor(code, new CUnsignedSpinEdit) {}
 
     bool getValue(gnamedValue*& out) override
     {
@@ -41,15 +38,19 @@ public:
     void setValue(const gnamedValue& value) override { edit_->setValue(value.getNumber()); }
 
 private:
+    // The row takes the edit before this object exists; the pointer is kept
+    // once it does.
+    CNumberValueEditor(const g2driverErrorCode& code, CUnsignedSpinEdit* edit)
+        : CErrorCodeValueRow(782, code, edit), edit_(edit)
+    {
+    }
+
     CUnsignedSpinEdit* edit_;
 };
 
 class CTextValueEditor final : public CErrorCodeValueRow {
 public:
-    explicit CTextValueEditor(const g2driverErrorCode& code)
-        : CErrorCodeValueRow(783, code, edit_ = new CEscapedStringEdit)
-    {
-    }
+    explicit CTextValueEditor(const g2driverErrorCode& code) : CTextValueEditor(code, new CEscapedStringEdit) {}
 
     bool getValue(gnamedValue*& out) override
     {
@@ -69,6 +70,11 @@ public:
     void setValue(const gnamedValue& value) override { edit_->setValue(value.getText()); }
 
 private:
+    CTextValueEditor(const g2driverErrorCode& code, CEscapedStringEdit* edit)
+        : CErrorCodeValueRow(783, code, edit), edit_(edit)
+    {
+    }
+
     CEscapedStringEdit* edit_;
 };
 

@@ -42,10 +42,13 @@ void CSclDoc::readProgramText(const gsclProgramBody& body)
     const char* piece = code.data();
     const char* end = piece + code.length();
     for (int32_t line = 0;; ++line) {
-        const char* stop = static_cast<const char*>(std::memchr(piece, lineSeparator, end - piece));
+        // An empty program has no text buffer at all: nothing to search or copy.
+        const char* stop = piece == end ? nullptr
+                                        : static_cast<const char*>(std::memchr(piece, lineSeparator, end - piece));
         auto length = static_cast<int32_t>((stop ? stop : end) - piece);
         char* buffer = lockLineBuffer(line, length);
-        std::memcpy(buffer, piece, static_cast<size_t>(length));
+        if (length > 0)
+            std::memcpy(buffer, piece, static_cast<size_t>(length));
         releaseLineBuffer(line, length);
         if (!stop)
             break;

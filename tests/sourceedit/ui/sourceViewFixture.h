@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <vector>
 
 // A document with its text and a view of 40 x 10 characters that has the
 // focus, with the shared settings of a plain start: no margin, tab width 4,
@@ -33,9 +34,11 @@ protected:
         sourceEditorOverwrite = saved_.overwrite;
     }
 
-    // A new document and one focused view of it.
+    // A new document and one focused view of it; the views of the one
+    // before go first, as they still point at it.
     CSourceViewMfc* open(const std::string& text, int columns = 40, int lines = 10)
     {
+        views_.clear();
         document = std::make_unique<CSourceDocMfc>();
         setText(text);
         document->setModified(0);
@@ -85,6 +88,9 @@ protected:
     }
     static void type(CSourceViewMfc& view, const char* text) { typeText(&view, QString::fromLatin1(text)); }
 
+    // A second document that outlives the views made of it.
+    CSourceDocMfc& anotherDocument() { return *others_.emplace_back(std::make_unique<CSourceDocMfc>()); }
+
     std::unique_ptr<CSourceDocMfc> document;
     recordingResponder user;
 
@@ -94,5 +100,6 @@ private:
         int tabWidth;
         bool overwrite;
     } saved_{};
+    std::vector<std::unique_ptr<CSourceDocMfc>> others_;
     std::vector<std::unique_ptr<CSourceViewMfc>> views_;
 };

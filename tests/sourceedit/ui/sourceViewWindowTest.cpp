@@ -165,7 +165,7 @@ TEST_F(dragTest, ABlockDroppedInAnotherDocumentLinesUpAndAReadOnlyOneRefuses)
     view->setSelectionPoint(1, 0);
     view->extendSelection(3, 1);
     std::unique_ptr<QMimeData> data(view->beginDrag());
-    CSourceDocMfc other;
+    CSourceDocMfc& other = anotherDocument();
     other.insertText({0, 0}, "xy\nz");
     auto* target = addView<CSourceViewMfc>(40, 10, &other);
     dropAt(*target, data.get(), 1, 0, Qt::MoveAction);
@@ -318,7 +318,7 @@ TEST_F(printTest, ALineCutAtTheBottomGoesOnAtTheTopOfTheNextPageWithoutANumber)
     setText(lines);
     ASSERT_TRUE(view->print(printer, false));
     EXPECT_EQ(view->page, 2);
-    const auto& last = view->numbers().back();
+    std::string last = view->numbers().back();
     EXPECT_EQ(last, std::to_string(perPage) + ": ");
     auto firstOnPage2 = std::find_if(view->outputs.begin(), view->outputs.end(),
                                      [](const printingView::output& o) { return o.page == 2; });
