@@ -15,8 +15,8 @@ std::string fixture(const std::string& name)
 }
 
 // Registers of the four classes with their class fields, log strings and
-// formats, a calibration, automatic controls and sources of kinds still
-// carried line by line, among the programs their controls run.
+// formats, a calibration, automatic controls and sources, among the
+// programs their controls run.
 TEST_F(registerTest, StationOfRegistersSavesByteForByte)
 {
     recordingMessages messages;

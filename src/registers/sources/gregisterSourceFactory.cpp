@@ -1,7 +1,6 @@
 #include "registers/sources/gregisterSourceFactory.h"
 
 #include "foundation/valueParsers.h"
-#include "registers/sources/gsourceCarried.h"
 #include "registers/sources/gsourceDataObject.h"
 #include "registers/sources/gsourceDataObjectBitCollection.h"
 #include "registers/sources/gsourceDataObjectThresholds.h"
@@ -51,18 +50,7 @@ std::unique_ptr<gregisterSource> makeOfClass(int classCode, gregisterSupplement&
     }
 }
 
-std::unique_ptr<gregisterSource> makeCarried(int classCode, int typeCode, gregisterSupplement& owner)
-{
-    switch (classCode) {
-    case 1: return std::make_unique<gsourceCarried<gbistateRegisterSource>>(owner, typeCode);
-    case 2: return std::make_unique<gsourceCarried<gdigitalRegisterSource>>(owner, typeCode);
-    case 3: return std::make_unique<gsourceCarried<ganalogRegisterSource>>(owner, typeCode);
-    default: return std::make_unique<gsourceCarried<gstringRegisterSource>>(owner, typeCode);
-    }
-}
-
-// The class of each kind, indexed by type code; a kind without a class of
-// its own yet (null) is carried line by line.
+// The class of each kind, indexed by type code.
 constexpr sourceMaker makers[] = {
     nullptr, // 0: no source
     &make<gsourceParameterBistate>, // 1 G2 PARAMETER, bistate
@@ -106,9 +94,7 @@ std::unique_ptr<gregisterSource> makeRegisterSource(int classCode, int typeCode,
 {
     if (!classAcceptsSourceType(classCode, typeCode))
         return nullptr;
-    if (sourceMaker maker = makers[typeCode])
-        return maker(classCode, owner);
-    return makeCarried(classCode, typeCode, owner);
+    return makers[typeCode](classCode, owner);
 }
 
 gloadStatus readSourceLine(int classCode, const gstr& value, gregisterSupplement& owner,

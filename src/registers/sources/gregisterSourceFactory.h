@@ -9,8 +9,7 @@ class gregisterSupplement;
 
 // Makes the empty source of a type code for a supplement of a register
 // class that accepts it; null for a code the class does not accept. Each
-// kind's class is one entry of the table in gregisterSourceFactory.cpp;
-// kinds without a class of their own yet are carried line by line.
+// kind's class is one entry of the table in gregisterSourceFactory.cpp.
 std::unique_ptr<gregisterSource> makeRegisterSource(int classCode, int typeCode, gregisterSupplement& owner);
 
 // The SOURCE line of a supplement of the class: the value must be exactly

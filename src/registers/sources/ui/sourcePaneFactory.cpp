@@ -2,7 +2,6 @@
 
 #include "registers/sources/gregisterSource.h"
 #include "registers/sources/gsourceType.h"
-#include "registers/sources/ui/CCarriedSourcePane.h"
 #include "registers/sources/ui/CDataObjectBitCollectionSourcePane.h"
 #include "registers/sources/ui/CDataObjectSourcePane.h"
 #include "registers/sources/ui/CDataObjectThresholdsSourcePane.h"
@@ -28,9 +27,7 @@
 namespace {
 
 // The page-creation function of each kind, indexed by type code: the
-// kind's pane filled from the source, or empty for a null source. A kind
-// without a pane of its own yet (null) gets the pane that carries its
-// settings.
+// kind's pane filled from the source, or empty for a null source.
 constexpr sourcePaneMaker makers[] = {
     nullptr, // 0: no source
     &CBistateParameterSourcePane::make, // 1 G2 PARAMETER, bistate
@@ -71,14 +68,10 @@ std::unique_ptr<CSourcePane> createSourcePane(int classCode, int typeCode)
 {
     if (!classAcceptsSourceType(classCode, typeCode))
         return nullptr;
-    if (sourcePaneMaker maker = makers[typeCode])
-        return maker(nullptr);
-    return std::make_unique<CCarriedSourcePane>(classCode, typeCode);
+    return makers[typeCode](nullptr);
 }
 
 std::unique_ptr<CSourcePane> createSourcePaneFor(const gregisterSource& source)
 {
-    if (sourcePaneMaker maker = makers[source.getSourceType()])
-        return maker(&source);
-    return std::make_unique<CCarriedSourcePane>(source);
+    return makers[source.getSourceType()](&source);
 }

@@ -6,8 +6,7 @@ class CSourcePane;
 class gregisterSource;
 
 // The source panes by kind: one page-creation function per kind, listed by
-// type code in sourcePaneFactory.cpp. A kind without a pane of its own gets
-// the pane that carries its settings unchanged (CCarriedSourcePane).
+// type code in sourcePaneFactory.cpp.
 
 // A kind's page-creation function: the kind's pane holding a copy of the
 // source's settings, or the empty pane for a null source. The source is
