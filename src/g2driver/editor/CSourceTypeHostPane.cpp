@@ -1,6 +1,5 @@
 #include "g2driver/editor/CSourceTypeHostPane.h"
 
-#include "g2driver/editor/CKeptDataSourcePane.h"
 #include "g2driver/editor/dataSourcePanes.h"
 #include "platform/modalRun.h"
 #include "platform/textCodec.h"
@@ -93,9 +92,6 @@ void CSourceTypeHostPane::fillTypes(bool allowMultiple)
         int32_t needed = g2sourcePane::valueKind(type);
         if (needed != 0 && needed != valueKind_)
             continue;
-        // A kind kept as it is stays only where it already is.
-        if (keepsSourcesOf(type) && type != currentType_)
-            continue;
         combo->addItem(toUiText(typeName(type)), type);
         if (type == currentType_)
             combo->setCurrentIndex(combo->count() - 1);
@@ -169,7 +165,5 @@ std::unique_ptr<g2driverDataSource> CSourceTypeHostPane::makeSource()
 
 std::unique_ptr<CDataSourcePane> CSourceTypeHostPane::createSourcePane(int paneType)
 {
-    if (keepsSourcesOf(paneType))
-        return std::make_unique<CKeptDataSourcePane>(*this);
     return makeDataSourcePane(*this, paneType);
 }

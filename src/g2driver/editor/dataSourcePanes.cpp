@@ -37,27 +37,3 @@ std::unique_ptr<CDataSourcePane> makeDataSourcePane(CSourceTypeHostPane& host, i
     default: return nullptr;
     }
 }
-
-bool keepsSourcesOf(int paneType)
-{
-    switch (paneType) {
-    case g2sourcePane::onOffString:
-    case g2sourcePane::bitMask:
-    case g2sourcePane::searchString:
-    case g2sourcePane::valueList:
-    case g2sourcePane::patternMatch:
-    case g2sourcePane::valueLimits:
-    case g2sourcePane::digitalNumber:
-    case g2sourcePane::thresholds:
-    case g2sourcePane::bitCollection:
-    case g2sourcePane::digitalStrings:
-    case g2sourcePane::analogNumber:
-    case g2sourcePane::string:
-    case g2sourcePane::filter:
-    case g2sourcePane::processor:
-    case g2sourcePane::summary:
-    case g2sourcePane::parameter:
-    case g2sourcePane::multiple: return false;
-    default: return paneType >= 1 && paneType <= g2sourcePane::last;
-    }
-}
