@@ -1,57 +1,25 @@
 #pragma once
 
-#include "foundation/gsortedList.h"
+#include "registers/sources/gsourceDataObjectBitCollection.h"
+#include "registers/sources/ui/CBitCollectionSourcePane.h"
 #include "registers/sources/ui/CDataObjectBitSectionPage.h"
-#include "registers/sources/ui/CSourcePane.h"
-#include "registers/sources/ui/bitSectionRows.h"
-#include "registers/sources/valueMapLines.h"
-
-#include <cstdint>
-#include <memory>
-#include <vector>
 
 class gregisterSource;
 
-// The pane of a G2D bit collection source (template 513): its sections,
-// each a digital data object of a G2 device, in a list sorted by up to
-// three columns like the legacy collection's, the collection's XOR mask
-// and its value map. The sections are the pane's until OK hands them to
-// the new source; Cancel drops them.
-class CDataObjectBitCollectionSourcePane final : public CSourcePane {
-public:
-    static constexpr int sectionsId = 1427;
-    static constexpr int editId = 1223;
-    static constexpr int deleteId = 1202;
-    static constexpr int duplicateId = 1217;
-    static constexpr int newId = 1330;
-    static constexpr int xorMaskId = 1514;
-    static constexpr int valueMapId = 1993;
+namespace dataObjectBitSections {
+inline gstr describe(const dataObjectBitSection& section) { return section.describe(); }
+} // namespace dataObjectBitSections
 
+// The pane of a G2D bit collection source: each section is a digital data
+// object of a G2 device; the first column is the data object.
+class CDataObjectBitCollectionSourcePane final
+    : public CBitCollectionSourcePane<dataObjectBitSection, &dataObjectBitSections::describe,
+                                      CDataObjectBitSectionPage, gsourceDataObjectBitCollection> {
+public:
     CDataObjectBitCollectionSourcePane();
-    ~CDataObjectBitCollectionSourcePane() override;
     static std::unique_ptr<CSourcePane> createFor(const gregisterSource* source);
 
-    bool create(CRegisterDialog& dialog) override;
-    bool validate() override;
-    void applyToDigital(gdigitalSupplement& supplement) override;
-
-    // The three sort keys and the spare column (0 description, 1 rotation,
-    // 2 XOR mask, 3 AND mask).
-    const int* sortKeys() const { return rows_.sortKeys(); }
-    int spareColumn() const { return rows_.spareColumn(); }
-    void headerClicked(int column) { rows_.headerClicked(column); }
-
 private:
-    static gstr describe(const dataObjectBitSection& section) { return section.describe(); }
-    void editSection(bool keepTemplate, bool editInPlace);
-    void onDelete();
-    void enableButtons(bool enable);
-
-    // Owned by the pane; the rows point at them.
-    std::vector<std::unique_ptr<dataObjectBitSection>> sections_;
-    uint32_t xorMask_ = 0;
-    gsortedList<gvalueMapEntry> valueMap_;
-    bitSectionRows<dataObjectBitSection, &CDataObjectBitCollectionSourcePane::describe> rows_;
-    // The display order OK took.
-    std::vector<dataObjectBitSection*> order_;
+    gsourceDataObjectBitCollection& newSource(gdigitalSupplement& supplement) override;
+    void addSection(gsourceDataObjectBitCollection& source, dataObjectBitSection& section) override;
 };
