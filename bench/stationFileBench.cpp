@@ -31,13 +31,15 @@ constexpr int objectCount = 200000;
 std::string stationText()
 {
     std::string text;
-    text.reserve(static_cast<size_t>(objectCount) * 64);
-    char line[160];
+    text.reserve(static_cast<size_t>(objectCount) * 160);
+    char line[256];
     for (int i = 0; i < objectCount; ++i) {
         int linked = static_cast<int>((static_cast<long long>(i) * 7919 + 1) % objectCount);
-        int n = std::snprintf(line, sizeof line, "PORT Port-%06d\r\n\tTITLE\t\tSerial line %d of the plant\r\n"
-                                                 "\tPORT\t\tPort-%06d\r\nEND\r\n\r\n",
-                              i, i, linked);
+        int n = std::snprintf(line, sizeof line,
+                              "PORT Port-%06d\r\n\tTITLE\t\tSerial line %d of the plant\r\n"
+                              "\tDEVICE_PATH\t/dev/ttyS%d\r\n\tSETTINGS\t9600, 8, NONE, 1\r\n\tLINE_TERM\tCR+LF\r\n"
+                              "\tPORT\t\tPort-%06d\r\nEND\r\n\r\n",
+                              i, i, i % 64, linked);
         text.append(line, static_cast<size_t>(n));
     }
     return text;
