@@ -15,7 +15,7 @@ constexpr int objectRole = Qt::UserRole;
 
 class iconItemDelegate : public QStyledItemDelegate {
 public:
-    explicit iconItemDelegate(const CIconListBox& list) : QStyledItemDelegate(nullptr), list_(list) {}
+    explicit iconItemDelegate(CIconListBox& list) : QStyledItemDelegate(&list), list_(list) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {

@@ -16,7 +16,7 @@ int dashOffset(int style) { return style == 0 ? 0 : style == 1 ? 4 : 6; }
 
 class lineStyleDelegate : public QStyledItemDelegate {
 public:
-    explicit lineStyleDelegate(const CLineStyleCombo& combo) : QStyledItemDelegate(nullptr), combo_(combo) {}
+    explicit lineStyleDelegate(CLineStyleCombo& combo) : QStyledItemDelegate(&combo), combo_(combo) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {

@@ -1,6 +1,9 @@
 #include "g2driver/model/g2driverProgram.h"
+#include "ports/ui/CResponseElementsList.h"
+#include "registers/sources/ui/CColumnListBox.h"
 #include "registers/gregister.h"
 #include "scl/gsclProgram.h"
+#include "screens/editor/CFillComboBox.h"
 #include "screens/model/gfontName.h"
 #include "shell/CArgumentListBox.h"
 #include "shell/CAutoWidthCombo.h"
@@ -10,6 +13,7 @@
 #include "shell/CLineStyleCombo.h"
 #include "shell/CProgramCombo.h"
 #include "shell/CValueListBox.h"
+#include "sourceedit/ui/CColourCombo.h"
 #include "store/gobjectType.h"
 #include "store/gprocessorCall.h"
 #include "store/gstation.h"
@@ -21,6 +25,7 @@
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 #include <gtest/gtest.h>
@@ -292,6 +297,36 @@ TEST(argumentListBox, RecordsAppearOnlyWhenNeeded)
     EXPECT_EQ(list.insertString(9, "C"), CArgumentListBox::listError);
     EXPECT_TRUE(list.deleteString(0));
     EXPECT_EQ(list.getItemData(0), 7u);
+}
+
+// A list draws its entries with a delegate the view does not own; opening a
+// dialog over and over must not leave one behind per list.
+template <class List>
+bool freesItsDelegate()
+{
+    auto list = std::make_unique<List>();
+    QPointer<QAbstractItemDelegate> delegate = list->itemDelegate();
+    list.reset();
+    return delegate.isNull();
+}
+
+TEST(ownerDrawnLists, FreeTheirDelegateWithThemselves)
+{
+    struct listCase {
+        const char* name;
+        bool (*frees)();
+    } cases[] = {
+        {"CColourCombo", freesItsDelegate<CColourCombo>},
+        {"CFontStyleCombo", freesItsDelegate<CFontStyleCombo>},
+        {"CLineStyleCombo", freesItsDelegate<CLineStyleCombo>},
+        {"CFillComboBox", freesItsDelegate<CFillComboBox>},
+        {"CIconListBox", freesItsDelegate<CIconListBox>},
+        {"CColumnListBox", freesItsDelegate<CColumnListBox>},
+        {"CResponseElementsList", freesItsDelegate<CResponseElementsList>},
+        {"CArgumentListBox", freesItsDelegate<CArgumentListBox>},
+    };
+    for (const listCase& c : cases)
+        EXPECT_TRUE(c.frees()) << c.name;
 }
 
 } // namespace

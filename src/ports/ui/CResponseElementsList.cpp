@@ -41,7 +41,7 @@ bool isErrorIndication(const g2driverResponseElement& element)
 // colour in the line's colour.
 class elementDelegate final : public QStyledItemDelegate {
 public:
-    explicit elementDelegate(const CResponseElementsList& list) : QStyledItemDelegate(nullptr), list_(list) {}
+    explicit elementDelegate(CResponseElementsList& list) : QStyledItemDelegate(&list), list_(list) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {

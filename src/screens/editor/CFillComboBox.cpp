@@ -17,7 +17,7 @@ constexpr int firstColourPattern = 24;
 
 class fillDelegate : public QStyledItemDelegate {
 public:
-    explicit fillDelegate(const CFillComboBox& combo) : QStyledItemDelegate(nullptr), combo_(combo) {}
+    explicit fillDelegate(CFillComboBox& combo) : QStyledItemDelegate(&combo), combo_(combo) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {

@@ -15,7 +15,7 @@ namespace {
 template <class Combo>
 class entryDelegate : public QStyledItemDelegate {
 public:
-    explicit entryDelegate(const Combo& combo) : QStyledItemDelegate(nullptr), combo_(combo) {}
+    explicit entryDelegate(Combo& combo) : QStyledItemDelegate(&combo), combo_(combo) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {

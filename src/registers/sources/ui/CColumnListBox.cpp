@@ -14,7 +14,7 @@ constexpr int tabWidthInCharacters = 12;
 // grey line at its right edge, the focus rectangle.
 class columnItemDelegate : public QStyledItemDelegate {
 public:
-    explicit columnItemDelegate(const CColumnListBox& list) : QStyledItemDelegate(nullptr), list_(list) {}
+    explicit columnItemDelegate(CColumnListBox& list) : QStyledItemDelegate(&list), list_(list) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
