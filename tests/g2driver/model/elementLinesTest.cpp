@@ -100,6 +100,15 @@ TEST_F(elementLines, ParametersTakeTheKindOfTheirFirstUser)
     EXPECT_EQ(undefined.view(), "\n parameter in command template T2 of device driver Pump : \"New\"");
 }
 
+// A parameter's own line must give the kind its first user gave it, or the
+// file written in another order would no longer load.
+TEST_F(elementLines, ADefinitionAfterItsFirstUserKeepsThatKind)
+{
+    const std::string user = "COMMAND_ELEMENT DIGITAL NUMBER\nTEMPLATE_PARAM New\nTYPE BYTE\nWIDTH 1\nEND\n";
+    EXPECT_EQ(templateStatus(user + "PARAMETER New, BISTATE"), gload::incomplete);
+    EXPECT_EQ(templateStatus(user + "PARAMETER New, DIGITAL"), gload::accepted);
+}
+
 TEST_F(elementLines, TemplatesAndTheirResponses)
 {
     const std::string ok = "RESPONSE_ELEMENT REGEXP\nPATTERN OK\nEND\n";
