@@ -355,9 +355,9 @@ gstr CObjectFile::readUntil(char delimiter, int first, bool consume)
     return text.take();
 }
 
-gstr CObjectFile::readUntil(bool (*predicate)(char), int first, bool consume)
+gstr CObjectFile::readUntil(bool (*predicate)(char), int first, bool consume, int32_t longest)
 {
-    growingText text(first);
+    growingText text(first, longest);
     int c = -1;
     while (!text.full() && (c = readChar()) >= 0) {
         if (predicate(static_cast<char>(c))) {
@@ -385,15 +385,7 @@ gstr CObjectFile::readToken()
         return gstr("");
     }
     // Cut like this, the word is refused by what was read.
-    growingText text(c, longestToken);
-    while (!text.full() && (c = readChar()) >= 0) {
-        if (isWhiteByte(static_cast<char>(c))) {
-            unreadChar();
-            break;
-        }
-        text.append(static_cast<char>(c));
-    }
-    return text.take();
+    return readUntil(isWhiteByte, c, false, longestToken);
 }
 
 gstr CObjectFile::readValue()

@@ -66,7 +66,8 @@ public:
     // not -1, is the text's first byte. The end of the file ends the text; a
     // null string when there was nothing to read and no first byte.
     gstr readUntil(char delimiter, int first, bool consume);
-    gstr readUntil(bool (*predicate)(char), int first, bool consume);
+    // A text that reaches longest bytes ends there.
+    gstr readUntil(bool (*predicate)(char), int first, bool consume, int32_t longest = INT32_MAX - 1);
     // The next word of the line: null at the end of the file, empty at the
     // end of the line (the "\n" is left to read) or when only white space
     // was left before the end of the file.
