@@ -33,8 +33,7 @@ protected:
     void SetUp() override
     {
         standin = std::string(KORVEL_TEST_BINARY_DIR) + "/tools/runtime-standin";
-        if (!fs::exists(standin))
-            GTEST_SKIP() << "runtime-standin was not built";
+        ASSERT_TRUE(fs::exists(standin)) << "runtime-standin was not built";
         std::string pattern = "/tmp/korvelRtXXXXXX";
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         runtime = pattern;

@@ -79,8 +79,12 @@ TEST_F(screenEditorTest, EditingKeepsTheCornerAndRenamesTheWindow)
 {
     fscreen& overview = screenOf("Overview");
     CScreenView& view = openView(overview);
-    user.scripts.push_back([](CDialog& d) {
+    bool wasLocal = overview.isLocal();
+    user.scripts.push_back([wasLocal](CDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Edit Screen Properties");
+        EXPECT_EQ(d.isChecked(props::localId), wasLocal);
+        // "Don't transmit over network" turned over is written back.
+        clickButton(d, props::localId);
         setText(d, props::heightId, "12x");
         d.sendCommand(IDOK);
         EXPECT_FALSE(d.hasEnded());
@@ -104,6 +108,7 @@ TEST_F(screenEditorTest, EditingKeepsTheCornerAndRenamesTheWindow)
     EXPECT_EQ(user.messages[1].promptId, 13000);
     EXPECT_EQ(overview.getBounds(), (grect{-20, 16, 280, 16}));
     EXPECT_TRUE(overview.isInMenu());
+    EXPECT_EQ(overview.isLocal(), !wasLocal);
     EXPECT_FALSE(overview.getBackground().isSet());
     EXPECT_EQ(view.document().title(), gstr("Plant"));
     EXPECT_EQ(view.parentWidget()->windowTitle(), "Plant");
