@@ -79,8 +79,9 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        auto* dialog = static_cast<QWidget*>(watched);
-        if (event->type() == QEvent::Show && watched == parent() && dialog->isWindow())
+        // A sizeable window lays out its controls itself.
+        auto* dialog = static_cast<QDialog*>(watched);
+        if (event->type() == QEvent::Show && watched == parent() && dialog->isWindow() && !dialog->isSizeGripEnabled())
             fit(*dialog);
         return false;
     }
