@@ -14,6 +14,7 @@ namespace {
 // A host that adds controls as a derived dialog does.
 class fittingHost : public controlHost {
 public:
+    using controlHost::controlHost;
     using CDialog::addButton;
     using CDialog::addCheckBox;
     using CDialog::addComboBox;
@@ -34,19 +35,18 @@ TEST(dialogFitting, ADropDownComboIsAsHighAsItsFontNotItsList)
 TEST(dialogFitting, TextsThatDoNotFitGrowTheirControlAndTheDialog)
 {
     fittingHost host(60, 40);
-    struct {
-        QWidget* control;
-    } cases[] = {
-        {host.addCheckBox(1001, "Command doesn't expect a response", 4, 4, 20, 8)},
-        {host.addButton(1002, "&Error Handling...", 4, 16, 20, 8)},
-        {host.addLabel(1003, "Don't transmit over network", 4, 28, 20, 4)},
+    QWidget* controls[] = {
+        host.addCheckBox(1001, "Command doesn't expect a response", 4, 4, 20, 8),
+        host.addButton(1002, "&Error Handling...", 4, 16, 20, 8),
+        host.addLabel(1003, "Don't transmit over network", 4, 28, 20, 4),
     };
     host.show();
-    for (auto& c : cases) {
-        QSize room = textRoom(*c.control);
-        EXPECT_GE(c.control->width(), room.width()) << c.control->objectName().toStdString();
-        EXPECT_GE(c.control->height(), room.height()) << c.control->objectName().toStdString();
-        EXPECT_TRUE(host.rect().contains(c.control->geometry())) << c.control->objectName().toStdString();
+    for (QWidget* control : controls) {
+        QSize room = textRoom(*control);
+        std::string name = control->objectName().toStdString();
+        EXPECT_GE(control->width(), room.width()) << name;
+        EXPECT_GE(control->height(), room.height()) << name;
+        EXPECT_TRUE(host.rect().contains(control->geometry())) << name;
     }
     // A later text fits as well.
     host.setControlText(1003, "A much longer text than the label had when the dialog was built");
