@@ -261,19 +261,18 @@ void CBatchListDialog::OnDeleteAll()
     std::vector<gtitledObject*> selected = selectedObjects();
     if (selected.empty() || !confirmDelete(kind_.texts(), static_cast<int>(selected.size())))
         return;
-    beforeDelete(selected);
-    int deleted = 0;
+    // Which objects go is settled before anything refers to them less, so
+    // that a kept object keeps every reference to it.
+    std::vector<gtitledObject*> going = deletableOf(std::vector<gtitledObject*>(selected.rbegin(), selected.rend()));
+    beforeDelete(going);
     CObjectListCtrl* frame = frameList();
-    for (auto it = selected.rbegin(); it != selected.rend(); ++it) {
-        gtitledObject* object = *it;
-        if (keepsObjectsInUse() && kind_.isInUse(*object))
-            continue;
+    for (gtitledObject* object : going) {
         list_->deleteObjectRow(object, false);
         if (frame)
             frame->deleteObjectRow(object, false);
         destroyObject(object);
-        ++deleted;
     }
+    int deleted = static_cast<int>(going.size());
     if (deleted > 0) {
         if (frame && frame->rowCount() > 0) {
             if (frame->getSelectedIndex() < 0)
@@ -291,6 +290,16 @@ void CBatchListDialog::OnDeleteAll()
 void CBatchListDialog::afterReplace(const std::vector<gtitledObject*>&, int, bool) {}
 
 void CBatchListDialog::afterDuplicate(const std::vector<gtitledObject*>&) {}
+
+std::vector<gtitledObject*> CBatchListDialog::deletableOf(const std::vector<gtitledObject*>& selected)
+{
+    std::vector<gtitledObject*> going;
+    for (gtitledObject* object : selected) {
+        if (!keepsObjectsInUse() || !kind_.isInUse(*object))
+            going.push_back(object);
+    }
+    return going;
+}
 
 void CBatchListDialog::beforeDelete(const std::vector<gtitledObject*>&) {}
 
