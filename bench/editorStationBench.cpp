@@ -8,7 +8,7 @@
 // Run: build/bench/editorStationBench
 // The station holds 100,000 registers; KORVEL_BENCH_SIZE=<registers> sets
 // another size, KORVEL_BENCH_SHORT=1 a small one (2,000) for a quick run:
-//   KORVEL_BENCH_SHORT=1 build/bench/editorStationBench --benchmark_min_time=0.01s
+//   KORVEL_BENCH_SHORT=1 build/bench/editorStationBench --benchmark_min_time=0.01
 #include "stationGenerator.h"
 
 #include "batch/ui/CBatchListDialog.h"
