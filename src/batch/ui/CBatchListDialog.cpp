@@ -2,6 +2,7 @@
 
 #include "platform/settingsStore.h"
 #include "shell/CObjectListCtrl.h"
+#include "shell/objectListSelection.h"
 #include "shell/CSelectDialog.h"
 #include "store/gstationState.h"
 
@@ -149,11 +150,7 @@ std::vector<gtitledObject*> CBatchListDialog::selectedObjects() const
 
 void CBatchListDialog::selectObjects(const std::vector<gtitledObject*>& objects)
 {
-    list_->clearSelection();
-    for (gtitledObject* object : objects) {
-        if (QTreeWidgetItem* item = list_->topLevelItem(list_->indexOf(object)))
-            item->setSelected(true);
-    }
+    ::selectObjects(*list_, objects);
 }
 
 CObjectListCtrl* CBatchListDialog::frameList() const
@@ -171,23 +168,13 @@ void CBatchListDialog::resort(CObjectListCtrl& list)
             selected.push_back(list.objectAt(i));
     }
     list.sort();
-    for (gtitledObject* object : selected) {
-        if (QTreeWidgetItem* item = list.topLevelItem(list.indexOf(object)))
-            item->setSelected(true);
-    }
+    ::selectObjects(list, selected);
 }
 
 void CBatchListDialog::OnFindAllTags()
 {
     gbatchFind find = currentFind();
-    int count = 0;
-    list_->setUpdatesEnabled(false);
-    for (int i = 0; i < list_->rowCount(); ++i) {
-        bool hit = find.isIn(list_->objectAt(i)->getTag());
-        list_->topLevelItem(i)->setSelected(hit);
-        count += hit ? 1 : 0;
-    }
-    list_->setUpdatesEnabled(true);
+    int count = selectRowsWhere(*list_, [&find](const gtitledObject& object) { return find.isIn(object.getTag()); });
     list_->ensureSelectionVisible();
     reportFound(kind_.texts(), count, find.find);
     updateButtons();
