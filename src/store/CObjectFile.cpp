@@ -30,6 +30,10 @@ constexpr size_t writeBufferSize = 65536;
 constexpr int notRegularFile = -1;
 constexpr int bannerId = 20115;
 constexpr int32_t longestText = std::numeric_limits<int32_t>::max() - 1;
+// A line is judged by its first word, a keyword of a few dozen bytes at
+// most. A word past 64 KB is cut here and refused by what was read, so that a
+// file of one endless "word" (a file of NUL bytes) is not read whole first.
+constexpr int32_t longestToken = 65536;
 
 bool isWhiteByte(char c) { return charClass::isWhite(c); }
 
@@ -85,16 +89,16 @@ gstr absolutePath(const std::string& name)
 // A text that grows by doubling and is cut to its length at the end.
 class growingText {
 public:
-    explicit growingText(int first)
+    explicit growingText(int first, int32_t limit = longestText) : limit_(limit)
     {
         if (first >= 0)
             append(static_cast<char>(first));
     }
-    bool full() const { return length_ >= longestText; }
+    bool full() const { return length_ >= limit_; }
     void append(char c)
     {
         if (length_ == text_.length())
-            text_.resize(static_cast<int32_t>(std::min<int64_t>(std::max<int64_t>(512, text_.length() * int64_t{2}), longestText)));
+            text_.resize(static_cast<int32_t>(std::min<int64_t>(std::max<int64_t>(512, text_.length() * int64_t{2}), limit_)));
         *text_.at(length_++) = c;
     }
     bool isEmpty() const { return length_ == 0; }
@@ -107,6 +111,7 @@ public:
 private:
     gstr text_;
     int32_t length_ = 0;
+    int32_t limit_;
 };
 
 } // namespace
@@ -139,8 +144,10 @@ int CObjectFile::open(const gstrSlice& path, int mode, bool binary)
         int err = tryOpen(name.c_str(), mode);
         if (err == 0)
             break;
-        if (!askRetry(err, name, path))
+        if (!askRetry(err, name, path)) {
+            error_ = err;
             return 0;
+        }
     }
     binary_ = binary;
     writtenTo_ = false;
@@ -377,7 +384,16 @@ gstr CObjectFile::readToken()
         unreadChar();
         return gstr("");
     }
-    return readUntil(isWhiteByte, c, false);
+    // Cut like this, the word is refused by what was read.
+    growingText text(c, longestToken);
+    while (!text.full() && (c = readChar()) >= 0) {
+        if (isWhiteByte(static_cast<char>(c))) {
+            unreadChar();
+            break;
+        }
+        text.append(static_cast<char>(c));
+    }
+    return text.take();
 }
 
 gstr CObjectFile::readValue()

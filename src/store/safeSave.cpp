@@ -4,6 +4,7 @@
 #include "store/stationFile.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <string>
 
@@ -31,6 +32,44 @@ void describe(gstr& reason, const char* what, const std::string& path, int error
         return;
     reason.append(": ");
     reason.append(std::strerror(error));
+}
+
+// The file a save replaces: where the chain of symbolic links from path
+// ends (a missing file at its end is made).
+std::string finalTarget(const std::string& path)
+{
+    constexpr int mostLinks = 40;
+    std::string current = path;
+    for (int hop = 0; hop < mostLinks; ++hop) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return current;
+        std::string link(static_cast<size_t>(st.st_size > 0 ? st.st_size : 4096) + 1, '\0');
+        ssize_t n = ::readlink(current.c_str(), link.data(), link.size());
+        if (n <= 0 || static_cast<size_t>(n) >= link.size())
+            return current;
+        link.resize(static_cast<size_t>(n));
+        current = link[0] == '/' ? link : folderOf(gstrSlice(current.c_str())) + "/" + link;
+    }
+    return current;
+}
+
+// A file nobody may write is the user's sign that it must stay as it is,
+// even for a process that could write it.
+bool mayReplace(const std::string& target, gstr& reason)
+{
+    struct stat st {};
+    if (::stat(target.c_str(), &st) != 0)
+        return true;
+    int error = 0;
+    if ((st.st_mode & 0222) == 0)
+        error = EACCES;
+    else if (::access(target.c_str(), W_OK) != 0)
+        error = errno;
+    if (error == 0)
+        return true;
+    describe(reason, "Could not write", target, error);
+    return false;
 }
 
 // The new file gets the target's permissions, or those a new file would get.
@@ -80,8 +119,14 @@ void syncFolder(const gstrSlice& target)
 
 } // namespace
 
-bool saveObjectFileSafely(const gstrSlice& target, bool driversOnly, gstr& reason)
+void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
+
+bool saveObjectFileSafely(const gstrSlice& named, bool driversOnly, gstr& reason)
 {
+    std::string resolved = finalTarget(std::string(named.view()));
+    gstrSlice target(resolved.c_str());
+    if (!mayReplace(resolved, reason))
+        return false;
     std::string temporary;
     if (!makeTemporary(target, temporary, reason))
         return false;
@@ -93,7 +138,7 @@ bool saveObjectFileSafely(const gstrSlice& target, bool driversOnly, gstr& reaso
         describe(reason, "Could not replace", std::string(target.view()), error);
         result = gsaveError::writeFailed;
     } else if (result == gsaveError::notOpened) {
-        describe(reason, "Could not open the temporary file", temporary, 0);
+        describe(reason, "Could not open the temporary file", temporary, error);
     } else if (result == gsaveError::writeFailed) {
         describe(reason, "Could not write the temporary file", temporary, error);
     }

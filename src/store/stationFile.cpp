@@ -283,8 +283,11 @@ int loadObjectFile(const gstrSlice& path, bool libraryMode, bool intoLibrary)
 int saveObjectFile(const gstrSlice& path, bool driversOnly, int* error)
 {
     CObjectFile file;
-    if (!file.open(path, CObjectFile::modeWrite, false))
+    if (!file.open(path, CObjectFile::modeWrite, false)) {
+        if (error)
+            *error = file.error();
         return gsaveError::notOpened;
+    }
     if (!driversOnly)
         screensBeforeStationSave();
     file.writeBanner();

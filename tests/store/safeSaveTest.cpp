@@ -57,14 +57,16 @@ TEST_F(safeSave, ReplacesTheTargetKeepingItsPermissions)
 }
 
 // A file-size limit stops writes even for root, where a read-only folder
-// would not; the child process that meets it ignores SIGXFSZ and reports
-// through its exit code.
+// would not. The child process that meets it does what the program does at
+// start-up, and reports through its exit code: without that, the signal
+// ends it.
 TEST_F(safeSave, FullDiskLeavesTheTargetUntouched)
 {
     pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
+        std::signal(SIGXFSZ, SIG_DFL);
+        ignoreFileSizeSignal();
         rlimit limit{200, 200};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         stationState().modified = 1;
@@ -93,6 +95,49 @@ TEST_F(safeSave, FailedRenameRemovesTheTemporaryFile)
     EXPECT_EQ(reason.view().find("Could not replace " + target + ": "), 0u) << reason.view();
     EXPECT_EQ(strayFiles(), 0);
     EXPECT_EQ(fileBytes(target + "/inside"), "x");
+    EXPECT_EQ(stationState().modified, 1);
+}
+
+// Relative, absolute, chained and dangling links: the file at the end of the
+// chain gets the station, every link stays, and nothing is left beside
+// either.
+TEST_F(safeSave, LinkedTargetIsSavedWhereTheLinkLeads)
+{
+    fs::create_directory(folder.path("real"));
+    std::string real = folder.path("real/station.stn");
+    struct caseRow {
+        std::string linkTo;
+        bool realExists;
+    };
+    for (const caseRow& c : {caseRow{"real/station.stn", true}, caseRow{real, true},
+                             caseRow{folder.path("middle"), true}, caseRow{"real/station.stn", false}}) {
+        fs::remove(target);
+        fs::remove(folder.path("middle"));
+        fs::remove(real);
+        fs::create_symlink("real/station.stn", folder.path("middle"));
+        fs::create_symlink(c.linkTo, target);
+        if (c.realExists)
+            putFile(real, "old station\r\n");
+        gstr reason;
+        ASSERT_TRUE(saveObjectFileSafely(gstrSlice(target.c_str()), false, reason)) << reason.view();
+        EXPECT_TRUE(fs::is_symlink(target)) << c.linkTo;
+        EXPECT_EQ(fs::read_symlink(target), c.linkTo);
+        EXPECT_EQ(fileBytes(real), fileBytes(fixture("everyType.expected.stn"))) << c.linkTo;
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder.path("real")), fs::directory_iterator()), 1);
+    }
+}
+
+// Root could write it, but a file nobody may write stays as it is; the
+// message names it and says why.
+TEST_F(safeSave, ReadOnlyTargetIsNamedWithTheReason)
+{
+    ::chmod(target.c_str(), 0444);
+    stationState().modified = 1;
+    gstr reason;
+    EXPECT_FALSE(saveObjectFileSafely(gstrSlice(target.c_str()), false, reason));
+    EXPECT_EQ(reason.view(), "Could not write " + target + ": Permission denied");
+    EXPECT_EQ(fileBytes(target), "old station\r\n");
+    EXPECT_EQ(strayFiles(), 0);
     EXPECT_EQ(stationState().modified, 1);
 }
 

@@ -13,6 +13,9 @@
 #include <string>
 #include <vector>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace {
 
 std::string fixture(const std::string& name) { return std::string(KORVEL_TEST_DATA_DIR) + "/store/fixtures/" + name; }
@@ -221,6 +224,45 @@ TEST_F(stationFile, ProgressReportsLengthThenEveryLineStart)
     installLoadProgress(nullptr);
     EXPECT_EQ(progress.range, 27);
     EXPECT_EQ(progress.positions, (std::vector<int64_t>{0, 10, 20, 22, 27}));
+}
+
+long peakMemoryKb()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// A line is judged by its first word: an endless word (64 MB of NUL bytes,
+// in a file's first line or in a field line) is refused without being held
+// in memory whole.
+TEST_F(stationFile, EndlessFirstWordIsRefusedWithoutReadingItWhole)
+{
+    constexpr off_t endless = off_t{64} << 20;
+    struct {
+        const char* head;
+        int code;
+        int line;
+        const char* text;
+    } cases[] = {
+        {"", 2, 1, "Unknown object type"},
+        {"DRIVER M\r\n\t", 4, 2, "Unknown field identifier"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.head);
+        emptyAll();
+        messages.messages.clear();
+        std::string path = folder.path("nul.stn");
+        putFile(path, c.head);
+        // Sparse: the zero bytes cost the disk nothing.
+        ASSERT_EQ(::truncate(path.c_str(), static_cast<off_t>(std::string(c.head).size()) + endless), 0);
+        long before = peakMemoryKb();
+        EXPECT_EQ(load(path), c.code);
+        EXPECT_LT(peakMemoryKb() - before, 16 * 1024);
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_EQ(messages.lastText(),
+                  std::string(c.text) + " on line " + std::to_string(c.line) + " of file " + path + ".");
+    }
 }
 
 TEST_F(stationFile, UnopenableFileAnswersOneAfterTheRetryBox)
