@@ -207,6 +207,21 @@ TEST_F(saveAndTest, WithoutAnAssociationTheMessageComesAtOnce)
     EXPECT_FALSE(fs::exists(record));
 }
 
+TEST_F(saveAndTest, RuntimeFolderOthersCanEnterIsRefused)
+{
+    std::string plant = openPlant();
+    pid_t pid = runStandin();
+    fs::permissions(runtime, fs::perms::all);
+    frame->routeCommand(32880);
+    ASSERT_EQ(user.messages.size(), 1u);
+    EXPECT_EQ(user.lastMessage().text, "The station cannot be tested: the run-time folder \"" + runtime +
+                                           "\" cannot be used, other users have access to it.");
+    EXPECT_EQ(lines().size(), 1u);
+    fs::permissions(runtime, fs::perms::owner_all);
+    ::kill(pid, SIGTERM);
+    exitCodeOf(pid);
+}
+
 TEST_F(saveAndTest, NothingIsSentWhenTheStationIsNotSavedOrItsPathCannotBeSent)
 {
     pid_t pid = runStandin();
