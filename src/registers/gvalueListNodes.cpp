@@ -42,7 +42,7 @@ int gthreshold::parse(const char* text)
 
 void gthreshold::write(CObjectFile& file, int ending) const
 {
-    file.writeReal(key, 2);
+    file.writeExactReal(key, 2);
     file.writeUnsigned(value, ending);
 }
 
@@ -63,6 +63,6 @@ int gcalibrationPoint::parse(const char* text)
 
 void gcalibrationPoint::write(CObjectFile& file, int ending) const
 {
-    file.writeReal(key, 2);
-    file.writeReal(calibrated, ending);
+    file.writeExactReal(key, 2);
+    file.writeExactReal(calibrated, ending);
 }

@@ -648,6 +648,25 @@ void CObjectFile::writeReal(double value, int ending)
     writeEnding(ending);
 }
 
+void CObjectFile::writeExactReal(double value, int ending)
+{
+    if (!std::isfinite(value)) {
+        fail(EDOM);
+        return;
+    }
+    char text[realFormatSize];
+    int n = 0;
+    for (int precision = 15; precision <= 17; ++precision) {
+        n = formatRealG(text, value, precision);
+        double again = 0;
+        auto [end, error] = std::from_chars(text, text + n, again);
+        if (error == std::errc() && end == text + n && again == value)
+            break;
+    }
+    write(text, static_cast<size_t>(n));
+    writeEnding(ending);
+}
+
 void CObjectFile::writeIpAddress(const uint8_t* address, int ending)
 {
     char text[16];

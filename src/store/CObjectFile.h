@@ -98,6 +98,10 @@ public:
     // "%.15G" in the "C" locale. A value that is not finite could not be
     // read back: nothing is written and the file fails with EDOM.
     void writeReal(double value, int ending);
+    // The same digits when they read back to the value, else the fewest
+    // more (up to 17) that do: for values that must stay distinct from
+    // their neighbours, such as the points of a list.
+    void writeExactReal(double value, int ending);
     // address[0..3] as four decimal numbers joined by dots.
     void writeIpAddress(const uint8_t* address, int ending);
     // The banner of string 20115 and four line ends.

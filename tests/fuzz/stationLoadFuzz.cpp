@@ -1,10 +1,13 @@
 // Loads any bytes as a station file, as a device-driver library opened for
 // editing and as a library read for import. Whatever loads must save, load
 // again and save to the same bytes: the writer never writes what the loader
-// would refuse or read differently.
+// would refuse or read differently. Under libFuzzer the mutator also changes
+// the file as a whole: it reorders objects and nested blocks, makes a
+// reference name another object, and moves reals by a unit in the last place.
 #include "foundation/gmessageService.h"
 #include "store/gstationState.h"
 #include "store/stationFile.h"
+#include "stationMutations.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -138,3 +141,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     clearObjectDatabase(true);
     return 0;
 }
+
+#ifdef KORVEL_LIBFUZZER
+extern "C" size_t LLVMFuzzerMutate(uint8_t* data, size_t size, size_t maxSize);
+
+extern "C" size_t LLVMFuzzerCustomMutator(uint8_t* data, size_t size, size_t maxSize, unsigned int seed)
+{
+    if (seed % 4 == 0)
+        return LLVMFuzzerMutate(data, size, maxSize);
+    auto lines = stationMutations::splitLines(std::string_view(reinterpret_cast<const char*>(data), size));
+    stationMutations::mutator changes(seed);
+    if (!changes.mutate(lines))
+        return LLVMFuzzerMutate(data, size, maxSize);
+    std::string text = stationMutations::joinLines(lines);
+    if (text.size() > maxSize)
+        return LLVMFuzzerMutate(data, size, maxSize);
+    std::copy(text.begin(), text.end(), data);
+    return text.size();
+}
+#endif

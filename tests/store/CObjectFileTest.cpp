@@ -134,6 +134,38 @@ TEST_F(objectFileTest, WrittenBytesOnDisk)
     EXPECT_EQ(contents(path("out.stn")).substr(0, 40), "######################################\r\n");
 }
 
+// Points of a list keep the 15 digits every file has when those read back
+// to the same value; neighbours one unit in the last place apart get the
+// digits that tell them apart.
+TEST_F(objectFileTest, ExactRealsReadBackToTheSameValue)
+{
+    const struct {
+        double value;
+        const char* written;
+    } rows[] = {
+        {0.1, "0.1"},
+        {1e20, "1E+20"},
+        {-1.5e-7, "-1.5E-07"},
+        {1, "1"},
+        {std::nextafter(1.0, 2.0), "1.0000000000000002"},
+        {0.1 + 0.2, "0.30000000000000004"},
+        {std::nextafter(-2.5, 0.0), "-2.4999999999999996"},
+        {std::numeric_limits<double>::max(), "1.7976931348623157E+308"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.written);
+        CObjectFile file;
+        ASSERT_EQ(file.open(path("exact.stn").c_str(), CObjectFile::modeWrite, false), 1);
+        file.writeExactReal(row.value, 0);
+        EXPECT_TRUE(file.close());
+        std::string text = contents(path("exact.stn"));
+        EXPECT_EQ(text, row.written);
+        double again = 0;
+        EXPECT_EQ(parseDoubleItem(text.c_str(), again), itemResult::end);
+        EXPECT_EQ(again, row.value);
+    }
+}
+
 TEST_F(objectFileTest, LineEndsOfEitherKindReadAlike)
 {
     std::string body = "# comment\n"

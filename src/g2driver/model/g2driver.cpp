@@ -262,7 +262,13 @@ gloadStatus g2driver::loadErrorCode(const gstr& value)
     g2driverErrorCode* code = errorCodes_.define(tag);
     if (!code)
         return gload::alreadyLoaded;
-    return code->readKind(next) == itemResult::end ? gload::accepted : gload::invalidValue;
+    // As for data objects: a user read earlier may have fixed the kind.
+    const int32_t neededKind = code->getKind();
+    if (code->readKind(next) != itemResult::end)
+        return gload::invalidValue;
+    if (neededKind != g2driverErrorCode::unset && neededKind != code->getKind())
+        return gload::incomplete;
+    return gload::accepted;
 }
 
 gloadStatus g2driver::loadErrorHandling(const gstr& value)
@@ -302,8 +308,14 @@ gloadStatus g2driver::loadDataObject(const gstr& value)
     g2driverDataObject* object = dataObjects_.define(tag);
     if (!object)
         return gload::alreadyLoaded;
+    // A source read earlier may have given the object the kind it needs;
+    // another kind in the object's own header leaves that source without
+    // an object of its kind.
+    const int32_t neededKind = object->getTypeCode();
     if (object->readKind(next) != itemResult::end)
         return gload::invalidValue;
+    if (neededKind != g2valueKind::untyped && neededKind != object->getTypeCode())
+        return gload::incomplete;
     object->setDriver(this);
     loadEmbeddedObject(object);
     return gload::accepted;

@@ -46,6 +46,11 @@ gloadStatus g2driverParameterTable::readLine(const gstr& value, int32_t scope, i
     int32_t kind = g2valueKind::fromKeyword(token);
     if (result == itemResult::error || kind == g2valueKind::untyped)
         return gload::invalidValue;
+    // A value read before this line may have given the parameter its kind;
+    // another kind here would leave that value's user without a parameter
+    // of its kind once the file is written in another order.
+    if (parameter->getKind() != g2valueKind::untyped && parameter->getKind() != kind)
+        return gload::incomplete;
     parameter->setKind(kind);
     if (result == itemResult::end)
         return gload::accepted;

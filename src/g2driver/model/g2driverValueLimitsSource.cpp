@@ -197,6 +197,12 @@ bool g2driverValueLimitsSource::isComplete() const
 {
     if (!g2driverDerivedDataSource::isComplete() || limitType_ == 0)
         return false;
-    auto given = [](const limit& side) { return side.hasValue || (side.object && side.object->getDataObject()); };
+    // A limit block whose object was dropped for its kind would be written
+    // as an empty block that no longer loads.
+    for (const limit* side : {&lower_, &upper_}) {
+        if (side->object && !side->object->getDataObject())
+            return false;
+    }
+    auto given = [](const limit& side) { return side.hasValue || side.object != nullptr; };
     return given(lower_) || given(upper_);
 }

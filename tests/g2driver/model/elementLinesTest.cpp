@@ -100,6 +100,15 @@ TEST_F(elementLines, ParametersTakeTheKindOfTheirFirstUser)
     EXPECT_EQ(undefined.view(), "\n parameter in command template T2 of device driver Pump : \"New\"");
 }
 
+// A parameter's own line must give the kind its first user gave it, or the
+// file written in another order would no longer load.
+TEST_F(elementLines, ADefinitionAfterItsFirstUserKeepsThatKind)
+{
+    const std::string user = "COMMAND_ELEMENT DIGITAL NUMBER\nTEMPLATE_PARAM New\nTYPE BYTE\nWIDTH 1\nEND\n";
+    EXPECT_EQ(templateStatus(user + "PARAMETER New, BISTATE"), gload::incomplete);
+    EXPECT_EQ(templateStatus(user + "PARAMETER New, DIGITAL"), gload::accepted);
+}
+
 TEST_F(elementLines, TemplatesAndTheirResponses)
 {
     const std::string ok = "RESPONSE_ELEMENT REGEXP\nPATTERN OK\nEND\n";
@@ -185,13 +194,12 @@ TEST_F(elementLines, ElementsAfterLoadingAndMoving)
 TEST_F(elementLines, ErrorCodesTakeTheKindOfTheirFirstUser)
 {
     // A template's default types the code; another template's other kind is
-    // refused; the driver's own definition sets the kind it gives.
+    // refused, and so is the driver's own definition with another kind.
     ASSERT_EQ(templateStatus("ERROR_CODE E1, NUMERICAL VALUE, 5\nBUFFER_SIZE 4\nDELAY 1\n"
                              "ERROR_ELEMENT REGEXP\nPATTERN x\nEND\nEND\n"
                              "CR_TEMPLATE T3\nERROR_CODE E1, STRING VALUE, x"),
               gload::invalidValue);
-    EXPECT_EQ(load("END\nERROR_CODE E1, STRING VALUE"), gload::accepted);
-    EXPECT_EQ(driver->errorCodes().find("E1")->getKind(), g2driverErrorCode::text);
+    EXPECT_EQ(load("END\nERROR_CODE E1, STRING VALUE"), gload::incomplete);
 }
 
 TEST_F(elementLines, CommandsAndTheirData)

@@ -119,6 +119,41 @@ TEST_F(sourceLines, StatusesOfTheSourceLines)
          gload::accepted},
         {"OBJECT O, BISTATE\nSOURCE LIMIT, ANALOG\nOBJECT Mode\nLIMIT_TYPE INSIDE\nMAX_VALUE 1\nEND",
          gload::incomplete},
+        // A limit object of the wrong kind is refused whether it is defined
+        // before the source or after it; so is any object whose own header
+        // gives another kind than a source read before it needs.
+        {"OBJECT O, BISTATE\nSOURCE LIMIT, ANALOG\nOBJECT Level\nLIMIT_TYPE INSIDE\nMIN_OBJECT\nOBJECT Mode\nEND\n"
+         "MAX_VALUE 5\nEND",
+         gload::incomplete},
+        {"OBJECT O, BISTATE\nSOURCE LIMIT, ANALOG\nOBJECT Level\nLIMIT_TYPE INSIDE\nMIN_VALUE 1\nMAX_OBJECT\n"
+         "OBJECT Text\nEND\nEND",
+         gload::incomplete},
+        {"OBJECT O, BISTATE\nSOURCE LIMIT, ANALOG\nOBJECT Level\nLIMIT_TYPE INSIDE\nMIN_OBJECT\nOBJECT Later\nEND\n"
+         "MAX_VALUE 5\nEND\nEND\nOBJECT Later, DIGITAL",
+         gload::incomplete},
+        {"OBJECT O, BISTATE\nSOURCE LIMIT, DIGITAL\nOBJECT Later\nLIMIT_TYPE INSIDE\nMAX_VALUE 5\nEND\nEND\n"
+         "OBJECT Later, ANALOG",
+         gload::incomplete},
+        {"OBJECT O, BISTATE\nSOURCE PATTERN\nOBJECT Later\nPATTERN a\nEND\nEND\nOBJECT Later, STRING", gload::accepted},
+        {"OBJECT O, BISTATE\nSOURCE PATTERN\nOBJECT Later\nPATTERN a\nEND\nEND\nOBJECT Later, DIGITAL",
+         gload::incomplete},
+        {"OBJECT O, BISTATE\nSOURCE VALUE LIST\nOBJECT Later\nVALUES 1\nEND\nEND\nOBJECT Later, STRING",
+         gload::incomplete},
+        {"OBJECT O, BISTATE\nSOURCE VALUE LIST\nOBJECT Later\nVALUES 1\nEND\nEND\nOBJECT Later, DIGITAL",
+         gload::accepted},
+        {"OBJECT O, BISTATE\nSOURCE PATTERN\nOBJECT Later\nPATTERN a\nEND\nEND\n"
+         "OBJECT P, BISTATE\nSOURCE VALUE LIST\nOBJECT Later\nVALUES 1\nEND",
+         gload::incomplete},
+        // The same for a parameter that a value read before it typed.
+        {"OBJECT O, BISTATE\nSOURCE PATTERN\nOBJECT Later\nPARAMETER Ch, DIGITAL, 1\nPATTERN a\nEND\nEND\n"
+         "OBJECT Later, STRING\nPARAMETER Ch, STRING",
+         gload::incomplete},
+        {"OBJECT O, BISTATE\nSOURCE PATTERN\nOBJECT Later\nPARAMETER Ch, DIGITAL, 1\nPATTERN a\nEND\nEND\n"
+         "OBJECT Later, STRING\nPARAMETER Ch, DIGITAL",
+         gload::accepted},
+        {"OBJECT O, STRING\nSOURCE STRING\nDATA Later, Values\nPARAMETER Count, DIGITAL, 1\nPATTERN .\nEND\nEND\n"
+         "COMMAND Later\nPARAMETER Count, STRING",
+         gload::incomplete},
         // Numbers and strings.
         {"OBJECT O, DIGITAL\nSOURCE DIGITAL NUMBER\nVALUE_MAP 1, 2\nVALUE_MAP 1, 3", gload::invalidValue},
         {"OBJECT O, DIGITAL\nSOURCE DIGITAL NUMBER\nVALUE_MAP 1", gload::invalidValue},
