@@ -42,6 +42,6 @@ TEST(textCodec, PathsComeBackByteForByte)
             EXPECT_EQ(toUiPath(c.path), QString::fromUtf8(c.shown));
         }
     }
-    EXPECT_EQ(toUiPath("/caf\xE9"), QString(u"/caf") + QChar(0xDCE9));
+    EXPECT_EQ(toUiPath("/caf\xE9"), QStringLiteral("/caf") + QChar(0xDCE9));
     EXPECT_EQ(fromUiPath(QString::fromUtf8("/caf\u00E9")).view(), "/caf\xC3\xA9");
 }

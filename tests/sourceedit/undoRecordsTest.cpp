@@ -218,12 +218,8 @@ TEST(sourceUndo, ReplaceAllRangeEndFollowsTheReplacements)
     } const cases[] = {
         {"xxx", {0, 0}, {2, 0}, "", "x"},
         {"xxx", {0, 0}, {2, 0}, "yy", "yyyyx"},
-        {"xxx
-xx", {1, 0}, {1, 1}, "", "x
-x"},
-        {"xxx
-xx", {1, 0}, {1, 1}, "yy", "xyyyy
-yyx"},
+        {"xxx\nxx", {1, 0}, {1, 1}, "", "x\nx"},
+        {"xxx\nxx", {1, 0}, {1, 1}, "yy", "xyyyy\nyyx"},
     };
     for (const auto& c : cases) {
         sourceTestDoc doc(c.text);
