@@ -40,7 +40,7 @@ int mulDiv(int value, int numerator, int denominator)
 void linkMnemonic(QWidget* previous, QWidget* next)
 {
     auto* label = qobject_cast<QLabel*>(previous);
-    if (label && !label->buddy() && label->text().contains(QLatin1Char('&')))
+    if (label && next && !label->buddy() && label->text().contains(QLatin1Char('&')))
         label->setBuddy(next);
 }
 
@@ -143,7 +143,7 @@ void CDialog::ensureInitialized()
         fitText(qobject_cast<QWidget*>(child));
     if (focusFirst) {
         for (QWidget* w : creationOrder_) {
-            if (w->isEnabled() && w->focusPolicy() != Qt::NoFocus && !qobject_cast<QLabel*>(w)) {
+            if (w && w->isEnabled() && w->focusPolicy() != Qt::NoFocus && !qobject_cast<QLabel*>(w)) {
                 w->setFocus();
                 break;
             }
