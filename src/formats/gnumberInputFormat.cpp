@@ -279,8 +279,13 @@ int gnumberInputFormat::decodeText(const char*& cursor, int32_t available, doubl
 
     double exponent = 0;
     if (base10 && !positiveExponent_.isNull()) {
+        // One prefix may begin the other ("E" and "E-"): the longer one that
+        // matches is the one the text holds.
         bool positive = startsWith(p, fieldEnd, positiveExponent_);
-        if (positive || startsWith(p, fieldEnd, negativeExponent_)) {
+        bool negative = startsWith(p, fieldEnd, negativeExponent_);
+        if (positive && negative)
+            positive = positiveExponent_.length() >= negativeExponent_.length();
+        if (positive || negative) {
             p += positive ? positiveExponent_.length() : negativeExponent_.length();
             const char* digits = p;
             for (; p < fieldEnd && charClass::isDigit(*p); ++p) {

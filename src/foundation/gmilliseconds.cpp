@@ -75,6 +75,35 @@ bool millisecondsOfDecimal(const char* p, uint32_t& count)
 
 } // namespace
 
+uint32_t truncatedMilliseconds(double seconds)
+{
+    if (!(seconds > 0))
+        return 0;
+    if (seconds >= 4294967.295)
+        return gmilliseconds::notSetCount;
+    // d.dddddddddddddde[+-]x: fifteen digits, the point after the first.
+    char text[32];
+    auto [end, ec] = std::to_chars(text, text + sizeof text, seconds, std::chars_format::scientific, 14);
+    (void)ec;
+    uint64_t digits = 0;
+    const char* p = text;
+    for (; p != end && *p != 'e'; ++p) {
+        if (charClass::isDigit(*p))
+            digits = digits * 10 + static_cast<uint64_t>(*p - '0');
+    }
+    int exponent = 0;
+    std::from_chars(p + 1 + (p[1] == '+'), end, exponent);
+    // The digits are the seconds times 10^(14 - exponent); milliseconds are
+    // them divided by 10^(11 - exponent), which is at least 10^5 here.
+    int shift = 11 - exponent;
+    if (shift > 19)
+        return 0;
+    uint64_t divisor = 1;
+    for (int i = 0; i < shift; ++i)
+        divisor *= 10;
+    return static_cast<uint32_t>(digits / divisor);
+}
+
 gmilliseconds gmilliseconds::now() { return gmilliseconds(currentClock().tickCount()); }
 
 void gmilliseconds::sleep() const

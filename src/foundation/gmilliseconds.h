@@ -54,3 +54,11 @@ private:
 };
 
 inline constexpr gmilliseconds gmilliseconds::notSet{};
+
+// Seconds typed into or shown by a dialog as whole milliseconds, the fraction
+// cut off. The cut is made on the decimal digits of the value (the 15
+// significant digits a double is written with), not on the binary product,
+// so 1.001 s is 1001 ms, 1.0005 s is 1000 ms and 2147483.647 s is
+// 2147483647 ms. Negative values give 0, values beyond the 32-bit range
+// its limit.
+uint32_t truncatedMilliseconds(double seconds);

@@ -3,10 +3,14 @@
 #include "platform/modalRun.h"
 #include "platform/subclassHook.h"
 #include "platform/textCodec.h"
+#include "platform/textRoom.h"
 #include "resources/stringTable.h"
+
+#include <algorithm>
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,17 +35,90 @@ int mulDiv(int value, int numerator, int denominator)
     return static_cast<int>((v >= 0 ? v + denominator / 2 : v - denominator / 2) / denominator);
 }
 
+// Only with its buddy does a label underline its mnemonic instead of
+// showing the '&'.
+void linkMnemonic(QWidget* previous, QWidget* next)
+{
+    auto* label = qobject_cast<QLabel*>(previous);
+    if (label && next && !label->buddy() && label->text().contains(QLatin1Char('&')))
+        label->setBuddy(next);
+}
+
+// Dialog units scale a template to our font, but our buttons, check boxes
+// and texts need more room around their text than the template's platform
+// gave them. A control whose text does not fit grows to the right (a
+// right-aligned text to the left) and evenly up and down, so that the text
+// stays on its line; its text is never cut.
+void fitText(QWidget* widget)
+{
+    if (!widget)
+        return;
+    QSize room = textRoom(*widget);
+    if (!room.isValid())
+        return;
+    QRect place = widget->geometry();
+    if (room.width() > place.width()) {
+        auto* label = qobject_cast<QLabel*>(widget);
+        if (label && (label->alignment() & Qt::AlignRight))
+            place.setLeft(place.right() + 1 - room.width());
+        else
+            place.setWidth(room.width());
+    }
+    if (room.height() > place.height()) {
+        int extra = room.height() - place.height();
+        place.adjust(0, -(extra / 2), 0, extra - extra / 2);
+    }
+    widget->setGeometry(place);
+}
+
+// A control that grew may reach past the dialog's edge: when it is shown,
+// the dialog grows with it.
+class dialogFitter : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // A sizeable window lays out its controls itself.
+        auto* dialog = static_cast<QDialog*>(watched);
+        if (event->type() == QEvent::Show && watched == parent() && dialog->isWindow() && !dialog->isSizeGripEnabled())
+            fit(*dialog);
+        return false;
+    }
+
+private:
+    static void fit(QWidget& dialog)
+    {
+        int margin = dialog.fontMetrics().height() / 2;
+        QSize needed = dialog.size();
+        for (QObject* child : dialog.children()) {
+            auto* w = qobject_cast<QWidget*>(child);
+            if (!w || w->isWindow() || w->isHidden())
+                continue;
+            QRect place = w->geometry();
+            if (place.right() >= dialog.width())
+                needed.setWidth(std::max(needed.width(), place.right() + 1 + margin));
+            if (place.bottom() >= dialog.height())
+                needed.setHeight(std::max(needed.height(), place.bottom() + 1 + margin));
+        }
+        if (needed != dialog.size())
+            dialog.resize(needed);
+    }
+};
+
 } // namespace
 
 CDialog::CDialog(int templateId, QWidget* parent) : QDialog(parent), templateId_(templateId)
 {
-    // The dialog base units of the font: the average width of the letters and
-    // the height of a line.
+    // The dialog base units of the dialog's font: the average width of the
+    // 52 letters and the height of a line; a horizontal dialog unit is a
+    // quarter of the one, a vertical unit an eighth of the other.
     QFontMetrics metrics(font());
     int width = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     baseUnitX_ = (width / 26 + 1) / 2;
     baseUnitY_ = metrics.height();
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    installEventFilter(new dialogFitter(this));
 }
 
 CDialog::~CDialog() = default;
@@ -60,9 +137,13 @@ void CDialog::ensureInitialized()
         return;
     initialized_ = true;
     linkMnemonics();
-    if (OnInitDialog()) {
+    bool focusFirst = OnInitDialog();
+    // The texts and tabs the dialog gave its controls as it started.
+    for (QObject* child : children())
+        fitText(qobject_cast<QWidget*>(child));
+    if (focusFirst) {
         for (QWidget* w : creationOrder_) {
-            if (w->isEnabled() && w->focusPolicy() != Qt::NoFocus && !qobject_cast<QLabel*>(w)) {
+            if (w && w->isEnabled() && w->focusPolicy() != Qt::NoFocus && !qobject_cast<QLabel*>(w)) {
                 w->setFocus();
                 break;
             }
@@ -213,6 +294,7 @@ void CDialog::setControlText(int id, const gstrSlice& text)
         group->setTitle(toUiText(text));
     else if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->isEditable())
         combo->setEditText(toUiText(text));
+    fitText(w);
 }
 
 gstr CDialog::controlText(int id) const
@@ -335,6 +417,14 @@ void CDialog::placeControlAt(int id, QWidget* widget, const QRect& pixels)
 {
     widget->setParent(this);
     widget->setGeometry(pixels);
+    // A drop-down combo's template height is that of its open list; the
+    // closed box is as high as its font needs.
+    if (qobject_cast<QComboBox*>(widget))
+        widget->resize(pixels.width(), widget->sizeHint().height());
+    // A static text of two lines or more breaks its words.
+    if (auto* label = qobject_cast<QLabel*>(widget); label && pixels.height() >= 2 * fontMetrics().height())
+        label->setWordWrap(true);
+    fitText(widget);
     tag(id, widget);
     if (auto* hook = dynamic_cast<CSubclassHook*>(widget))
         hook->PreSubclassWindow();
@@ -342,6 +432,8 @@ void CDialog::placeControlAt(int id, QWidget* widget, const QRect& pixels)
 
 void CDialog::tag(int id, QWidget* widget)
 {
+    if (!creationOrder_.empty())
+        linkMnemonic(creationOrder_.back(), widget);
     creationOrder_.push_back(widget);
     if (id <= 0)
         return;
@@ -357,11 +449,8 @@ void CDialog::tag(int id, QWidget* widget)
 // static text's does on the platform the dialogs were laid out for.
 void CDialog::linkMnemonics()
 {
-    for (size_t i = 0; i + 1 < creationOrder_.size(); ++i) {
-        auto* label = qobject_cast<QLabel*>(creationOrder_[i]);
-        if (label && !label->buddy() && label->text().contains(QLatin1Char('&')))
-            label->setBuddy(creationOrder_[i + 1]);
-    }
+    for (size_t i = 0; i + 1 < creationOrder_.size(); ++i)
+        linkMnemonic(creationOrder_[i], creationOrder_[i + 1]);
 }
 
 QPushButton* CDialog::addButton(int id, const char* text, int x, int y, int cx, int cy, bool isDefault)

@@ -4,6 +4,7 @@
 #include "platform/dialogResults.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <functional>
 #include <map>
 #include <vector>
@@ -184,7 +185,8 @@ private:
     int baseUnitX_ = 0;
     int baseUnitY_ = 0;
     std::map<int, QWidget*> controls_;
-    std::vector<QWidget*> creationOrder_;
+    // Controls a pane removes again must not be reached through this list.
+    std::vector<QPointer<QWidget>> creationOrder_;
     std::map<int, std::function<void()>> handlers_;
     std::map<std::pair<int, int>, notifyHandler> notifyHandlers_;
 };

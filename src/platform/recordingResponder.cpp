@@ -2,11 +2,53 @@
 
 #include "platform/CDialog.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
+#include <utility>
+
+namespace {
+
+recordingResponder::unusedReporter theUnusedReporter = nullptr;
+
+} // namespace
+
+recordingResponder::unusedReporter recordingResponder::installUnusedReporter(unusedReporter reporter)
+{
+    return std::exchange(theUnusedReporter, reporter);
+}
 
 recordingResponder::recordingResponder() : previous_(installedModalResponder()) { installModalResponder(this); }
 
-recordingResponder::~recordingResponder() { installModalResponder(previous_); }
+recordingResponder::~recordingResponder()
+{
+    installModalResponder(previous_);
+    if (leavesUnused)
+        return;
+    std::string unused = unusedEntries();
+    if (unused.empty())
+        return;
+    if (theUnusedReporter) {
+        theUnusedReporter(unused);
+        return;
+    }
+    std::fprintf(stderr, "%s\n", unused.c_str());
+    std::abort();
+}
+
+std::string recordingResponder::unusedEntries() const
+{
+    std::string text;
+    auto note = [&](size_t count, const char* what) {
+        if (count == 0)
+            return;
+        text += (text.empty() ? "left unused: " : ", ") + std::to_string(count) + " " + what;
+    };
+    note(scripts.size(), "dialog script(s)");
+    note(answers.size(), "message answer(s)");
+    note(chosenFiles.size(), "chosen file(s)");
+    return text;
+}
 
 ganswer recordingResponder::answerMessage(const shownMessage& message)
 {

@@ -27,6 +27,11 @@
 // lone OK, No for Yes/No, Abort for Abort/Retry/Ignore, else Cancel). A file
 // dialog takes the front chosen file (nothing means Cancel); with none left
 // it is cancelled.
+//
+// Whatever is still queued when the responder ends means a dialog, message
+// box or file dialog the test expected never came: that is reported through
+// the installed reporter (a test harness makes it a failure), unless the
+// test says it means to leave some with leavesUnused.
 class recordingResponder final : public modalResponder {
 public:
     struct dialogRun {
@@ -46,13 +51,21 @@ public:
 
     const shownMessage& lastMessage() const;
 
+    using unusedReporter = void (*)(const std::string& what);
+    // Without a reporter, a responder that ends with unused entries aborts.
+    // Answers the reporter it replaces.
+    static unusedReporter installUnusedReporter(unusedReporter reporter);
+
     std::vector<shownMessage> messages;
     std::deque<ganswer> answers;
     std::vector<dialogRun> dialogs;
     std::deque<std::function<void(CDialog&)>> scripts;
     std::vector<fileDialogRequest> fileDialogs;
     std::deque<std::optional<std::string>> chosenFiles;
+    bool leavesUnused = false;
 
 private:
+    std::string unusedEntries() const;
+
     modalResponder* previous_;
 };

@@ -100,6 +100,14 @@ bool runtimeConversation::connectTo(const std::string& socketPath)
     return ::getsockopt(fd_, SOL_SOCKET, SO_ERROR, &error, &length) == 0 && error == 0;
 }
 
+bool runtimeConversation::peerIsThisUser() const
+{
+    ucred peer{};
+    socklen_t length = sizeof peer;
+    return ::getsockopt(fd_, SOL_SOCKET, SO_PEERCRED, &peer, &length) == 0 && length == sizeof peer &&
+           peer.uid == ::geteuid();
+}
+
 bool runtimeConversation::sendAll(const std::string& bytes)
 {
     long long deadline = nowMs() + answerTimeoutMs_;
@@ -164,7 +172,7 @@ bool runtimeConversation::exchange(const gstrSlice& line, std::string_view answe
 bool runtimeConversation::initiate(const std::string& socketPath)
 {
     close();
-    if (!connectTo(socketPath)) {
+    if (!connectTo(socketPath) || !peerIsThisUser()) {
         close();
         return false;
     }

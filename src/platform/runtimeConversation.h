@@ -44,7 +44,9 @@ public:
     runtimeConversation(const runtimeConversation&) = delete;
     runtimeConversation& operator=(const runtimeConversation&) = delete;
 
-    // Connects to socketPath and is acknowledged.
+    // Connects to socketPath and is acknowledged. A socket served by another
+    // user is left before anything is sent: it is not the user's run-time
+    // program.
     bool initiate(const std::string& socketPath);
     bool closePopups();
     // A command containing a line break is refused without being sent.
@@ -55,6 +57,7 @@ public:
 
 private:
     bool connectTo(const std::string& socketPath);
+    bool peerIsThisUser() const;
     bool exchange(const gstrSlice& line, std::string_view answer);
     bool sendAll(const std::string& bytes);
     bool readLine(std::string& line);

@@ -7,10 +7,12 @@
 #include <QStringList>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -77,13 +79,42 @@ int readReport(int pipeEnd)
 
 } // namespace
 
-std::string runtimeFolder()
+namespace {
+
+const char* xdgRuntimeFolder()
 {
     const char* xdg = std::getenv("XDG_RUNTIME_DIR");
-    if (xdg && *xdg)
+    return xdg && *xdg ? xdg : nullptr;
+}
+
+} // namespace
+
+std::string runtimeFolder()
+{
+    if (const char* xdg = xdgRuntimeFolder())
         return xdg;
     return "/tmp/korvel-" + std::to_string(::getuid());
 }
+
+std::string privateFolderProblem(const std::string& folder, bool create)
+{
+    if (create && ::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+        return std::strerror(errno);
+    struct stat st {};
+    if (::lstat(folder.c_str(), &st) != 0)
+        return std::strerror(errno);
+    if (S_ISLNK(st.st_mode))
+        return "it is a symbolic link";
+    if (!S_ISDIR(st.st_mode))
+        return "it is not a folder";
+    if (st.st_uid != ::geteuid())
+        return "it belongs to another user";
+    if ((st.st_mode & 077) != 0)
+        return "other users have access to it";
+    return {};
+}
+
+std::string runtimeFolderProblem() { return privateFolderProblem(runtimeFolder(), xdgRuntimeFolder() == nullptr); }
 
 std::string runtimeLockPath() { return runtimeFolder() + "/K.O.R.V.E.L..lock"; }
 

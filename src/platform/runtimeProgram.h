@@ -7,9 +7,22 @@
 // Where the station's run-time program makes itself known. It holds an
 // exclusive flock on "K.O.R.V.E.L..lock" while it runs and serves its
 // conversation on the Unix-domain socket "Korvel.system", both in the
-// run-time folder: $XDG_RUNTIME_DIR, else /tmp/korvel-<uid>. The editor only
-// looks; the run-time program makes the folder and the files.
+// run-time folder: $XDG_RUNTIME_DIR, else /tmp/korvel-<uid>. The run-time
+// program makes the files; the editor only looks, and only once the folder
+// proved private (runtimeFolderProblem).
 std::string runtimeFolder();
+
+// What keeps folder from being private to the user, or empty when nothing
+// does: it must be a real folder (not a symbolic link), owned by the user,
+// with no access for group or others. A missing folder is made with mode
+// 0700 first when create is set. Anyone else who could make or enter the
+// folder could pose as the run-time program and be told the path of every
+// station handed over.
+std::string privateFolderProblem(const std::string& folder, bool create);
+
+// privateFolderProblem of the run-time folder; the fallback under /tmp is
+// made when missing.
+std::string runtimeFolderProblem();
 std::string runtimeLockPath();
 std::string runtimeSocketPath();
 

@@ -1,6 +1,6 @@
 #include "platform/textCodec.h"
 
-#include <QFile>
+#include <QStringView>
 
 namespace {
 
@@ -48,13 +48,77 @@ gstr fromUiText(const QString& text)
     return out;
 }
 
+namespace {
+
+// Paths are bytes, never text: a byte of a path that is not part of valid
+// UTF-8 (a Latin-1 folder name) stands for itself as the lone surrogate
+// U+DC80..U+DCFF, which no decoded text holds, so that a path goes to a
+// window and back byte for byte.
+constexpr char16_t escapedByte = 0xDC00;
+
+bool isContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+
+// The length of the UTF-8 sequence at p (n bytes left), 0 when it is not one.
+int utf8Length(const unsigned char* p, int32_t n)
+{
+    unsigned char b = p[0];
+    if (b < 0x80)
+        return 1;
+    int length = b >= 0xC2 && b <= 0xDF ? 2 : b >= 0xE0 && b <= 0xEF ? 3 : b >= 0xF0 && b <= 0xF4 ? 4 : 0;
+    if (length == 0 || n < length)
+        return 0;
+    for (int i = 1; i < length; ++i) {
+        if (!isContinuation(p[i]))
+            return 0;
+    }
+    // Overlong forms, surrogates and code points past U+10FFFF.
+    if ((b == 0xE0 && p[1] < 0xA0) || (b == 0xED && p[1] > 0x9F) || (b == 0xF0 && p[1] < 0x90) ||
+        (b == 0xF4 && p[1] > 0x8F))
+        return 0;
+    return length;
+}
+
+bool isEscapedByte(const QString& text, qsizetype i)
+{
+    char16_t u = text[i].unicode();
+    return u >= escapedByte + 0x80 && u <= escapedByte + 0xFF && (i == 0 || !text[i - 1].isHighSurrogate());
+}
+
+} // namespace
+
 QString toUiPath(const gstrSlice& path)
 {
-    return QFile::decodeName(QByteArray(path.data(), path.length()));
+    QString out;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(path.data());
+    int32_t i = 0;
+    while (i < path.length()) {
+        int32_t run = i;
+        while (run < path.length()) {
+            int length = utf8Length(bytes + run, path.length() - run);
+            if (length == 0)
+                break;
+            run += length;
+        }
+        out += QString::fromUtf8(path.data() + i, run - i);
+        if (run < path.length())
+            out += QChar(static_cast<char16_t>(escapedByte + bytes[run++]));
+        i = run;
+    }
+    return out;
 }
 
 gstr fromUiPath(const QString& path)
 {
-    QByteArray bytes = QFile::encodeName(path);
+    QByteArray bytes;
+    qsizetype i = 0;
+    while (i < path.size()) {
+        qsizetype run = i;
+        while (run < path.size() && !isEscapedByte(path, run))
+            ++run;
+        bytes += QStringView(path).mid(i, run - i).toUtf8();
+        if (run < path.size())
+            bytes += static_cast<char>(path[run++].unicode() - escapedByte);
+        i = run;
+    }
     return gstr(gstrSlice(bytes.constData(), static_cast<int32_t>(bytes.size())));
 }

@@ -7,6 +7,32 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QMdiArea>
+
+#include <algorithm>
+
+namespace {
+
+// A new window opens at a usable size (at least two thirds of the area's
+// width and height, at most all of it) and wholly inside the area, wherever
+// the area would have put it.
+void fitIntoArea(QMdiSubWindow& window, bool shown)
+{
+    QMdiArea* area = window.mdiArea();
+    if (!area)
+        return;
+    QSize room = area->viewport()->size();
+    if (!shown) {
+        QSize usable(room.width() * 2 / 3, room.height() * 2 / 3);
+        window.resize(window.sizeHint().expandedTo(usable).boundedTo(room));
+        return;
+    }
+    int x = std::clamp(window.x(), 0, std::max(0, room.width() - window.width()));
+    int y = std::clamp(window.y(), 0, std::max(0, room.height() - window.height()));
+    window.move(x, y);
+}
+
+} // namespace
 
 CChildFrame::CChildFrame(CMultiDocTemplate& docTemplate, CDocument& document, QWidget* view)
     : template_(docTemplate), document_(document)
@@ -30,8 +56,11 @@ void CChildFrame::showAsRemembered()
     CMainFrame* frame = CMainFrame::instance();
     if (frame && frame->maximizeDoc())
         showMaximized();
-    else
+    else {
+        fitIntoArea(*this, false);
         show();
+        fitIntoArea(*this, true);
+    }
 }
 
 // Maximising sets the flag, restoring clears it; minimising leaves it.

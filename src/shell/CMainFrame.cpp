@@ -492,8 +492,12 @@ void CMainFrame::updateCommandUi()
         a->setEnabled(s.enabled);
         if (a->isCheckable())
             a->setChecked(s.checked);
-        if (s.hasText)
+        if (s.hasText) {
             a->setText(toUiText(s.text));
+            // An unused slot, such as a recent file not yet there, leaves no
+            // empty row in its menu.
+            a->setVisible(!s.text.isEmpty());
+        }
     }
     for (auto& [id, label] : statusPanes_) {
         commandState s = commandStateOf(id);

@@ -198,7 +198,7 @@ void CMainFrame::updateFrameTitle()
     QString title;
     gstr name = fileTitle(path_);
     if (stationOpen() && !name.isEmpty())
-        title = toUiPath(name) + QStringLiteral(" - ");
+        title = QString::fromUtf8(name.data(), name.length()) + QStringLiteral(" - ");
     title += QGuiApplication::applicationDisplayName();
     auto* child = dynamic_cast<CChildFrame*>(mdiArea_ ? mdiArea_->activeSubWindow() : nullptr);
     if (child && !child->isMaximized())

@@ -36,6 +36,20 @@ bool startRuntimeProgram()
 
 void runtimeProgramNotFound() { messageBox(runtimeNotFound, gbuttons::ok); }
 
+// A run-time folder that is not the user's own is never used: whoever serves
+// its socket would learn the station's path, and the test would seem done.
+bool runtimeFolderIsUsable()
+{
+    std::string problem = runtimeFolderProblem();
+    if (problem.empty())
+        return true;
+    gstr text;
+    text.format("The station cannot be tested: the run-time folder \"%s\" cannot be used, %s.",
+                runtimeFolder().c_str(), problem.c_str());
+    warningBox(text, runtimeNotFound);
+    return false;
+}
+
 } // namespace
 
 void CMainFrame::addSaveAndTestCommand()
@@ -56,6 +70,8 @@ void CMainFrame::OnSaveAndTest()
         warningBox(text, runtimeNotFound);
         return;
     }
+    if (!runtimeFolderIsUsable())
+        return;
     testing_ = true;
     bool handedOver = handOverForTest();
     testing_ = false;

@@ -2,11 +2,11 @@
 
 #include "platform/CDialog.h"
 #include "platform/settingsStore.h"
+#include "platform/sortedItems.h"
 #include "platform/textCodec.h"
 #include "resources/stringTable.h"
 #include "store/gtitledObject.h"
 
-#include <QCollator>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <algorithm>
@@ -48,16 +48,7 @@ void CObjectListCtrl::setUpColumns()
     setColumnWidth(tagColumn, width - width * 3 / 4);
 }
 
-int CObjectListCtrl::compareKeys(const QString& a, const QString& b)
-{
-    static QCollator collator = [] {
-        QCollator c(QLocale::system());
-        c.setCaseSensitivity(Qt::CaseInsensitive);
-        return c;
-    }();
-    int r = collator.compare(a, b);
-    return r < 0 ? -1 : r > 0 ? 1 : 0;
-}
+int CObjectListCtrl::compareKeys(const QString& a, const QString& b) { return compareCollated(a, b); }
 
 QString CObjectListCtrl::keyOf(const QTreeWidgetItem* item) const
 {
@@ -72,14 +63,18 @@ int CObjectListCtrl::insertObject(gtitledObject* object, bool select)
     item->setData(nameColumn, objectRole, QVariant::fromValue(reinterpret_cast<quintptr>(object)));
     int index = 0;
     if (select) {
+        // The rows are sorted: the first row whose key is greater.
         QString key = keyOf(item);
-        index = rowCount();
-        for (int i = 0; i < rowCount(); ++i) {
-            if (compareKeys(keyOf(topLevelItem(i)), key) > 0) {
-                index = i;
-                break;
-            }
+        int low = 0;
+        int high = rowCount();
+        while (low < high) {
+            int middle = low + (high - low) / 2;
+            if (compareKeys(keyOf(topLevelItem(middle)), key) > 0)
+                high = middle;
+            else
+                low = middle + 1;
         }
+        index = low;
     }
     insertTopLevelItem(index, item);
     if (select)
@@ -89,13 +84,17 @@ int CObjectListCtrl::insertObject(gtitledObject* object, bool select)
 
 void CObjectListCtrl::sort()
 {
-    QList<QTreeWidgetItem*> items;
-    while (topLevelItemCount() > 0)
-        items.append(takeTopLevelItem(0));
-    std::stable_sort(items.begin(), items.end(), [this](const QTreeWidgetItem* a, const QTreeWidgetItem* b) {
-        return compareKeys(keyOf(a), keyOf(b)) < 0;
-    });
-    addTopLevelItems(items);
+    QList<QTreeWidgetItem*> rows = invisibleRootItem()->takeChildren();
+    std::vector<listedItem> keyed;
+    keyed.reserve(static_cast<size_t>(rows.size()));
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        keyed.push_back({keyOf(rows[i]), QVariant::fromValue(i)});
+    sortListedItems(keyed, listOrder::collated);
+    QList<QTreeWidgetItem*> sorted;
+    sorted.reserve(rows.size());
+    for (const listedItem& k : keyed)
+        sorted.append(rows[k.data.value<qsizetype>()]);
+    addTopLevelItems(sorted);
 }
 
 gtitledObject* CObjectListCtrl::objectAt(int index) const

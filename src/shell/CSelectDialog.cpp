@@ -48,10 +48,10 @@ CSelectDialog::CSelectDialog(const char* section, int dialogId, int iconId, cons
     onCommand(duplicateId, [this] { OnDuplicate(); });
     onCommand(newId, [this] { OnNew(); });
     QObject::connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { sendCommand(editId); });
-    QObject::connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] {
-        if (list_->getSelectedIndex() >= 0)
-            enableSelectionButtons(true);
-    });
+    // Edit, Delete and Duplicate act on the selected row: without one they
+    // would do nothing, so they are disabled.
+    QObject::connect(list_, &QTreeWidget::itemSelectionChanged, this,
+                     [this] { enableSelectionButtons(list_->getSelectedIndex() >= 0); });
 }
 
 // The window saves its placement and columns as it goes.

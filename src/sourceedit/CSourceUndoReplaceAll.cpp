@@ -26,9 +26,11 @@ int CSourceUndoReplaceAll::perform(CSourceDoc& document)
     CSourceFindParams search = params;
     search.backward = 0;
     CSourcePosition match;
+    // The stop moves with the text of its line that each replacement shifts.
+    CSourcePosition end = stop;
     // An empty text would match at the same place for ever.
     while (findText.length() > 0 && document.find(search, match)) {
-        if (stop.column >= 0 && !isBefore(match, stop))
+        if (end.column >= 0 && !isBefore(match, end))
             break;
         auto record = std::make_unique<CSourceUndoInsert>(match.column, match.line, replaceText);
         record->setReplaceRange({match.column + findText.length(), match.line});
@@ -39,6 +41,8 @@ int CSourceUndoReplaceAll::perform(CSourceDoc& document)
         }
         records.push_back(std::move(record));
         ++count;
+        if (match.line == end.line)
+            end.column += replaceLength - findText.length();
         if (!replaceAll)
             break;
         search.startColumn = match.column + replaceLength;

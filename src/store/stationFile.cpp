@@ -33,6 +33,13 @@ gtitledObject* titledEntry(jhashObject* entry)
     return static_cast<gtitledObject*>(static_cast<jhashDatabaseObject*>(entry));
 }
 
+// Values are read further as C text, which would end at a NUL byte and
+// silently keep only what comes before it.
+bool hasNulByte(const gstrSlice& value)
+{
+    return value.view().find('\0') != std::string_view::npos;
+}
+
 // One read of a file, line by line: an object's header line, then its field
 // lines until it accepts its "END".
 class stationReader {
@@ -83,6 +90,8 @@ private:
         gstrSlice rest = file_.readValueSlice();
         if (rest.isNull() || rest.isEmpty())
             return gloadError::missingObjectName;
+        if (hasNulByte(rest))
+            return gloadError::invalidObjectName;
         gstrSlice tag = rest;
         if (!gstr::isBareValue(rest)) {
             gstr text(rest);
@@ -110,6 +119,8 @@ private:
             case 2: continue;                            // empty or comment
             default: return gloadError::unknownField;    // no keyword
             }
+            if (hasNulByte(value))
+                return gloadError::invalidFieldValue;
             switch (object.loadLine(token, value)) {
             case gload::finished: return gloadError::none;
             case gload::unknownKeyword: return gloadError::unknownField;

@@ -148,6 +148,9 @@ TEST(numberInputFormat, ReadsDecimalText)
 {
     std::string symbols = decimalSymbols;
     std::string withExponent = symbols + "\tEXPONENT\tE+, E-\n";
+    // One prefix beginning the other, either way round.
+    std::string plainE = symbols + "\tEXPONENT\tE, E-\n";
+    std::string plainMinusE = symbols + "\tEXPONENT\tE+, E\n";
     std::string spaced = symbols + "\tLEADING \" \"\n";
     std::string anyLead = symbols + "\tLEADING \"\"\n";
     std::string fixed = symbols + "\tWIDTH 6, \" \"\n";
@@ -177,6 +180,11 @@ TEST(numberInputFormat, ReadsDecimalText)
         {withExponent, "2E+400", 0, 0, 0, 0},
         {withExponent, "0E+400", 1, 0, 6, 0},
         {withExponent, "1.5e-2", 1, 1.5, 3, 0},
+        {plainE, "2.5E-2", 1, 0.025, 6, 0},
+        {plainE, "2.5E2", 1, 250, 5, 0},
+        {plainE, "2.5E-", 0, 0, 0, 0},
+        {plainMinusE, "2.5E+2", 1, 250, 6, 0},
+        {plainMinusE, "2.5E2", 1, 0.025, 5, 0},
         {spaced, "  -  42", 1, -42, 7, 0},
         {anyLead, "abc-7", 1, -7, 5, 0},
         {fixed, "-12.5 ", 1, -12.5, 6, 0},

@@ -150,6 +150,36 @@ TEST(gmilliseconds, EveryCountReadsBackUnchanged)
     }
 }
 
+// Dialogs cut the fraction off the digits typed, so a count shown as
+// count * 0.001 and confirmed unchanged keeps its value.
+TEST(gmilliseconds, TruncatedMillisecondsCutTheDigitsTyped)
+{
+    struct {
+        double seconds;
+        uint32_t count;
+    } cases[] = {
+        {1.001, 1001},
+        {1.0005, 1000},
+        {1.2345, 1234},
+        {0.0009, 0},
+        {0.001, 1},
+        {4.35, 4350},
+        {2147483.647, 2147483647},
+        {4294967.2949, 4294967294},
+        {4294967.295, 4294967295},
+        {1e300, 4294967295},
+        {-0.5, 0},
+        {0, 0},
+        {1e-300, 0},
+    };
+    for (auto [seconds, count] : cases)
+        EXPECT_EQ(truncatedMilliseconds(seconds), count) << seconds;
+    for (uint32_t ms = 0; ms <= 200000; ++ms)
+        ASSERT_EQ(truncatedMilliseconds(ms * 0.001), ms);
+    for (uint32_t ms : {4294967294u, 1234567891u, 999999999u, 2147483647u})
+        ASSERT_EQ(truncatedMilliseconds(ms * 0.001), ms);
+}
+
 TEST(gmilliseconds, NotSetIsWrittenAsAValueTheReaderRefuses)
 {
     std::vector<std::string> lines = writtenValues({gmilliseconds::notSet});

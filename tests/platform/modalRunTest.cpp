@@ -8,6 +8,9 @@
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace {
 
 // A dialog in the shape every dialog of the program has: controls by id,
@@ -115,6 +118,35 @@ TEST(modalRun, DialogWithoutScriptIsCancelled)
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(dialog.name.view(), "old");
     EXPECT_EQ(user.dialogs.at(0).result, IDCANCEL);
+}
+
+// What a responder ends with unused: each kind of queue is told, and a test
+// that says it leaves them hears nothing.
+TEST(modalRun, UnusedScriptsAndAnswersAreReported)
+{
+    static std::vector<std::string> reports;
+    reports.clear();
+    auto previous = recordingResponder::installUnusedReporter([](const std::string& what) { reports.push_back(what); });
+    {
+        recordingResponder user;
+        user.scripts.push_back([](CDialog& d) { d.sendCommand(IDOK); });
+        user.answers.push_back(ganswer::yes);
+        user.chosenFiles.push_back("/tmp/x");
+    }
+    {
+        recordingResponder user;
+        user.scripts.push_back([](CDialog& d) { d.sendCommand(IDOK); });
+        nameDialog dialog(gstr("Pump"));
+        dialog.DoModal();
+    }
+    {
+        recordingResponder user;
+        user.leavesUnused = true;
+        user.answers.push_back(ganswer::yes);
+    }
+    recordingResponder::installUnusedReporter(previous);
+    EXPECT_EQ(reports,
+              std::vector<std::string>{"left unused: 1 dialog script(s), 1 message answer(s), 1 chosen file(s)"});
 }
 
 TEST(modalRun, EscapeAndCloseBoxAreCancel)

@@ -23,7 +23,7 @@ std::vector<std::pair<double, double>> pointsOf(const gcalibration& calibration)
 gloadStatus feed(gcalibration& calibration, const std::string& lines)
 {
     std::vector<gloadStatus> answers =
-        feedLines(lines, [&](int token, gstr& value) { return calibration.loadLine(token, value); });
+        feedUntilRefused(lines, [&](int token, gstr& value) { return calibration.loadLine(token, value); });
     return answers.empty() ? -1 : answers.back();
 }
 

@@ -14,7 +14,8 @@
 namespace {
 
 // The answer to the last line fed (the record's END when the text ends with
-// it), whether the record is complete, and what it writes after loading.
+// it; refusedEarly when a line before it was refused), and what the record
+// writes after loading.
 struct outcome {
     gloadStatus last;
     std::string written;
@@ -24,7 +25,7 @@ template <class Record>
 outcome feed(Record& record, const std::string& lines)
 {
     std::vector<gloadStatus> answers =
-        feedLines(lines, [&](int token, gstr& value) { return record.loadLine(token, value); });
+        feedUntilRefused(lines, [&](int token, gstr& value) { return record.loadLine(token, value); });
     std::string written = writtenText([&](CObjectFile& file) { record.writeFields(file, 0); });
     return {answers.empty() ? -1 : answers.back(), written};
 }

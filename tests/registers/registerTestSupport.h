@@ -13,8 +13,9 @@
 #include <vector>
 
 // A register read from text the way the station file reads one: the header
-// line "KIND tag" defines it, the following lines go to loadLine. The
-// answers are kept in line order.
+// line "KIND tag" defines it, the following lines go to loadLine until one
+// is not accepted. The answers are kept in line order; lines left unread
+// after a refusal make the last answer refusedEarly.
 struct loadedRegister {
     gregister* reg = nullptr;
     std::vector<gloadStatus> answers;
@@ -35,7 +36,7 @@ inline loadedRegister loadRegister(const std::string& text)
     if (!loaded.reg)
         return loaded;
     gregister* reg = loaded.reg;
-    loaded.answers = feedLines(text.substr(end + 1), [reg](int token, gstr& value) {
+    loaded.answers = feedUntilRefused(text.substr(end + 1), [reg](int token, gstr& value) {
         return reg->loadLine(token, value);
     });
     return loaded;

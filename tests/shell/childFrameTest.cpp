@@ -56,6 +56,26 @@ TEST_F(documents, ChildWindowsOpenAsTheUserLastLeftThem)
     EXPECT_TRUE(app.mainFrame()->maximizeDoc());
 }
 
+TEST_F(documents, NewWindowsOpenAtAUsableSizeInsideTheArea)
+{
+    CStationEditorApp app;
+    ASSERT_TRUE(app.InitInstance({"-nologo"}));
+    CMainFrame* frame = app.mainFrame();
+    frame->resize(1000, 700);
+    frame->show();
+    QMdiArea& area = *frame->mdiArea();
+    QRect room = area.viewport()->rect();
+    for (CMultiDocTemplate* kind : {&app.screenTemplate(), &app.sclTemplate(), &app.screenTemplate()}) {
+        CDocument* document = kind->openDocument(area);
+        QRect place = frameOf(document)->geometry();
+        EXPECT_TRUE(room.contains(place)) << place.x() << "," << place.y() << " " << place.width() << "x"
+                                          << place.height();
+        EXPECT_GE(place.width(), room.width() * 2 / 3);
+        EXPECT_GE(place.height(), room.height() * 2 / 3);
+    }
+    frame->close();
+}
+
 TEST_F(documents, CloseAllClosesEveryDocumentAndTheTitleNamesTheActiveOne)
 {
     CStationEditorApp app;

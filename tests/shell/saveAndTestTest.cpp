@@ -33,8 +33,7 @@ protected:
     void SetUp() override
     {
         standin = std::string(KORVEL_TEST_BINARY_DIR) + "/tools/runtime-standin";
-        if (!fs::exists(standin))
-            GTEST_SKIP() << "runtime-standin was not built";
+        ASSERT_TRUE(fs::exists(standin)) << "runtime-standin was not built";
         std::string pattern = "/tmp/korvelRtXXXXXX";
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         runtime = pattern;
@@ -206,6 +205,21 @@ TEST_F(saveAndTest, WithoutAnAssociationTheMessageComesAtOnce)
     EXPECT_EQ(user.messages.size(), 2u);
     EXPECT_EQ(user.lastMessage().promptId, 10306);
     EXPECT_FALSE(fs::exists(record));
+}
+
+TEST_F(saveAndTest, RuntimeFolderOthersCanEnterIsRefused)
+{
+    std::string plant = openPlant();
+    pid_t pid = runStandin();
+    fs::permissions(runtime, fs::perms::all);
+    frame->routeCommand(32880);
+    ASSERT_EQ(user.messages.size(), 1u);
+    EXPECT_EQ(user.lastMessage().text, "The station cannot be tested: the run-time folder \"" + runtime +
+                                           "\" cannot be used, other users have access to it.");
+    EXPECT_EQ(lines().size(), 1u);
+    fs::permissions(runtime, fs::perms::owner_all);
+    ::kill(pid, SIGTERM);
+    exitCodeOf(pid);
 }
 
 TEST_F(saveAndTest, NothingIsSentWhenTheStationIsNotSavedOrItsPathCannotBeSent)

@@ -134,6 +134,11 @@ TEST_F(selectDialog, ButtonsFollowTheSelectionAndTheKeyboard)
     window.refresh();
     EXPECT_TRUE(window.isControlEnabled(CSelectDialog::editId));
     EXPECT_TRUE(window.isControlEnabled(CSelectDialog::deleteId));
+    window.list().clearSelection();
+    EXPECT_FALSE(window.isControlEnabled(CSelectDialog::editId));
+    EXPECT_FALSE(window.isControlEnabled(CSelectDialog::deleteId));
+    window.list().selectRow(0);
+    EXPECT_TRUE(window.isControlEnabled(CSelectDialog::editId));
     window.emptyList();
     EXPECT_FALSE(window.isControlEnabled(CSelectDialog::duplicateId));
     EXPECT_EQ(window.list().rowCount(), 0);

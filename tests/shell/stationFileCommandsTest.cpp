@@ -1,6 +1,7 @@
 #include "mainFrameFixture.h"
 
 #include "g2driver/model/g2driver.h"
+#include "platform/textCodec.h"
 #include "ports/gserialPort.h"
 #include "shell/CLoadingStationDialog.h"
 #include "shell/CObjectListCtrl.h"
@@ -200,6 +201,43 @@ TEST_F(stationFileCommands, FailedSaveKeepsTheOldFileAndTheModifiedFlag)
     ASSERT_EQ(user.messages.size(), 2u);
     EXPECT_NE(user.lastMessage().text.find("notAFolder/plant.korvel-station"), std::string::npos);
     EXPECT_EQ(app->recentFiles().size(), 1u);
+}
+
+// A folder and a file named in Latin-1 bytes: the path stays bytes from the
+// dialog, the command line and the recent files to the disk and back; only
+// the title shows the byte that is not UTF-8, as a replacement character.
+TEST_F(stationFileCommands, PathThatIsNotUtf8OpensSavesAndIsRemembered)
+{
+    fs::create_directory(path("caf\xE9"));
+    std::string plant = file("caf\xE9/b\xE9t.korvel-station", plantText);
+    open(plant);
+    EXPECT_TRUE(user.messages.empty());
+    EXPECT_EQ(frame->path().view(), plant);
+    EXPECT_EQ(frame->windowTitle(), QString::fromUtf8("b\uFFFDt.korvel-station - K.O.R.V.E.L. Quillane"));
+    station::serialPorts().define("COM2");
+    stationState().modified = 1;
+    frame->routeCommand(32852);
+    EXPECT_TRUE(user.messages.empty());
+    EXPECT_NE(bytesOf(plant).find("PORT COM2"), std::string::npos);
+
+    // Started again with the file on its command line, as main hands it over.
+    app.reset();
+    clearObjectDatabase(true);
+    stationState() = gstationState{};
+    app = std::make_unique<CStationEditorApp>();
+    ASSERT_TRUE(app->InitInstance({"-nologo", toUiPath(gstrSlice(plant.c_str()))}));
+    frame = app->mainFrame();
+    EXPECT_EQ(frame->path().view(), plant);
+    EXPECT_TRUE(stationState().open);
+    ASSERT_FALSE(app->recentFiles().empty());
+    EXPECT_EQ(app->recentFiles().at(0).view(), plant);
+
+    // And from the recent files.
+    ASSERT_TRUE(frame->closeStation());
+    frame->routeCommand(57616);
+    EXPECT_EQ(frame->path().view(), plant);
+    EXPECT_TRUE(stationState().open);
+    EXPECT_TRUE(user.messages.empty());
 }
 
 TEST_F(stationFileCommands, OpenOfABrokenFileLeavesNoStation)

@@ -117,6 +117,8 @@ TEST(sourceDocument, FindHonoursDirectionCaseAndWholeWords)
         {"", {4, 1}, 0, 0, 0, 1, {0, 1}},
         {"zz", {0, 0}, 0, 0, 0, 0, {0, 0}},
         {"ab", {0, 99}, 1, 0, 0, 1, {0, 2}},  // the start line is the last
+        {"ab", {1, 2}, 0, 1, 1, 1, {3, 2}},   // a whole word that ends the text
+        {"y", {6, 0}, 1, 0, 1, 1, {5, 0}},    // a whole word that ends its line
     };
     for (const search& c : cases) {
         CSourceFindParams p;

@@ -1,6 +1,7 @@
 #include "sourceTestDoc.h"
 
 #include "sourceedit/CSourceException.h"
+#include "support/model/ordinaryUser.h"
 #include "support/model/recordingMessages.h"
 
 #include <cstdio>
@@ -121,17 +122,17 @@ TEST_F(sourceFiles, WhatCannotBeOpenedSetsErrorOneAndZeroBytesAreAFileError)
 
 TEST_F(sourceFiles, AFileWithoutWritePermissionOpensReadOnlyAndCannotBeSaved)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind the superuser";
-    std::string path = write("text");
-    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
-    sourceTestDoc doc;
-    ASSERT_TRUE(doc.readFile(path.c_str()));
-    EXPECT_TRUE(doc.readOnly);
-    EXPECT_FALSE(doc.writeFile(path.c_str()));
-    EXPECT_EQ(read(path), "text");
-    std::filesystem::permissions(folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    EXPECT_FALSE(doc.writeFile((folder / "new.txt").c_str()));
+    withOrdinaryRights(folder, [&] {
+        std::string path = write("text");
+        std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+        sourceTestDoc doc;
+        ASSERT_TRUE(doc.readFile(path.c_str()));
+        EXPECT_TRUE(doc.readOnly);
+        EXPECT_FALSE(doc.writeFile(path.c_str()));
+        EXPECT_EQ(read(path), "text");
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        EXPECT_FALSE(doc.writeFile((folder / "new.txt").c_str()));
+    });
 }
 
 TEST(sourceException, TextIsCutToItsLimit)

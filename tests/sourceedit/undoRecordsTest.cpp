@@ -205,6 +205,32 @@ TEST(sourceUndo, ReplaceAllStopsAtTheEndOfTheRangeAndReportsWhatItCouldNotDo)
     EXPECT_EQ(doc.text(), "c b b\nc c");
 }
 
+// The end of a range on one line moves with what the replacements before it
+// add or take away, so the text after the range stays.
+TEST(sourceUndo, ReplaceAllRangeEndFollowsTheReplacements)
+{
+    struct {
+        const char* text;
+        CSourcePosition start;
+        CSourcePosition stop;
+        const char* replace;
+        const char* result;
+    } const cases[] = {
+        {"xxx", {0, 0}, {2, 0}, "", "x"},
+        {"xxx", {0, 0}, {2, 0}, "yy", "yyyyx"},
+        {"xxx\nxx", {1, 0}, {1, 1}, "", "x\nx"},
+        {"xxx\nxx", {1, 0}, {1, 1}, "yy", "xyyyy\nyyx"},
+    };
+    for (const auto& c : cases) {
+        sourceTestDoc doc(c.text);
+        ASSERT_TRUE(doc.execute(std::make_unique<CSourceUndoReplaceAll>(c.start.column, c.start.line, c.stop.column,
+                                                                        c.stop.line, "x", c.replace)));
+        EXPECT_EQ(doc.text(), c.result) << c.text << " -> " << c.replace;
+        doc.undo();
+        EXPECT_EQ(doc.text(), c.text);
+    }
+}
+
 TEST(sourceUndo, ABlockPasteLinesItsPiecesUpAtOneDisplayColumn)
 {
     sourceTestDoc doc("\tab\nx\nabcdefghij");

@@ -5,6 +5,7 @@
 #include "foundation/valueParsers.h"
 #include "resources/stringTable.h"
 #include "store/gkeyword.h"
+#include "support/model/ordinaryUser.h"
 #include "support/model/recordingMessages.h"
 
 #include <gtest/gtest.h>
@@ -436,14 +437,14 @@ TEST_F(objectFileTest, OpenFailuresAskRetryOrCancel)
 
 TEST_F(objectFileTest, PermissionDenied)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind root";
-    put(path("locked.stn"), "x");
-    ::chmod(path("locked.stn").c_str(), 0);
-    CObjectFile file;
-    EXPECT_EQ(file.open(path("locked.stn").c_str(), CObjectFile::modeRead, false), 0);
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].promptId, 10060);
+    withOrdinaryRights(dir, [&] {
+        put(path("locked.stn"), "x");
+        ::chmod(path("locked.stn").c_str(), 0);
+        CObjectFile file;
+        EXPECT_EQ(file.open(path("locked.stn").c_str(), CObjectFile::modeRead, false), 0);
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_EQ(messages.messages[0].promptId, 10060);
+    });
 }
 
 // Answers Retry once, after making the missing file, then Cancel.

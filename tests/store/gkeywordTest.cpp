@@ -96,6 +96,139 @@ TEST(gkeyword, UnknownTextsAndTokens)
     EXPECT_THROW(gkeyword::byToken(-1), gfault);
 }
 
+// Keywords with blanks, hyphens, slashes and brackets, as the station files
+// spell them, each read back as a value item the way the loaders read one
+// ("SUM, 32 BITS (HI-LO)"): a slip in one spelling breaks every file that
+// uses it.
+TEST(gkeyword, ValueKeywordsReadAsTheFilesSpellThem)
+{
+    const struct {
+        const char* text;
+        int token;
+    } spellings[] = {
+        {"8 BITS", kw::V_8_BITS},
+        {"16 BITS (LO-HI)", kw::V_16_BITS_LO_HI},
+        {"16 BITS (HI-LO)", kw::V_16_BITS_HI_LO},
+        {"24 BITS (LO-HI)", kw::V_24_BITS_LO_HI},
+        {"24 BITS (HI-LO)", kw::V_24_BITS_HI_LO},
+        {"32 BITS (LO-HI)", kw::V_32_BITS_LO_HI},
+        {"32 BITS (HI-LO)", kw::V_32_BITS_HI_LO},
+        {"ACCESSIBLE FOR NOTIFY", kw::V_ACCESSIBLE_FOR_NOTIFY},
+        {"ANALOG NUMBER", kw::V_ANALOG_NUMBER},
+        {"AUTONOMOUS TYPE", kw::V_AUTONOMOUS_TYPE},
+        {"BIG ENDIAN", kw::V_BIG_ENDIAN},
+        {"BIT COLLECTION", kw::V_BIT_COLLECTION},
+        {"BIT FIELD", kw::V_BIT_FIELD},
+        {"BIT MASK", kw::V_BIT_MASK},
+        {"BOLD ITALIC", kw::V_BOLD_ITALIC},
+        {"BREAK LINE", kw::V_BREAK_LINE},
+        {"CENTER LINE", kw::V_CENTER_LINE},
+        {"COLOR PATTERN", kw::V_COLOR_PATTERN},
+        {"COMMAND ELEMENT", kw::V_COMMAND_ELEMENT},
+        {"CR+LF", kw::CR_LF},
+        {"CRC CCITT", kw::V_CRC_CCITT},
+        {"CRC 16", kw::V_CRC_16},
+        {"CRC 32", kw::V_CRC_32},
+        {"DATE AND TIME", kw::V_DATE_AND_TIME},
+        {"DIGITAL NUMBER", kw::V_DIGITAL_NUMBER},
+        {"DIGITAL STRINGS", kw::V_DIGITAL_STRINGS},
+        {"DISABLE DRIVERS", kw::V_DISABLE_DRIVERS},
+        {"DISPLAY STRING", kw::V_DISPLAY_STRING},
+        {"DTR/DSR", kw::DTR_DSR},
+        {"FILE ONLY", kw::V_FILE_ONLY},
+        {"FILLED LINE", kw::V_FILLED_LINE},
+        {"FILLED LINE MARKERS", kw::V_FILLED_LINE_MARKERS},
+        {"FIRST TIME", kw::V_FIRST_TIME},
+        {"FIXED STRING", kw::V_FIXED_STRING},
+        {"FULL RIGHT", kw::V_FULL_RIGHT},
+        {"G2D BIT COLLECTION", kw::V_G2D_BIT_COLLECTION},
+        {"G2D BIT MASK", kw::V_G2D_BIT_MASK},
+        {"G2D FILTER", kw::V_G2D_FILTER},
+        {"G2D THRESHOLDS", kw::V_G2D_THRESHOLDS},
+        {"G2 PARAMETER", kw::V_G2_PARAMETER},
+        {"GRAND SUMMARY", kw::V_GRAND_SUMMARY},
+        {"INSTANCE POINTER", kw::V_INSTANCE_POINTER},
+        {"LATCHING ALARM", kw::V_LATCHING_ALARM},
+        {"LINE MARKERS", kw::V_LINE_MARKERS},
+        {"LITTLE ENDIAN", kw::V_LITTLE_ENDIAN},
+        {"MAC ADDRESS", kw::V_MAC_ADDRESS},
+        {"MOD 128", kw::V_MOD_128},
+        {"MOD 256", kw::V_MOD_256},
+        {"MULTIBYTE_HI-LO", kw::MULTIBYTE_HI_LO},
+        {"MULTIBYTE LO-HI", kw::V_MULTIBYTE_LO_HI},
+        {"NOT ACCESSIBLE", kw::V_NOT_ACCESSIBLE},
+        {"NUMERICAL ERROR CODE", kw::V_NUMERICAL_ERROR_CODE},
+        {"NUMERICAL VALUE", kw::V_NUMERICAL_VALUE},
+        {"OBJECT IDENTIFIER", kw::V_OBJECT_IDENTIFIER},
+        {"OCTET STRING", kw::V_OCTET_STRING},
+        {"PHYS ADDRESS", kw::V_PHYS_ADDRESS},
+        {"PORT DIAGNOSTICS", kw::V_PORT_DIAGNOSTICS},
+        {"READ-CREATE", kw::READ_CREATE},
+        {"READ-ONLY", kw::READ_ONLY},
+        {"READ-WRITE", kw::READ_WRITE},
+        {"REGISTER STATUS", kw::V_REGISTER_STATUS},
+        {"ROW POINTER", kw::V_ROW_POINTER},
+        {"ROW STATUS", kw::V_ROW_STATUS},
+        {"RTS/CTS", kw::RTS_CTS},
+        {"SEARCH STRING", kw::V_SEARCH_STRING},
+        {"SET DELAY", kw::V_SET_DELAY},
+        {"SET LIMITS", kw::V_SET_LIMITS},
+        {"SET TITLE", kw::V_SET_TITLE},
+        {"SIGNED BYTE", kw::V_SIGNED_BYTE},
+        {"SIGNED BIG ENDIAN", kw::V_SIGNED_BIG_ENDIAN},
+        {"SIGNED LITTLE ENDIAN", kw::V_SIGNED_LITTLE_ENDIAN},
+        {"SIGNED MULTIBYTE HI-LO", kw::V_SIGNED_MULTIBYTE_HI_LO},
+        {"SIGNED MULTIBYTE LO-HI", kw::V_SIGNED_MULTIBYTE_LO_HI},
+        {"SNMP ASN 1", kw::V_SNMP_ASN_1},
+        {"SNMP BIT COLLECTION", kw::V_SNMP_BIT_COLLECTION},
+        {"SNMP BITS", kw::V_SNMP_BITS},
+        {"SNMP DIRECT", kw::V_SNMP_DIRECT},
+        {"SNMP ENUM VALUES", kw::V_SNMP_ENUM_VALUES},
+        {"SNMP EXPONENTIAL", kw::V_SNMP_EXPONENTIAL},
+        {"SNMP FILTER", kw::V_SNMP_FILTER},
+        {"SNMP HIGH LOW", kw::V_SNMP_HIGH_LOW},
+        {"SNMP IEEE", kw::V_SNMP_IEEE},
+        {"SNMP LEVEL", kw::V_SNMP_LEVEL},
+        {"SNMP LITERAL", kw::V_SNMP_LITERAL},
+        {"SNMP NET ADDRESS", kw::V_SNMP_NET_ADDRESS},
+        {"SNMP OID", kw::V_SNMP_OID},
+        {"SNMP PROCESSOR", kw::V_SNMP_PROCESSOR},
+        {"SNMP READABLE", kw::V_SNMP_READABLE},
+        {"SNMP STRINGS", kw::V_SNMP_STRINGS},
+        {"SNMP THRESHOLDS", kw::V_SNMP_THRESHOLDS},
+        {"SNMP TIME DATE", kw::V_SNMP_TIME_DATE},
+        {"SNMP TIMEOUT", kw::V_SNMP_TIMEOUT},
+        {"SNMP TRUTH VALUE", kw::V_SNMP_TRUTH_VALUE},
+        {"SNMP VALUE NAME", kw::V_SNMP_VALUE_NAME},
+        {"STORAGE TYPE", kw::V_STORAGE_TYPE},
+        {"STRICTLY INSIDE", kw::V_STRICTLY_INSIDE},
+        {"STRICTLY OUTSIDE", kw::V_STRICTLY_OUTSIDE},
+        {"STRING ERROR CODE", kw::V_STRING_ERROR_CODE},
+        {"STRING VALUE", kw::V_STRING_VALUE},
+        {"T ADDRESS", kw::V_T_ADDRESS},
+        {"T DOMAIN", kw::V_T_DOMAIN},
+        {"TEST AND INC", kw::V_TEST_AND_INC},
+        {"TEXTUAL CONVENTION", kw::V_TEXTUAL_CONVENTION},
+        {"TIME INTERVAL", kw::V_TIME_INTERVAL},
+        {"TIME STAMP", kw::V_TIME_STAMP},
+        {"TIME TICKS", kw::V_TIME_TICKS},
+        {"TRUTH VALUE", kw::V_TRUTH_VALUE},
+        {"VALUE LIST", kw::V_VALUE_LIST},
+        {"VARIABLE POINTER", kw::V_VARIABLE_POINTER},
+        {"WEEK DAY", kw::V_WEEK_DAY},
+        {"XON/XOFF", kw::XON_XOFF},
+    };
+    for (const auto& s : spellings) {
+        std::string line = std::string("SUM, ") + s.text;
+        int token = -1;
+        const char* next = nullptr;
+        ASSERT_EQ(parseKeywordItem(line.c_str(), token, next), itemResult::comma) << line;
+        EXPECT_EQ(token, kw::SUM);
+        EXPECT_EQ(parseKeywordItem(next, token), itemResult::end) << s.text;
+        EXPECT_EQ(token, s.token) << s.text;
+    }
+}
+
 TEST(gkeyword, TableLayout)
 {
     EXPECT_EQ(keywordTable().count(), 483);

@@ -141,6 +141,35 @@ TEST_F(stationFile, EveryLoadErrorIsReportedWithItsLine)
     }
 }
 
+// A NUL byte would end the value for every reader of C text: the value is
+// refused with its line instead of being cut short.
+TEST_F(stationFile, ANulByteInAValueIsRefusedWithItsLine)
+{
+    using namespace std::string_literals;
+    struct {
+        std::string text;
+        int code;
+        int line;
+    } const cases[] = {
+        {"PROGRAM P\n\tTITLE\t\ta\0b\nEND\n"s, gloadError::invalidFieldValue, 2},
+        {"PROGRAM P\n\tTITLE\t\t\"a\0b\"\nEND\n"s, gloadError::invalidFieldValue, 2},
+        {"BISTATE_REG A1\n\tSOURCE\t\tSUMMARY\n\t\tREGISTER\tR\0"s "1\n\tEND\nEND\n", gloadError::invalidFieldValue, 3},
+        {"PROGRAM R\0"s "1\nEND\n", gloadError::invalidObjectName, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        emptyAll();
+        messages.messages.clear();
+        std::string path = folder.path("nul.stn");
+        putFile(path, c.text);
+        EXPECT_EQ(load(path), c.code);
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_NE(messages.lastText().find(" on line " + std::to_string(c.line) + " "), std::string::npos)
+            << messages.lastText();
+        EXPECT_TRUE(stationIsEmpty());
+    }
+}
+
 TEST_F(stationFile, UndefinedReferencesAreListedAtTheEnd)
 {
     EXPECT_EQ(load(fixture("error15-undefined.stn")), gloadError::undefinedObjects);

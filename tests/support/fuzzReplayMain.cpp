@@ -1,5 +1,6 @@
 // Runs a fuzz target over every file of the folders and files named on the
 // command line, so that a saved corpus is checked in every ordinary build.
+// A path that does not exist, or no input at all, fails the run.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -30,8 +31,10 @@ int main(int argc, char** argv)
             ++count;
             continue;
         }
-        if (!std::filesystem::is_directory(root))
-            continue;
+        if (!std::filesystem::is_directory(root)) {
+            std::fprintf(stderr, "no such corpus: %s\n", argv[i]);
+            return 1;
+        }
         for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
             if (!entry.is_regular_file())
                 continue;
@@ -40,5 +43,7 @@ int main(int argc, char** argv)
         }
     }
     std::printf("replayed %d inputs\n", count);
-    return 0;
+    // A replay that ran nothing must not pass: a moved or missing corpus
+    // would otherwise leave the test green while checking nothing.
+    return count == 0 ? 1 : 0;
 }

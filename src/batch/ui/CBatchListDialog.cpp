@@ -2,6 +2,7 @@
 
 #include "platform/settingsStore.h"
 #include "shell/CObjectListCtrl.h"
+#include "shell/objectListSelection.h"
 #include "shell/CSelectDialog.h"
 #include "store/gstationState.h"
 
@@ -149,11 +150,7 @@ std::vector<gtitledObject*> CBatchListDialog::selectedObjects() const
 
 void CBatchListDialog::selectObjects(const std::vector<gtitledObject*>& objects)
 {
-    list_->clearSelection();
-    for (gtitledObject* object : objects) {
-        if (QTreeWidgetItem* item = list_->topLevelItem(list_->indexOf(object)))
-            item->setSelected(true);
-    }
+    ::selectObjects(*list_, objects);
 }
 
 CObjectListCtrl* CBatchListDialog::frameList() const
@@ -171,23 +168,13 @@ void CBatchListDialog::resort(CObjectListCtrl& list)
             selected.push_back(list.objectAt(i));
     }
     list.sort();
-    for (gtitledObject* object : selected) {
-        if (QTreeWidgetItem* item = list.topLevelItem(list.indexOf(object)))
-            item->setSelected(true);
-    }
+    ::selectObjects(list, selected);
 }
 
 void CBatchListDialog::OnFindAllTags()
 {
     gbatchFind find = currentFind();
-    int count = 0;
-    list_->setUpdatesEnabled(false);
-    for (int i = 0; i < list_->rowCount(); ++i) {
-        bool hit = find.isIn(list_->objectAt(i)->getTag());
-        list_->topLevelItem(i)->setSelected(hit);
-        count += hit ? 1 : 0;
-    }
-    list_->setUpdatesEnabled(true);
+    int count = selectRowsWhere(*list_, [&find](const gtitledObject& object) { return find.isIn(object.getTag()); });
     list_->ensureSelectionVisible();
     reportFound(kind_.texts(), count, find.find);
     updateButtons();
@@ -261,19 +248,18 @@ void CBatchListDialog::OnDeleteAll()
     std::vector<gtitledObject*> selected = selectedObjects();
     if (selected.empty() || !confirmDelete(kind_.texts(), static_cast<int>(selected.size())))
         return;
-    beforeDelete(selected);
-    int deleted = 0;
+    // Which objects go is settled before anything refers to them less, so
+    // that a kept object keeps every reference to it.
+    std::vector<gtitledObject*> going = deletableOf(std::vector<gtitledObject*>(selected.rbegin(), selected.rend()));
+    beforeDelete(going);
     CObjectListCtrl* frame = frameList();
-    for (auto it = selected.rbegin(); it != selected.rend(); ++it) {
-        gtitledObject* object = *it;
-        if (keepsObjectsInUse() && kind_.isInUse(*object))
-            continue;
+    for (gtitledObject* object : going) {
         list_->deleteObjectRow(object, false);
         if (frame)
             frame->deleteObjectRow(object, false);
         destroyObject(object);
-        ++deleted;
     }
+    int deleted = static_cast<int>(going.size());
     if (deleted > 0) {
         if (frame && frame->rowCount() > 0) {
             if (frame->getSelectedIndex() < 0)
@@ -291,6 +277,16 @@ void CBatchListDialog::OnDeleteAll()
 void CBatchListDialog::afterReplace(const std::vector<gtitledObject*>&, int, bool) {}
 
 void CBatchListDialog::afterDuplicate(const std::vector<gtitledObject*>&) {}
+
+std::vector<gtitledObject*> CBatchListDialog::deletableOf(const std::vector<gtitledObject*>& selected)
+{
+    std::vector<gtitledObject*> going;
+    for (gtitledObject* object : selected) {
+        if (!keepsObjectsInUse() || !kind_.isInUse(*object))
+            going.push_back(object);
+    }
+    return going;
+}
 
 void CBatchListDialog::beforeDelete(const std::vector<gtitledObject*>&) {}
 

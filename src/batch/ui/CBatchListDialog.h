@@ -78,7 +78,11 @@ protected:
     virtual void updateButtons();
     virtual void afterReplace(const std::vector<gtitledObject*>& processed, int total, bool names);
     virtual void afterDuplicate(const std::vector<gtitledObject*>& added);
-    virtual void beforeDelete(const std::vector<gtitledObject*>& selected);
+    // Delete All: the selected objects that go, in the order given; the
+    // base keeps the objects in use.
+    virtual std::vector<gtitledObject*> deletableOf(const std::vector<gtitledObject*>& selected);
+    // Delete All: told the objects about to be deleted, the kept ones left out.
+    virtual void beforeDelete(const std::vector<gtitledObject*>& going);
     // Whether Delete All keeps objects in use.
     virtual bool keepsObjectsInUse() const { return true; }
     // Takes the object out of the station and destroys it; the rows are

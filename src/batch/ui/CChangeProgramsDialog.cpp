@@ -42,8 +42,11 @@ void updateProgramViews()
 
 } // namespace
 
+// The dialog is modal: the windows' text, given back once, stays what they
+// show until the windows read the changed code again.
 CChangeProgramsDialog::CChangeProgramsDialog(QWidget* parent) : CBatchListDialog(programSpec(), programKind(), parent)
 {
+    CSclGlobalDoc::writeBackAll();
 }
 
 int CChangeProgramsDialog::applyChange(gtitledObject& object, const gbatchFind& find, gstr&, jhashDatabaseTable*)

@@ -5,6 +5,7 @@
 #include "foundation/messageBoxes.h"
 #include "platform/textCodec.h"
 #include "scl/gsclProgram.h"
+#include "scl/ui/CSclDoc.h"
 #include "shell/CStationEditorApp.h"
 #include "store/gstation.h"
 #include "store/gstationState.h"
@@ -36,8 +37,11 @@ void fill(QListWidget& list)
 
 } // namespace
 
+// The dialog is modal: the windows' text, given back once, stays what they
+// show until the windows read the changed code again.
 CCopyProgramCodeDialog::CCopyProgramCodeDialog(QWidget* parent) : CDialog(518, parent)
 {
+    CSclGlobalDoc::writeBackAll();
     setWindowTitle("Copy Program Code");
     setDialogSize(300, 170);
     addLabel(-1, "&From:", 7, 7, 110, 8);

@@ -8,6 +8,7 @@
 #include "platform/textCodec.h"
 #include "ports/gserialPort.h"
 #include "registers/gregister.h"
+#include "registers/sources/gsourceSummary.h"
 #include "shell/CIconListBox.h"
 #include "shell/CObjectListCtrl.h"
 #include "shell/CStationEditorApp.h"
@@ -467,13 +468,26 @@ void CModifyRegistersDialog::afterDuplicate(const std::vector<gtitledObject*>& a
     updateProgramViews();
 }
 
-// Sources drop the registers about to go, before any is found in use.
-void CModifyRegistersDialog::beforeDelete(const std::vector<gtitledObject*>& selected)
+// A register that only summaries list goes: the summaries let it go.
+std::vector<gtitledObject*> CModifyRegistersDialog::deletableOf(const std::vector<gtitledObject*>& selected)
 {
-    garray<gregister> going;
+    std::vector<gregister*> candidates;
     for (gtitledObject* object : selected)
-        going.append(static_cast<gregister*>(object));
-    eachOf(station::registers(), [&](gregister& r) { r.dropSourceIfEmptied(going); });
+        candidates.push_back(static_cast<gregister*>(object));
+    std::vector<gregister*> free = registersOnlySummariesUse(candidates);
+    return std::vector<gtitledObject*>(free.begin(), free.end());
+}
+
+// Summary sources drop the registers about to go; a summary left with none
+// goes too.
+void CModifyRegistersDialog::beforeDelete(const std::vector<gtitledObject*>& going)
+{
+    if (going.empty())
+        return;
+    garray<gregister> registers;
+    for (gtitledObject* object : going)
+        registers.append(static_cast<gregister*>(object));
+    eachOf(station::registers(), [&](gregister& r) { r.dropSourceIfEmptied(registers); });
 }
 
 void CModifyRegistersDialog::destroyObject(gtitledObject* object)

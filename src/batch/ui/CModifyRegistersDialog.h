@@ -58,7 +58,8 @@ protected:
     void updateButtons() override;
     void afterReplace(const std::vector<gtitledObject*>& processed, int total, bool names) override;
     void afterDuplicate(const std::vector<gtitledObject*>& added) override;
-    void beforeDelete(const std::vector<gtitledObject*>& selected) override;
+    std::vector<gtitledObject*> deletableOf(const std::vector<gtitledObject*>& selected) override;
+    void beforeDelete(const std::vector<gtitledObject*>& going) override;
     void destroyObject(gtitledObject* object) override;
     void afterDelete(int deleted) override;
     void loadSettings() override;

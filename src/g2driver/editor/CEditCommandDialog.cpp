@@ -7,7 +7,7 @@
 #include "g2driver/editor/editorLists.h"
 #include "g2driver/model/g2driverCommand.h"
 #include "g2driver/model/g2driverCommandTemplate.h"
-#include "legacy/ui/fieldSeconds.h"
+#include "foundation/gmilliseconds.h"
 #include "legacy/ui/objectItems.h"
 #include "platform/modalRun.h"
 #include "platform/textCodec.h"

@@ -1,5 +1,6 @@
 #include "g2driver/editor/CEditDelayElementDialog.h"
 
+#include "foundation/gmilliseconds.h"
 #include "g2driver/model/g2driverDelayCommandElement.h"
 #include "shell/CSpinEdit.h"
 
@@ -45,7 +46,7 @@ bool CEditDelayElementDialog::checkFields()
     double seconds = 0;
     if (!dynamic_cast<CRealSpinEdit*>(control(delayId))->getValue(seconds) || seconds < shortest || seconds > longest)
         return refuseField(delayId, enterDelay);
-    milliseconds_ = static_cast<uint32_t>(seconds * 1000);
+    milliseconds_ = truncatedMilliseconds(seconds);
     return true;
 }
 

@@ -5,7 +5,7 @@
 #include "g2driver/editor/CDriverObjectsPage.h"
 #include "g2driver/editor/CErrorHandlingDialog.h"
 #include "g2driver/editor/CInitializationSequenceDialog.h"
-#include "legacy/ui/fieldSeconds.h"
+#include "foundation/gmilliseconds.h"
 #include "legacy/ui/objectItems.h"
 #include "platform/settingsStore.h"
 #include "platform/textCodec.h"

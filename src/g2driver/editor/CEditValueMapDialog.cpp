@@ -24,9 +24,10 @@ uint32_t itemValue(const QTreeWidgetItem* item, int column)
     return item->data(column, valueRole).value<uint32_t>();
 }
 
-// Two lines compare by the difference of their values taken as a signed
-// number, so 4294967295 comes before 1.
-bool before(uint32_t a, uint32_t b) { return static_cast<int32_t>(a - b) < 0; }
+// Two lines compare by their values taken as signed 32-bit numbers, so
+// 4294967295 comes before 1. Their difference would wrap for values far
+// apart and order nothing.
+bool before(uint32_t a, uint32_t b) { return static_cast<int32_t>(a) < static_cast<int32_t>(b); }
 
 // A line showing both values, each kept as the line's data.
 QTreeWidgetItem* makeItem(uint32_t source, uint32_t object)

@@ -4,7 +4,7 @@
 #include "foundation/jhashIterator.h"
 #include "g2driver/editor/CEditErrorCodeDialog.h"
 #include "g2driver/editor/CEditG2DeviceDriverDialog.h"
-#include "legacy/ui/fieldSeconds.h"
+#include "foundation/gmilliseconds.h"
 #include "platform/modalRun.h"
 #include "platform/textCodec.h"
 #include "platform/userLocale.h"

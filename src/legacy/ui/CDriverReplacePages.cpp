@@ -5,6 +5,7 @@
 #include "legacy/ui/CDriverReplaceDialog.h"
 #include "legacy/ui/escapedModeButtons.h"
 #include "legacy/ui/objectItems.h"
+#include "legacy/ui/sortedObjectItems.h"
 #include "platform/modalRun.h"
 #include "platform/settingsStore.h"
 #include "platform/textCodec.h"
@@ -279,13 +280,14 @@ CReplaceMaskPage::CReplaceMaskPage(CDriverReplaceDialog& owner)
 void CReplaceMaskPage::fillLists()
 {
     for (int id : {searchId_, replacementId_}) {
-        auto& combo = *controlAs<QComboBox>(id);
+        sortedObjectItems listed;
         jhashTypedIterator<glegacyMask> it(station::legacyMasks());
         glegacyMask* mask = nullptr;
         while (it.get(mask)) {
             if (mask->isDefined())
-                insertSortedItem(combo, mask->getTitle(true), mask);
+                listed.add(mask->getTitle(true), mask);
         }
+        listed.appendTo(*controlAs<QComboBox>(id));
     }
 }
 

@@ -1,7 +1,7 @@
 #include "legacy/ui/CEditDataMaskDialog.h"
 
 #include "legacy/glegacyMask.h"
-#include "legacy/ui/fieldSeconds.h"
+#include "foundation/gmilliseconds.h"
 #include "shell/CSpinEdit.h"
 #include "store/gstation.h"
 

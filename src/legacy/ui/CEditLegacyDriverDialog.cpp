@@ -3,7 +3,7 @@
 #include "legacy/ui/CAddChecksumDialog.h"
 #include "legacy/ui/CDriverReplaceDialog.h"
 #include "legacy/ui/CLegacyDriverPane.h"
-#include "legacy/ui/fieldSeconds.h"
+#include "foundation/gmilliseconds.h"
 #include "platform/settingsStore.h"
 #include "shell/CSpinEdit.h"
 #include "store/gstation.h"

@@ -3,6 +3,7 @@
 #include "foundation/jhashIterator.h"
 #include "legacy/glegacyMask.h"
 #include "legacy/ui/objectItems.h"
+#include "legacy/ui/sortedObjectItems.h"
 #include "platform/modalRun.h"
 #include "resources/stringTable.h"
 #include "shell/CAutoWidthCombo.h"
@@ -84,12 +85,14 @@ void CEditLegacyResponseDialog::fillReplies()
 bool CEditLegacyResponseDialog::fillMasks()
 {
     auto& combo = *controlAs<QComboBox>(maskId);
+    sortedObjectItems listed;
     jhashTypedIterator<glegacyMask> it(station::legacyMasks());
     glegacyMask* mask = nullptr;
     while (it.get(mask)) {
         if (mask->isDefined())
-            insertSortedItem(combo, mask->getTitle(true), mask);
+            listed.add(mask->getTitle(true), mask);
     }
+    listed.appendTo(combo);
     if (combo.count() == 0)
         return false;
     int selected = source_ ? findItemObject(combo, source_->getMask()) : -1;

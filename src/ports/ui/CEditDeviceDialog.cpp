@@ -36,6 +36,9 @@ struct tab {
     int text;
     int description;
 };
+// The top of OK and Cancel without driver parameters.
+constexpr int buttonsTop = 226;
+
 constexpr tab tabs[] = {{10583, 10586}, {10584, 10587}, {10585, 10588}};
 
 } // namespace
@@ -70,9 +73,9 @@ CEditDeviceDialog::CEditDeviceDialog(CEditSerialPortDialog* owner, gdevice* star
 
     tabs_ = addControl(tabsId, new QTabBar, 7, 118, 286, 14);
     addControl(pagePlaceId, new QWidget, 16, 134, 262, 92)->hide();
-    addButton(IDOK, "OK", 187, 226, 50, 14, true);
-    addButton(IDCANCEL, "Cancel", 243, 226, 50, 14);
-    panel_ = addControl(panelId, new CParameterValuesPanel(false), 7, 243, 286, 1);
+    addButton(IDOK, "OK", 187, buttonsTop, 50, 14, true);
+    addButton(IDCANCEL, "Cancel", 243, buttonsTop, 50, 14);
+    panel_ = addControl(panelId, new CParameterValuesPanel(false), 7, buttonsTop, 286, 0);
     enableControl(retriesId, false);
 
     onCommand(customRetriesId, [this] { OnCustomRetries(); });
@@ -180,9 +183,17 @@ bool CEditDeviceDialog::fillDrivers()
     return true;
 }
 
+// The driver's parameters go under the tab pages, and OK and Cancel move
+// down below them, so that the buttons stay at the dialog's bottom edge.
 void CEditDeviceDialog::layOutParameters()
 {
+    int top = dialogUnitsY(buttonsTop);
+    panel_->move(panel_->x(), top);
     int height = driver_ ? panel_->setParameters(driver_->parameters().ordered()) : 0;
+    if (height > 0)
+        height += dialogUnitsY(4);
+    for (int id : {IDOK, IDCANCEL})
+        control(id)->move(control(id)->x(), top + height);
     resize(noted_.width(), noted_.height() + height);
 }
 

@@ -585,7 +585,7 @@ bool CEditSerialPortDialog::checkLine(double& seconds)
 void CEditSerialPortDialog::writeLineSettings(gserialPort& port, double seconds) const
 {
     port.setDevicePath(fromUiPath(comPort_->currentText()));
-    port.setMinimumDelay(gmilliseconds(static_cast<uint32_t>(seconds * 1000)));
+    port.setMinimumDelay(gmilliseconds(truncatedMilliseconds(seconds)));
     int baud = selectedItem(baudId);
     int format = selectedItem(dataFormatId);
     if (format < 0)
@@ -664,7 +664,7 @@ void CEditSerialPortDialog::OnTest()
     double seconds = 0;
     if (!checkLine(seconds))
         return;
-    uint32_t delay = static_cast<uint32_t>(seconds * 1000);
+    uint32_t delay = truncatedMilliseconds(seconds);
     for (int row = 0; row < devicesList_->count(); ++row) {
         gdeviceRef* ref = deviceAt(row);
         g2driver* driver = ref ? ref->getDriver() : nullptr;

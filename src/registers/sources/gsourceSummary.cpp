@@ -1,8 +1,10 @@
 #include "registers/sources/gsourceSummary.h"
 
+#include "foundation/jhashIterator.h"
 #include "foundation/valueParsers.h"
 #include "registers/gregister.h"
 #include "registers/gregisterBatchOptions.h"
+#include "registers/gregisterSupplement.h"
 #include "registers/registerControls.h"
 #include "registers/registerFieldLines.h"
 #include "registers/sources/sourceFields.h"
@@ -12,6 +14,7 @@
 #include "store/gstationState.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace {
 
@@ -193,9 +196,9 @@ gregister* gsourceSummaryPart::rebound(gregister& reg, const gregisterBatchOptio
 bool gsourceSummaryPart::registersDeleted(const garray<gregister>& registers)
 {
     std::vector<gregister*> remaining;
-    for (auto it = registers_.rbegin(); it != registers_.rend(); ++it) {
-        if (registers.indexOf(*it) < 0)
-            remaining.push_back(*it);
+    for (gregister* reg : registers_) {
+        if (registers.indexOf(reg) < 0)
+            remaining.push_back(reg);
     }
     if (remaining.size() == registers_.size())
         return false;
@@ -222,4 +225,37 @@ const gsourceSummaryPart* summaryPart(const gregisterSource* source)
 gsourceSummaryPart* summaryPart(gregisterSource* source)
 {
     return const_cast<gsourceSummaryPart*>(summaryPart(static_cast<const gregisterSource*>(source)));
+}
+
+// Each register a summary lists has one link from that summary in its used-by
+// list, so a register whose links all come from summaries has as many links
+// as summaries naming it.
+std::vector<gregister*> registersOnlySummariesUse(const std::vector<gregister*>& candidates)
+{
+    std::unordered_map<const gregister*, int> mentions;
+    for (const gregister* reg : candidates)
+        mentions.emplace(reg, 0);
+    jhashTypedIterator<gregister> it(station::registers());
+    gregister* owner = nullptr;
+    while (it.get(owner)) {
+        const gregisterSupplement* supplement = owner->getSupplement();
+        const gsourceSummaryPart* part = supplement ? summaryPart(supplement->getSource()) : nullptr;
+        if (!part)
+            continue;
+        for (const gregister* listed : part->registers()) {
+            auto found = mentions.find(listed);
+            if (found != mentions.end())
+                ++found->second;
+        }
+    }
+    std::vector<gregister*> free;
+    for (gregister* reg : candidates) {
+        int users = 0;
+        const gqueue& queue = reg->usedBy().users();
+        for (gqueueObject* link = gqueueObject::firstObject(queue); link; link = gqueueObject::nextObject(link))
+            ++users;
+        if (users == mentions[reg])
+            free.push_back(reg);
+    }
+    return free;
 }

@@ -114,3 +114,7 @@ using gsourceSummaryString = gsourceSummary<gstringRegisterSource>;
 // kind.
 const gsourceSummaryPart* summaryPart(const gregisterSource* source);
 gsourceSummaryPart* summaryPart(gregisterSource* source);
+// The registers among the candidates that nothing but the register lists of
+// summary sources uses (so also those nothing uses): deleting them only
+// shortens lists. In the candidates' order.
+std::vector<gregister*> registersOnlySummariesUse(const std::vector<gregister*>& candidates);

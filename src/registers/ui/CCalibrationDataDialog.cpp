@@ -38,13 +38,12 @@ std::string shown(double value)
     return std::string(text, static_cast<size_t>(n));
 }
 
-// A value as its line shows it, so that the record keeps the ten digits on
-// screen; the value the line keeps when the shown digits would not read
-// back (at the edge of the double range).
-double readBack(const std::string& text, double kept)
+// The value of the digits a line shows; the value itself when they would
+// not read back (at the edge of the double range).
+double asShown(double value)
 {
-    double value = 0;
-    return parseWritableReal(text.c_str(), value) == itemResult::end ? value : kept;
+    double read = 0;
+    return parseWritableReal(shown(value).c_str(), read) == itemResult::end ? read : value;
 }
 
 } // namespace
@@ -81,7 +80,8 @@ CCalibrationDataDialog::CCalibrationDataDialog(gcalibration& record, const gstrS
 
 bool CCalibrationDataDialog::OnInitDialog()
 {
-    fillList(record_);
+    for (const gcalibrationPoint* point = record_.points().first(); point; point = point->next)
+        list_->addItem(makeLine(point->key, point->calibrated));
     bool fitted = record_.getDegree() != 0;
     setChecked(fitId, fitted);
     checkRadioButton(fitLogYId, fitYId, fitted && record_.getLogY() == 1 ? fitLogYId : fitYId);
@@ -110,13 +110,6 @@ QListWidgetItem* CCalibrationDataDialog::makeLine(double raw, double calibrated)
     line->setData(rawRole, raw);
     line->setData(calibratedRole, calibrated);
     return line;
-}
-
-void CCalibrationDataDialog::fillList(const gcalibration& points)
-{
-    list_->clear();
-    for (const gcalibrationPoint* point = points.points().first(); point; point = point->next)
-        list_->addItem(makeLine(point->key, point->calibrated));
 }
 
 // A line with the same raw value gives way to the new one; otherwise it goes
@@ -160,7 +153,10 @@ void CCalibrationDataDialog::onImport()
         warningBox(neverCalibrated);
         return;
     }
-    fillList(scratch);
+    // Measured points come in with the ten digits the list shows.
+    list_->clear();
+    for (const gcalibrationPoint* point = scratch.points().first(); point; point = point->next)
+        list_->addItem(makeLine(asShown(point->key), asShown(point->calibrated)));
     enableDelete();
 }
 
@@ -175,16 +171,13 @@ void CCalibrationDataDialog::OnOK()
     edited.setForceZeroOffset(fit ? (isChecked(forceId) ? 1 : 0) : -1);
     edited.setLogY(fit ? (isChecked(fitLogYId) ? 1 : 0) : -1);
     for (int row = 0; row < list_->count(); ++row) {
+        // Each line keeps the values it was made with, not the ten digits
+        // it shows: points that differ beyond them stay apart and unchanged.
         const QListWidgetItem* line = list_->item(row);
-        std::string text = line->text().toStdString();
-        size_t tab = text.find('\t');
-        double raw = readBack(text.substr(0, tab), line->data(rawRole).toDouble());
-        double calibrated = readBack(text.substr(tab + 1), line->data(calibratedRole).toDouble());
+        double calibrated = line->data(calibratedRole).toDouble();
         if (fitsLogY() && !(calibrated > 0))
             return (void)warningBox(positiveForLogY);
-        // Raw values that differ only beyond the ten digits shown become
-        // one point: the first line's.
-        edited.addPoint(raw, calibrated);
+        edited.addPoint(line->data(rawRole).toDouble(), calibrated);
     }
     record_.transferFrom(edited);
     CDialog::OnOK();

@@ -29,7 +29,6 @@ private:
     void enableFit();
     void enableDelete();
     bool fitsLogY() const;
-    void fillList(const gcalibration& points);
     // Lines in ascending raw order; each keeps its two values.
     QListWidgetItem* makeLine(double raw, double calibrated) const;
     void placeLine(QListWidgetItem* line);

@@ -135,7 +135,7 @@ void CEditAnalogRegisterDialog::applyClassFields(bool userDefinable)
     supplement->setCalibrate(isChecked(calibrateId) ? 1 : 0);
     supplement->setSetUnits(userDefinable && isChecked(unitsId) ? 1 : 0);
     supplement->setSetDecimals(userDefinable && isChecked(decimalsId) ? 1 : 0);
-    if (CSourcePane* pane = sourcePane())
+    if (CSourcePane* pane = sourcePaneToApply())
         pane->applyToAnalog(*supplement);
 }
 

@@ -67,6 +67,6 @@ void CEditBistateRegisterDialog::applyClassFields(bool userDefinable)
     supplement->setResponseTime(responseTime_);
     supplement->setSetDelay(isChecked(setDelayId) ? 1 : 0);
     supplement->setSetPolarity(userDefinable && isChecked(polarityId) ? 1 : 0);
-    if (CSourcePane* pane = sourcePane())
+    if (CSourcePane* pane = sourcePaneToApply())
         pane->applyToBistate(*supplement);
 }

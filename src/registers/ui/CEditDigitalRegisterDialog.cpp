@@ -80,7 +80,7 @@ void CEditDigitalRegisterDialog::applyClassFields(bool)
     supplement->setValueControls(valueControls_);
     supplement->valueNames() = std::move(valueNames_);
     valueNames_.clear();
-    if (CSourcePane* pane = sourcePane())
+    if (CSourcePane* pane = sourcePaneToApply())
         pane->applyToDigital(*supplement);
 }
 

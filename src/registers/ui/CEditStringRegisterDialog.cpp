@@ -171,7 +171,7 @@ void CEditStringRegisterDialog::applyClassFields(bool)
     for (int row = 0; row < triggers().count(); ++row)
         supplement->triggers().append(triggerAt(triggers(), row)->take().release());
     supplement->logInfo().transferFrom(logInfo_);
-    if (CSourcePane* pane = sourcePane())
+    if (CSourcePane* pane = sourcePaneToApply())
         pane->applyToString(*supplement);
 }
 

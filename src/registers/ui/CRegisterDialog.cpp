@@ -215,6 +215,7 @@ void CRegisterDialog::showFillFromSource(const gregisterSource* source, int defa
 {
     if (!source) {
         showSourcePane(defaultTypeCode);
+        paneForNoSource_ = pane_.get();
         return;
     }
     showSourcePane(source->getSourceType(), createSourcePaneFor(*source));
@@ -223,6 +224,13 @@ void CRegisterDialog::showFillFromSource(const gregisterSource* source, int defa
     // carried as it is.
     if (!pane_)
         showSourcePane(source->getSourceType(), std::make_unique<CCarriedSourcePane>(*source));
+}
+
+CSourcePane* CRegisterDialog::sourcePaneToApply() const
+{
+    if (pane_ && pane_.get() == paneForNoSource_ && pane_->isReplaceableWithoutAsking())
+        return nullptr;
+    return pane_.get();
 }
 
 bool CRegisterDialog::validateSourcePane() const { return !pane_ || pane_->validate(); }

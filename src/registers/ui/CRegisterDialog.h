@@ -62,6 +62,10 @@ public:
 
     // The source pane and its type code (0 before one is shown).
     CSourcePane* sourcePane() const { return pane_.get(); }
+    // The pane whose source OK stores; none while a register that had no
+    // source still shows the untouched pane of the default kind, so that
+    // an OK without changes leaves it without one.
+    CSourcePane* sourcePaneToApply() const;
     int sourceTypeCode() const { return typeCode_; }
     // The dialog's height without the pane plus the pane's.
     void fitToSourcePane();
@@ -130,6 +134,8 @@ private:
 
     int typeCode_ = 0;
     std::unique_ptr<CSourcePane> pane_;
+    // The default kind's pane shown for a register without a source.
+    const CSourcePane* paneForNoSource_ = nullptr;
     bool fillingTypes_ = false;
     gstr sampleName_;
     gstr logStrings_[gregister::logStringCount];

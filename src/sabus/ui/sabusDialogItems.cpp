@@ -3,6 +3,7 @@
 #include "foundation/charClasses.h"
 #include "foundation/jhashIterator.h"
 #include "platform/CDialog.h"
+#include "platform/sortedItems.h"
 #include "platform/textCodec.h"
 #include "registers/gregister.h"
 #include "shell/CObjectListCtrl.h"
@@ -100,13 +101,16 @@ void acceptPrintableOnly(QLineEdit& edit) { edit.setValidator(new printableValid
 void fillRegisters(QComboBox& combo, int classCode)
 {
     combo.clear();
+    std::vector<listedItem> items;
     jhashTypedIterator<gregister> it(station::registers());
     gregister* reg = nullptr;
     while (it.get(reg)) {
         int code = gregister::classCode(*reg);
         if (reg->isDefined() && code != 0 && (classCode == 0 || code == classCode))
-            insertSorted(combo, reg->getTitle(true), data(reg));
+            items.push_back({toUiText(reg->getTitle(true)), data(reg)});
     }
+    sortListedItems(items, listOrder::collated);
+    appendListedItems(combo, items);
 }
 
 } // namespace sabusItems

@@ -9,11 +9,11 @@
 #include "legacy/glegacyDriver.h"
 #include "legacy/glegacyResponse.h"
 #include "platform/settingsStore.h"
+#include "platform/sortedItems.h"
 #include "platform/textCodec.h"
 #include "ports/gdeviceRef.h"
 #include "ports/gserialPort.h"
 #include "shell/CIconListBox.h"
-#include "shell/CObjectListCtrl.h"
 #include "store/gstation.h"
 
 #include <QComboBox>
@@ -46,17 +46,15 @@ T* comboObject(const QComboBox& combo, int index)
 // first whose tag is the wanted one is selected, else the first port.
 void fillPorts(QComboBox& combo, const gstrSlice& wanted)
 {
+    std::vector<listedItem> items;
     jhashTypedIterator<gserialPort> it(station::serialPorts());
     gserialPort* port = nullptr;
     while (it.get(port)) {
-        if (!port->isDefined())
-            continue;
-        QString text = toUiText(port->getTitle(true));
-        int at = 0;
-        while (at < combo.count() && CObjectListCtrl::compareKeys(combo.itemText(at), text) <= 0)
-            ++at;
-        combo.insertItem(at, text, itemData(port));
+        if (port->isDefined())
+            items.push_back({toUiText(port->getTitle(true)), itemData(port)});
     }
+    sortListedItems(items, listOrder::collated);
+    appendListedItems(combo, items);
     int chosen = 0;
     for (int i = 0; i < combo.count(); ++i) {
         if (comboObject<gserialPort>(combo, i)->getTag() == wanted) {

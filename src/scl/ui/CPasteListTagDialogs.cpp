@@ -3,6 +3,7 @@
 #include "foundation/jhashIterator.h"
 #include "legacy/glegacyParameter.h"
 #include "platform/settingsStore.h"
+#include "platform/sortedItems.h"
 #include "platform/textCodec.h"
 #include "ports/gserialPort.h"
 #include "scl/gsclProgram.h"
@@ -87,9 +88,14 @@ gtitledObject* CPasteListTagDialog::selectedObject() const
     return row < 0 ? nullptr : static_cast<gtitledObject*>(const_cast<void*>(pasteItems::objectAt(*list_, row)));
 }
 
-void CPasteListTagDialog::addObject(gtitledObject* object)
+void CPasteListTagDialog::addObjects(const std::vector<gtitledObject*>& objects)
 {
-    pasteItems::insertSorted(*list_, object->getTitle(true), object);
+    std::vector<listedItem> items;
+    items.reserve(objects.size());
+    for (gtitledObject* object : objects)
+        items.push_back({toUiText(object->getTitle(true)), QVariant::fromValue(reinterpret_cast<quintptr>(object))});
+    sortListedItems(items, listOrder::collated);
+    appendListedItems(*list_, items);
 }
 
 bool CPasteListTagDialog::OnInitDialog()
@@ -143,8 +149,7 @@ CPasteSerialPortTagDialog::CPasteSerialPortTagDialog()
 
 void CPasteSerialPortTagDialog::fillList()
 {
-    for (gtitledObject* port : definedObjects(station::serialPorts()))
-        addObject(port);
+    addObjects(definedObjects(station::serialPorts()));
 }
 
 CPasteProgramTagDialog::CPasteProgramTagDialog()
@@ -154,8 +159,7 @@ CPasteProgramTagDialog::CPasteProgramTagDialog()
 
 void CPasteProgramTagDialog::fillList()
 {
-    for (gtitledObject* program : definedObjects(station::programs()))
-        addObject(program);
+    addObjects(definedObjects(station::programs()));
 }
 
 CPasteLegacyParameterTagDialog::CPasteLegacyParameterTagDialog()
@@ -165,6 +169,5 @@ CPasteLegacyParameterTagDialog::CPasteLegacyParameterTagDialog()
 
 void CPasteLegacyParameterTagDialog::fillList()
 {
-    for (gtitledObject* parameter : definedObjects(station::legacyParameters()))
-        addObject(parameter);
+    addObjects(definedObjects(station::legacyParameters()));
 }

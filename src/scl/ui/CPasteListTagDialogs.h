@@ -3,6 +3,8 @@
 #include "foundation/gstr.h"
 #include "platform/CDialog.h"
 
+#include <vector>
+
 class QListWidget;
 class gtitledObject;
 
@@ -36,9 +38,10 @@ public:
 protected:
     CPasteListTagDialog(int templateId, const char* caption, int listId, const char* label, const char* valueName);
 
-    // Every object of the table, each with addObject.
+    // Every object of the table, with addObjects.
     virtual void fillList() = 0;
-    void addObject(gtitledObject* object);
+    // Adds the objects to the list in its order, all at once.
+    void addObjects(const std::vector<gtitledObject*>& objects);
 
     bool OnInitDialog() override;
     void OnOK() override;

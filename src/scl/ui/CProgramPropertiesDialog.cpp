@@ -1,5 +1,6 @@
 #include "scl/ui/CProgramPropertiesDialog.h"
 
+#include "foundation/gmilliseconds.h"
 #include "platform/textCodec.h"
 #include "platform/userLocale.h"
 #include "scl/gexecutionTime.h"
@@ -232,7 +233,7 @@ bool CProgramPropertiesDialog::readInterval(uint32_t& milliseconds)
     double ms = seconds * 1000.0;
     if (!(ms >= 1.0 && ms <= highestIntervalMs))
         return refuseField(intervalId, intervalMessage);
-    milliseconds = static_cast<uint32_t>(ms);
+    milliseconds = truncatedMilliseconds(seconds);
     return true;
 }
 

@@ -226,6 +226,18 @@ void CSclGlobalDoc::closeWindow(const gsclProgram* program)
         docs->closeDocument(doc);
 }
 
+void CSclGlobalDoc::writeBackAll()
+{
+    if (CMultiDocTemplate* docs = stationTemplate())
+        docs->saveAllModified();
+}
+
+void CSclGlobalDoc::writeBack(const gsclProgram* program)
+{
+    if (CSclGlobalDoc* doc = find(program))
+        doc->saveModified();
+}
+
 // --- CSclLocalDoc ---
 
 CSclLocalDoc::CSclLocalDoc() = default;

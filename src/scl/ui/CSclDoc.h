@@ -74,6 +74,11 @@ public:
     static void show(gsclProgram& program);
     // Closes the program's window without writing its text back.
     static void closeWindow(const gsclProgram* program);
+    // Every open program window gives its text back to its program, so that
+    // what reads or changes programs sees what the windows show.
+    static void writeBackAll();
+    // The same for the program's window, when it has one.
+    static void writeBack(const gsclProgram* program);
 
 private:
     gsclProgram* program_ = nullptr;

@@ -140,6 +140,8 @@ void CSclProgramsDialog::OnDuplicate()
     gsclProgram* program = selectedProgram();
     if (!program)
         return;
+    // The copy takes the code its window shows.
+    CSclGlobalDoc::writeBack(program);
     CProgramPropertiesDialog dialog(program, nullptr, dialogParent());
     if (dialog.DoModal() == IDOK)
         addMade(dialog.getTarget());

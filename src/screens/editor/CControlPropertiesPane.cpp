@@ -1,6 +1,7 @@
 #include "screens/editor/CControlPropertiesPane.h"
 
 #include "foundation/jhashIterator.h"
+#include "platform/textCodec.h"
 #include "scl/gsclProgram.h"
 #include "scl/ui/CEditMultipleProgramArgumentsDialog.h"
 #include "screens/editor/CSetNetworkScreenDialog.h"
@@ -154,15 +155,14 @@ void CControlPropertiesPane::editArguments()
 
 void CControlPropertiesPane::refillProgramList()
 {
-    auto* list = controlOf<QComboBox>(programList);
-    QSignalBlocker quiet(list);
-    list->clear();
+    std::vector<listedItem> items;
     jhashTypedIterator<gsclProgram> it(station::programs());
     gsclProgram* program = nullptr;
     while (it.get(program)) {
         if (program->isDefined())
-            insertSorted(programList, program->getTitle(true), program);
+            items.push_back({toUiText(program->getTitle(true)), QVariant::fromValue<void*>(program)});
     }
+    fillSorted(programList, items, nullptr);
     if (record() && record()->control.action.hasValue())
         showTargets(record()->control.action.get());
     else
@@ -171,15 +171,14 @@ void CControlPropertiesPane::refillProgramList()
 
 void CControlPropertiesPane::refillScreenList()
 {
-    auto* list = controlOf<QComboBox>(screenList);
-    QSignalBlocker quiet(list);
-    list->clear();
+    std::vector<listedItem> items;
     jhashTypedIterator<fscreen> it(station::screens());
     fscreen* target = nullptr;
     while (it.get(target)) {
         if (target->isDefined())
-            insertSorted(screenList, target->getTitle(true), target);
+            items.push_back({toUiText(target->getTitle(true)), QVariant::fromValue<void*>(target)});
     }
+    fillSorted(screenList, items, nullptr);
     if (record() && record()->control.action.hasValue())
         showTargets(record()->control.action.get());
     else

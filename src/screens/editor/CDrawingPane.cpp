@@ -308,50 +308,42 @@ void CDrawingPane::doubleDropDownWidth(int id)
         list->view()->setMinimumWidth(2 * list->width());
 }
 
-void CDrawingPane::insertSorted(int id, const gstrSlice& text, void* object)
+void CDrawingPane::fillSorted(int id, std::vector<listedItem>& items, const void* selected)
 {
-    auto* list = controlAs<QComboBox>(id);
+    auto* list = controlOf<QComboBox>(id);
     if (!list)
         return;
-    QString shown = toUiText(text);
-    int at = 0;
-    while (at < list->count() && QString::compare(list->itemText(at), shown, Qt::CaseInsensitive) <= 0)
-        ++at;
-    list->insertItem(at, shown, QVariant::fromValue<void*>(object));
+    QSignalBlocker quiet(list);
+    list->clear();
+    sortListedItems(items, listOrder::caseless);
+    appendListedItems(*list, items);
+    list->setCurrentIndex(selected ? findItemData(id, selected) : -1);
 }
 
 void* CDrawingPane::wholeRegister(gregister& reg) { return &reg; }
 
 void CDrawingPane::fillRegisterList(int id, const void* selected, registerPart part)
 {
-    auto* list = controlOf<QComboBox>(id);
-    if (!list)
+    if (!controlOf<QComboBox>(id))
         return;
-    QSignalBlocker quiet(list);
-    list->clear();
+    std::vector<listedItem> items;
     jhashTypedIterator<gregister> it(station::registers());
     gregister* reg = nullptr;
     while (it.get(reg)) {
-        void* item = reg->isDefined() ? part(*reg) : nullptr;
-        if (!item)
-            continue;
-        insertSorted(id, reg->getTitle(true), item);
+        if (void* item = reg->isDefined() ? part(*reg) : nullptr)
+            items.push_back({toUiText(reg->getTitle(true)), QVariant::fromValue<void*>(item)});
     }
-    list->setCurrentIndex(selected ? findItemData(id, selected) : -1);
+    fillSorted(id, items, selected);
 }
 
 void CDrawingPane::fillImageList(int id, const gstrSlice& selected, bool hasValue)
 {
-    auto* list = controlOf<QComboBox>(id);
-    if (!list)
+    if (!controlOf<QComboBox>(id))
         return;
-    QSignalBlocker quiet(list);
-    list->clear();
-    gbitmap* found = hasValue ? imageLibrary().find(selected) : nullptr;
+    std::vector<listedItem> items;
     jhashTypedIterator<gbitmap> it(imageLibrary().table());
     gbitmap* image = nullptr;
-    while (it.get(image)) {
-        insertSorted(id, image->getName(), image);
-    }
-    list->setCurrentIndex(found ? findItemData(id, found) : -1);
+    while (it.get(image))
+        items.push_back({toUiText(image->getName()), QVariant::fromValue<void*>(image)});
+    fillSorted(id, items, hasValue ? imageLibrary().find(selected) : nullptr);
 }

@@ -2,9 +2,11 @@
 
 #include "foundation/gcolor.h"
 #include "screens/model/gpropValues.h"
+#include "platform/sortedItems.h"
 #include "shell/CObjectPage.h"
 
 #include <cstdint>
+#include <vector>
 
 class CNonNegativeSpinEdit;
 class QCheckBox;
@@ -110,9 +112,9 @@ protected:
     void fillImageList(int id, const gstrSlice& selected, bool hasValue);
     // The list drops down twice as wide as the control.
     void doubleDropDownWidth(int id);
-    // A sorted list of titled objects (their title, else their tag), each
-    // object the item's data.
-    void insertSorted(int id, const gstrSlice& text, void* object);
+    // The list holds the items sorted by text, ignoring case (equal texts
+    // in the given order), and shows the item of selected, else none.
+    void fillSorted(int id, std::vector<listedItem>& items, const void* selected);
     // The item whose data is the object, searching from the last; -1.
     int findItemData(int id, const void* object) const;
     void* itemData(int id, int item) const;

@@ -2,6 +2,7 @@
 
 #include "foundation/jhashIterator.h"
 #include "platform/modalRun.h"
+#include "platform/sortedItems.h"
 #include "platform/systemColours.h"
 #include "platform/textCodec.h"
 #include "registers/gregister.h"
@@ -138,19 +139,16 @@ bool CLabelAndLinesDialog::OnInitDialog()
     enableControl(titleButton, labelReg.isSet());
     enableControl(registerButton, labelReg.isSet());
     auto* registers = controlAs<QComboBox>(registerList);
+    std::vector<listedItem> items;
     jhashTypedIterator<gregister> it(station::registers());
     gregister* reg = nullptr;
-    int selected = -1;
     while (it.get(reg)) {
-        gstringSupplement* part = reg->isDefined() ? reg->getStringSupplement() : nullptr;
-        if (!part)
-            continue;
-        QString text = toUiText(reg->getTitle(true));
-        int at = 0;
-        while (at < registers->count() && QString::compare(registers->itemText(at), text, Qt::CaseInsensitive) <= 0)
-            ++at;
-        registers->insertItem(at, text, QVariant::fromValue<void*>(part));
+        if (gstringSupplement* part = reg->isDefined() ? reg->getStringSupplement() : nullptr)
+            items.push_back({toUiText(reg->getTitle(true)), QVariant::fromValue<void*>(part)});
     }
+    sortListedItems(items, listOrder::caseless);
+    appendListedItems(*registers, items);
+    int selected = -1;
     for (int i = 0; i < registers->count(); ++i) {
         if (labelReg.hasValue() && registers->itemData(i).value<void*>() == referredObject(labelReg))
             selected = i;

@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <limits>
 
 namespace {
 
@@ -129,10 +130,12 @@ void CScreenPropertiesDialog::chooseColour()
         background_ = dialog.getColor();
 }
 
-bool CScreenPropertiesDialog::readSize(int id, uint32_t& value, int messageId)
+// A size must keep the far edge of the screen, counted from its near edge,
+// within the coordinates: a larger one would wrap round to a small screen.
+bool CScreenPropertiesDialog::readSize(int id, uint32_t& value, int messageId, int32_t nearEdge)
 {
     auto* edit = dynamic_cast<CUnsignedSpinEdit*>(control(id));
-    if (edit->getValue(value))
+    if (edit->getValue(value) && int64_t(nearEdge) + value <= std::numeric_limits<int32_t>::max())
         return true;
     refuseField(id, messageId);
     edit->selectAll();
@@ -145,7 +148,11 @@ void CScreenPropertiesDialog::OnOK()
     gstr name = controlText(nameId);
     uint32_t height = 0;
     uint32_t width = 0;
-    if (!readSize(heightId, height, badHeight) || !readSize(widthId, width, badWidth))
+    // A new screen starts at the origin.
+    grect bounds = target_ ? target_->getBounds() : grect{};
+    if (bounds.isEmpty())
+        bounds = grect{0, 0, 0, 0};
+    if (!readSize(heightId, height, badHeight, bounds.top) || !readSize(widthId, width, badWidth, bounds.left))
         return;
     if (!target_) {
         fscreen* made = station::screens().define(tag);

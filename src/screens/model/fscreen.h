@@ -201,6 +201,7 @@ private:
     void dragCreate(int32_t& x, int32_t& y);
     void endSelect(bool cancelled);
     int endCreate();
+    int finishCreation(ggraphObject& object);
     void toggleSelection(ggraphObject* object);
     void deselect(ggraphObject* object);
     ggraphObject* makeToolObject();
@@ -242,6 +243,7 @@ private:
     int32_t gridOriginY_ = 0;
     ggraphObject* creating_ = nullptr;
     int32_t moved_ = 0;
+    bool finishing_ = false;
 };
 
 // The screen editor's clipboard: a screen of no table, bounds (0, 0, 10,

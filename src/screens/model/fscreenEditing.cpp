@@ -191,6 +191,8 @@ void fscreen::getGridOrigin(int32_t& x, int32_t& y) const noexcept
 
 int fscreen::mouseDown(int32_t x, int32_t y, bool shift, bool ctrl)
 {
+    if (finishing_)
+        return 0;
     int result = tool_ <= toolReshape ? selectAt(x, y, shift, ctrl) : createByTool(x, y);
     if (result == 1) {
         band_ = grect{x, y, x, y};
@@ -300,6 +302,8 @@ int fscreen::createByTool(int32_t& x, int32_t& y)
 
 void fscreen::mouseMove(int32_t x, int32_t y)
 {
+    if (finishing_)
+        return;
     if (x == band_.right && y == band_.bottom)
         return;
     dragStep(x, y);
@@ -381,6 +385,8 @@ void fscreen::dragCreate(int32_t& x, int32_t& y)
 
 int fscreen::mouseUp(int32_t x, int32_t y)
 {
+    if (finishing_)
+        return 0;
     if (x != band_.right || y != band_.bottom)
         dragStep(x, y);
     if (tool_ <= toolReshape) {
@@ -416,14 +422,17 @@ void fscreen::endSelect(bool cancelled)
 
 int fscreen::endCreate()
 {
-    if (!creating_)
+    if (!creating_ || finishing_)
         return 1;
-    int code = creating_->endCreate(moved_ != 0);
+    ggraphObject* made = creating_;
+    int code = finishCreation(*made);
+    // The object went while its dialog was open.
+    if (creating_ != made)
+        return 1;
     if (code != 0) {
         hitCode_ = code;
         return 0;
     }
-    ggraphObject* made = creating_;
     creating_ = nullptr;
     made->endGeometryChange();
     made->recalcBounds();
@@ -440,8 +449,25 @@ int fscreen::endCreate()
     return 1;
 }
 
+// Ending a creation may run a modal dialog (a text asks for its text); the
+// window losing the activation to it, or any pointer event meanwhile, must
+// neither end the same creation again nor start another.
+int fscreen::finishCreation(ggraphObject& object)
+{
+    struct finishingScope {
+        bool& flag;
+        explicit finishingScope(bool& f) : flag(f) { flag = true; }
+        ~finishingScope() { flag = false; }
+        finishingScope(const finishingScope&) = delete;
+        finishingScope& operator=(const finishingScope&) = delete;
+    } scope(finishing_);
+    return object.endCreate(moved_ != 0);
+}
+
 void fscreen::cancelMode(int32_t x, int32_t y)
 {
+    if (finishing_)
+        return;
     if (x != band_.right || y != band_.bottom)
         dragStep(x, y);
     if (tool_ <= toolReshape) {

@@ -1,10 +1,16 @@
 #include "shell/mainFrameFixture.h"
 
 #include "batch/ui/CChangeProgramsDialog.h"
+#include "batch/ui/CCopyProgramCodeDialog.h"
+#include "platform/textCodec.h"
 #include "scl/gsclProgram.h"
+#include "scl/ui/CSclDoc.h"
 #include "shell/CObjectListCtrl.h"
 #include "shell/CSelectDialog.h"
 #include "store/gstation.h"
+#include "support/ui/controlHost.h"
+
+#include <QListWidget>
 
 namespace {
 
@@ -69,6 +75,43 @@ TEST_F(batchCommands, ProgramsDialogKeepsTheProgramsWindowUpToDate)
     EXPECT_EQ(renamed, (std::vector<std::string>{"Alarm bell", "Alarm2", "Pump1", "Tank filling"}));
     EXPECT_EQ(frameNames(), (std::vector<std::string>{"Alarm bell", "Alarm2", "Alarm3", "Tank filling"}));
     EXPECT_EQ(station::programs().find("PUMP1"), nullptr);
+}
+
+// Text typed in an open program window is what the tools search, change
+// and copy, and the window keeps it.
+TEST_F(batchCommands, ProgramToolsWorkOnWhatOpenWindowsShow)
+{
+    gsclProgram* pump = station::programs().find("PUMP1");
+    CSclGlobalDoc* doc = CSclGlobalDoc::openWindow(*pump);
+    ASSERT_NE(doc, nullptr);
+    typeText(doc->views().at(0), "ABC=1:");
+    run(32877, [](dialog& d) {
+        d.setControlText(dialog::findId, "ABC");
+        d.setControlText(dialog::replaceId, "XYZ");
+        d.setChecked(dialog::wholeWordId, true);
+        d.setChecked(dialog::matchCaseId, true);
+        select(d, "PUMP1");
+        d.sendCommand(dialog::replaceAllId);
+    });
+    EXPECT_EQ(std::string(pump->code().view()), "XYZ=1:PRINT \"XYZ\"\rREM XYZ");
+    EXPECT_EQ(std::string(doc->lineText(0), static_cast<size_t>(doc->getLineLength(0))), "XYZ=1:PRINT \"XYZ\"");
+
+    // Copy Program Code takes the window's text as well.
+    pressKey(doc->views().at(0), Qt::Key_Home, Qt::ControlModifier);
+    typeText(doc->views().at(0), "B=2:");
+    gsclProgram* tank = station::programs().find("TANK_FILL");
+    user.scripts.push_back([pump, tank](CDialog& d) {
+        auto pick = [](QListWidget* list, gsclProgram* p) {
+            list->clearSelection();
+            list->findItems(toUiText(p->getTitle(true)), Qt::MatchExactly).front()->setSelected(true);
+        };
+        pick(d.controlAs<QListWidget>(CCopyProgramCodeDialog::fromId), pump);
+        pick(d.controlAs<QListWidget>(CCopyProgramCodeDialog::toId), tank);
+        d.sendCommand(CCopyProgramCodeDialog::appendId);
+        d.sendCommand(IDCANCEL);
+    });
+    frame->routeCommand(32873);
+    EXPECT_EQ(std::string(tank->code().view()), "A$=\"ABC\":REM ABCB=2:XYZ=1:PRINT \"XYZ\"\rREM XYZ");
 }
 
 } // namespace

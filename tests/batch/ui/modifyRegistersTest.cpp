@@ -146,25 +146,32 @@ TEST_F(modifyRegisters, CopiesThatListEachOtherListTheCopies)
     EXPECT_EQ(selectedTags(*d), (std::vector<std::string>{"A2", "B2"}));
 }
 
-TEST_F(modifyRegisters, DeleteAllDropsSourceReferencesFirst)
+TEST_F(modifyRegisters, DeleteAllKeepsWhatIsUsedAndEveryReferenceToIt)
 {
     auto d = opened<dialog>(false);
-    // Pump is used by the request; C1's summary drops it all the same.
+    // Pump is used by the request: it stays, and so does its place in C1's
+    // summary; nothing changed.
+    stationState().modified = 0;
     selectTags(*d, {"Pump"});
     user.answers.push_back(ganswer::ok);
     d->sendCommand(dialog::deleteAllId);
     EXPECT_NE(reg("Pump"), nullptr);
     EXPECT_EQ(user.lastMessage().text,
               "None of the registers could be deleted because they are used by other objects.");
-    EXPECT_EQ(fields("C1").find("Pump"), std::string::npos);
-    EXPECT_NE(fields("C1").find("REGISTER\tA1"), std::string::npos);
+    EXPECT_NE(fields("C1").find("REGISTER\tPump\n\t\tREGISTER\tA1"), std::string::npos);
+    EXPECT_EQ(stationState().modified, 0);
 
-    // Registers used only by each other's summaries go together.
-    selectTags(*d, {"A1", "B1"});
+    // A1 and B1 are used only by each other's summaries and C1's: they go
+    // together, and only they leave C1's list.
+    selectTags(*d, {"A1", "B1", "Pump"});
     user.answers.push_back(ganswer::ok);
     d->sendCommand(dialog::deleteAllId);
     EXPECT_EQ(reg("A1"), nullptr);
     EXPECT_EQ(reg("B1"), nullptr);
+    EXPECT_NE(reg("Pump"), nullptr);
+    EXPECT_EQ(user.lastMessage().text, "Some registers could not be deleted because they are used by other objects.");
+    EXPECT_NE(fields("C1").find("REGISTER\tPump"), std::string::npos);
+    EXPECT_EQ(fields("C1").find("A1"), std::string::npos);
     EXPECT_EQ(stationState().modified, 1);
 }
 

@@ -70,6 +70,20 @@ TEST_F(valueMapDialog, LinesSortBySignedDifferenceInEitherColumn)
     EXPECT_NE(map.find(1), nullptr);
 }
 
+// Values more than half the range apart still order as signed numbers.
+TEST_F(valueMapDialog, FarApartValuesOrderAsSignedNumbers)
+{
+    add(2147483647u, 1);
+    add(2147483649u, 3000000000u);
+    add(0, 2147483647u);
+    CEditValueMapDialog d(map, nullptr);
+    d.ensureInitialized();
+    EXPECT_EQ(lines(d), (std::vector<std::string>{"2147483649 3000000000", "0 2147483647", "2147483647 1"}));
+    d.setSortColumn(1);
+    EXPECT_EQ(lines(d), (std::vector<std::string>{"2147483649 3000000000", "2147483647 1", "0 2147483647"}));
+    d.sendCommand(IDCANCEL);
+}
+
 TEST_F(valueMapDialog, AddProposesTheNextFreeValueAndAsksBeforeReplacing)
 {
     add(0, 7);

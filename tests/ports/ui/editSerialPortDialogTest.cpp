@@ -86,6 +86,27 @@ TEST_F(editSerialPort, EditingWithoutChangesSavesTheStationAsItWas)
     EXPECT_EQ(savedStation(), before);
 }
 
+// The delay shown in seconds goes back as the milliseconds it showed, to
+// the port and to the port the Test button tries.
+TEST_F(editSerialPort, AnUnchangedDelayKeepsItsMilliseconds)
+{
+    for (uint32_t ms : {1001u, 1005u, 2007u, 4350u, 99999u}) {
+        north()->setMinimumDelay(gmilliseconds(ms));
+        dialog d(north(), north());
+        d.ensureInitialized();
+        uint32_t tested = 0;
+        user.scripts.push_back([&](CDialog& test) {
+            tested = static_cast<CTestPortDialog&>(test).testPort().getMinimumDelay().get();
+            test.sendCommand(IDOK);
+        });
+        d.OnTest();
+        EXPECT_EQ(tested, ms);
+        d.sendCommand(IDOK);
+        ASSERT_TRUE(d.hasEnded());
+        EXPECT_EQ(north()->getMinimumDelay().get(), ms);
+    }
+}
+
 TEST_F(editSerialPort, LineSettingsTravelByTheirIndexFormulas)
 {
     struct lineCase {

@@ -124,6 +124,21 @@ TEST_F(calibrationDialog, NewPointsTakeTheirPlaceAndReplaceAnEqualRawValue)
     EXPECT_EQ(pointsOf(record), (std::vector<std::pair<double, double>>{{2, 20}}));
 }
 
+// The list shows ten digits; points OK did not touch keep every digit, so
+// two that look alike stay two.
+TEST_F(calibrationDialog, OkKeepsUntouchedPointsExactly)
+{
+    const std::vector<std::pair<double, double>> points{
+        {0.123456789012345, 1.00000000001}, {1.00000000001, 2}, {1.00000000002, 2.00000000001}};
+    for (auto [raw, calibrated] : points)
+        record.addPoint(raw, calibrated);
+    run([](CDialog& d) {
+        EXPECT_EQ(lines(d), (std::vector<std::string>{"0.123456789\t1", "1\t2", "1\t2"}));
+        d.sendCommand(IDOK);
+    });
+    EXPECT_EQ(pointsOf(record), points);
+}
+
 TEST_F(calibrationDialog, LogYWithoutForceSurvivesAndNeedsPositiveValues)
 {
     record.addPoint(1, 2);

@@ -1,6 +1,7 @@
 #include "registerDialogFixture.h"
 
 #include "registers/gbistateSupplement.h"
+#include "registers/sources/ui/CParameterSourcePanes.h"
 #include "registers/ui/CEditBistateRegisterDialog.h"
 #include "registers/ui/CRegisterDialog.h"
 
@@ -65,6 +66,33 @@ TEST_F(registerDialogTest, EditOfALoadedRegisterWithoutChangesWritesTheSameLines
         EXPECT_EQ(after.substr(0, 4), std::string(header).substr(0, 4));
     }
     EXPECT_TRUE(user.messages.empty());
+}
+
+// The dialog shows the default kind's empty pane for a register without a
+// source; OK without touching it leaves the register without one.
+TEST_F(registerDialogTest, EditOfARegisterWithoutSourceKeepsItWithout)
+{
+    struct {
+        const char* text;
+        int classCode;
+    } cases[] = {{"BISTATE_REG N1\nLEVEL NONE\nEND\n", 1},
+                 {"DIGITAL_REG N2\nLEVEL NONE\nEND\n", 2},
+                 {"ANALOG_REG N3\nLEVEL NONE\nEND\n", 3},
+                 {"STRING_REG N4\nLEVEL NONE\nEND\n", 4}};
+    for (auto [text, classCode] : cases) {
+        auto [before, after] = editUnchanged(text, classCode);
+        EXPECT_EQ(after, before) << text;
+        EXPECT_EQ(before.find("SOURCE"), std::string::npos) << before;
+    }
+    EXPECT_TRUE(user.messages.empty());
+
+    // Checking the default makes it a source.
+    gregister* reg = station::registers().find("N1");
+    run(1, reg, reg, [](CDialog& d) {
+        clickButton(*dynamic_cast<CRegisterDialog&>(d).sourcePane(), CParameterSourcePane::persistentId);
+        d.sendCommand(IDOK);
+    });
+    EXPECT_NE(writtenRegister(*reg).find("\tSOURCE\t\tG2 PARAMETER\n"), std::string::npos);
 }
 
 TEST_F(registerDialogTest, EditShowsTheTagForAMissingTitleAndKeepsTheTagReadOnly)

@@ -8,6 +8,7 @@
 #include "shell/CMultiDocTemplate.h"
 #include "shell/CObjectListCtrl.h"
 #include "shell/CStationEditorApp.h"
+#include "support/ui/controlHost.h"
 
 #include <QMdiSubWindow>
 #include <memory>
@@ -150,6 +151,30 @@ TEST_F(sclProgramsWindow, DeleteClosesTheWindowAndEmptiesTheList)
                    CSelectDialog::duplicateId})
         EXPECT_FALSE(window->isControlEnabled(id)) << id;
     EXPECT_EQ(stationState().modified, 1);
+}
+
+} // namespace
+
+namespace {
+
+// What a program's open window shows is what Duplicate copies.
+TEST_F(sclProgramsWindow, DuplicateCopiesWhatTheOpenWindowShows)
+{
+    openPlant();
+    gsclProgram* original = station::programs().find("OnEnable");
+    CSclGlobalDoc* doc = CSclGlobalDoc::openWindow(*original);
+    ASSERT_NE(doc, nullptr);
+    typeText(doc->views().at(0), "A=1:");
+    user.scripts.push_back([](CDialog& d) {
+        d.setControlText(CProgramPropertiesDialog::tagId, "Copy");
+        d.sendCommand(IDOK);
+    });
+    select("OnEnable");
+    window->sendCommand(CSelectDialog::duplicateId);
+    gsclProgram* copy = station::programs().find("Copy");
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(std::string(copy->code().view()).rfind("A=1:", 0), 0u) << copy->code().view();
+    EXPECT_EQ(copy->code().view(), original->code().view());
 }
 
 } // namespace

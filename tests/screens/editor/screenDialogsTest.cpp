@@ -79,8 +79,12 @@ TEST_F(screenEditorTest, EditingKeepsTheCornerAndRenamesTheWindow)
 {
     fscreen& overview = screenOf("Overview");
     CScreenView& view = openView(overview);
-    user.scripts.push_back([](CDialog& d) {
+    bool wasLocal = overview.isLocal();
+    user.scripts.push_back([wasLocal](CDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Edit Screen Properties");
+        EXPECT_EQ(d.isChecked(props::localId), wasLocal);
+        // "Don't transmit over network" turned over is written back.
+        clickButton(d, props::localId);
         setText(d, props::heightId, "12x");
         d.sendCommand(IDOK);
         EXPECT_FALSE(d.hasEnded());
@@ -104,12 +108,55 @@ TEST_F(screenEditorTest, EditingKeepsTheCornerAndRenamesTheWindow)
     EXPECT_EQ(user.messages[1].promptId, 13000);
     EXPECT_EQ(overview.getBounds(), (grect{-20, 16, 280, 16}));
     EXPECT_TRUE(overview.isInMenu());
+    EXPECT_EQ(overview.isLocal(), !wasLocal);
     EXPECT_FALSE(overview.getBackground().isSet());
     EXPECT_EQ(view.document().title(), gstr("Plant"));
     EXPECT_EQ(view.parentWidget()->windowTitle(), "Plant");
     auto* list = frame->listWindowAt(CMainFrame::screens);
     EXPECT_GE(list->list().indexOf(&overview), 0);
     EXPECT_EQ(list->list().nameAt(list->list().indexOf(&overview)), gstr("Plant"));
+}
+
+// A size whose far edge would leave the coordinates is refused, counted from
+// the screen's own corner (-20, 16) or, for a new screen, from the origin.
+TEST_F(screenEditorTest, SizesThatWouldWrapTheFarEdgeAreRefused)
+{
+    fscreen& overview = screenOf("Overview");
+    struct {
+        const char* height;
+        const char* width;
+        int refusedBy; // 0: accepted
+    } const cases[] = {
+        {"100", "4294967295", 13000},
+        {"100", "2147483668", 13000},
+        {"2147483632", "100", 10087},
+        {"2147483631", "2147483667", 0},
+    };
+    user.scripts.push_back([&cases, this](CDialog& d) {
+        for (const auto& c : cases) {
+            user.messages.clear();
+            setText(d, props::heightId, c.height);
+            setText(d, props::widthId, c.width);
+            d.sendCommand(IDOK);
+            EXPECT_EQ(d.hasEnded(), c.refusedBy == 0) << c.height << " " << c.width;
+            EXPECT_EQ(user.messages.empty() ? 0 : user.messages.back().promptId, c.refusedBy) << c.height << " " << c.width;
+        }
+    });
+    props dialog(&overview, &overview, frame);
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(overview.getBounds(), (grect{-20, 16, 2147483647, 2147483647}));
+
+    user.scripts.push_back([](CDialog& d) {
+        setText(d, props::tagId, "Wide");
+        setText(d, props::widthId, "2147483648");
+        d.sendCommand(IDOK);
+        EXPECT_FALSE(d.hasEnded());
+        setText(d, props::widthId, "2147483647");
+        d.sendCommand(IDOK);
+    });
+    props made(nullptr, nullptr, frame);
+    ASSERT_EQ(made.DoModal(), IDOK);
+    EXPECT_EQ(station::screens().find("Wide")->getBounds(), (grect{0, 0, 2147483647, 500}));
 }
 
 TEST_F(screenEditorTest, TheColourDialogSetsTheBackground)

@@ -1,6 +1,7 @@
 #include "screenEditorFixture.h"
 
 #include "screens/model/gdrawingProperties.h"
+#include "screens/model/ggraphDrawings.h"
 #include "store/gprocessorCall.h"
 
 #include <QAction>
@@ -305,4 +306,34 @@ TEST_F(screenEditorTest, DrawAndArrangeMenusReachTheActiveScreen)
     lock->trigger();
     EXPECT_TRUE(overview.isToolLocked());
     EXPECT_TRUE(lock->isChecked());
+}
+
+// The Enter Text dialog takes the activation from the screen's window while
+// the click that made the text is still being finished: that must neither
+// open a second dialog nor end the creation twice.
+TEST_F(screenEditorTest, ATextToolClickOpensOneDialogEvenWhenTheWindowLosesTheActivation)
+{
+    fscreen& detail = screenOf("Detail");
+    CScreenView& view = openView(detail);
+    frame->routeCommand(32813);
+    frame->routeCommand(32825);
+    int before = objectCount(detail);
+
+    user.scripts.push_back([&view](CDialog& d) {
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QApplication::sendEvent(&view, &deactivate);
+        d.setControlText(1465, "Pump");
+        d.sendCommand(IDOK);
+    });
+    // A second dialog, if one opened, would be left with Escape.
+    user.scripts.push_back([](CDialog& d) { d.sendCommand(IDCANCEL); });
+    click(view.viewport(), QPoint(100, 100));
+
+    EXPECT_EQ(user.dialogs.size(), 1u);
+    ASSERT_EQ(objectCount(detail), before + 1);
+    ggraphObject* made = detail.lastObject();
+    EXPECT_EQ(std::string(static_cast<ggraphText*>(made)->getText().view()), "Pump");
+    EXPECT_TRUE(detail.isSelected(made));
+    EXPECT_EQ(detail.objectBeingCreated(), nullptr);
+    EXPECT_FALSE(view.isTracking());
 }

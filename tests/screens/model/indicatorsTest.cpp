@@ -3,12 +3,16 @@
 #include "registers/ganalogSupplement.h"
 #include "screens/model/gindBistate.h"
 #include "screens/model/gindDial.h"
+#include "screens/model/gindFillStyle.h"
 #include "screens/model/gindGraph.h"
 #include "screens/model/gindLabel.h"
 #include "screens/model/gindMarker.h"
 #include "screens/model/gindMultistate.h"
 #include "screens/model/gindValueIndicators.h"
 #include "screens/model/gscreenBatchChange.h"
+
+#include <algorithm>
+#include <stdexcept>
 
 namespace {
 
@@ -34,7 +38,10 @@ protected:
         EXPECT_EQ(loadText(std::string(registers) + "SCREEN S\nBOUNDS 0, 0, 400, 300\n" + object + "END\n"),
                   gloadError::none)
             << (messages.messages.empty() ? "" : messages.lastText());
-        return *static_cast<T*>(station::screens().find("S")->firstObject());
+        fscreen* screen = station::screens().find("S");
+        if (!screen || !screen->firstObject())
+            throw std::runtime_error("the screen or its object did not load");
+        return *static_cast<T*>(screen->firstObject());
     }
     std::vector<std::string> drawn(const ggraphObject& o)
     {
@@ -287,6 +294,34 @@ TEST_F(indicators, DialLevelsSitAtTheirSixths)
     EXPECT_EQ(dial.minimum(), 0);
     dial.transform(INT_MAX, INT_MAX, -1, false, false);
     EXPECT_EQ(dial.minimum(), 0);
+}
+
+// The blink looks of the top part and the marker: each record keeps its own
+// part and kind whatever order the file gives them in, and is written back
+// in the dial's record order.
+TEST_F(indicators, DialBlinkRecordsOfTopAndMarker)
+{
+    std::string area = "LINE_STYLE SOLID, 1, 00-00-00\nFILL_STYLE COLOR, FF-00-00\nEND\n";
+    auto& dial = only<gindDial>("DIAL\nREGISTER Level, VALUE, 0, 100\nBOUNDS 0, 0, 20, 60\n"
+                                "MARKER_BLINK_STATE\nLINE_STYLE SOLID, 2, 00-00-00\nEND\nTOP_BLINK_STATE\n"
+                                + area + "MARKER_ON_STATE\nLINE_STYLE SOLID, 1, 00-00-00\nEND\nTOP_ON_STATE\n" + area
+                                + "BLINK_STATE\n" + area + "END\n");
+    ASSERT_NE(dial.record(gstate::topBlink), nullptr);
+    ASSERT_NE(dial.record(gstate::markerBlink), nullptr);
+    EXPECT_EQ(dial.record(gstate::topBlink)->kind(), gindFillStyle::kindArea);
+    EXPECT_EQ(dial.record(gstate::markerBlink)->kind(), gindFillStyle::kindLine);
+    EXPECT_EQ(dial.partRect(gstate::topBlink), (grect{0, 0, 20, 20}));
+    EXPECT_EQ(dial.partRect(gstate::markerBlink), (grect{0, 20, 20, 20}));
+
+    std::string written = writtenText([&](CObjectFile& f) { dial.writeEmbedded(f, 0); });
+    std::vector<size_t> order;
+    for (const char* keyword :
+         {"\tBLINK_STATE\n", "\tTOP_BLINK_STATE\n", "\tTOP_ON_STATE\n", "\tMARKER_BLINK_STATE\n", "\tMARKER_ON_STATE\n"}) {
+        size_t at = written.find(keyword);
+        EXPECT_NE(at, std::string::npos) << keyword;
+        order.push_back(at);
+    }
+    EXPECT_TRUE(std::is_sorted(order.begin(), order.end())) << written;
 }
 
 TEST_F(indicators, DialScalesReversedOrFlat)

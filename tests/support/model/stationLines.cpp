@@ -55,8 +55,21 @@ std::string writtenText(const std::function<void(CObjectFile&)>& write)
     return text;
 }
 
-std::vector<gloadStatus> feedLines(const std::string& text,
-                                   const std::function<gloadStatus(int token, gstr& value)>& receive)
+namespace {
+
+bool keywordLineFollows(CObjectFile& file)
+{
+    for (;;) {
+        int token = -1;
+        gstr value;
+        int kind = readKeywordLine(file, token, value);
+        if (kind != 2)
+            return kind != 1;
+    }
+}
+
+std::vector<gloadStatus> feed(const std::string& text, const std::function<gloadStatus(int token, gstr& value)>& receive,
+                              bool untilRefused)
 {
     scratchFile scratch;
     {
@@ -78,10 +91,29 @@ std::vector<gloadStatus> feedLines(const std::string& text,
         if (kind == 3) {
             file.skipLine();
             answers.push_back(-1);
-            continue;
+        } else {
+            answers.push_back(receive(token, value));
         }
-        answers.push_back(receive(token, value));
+        if (untilRefused && answers.back() != gload::accepted) {
+            if (keywordLineFollows(file))
+                answers.push_back(refusedEarly);
+            break;
+        }
     }
     file.close();
     return answers;
+}
+
+} // namespace
+
+std::vector<gloadStatus> feedLines(const std::string& text,
+                                   const std::function<gloadStatus(int token, gstr& value)>& receive)
+{
+    return feed(text, receive, false);
+}
+
+std::vector<gloadStatus> feedUntilRefused(const std::string& text,
+                                          const std::function<gloadStatus(int token, gstr& value)>& receive)
+{
+    return feed(text, receive, true);
 }

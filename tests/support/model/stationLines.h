@@ -18,3 +18,11 @@ std::string writtenText(const std::function<void(CObjectFile&)>& write);
 // keyword answers -1; empty and comment lines are skipped.
 std::vector<gloadStatus> feedLines(const std::string& text,
                                    const std::function<gloadStatus(int token, gstr& value)>& receive);
+
+// As feedLines, but like the station-file reader it stops at the first answer
+// other than accepted: a refusal, or the record's own END. When lines are
+// left unread after it, the answers end with refusedEarly, so that a check of
+// the last answer cannot pass over a line refused before the last.
+constexpr gloadStatus refusedEarly = -2;
+std::vector<gloadStatus> feedUntilRefused(const std::string& text,
+                                          const std::function<gloadStatus(int token, gstr& value)>& receive);

@@ -83,20 +83,21 @@ public:
             messageBox(noSectionMessage, gbuttons::ok, gicon::warning);
             return false;
         }
-        order_.clear();
-        for (int row = 0; row < rows_.count(); ++row)
-            order_.push_back(rows_.at(row));
         xorMask_ = dynamic_cast<CByteMaskCtrl*>(control(xorMaskId))->getMask();
         return true;
     }
 
-    // The new source holds the sections in the reverse of the display order.
+    // The new source holds the sections in the order of the source edited,
+    // new ones after them in the order they were made: the order decides
+    // which section a bit comes from, and the rows' sorting is only a view.
     void applyToDigital(gdigitalSupplement& supplement) override
     {
         Source& source = newSource(supplement);
-        for (auto it = order_.rbegin(); it != order_.rend(); ++it)
-            addSection(source, **it);
-        order_.clear();
+        std::vector<Section*> order;
+        for (const auto& section : sections_)
+            order.push_back(section.get());
+        for (Section* section : order)
+            addSection(source, *section);
         rows_.clear();
         sections_.clear();
         source.collection().setXorMask(xorMask_);
@@ -113,13 +114,11 @@ protected:
     // The first column's heading is the text with this id.
     explicit CBitCollectionSourcePane(int headingId) : CSourcePane(513), headingId_(headingId) {}
 
-    // The working list holds the source's sections from the last to the
-    // first.
+    // The working list holds copies of the source's sections in its order.
     void load(const Source& source)
     {
-        const auto& sections = source.collection().sections();
-        for (auto it = sections.rbegin(); it != sections.rend(); ++it)
-            sections_.push_back(std::make_unique<Section>(**it));
+        for (const auto& section : source.collection().sections())
+            sections_.push_back(std::make_unique<Section>(*section));
         xorMask_ = source.collection().getXorMask();
         valueMap_ = source.collection().valueMap();
     }
@@ -177,6 +176,4 @@ private:
     uint32_t xorMask_ = 0;
     gsortedList<gvalueMapEntry> valueMap_;
     bitSectionRows<Section, describe> rows_;
-    // The display order OK took.
-    std::vector<Section*> order_;
 };

@@ -38,7 +38,8 @@ void CBitSectionMasksPane::create(CDialog& parent, int placeholderId, const gbit
     addLabel(-1, "&AND Mask:", 0, 86, 60, 8);
     auto* andMask = addControl(andMaskId, new CByteMaskCtrl, 0, 96, 200, 28);
     placeOver(parent, placeholderId);
-    rotation->setRotation(masks ? masks->rotate & 31 : 0);
+    loadedRotate_ = masks ? masks->rotate : 0;
+    rotation->setRotation(loadedRotate_ & 31);
     xorMask->setMask(masks ? masks->xorMask : 0);
     andMask->setMask(masks ? masks->andMask : 0);
 }
@@ -55,7 +56,9 @@ bool CBitSectionMasksPane::validate(gbitSectionMasks& masks)
     uint32_t andMask = controlOf<CByteMaskCtrl>(andMaskId)->getMask();
     if (andMask == 0)
         return refuseFocusOnly(andMaskId, noAndMaskMessage);
-    masks.rotate = rotation();
+    // A count outside 0 to 31 that the control shows unchanged is kept as
+    // it was written.
+    masks.rotate = rotation() == (loadedRotate_ & 31) ? loadedRotate_ : rotation();
     masks.xorMask = controlOf<CByteMaskCtrl>(xorMaskId)->getMask();
     masks.andMask = andMask;
     return true;

@@ -6,7 +6,8 @@ struct gbitSectionMasks;
 
 // The rotation and the two masks of one bit section, a child pane of the
 // section dialogs (template 817 wide, 818 narrow). The rotation is kept
-// from 0 to 31.
+// from 0 to 31; a loaded count outside that range is handed back as loaded
+// while the control still shows it.
 class CBitSectionMasksPane : public CDataFormatPage {
 public:
     static constexpr int rotationId = 1413;
@@ -24,4 +25,7 @@ public:
     // One step of the spin: the rotation moves by it, round within 0 to 31.
     void spinRotation(int delta);
     int rotation() const;
+
+private:
+    int32_t loadedRotate_ = 0;
 };

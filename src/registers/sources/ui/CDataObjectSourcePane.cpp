@@ -5,6 +5,7 @@
 #include "g2driver/model/g2driver.h"
 #include "g2driver/model/g2driverDataObject.h"
 #include "legacy/ui/objectItems.h"
+#include "legacy/ui/sortedObjectItems.h"
 #include "ports/gdevice.h"
 #include "ports/gdeviceRef.h"
 #include "ports/gserialPort.h"
@@ -94,12 +95,14 @@ bool CDataObjectSourcePane::fillLocation()
     QComboBox* devices = &combo(deviceId);
     QComboBox* objects = &combo(dataObjectId);
 
+    sortedObjectItems listed;
     jhashTypedIterator<gserialPort> it(station::serialPorts());
     gserialPort* port = nullptr;
     while (it.get(port)) {
         if (port->isDefined() || (device_ && port == device_->getPort()))
-            insertSortedItem(*ports, port->getTitle(true), port);
+            listed.add(port->getTitle(true), port);
     }
+    listed.appendTo(*ports);
     if (ports->count() == 0)
         return refuseCreate(noPorts);
     filling_ = true;
@@ -134,10 +137,12 @@ void CDataObjectSourcePane::fillDevices(bool initial)
     }
     filling_ = true;
     devices.clear();
+    sortedObjectItems listed;
     for (gdeviceRef* ref = port ? port->firstDevice() : nullptr; ref; ref = ref->getNext()) {
         if (gdevice* device = ref->getDevice())
-            insertSortedItem(devices, device->getDisplayName(true), device);
+            listed.add(device->getDisplayName(true), device);
     }
+    listed.appendTo(devices);
     if (initial && wanted && findItemObject(devices, wanted) < 0)
         insertSortedItem(devices, wanted->getDisplayName(true), wanted);
     int at = wanted ? findItemObject(devices, wanted) : -1;
@@ -162,12 +167,14 @@ void CDataObjectSourcePane::fillDataObjects(bool initial)
     filling_ = true;
     objects.clear();
     if (driver) {
+        sortedObjectItems listed;
         jhashTypedIterator<g2driverDataObject> it(driver->dataObjects());
         g2driverDataObject* object = nullptr;
         while (it.get(object)) {
             if (object->getInternal() != 1 && acceptsValueKind(object->getTypeCode()))
-                insertSortedItem(objects, object->getName(), object);
+                listed.add(object->getName(), object);
         }
+        listed.appendTo(objects);
     }
     int at = wanted ? findItemObject(objects, wanted) : -1;
     objects.setCurrentIndex(at >= 0 || objects.count() == 0 ? at : 0);

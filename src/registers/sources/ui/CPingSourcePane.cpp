@@ -19,9 +19,6 @@ constexpr int intervalTooShort = 10405;
 
 constexpr double longestTime = 2147483.647;
 
-// Seconds to milliseconds, the fraction dropped.
-uint32_t milliseconds(double seconds) { return static_cast<uint32_t>(seconds * 1000); }
-
 } // namespace
 
 std::unique_ptr<CSourcePane> CPingSourcePane::make(const gregisterSource* source)
@@ -87,8 +84,7 @@ bool CPingSourcePane::validate()
         timeout = 0;
     if (!(timeout >= 0.001 && timeout <= longestTime))
         return refuseField(timeoutId, badTimeout);
-    if (timeout * retries + 0.5 > interval
-        || !gsourcePing::intervalCovers(milliseconds(interval), milliseconds(timeout), retries))
+    if (!gsourcePing::intervalCovers(truncatedMilliseconds(interval), truncatedMilliseconds(timeout), retries))
         return refuseField(intervalId, intervalTooShort);
     std::copy(address, address + 4, address_);
     interval_ = interval;
@@ -102,8 +98,8 @@ void CPingSourcePane::applyToBistate(gbistateSupplement& supplement)
 {
     auto& ping = sourceAs<gsourcePing>(supplement.newPingSource());
     ping.setAddress(address_);
-    ping.setInterval(gmilliseconds(milliseconds(interval_)));
-    ping.setTimeout(gmilliseconds(milliseconds(timeout_)));
+    ping.setInterval(gmilliseconds(truncatedMilliseconds(interval_)));
+    ping.setTimeout(gmilliseconds(truncatedMilliseconds(timeout_)));
     ping.setRetries(retries_);
     ping.setErrorAsAlarm(errorsAsAlarms_ ? 1 : 0);
 }

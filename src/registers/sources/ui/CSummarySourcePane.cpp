@@ -13,6 +13,8 @@
 #include "shell/CProgramCombo.h"
 #include "store/gstation.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int noOtherRegisters = 10431;
@@ -133,10 +135,27 @@ bool CSummarySourcePane::validate()
         working_.clear();
     call_ = working_;
     updateOnAnyChange_ = program && isChecked(anyValueId) ? 1 : 0;
-    registers_.clear();
-    for (int row = 0; row < list().count(); ++row)
-        registers_.push_back(static_cast<gregister*>(const_cast<void*>(list().entryObject(row))));
+    keepListed();
     return true;
+}
+
+// The registers the source had keep their order, the ones added follow in
+// the list's order: the list sorts by title, the file keeps what it had.
+void CSummarySourcePane::keepListed()
+{
+    std::vector<gregister*> listed;
+    for (int row = 0; row < list().count(); ++row)
+        listed.push_back(static_cast<gregister*>(const_cast<void*>(list().entryObject(row))));
+    std::vector<gregister*> sorted = listed;
+    std::sort(sorted.begin(), sorted.end());
+    auto isListed = [&sorted](gregister* reg) { return std::binary_search(sorted.begin(), sorted.end(), reg); };
+    std::erase_if(registers_, [&](gregister* reg) { return !isListed(reg); });
+    std::vector<gregister*> kept = registers_;
+    std::sort(kept.begin(), kept.end());
+    for (gregister* reg : listed) {
+        if (!std::binary_search(kept.begin(), kept.end(), reg))
+            registers_.push_back(reg);
+    }
 }
 
 void CSummarySourcePane::apply(gregisterSource* made) const

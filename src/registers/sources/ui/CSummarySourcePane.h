@@ -42,6 +42,7 @@ private:
     void addRegisters(bool alarmsOnly);
     void onRemove();
     void enableProgramOptions();
+    void keepListed();
     void apply(gregisterSource* made) const;
 
     gprocessorCall call_;

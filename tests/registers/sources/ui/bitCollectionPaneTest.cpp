@@ -79,10 +79,9 @@ TEST_F(legacyPaneTest, SectionsSortAndKeys)
     });
 }
 
-// OK stores the sections in the reverse of their display order; a second
-// unchanged edit writes the same lines. Cancel after changes keeps the
-// source as it was.
-TEST_F(legacyPaneTest, SectionsGoToTheSourceInReverseDisplayOrder)
+// OK keeps the sections in the source's order; a second unchanged edit
+// writes the same lines. Cancel after changes keeps the source as it was.
+TEST_F(legacyPaneTest, SectionsKeepTheSourceOrder)
 {
     gregister* reg = loadRegister(threeSections).reg;
     std::string loaded = writtenRegister(*reg);
@@ -105,6 +104,35 @@ TEST_F(legacyPaneTest, SectionsGoToTheSourceInReverseDisplayOrder)
     std::string once = writtenRegister(*reg);
     run(2, reg, reg, [](CDialog& d) { d.sendCommand(IDOK); });
     EXPECT_EQ(writtenRegister(*reg), once);
+}
+
+// Which section a bit comes from depends on their order, which the sorted
+// rows do not show; a section edited without changes keeps a rotate count
+// outside 0 to 31 as it was written.
+TEST_F(legacyPaneTest, UnchangedOkKeepsSectionsAndTheirRotation)
+{
+    gregister* reg = loadRegister("DIGITAL_REG B\nSOURCE BIT COLLECTION\n"
+                                  "SECTION\nRESPONSE North, Meter, Status\nTYPE HEX\nMASK 3, 8\nEND\n"
+                                  "SECTION\nRESPONSE South, Meter, Status\nTYPE HEX\nMASK 1\nROTATE_LEFT -4\nEND\n"
+                                  "SECTION\nRESPONSE North, Meter, Value\nTYPE HEX\nMASK 2\nEND\nEND\nEND\n")
+                         .reg;
+    const std::string loaded = writtenRegister(*reg);
+    ASSERT_NE(loaded.find("\t\t\tROTATE_LEFT\t-4\n"), std::string::npos) << loaded;
+    run(2, reg, reg, [](CDialog& d) { d.sendCommand(IDOK); });
+    EXPECT_EQ(writtenRegister(*reg), loaded);
+
+    run(2, reg, reg, [this](CDialog& d) {
+        auto& p = pane(d);
+        auto* list = p.controlAs<QTreeWidget>(collection::sectionsId);
+        for (int row = 0; row < list->topLevelItemCount(); ++row) {
+            list->setCurrentItem(list->topLevelItem(row));
+            user.scripts.push_back([](CDialog& s) { s.sendCommand(IDOK); });
+            p.sendCommand(collection::editId);
+        }
+        d.sendCommand(IDOK);
+    });
+    EXPECT_EQ(writtenRegister(*reg), loaded);
+    EXPECT_TRUE(user.messages.empty());
 }
 
 // New, Duplicate, Edit and Delete through the Bit Section dialog.

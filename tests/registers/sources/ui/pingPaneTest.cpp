@@ -90,4 +90,23 @@ TEST_F(registerDialogTest, PingPaneSourceReadsBack)
     });
 }
 
+// Times are cut to milliseconds on the digits shown, so an unchanged OK
+// keeps them, and the interval check works on those milliseconds.
+TEST_F(registerDialogTest, PingPaneKeepsTimesAnUnchangedOkShows)
+{
+    const char* const times[] = {
+        "INTERVAL 1.005\nTIMEOUT 0.25\n",
+        "INTERVAL 1.001\nTIMEOUT 0.501\n",
+        "INTERVAL 2147483.647\nTIMEOUT 0.001\nRETRIES 3\n",
+    };
+    for (const char* time : times) {
+        auto [before, after] =
+            editUnchanged("BISTATE_REG P\nSOURCE PING\nADDRESS 10.1.2.3\n" + std::string(time) + "END\nEND\n", 1);
+        EXPECT_EQ(after, before) << time;
+        EXPECT_NE(before.find("\t\tINTERVAL\t"), std::string::npos) << before;
+        emptyAll();
+    }
+    EXPECT_TRUE(user.messages.empty());
+}
+
 } // namespace

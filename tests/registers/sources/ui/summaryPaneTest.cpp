@@ -95,4 +95,32 @@ TEST_F(registerDialogTest, SummaryPaneWithoutProgram)
     EXPECT_EQ(sourceLines(*reg), "\tSOURCE\t\tSUMMARY\n\t\tREGISTER\tA\n\tEND\n");
 }
 
+// The list sorts by title; the source keeps the order it had, registers
+// added follow it.
+TEST_F(registerDialogTest, SummaryPaneKeepsTheSourceOrder)
+{
+    for (const char* tag : {"C", "A", "B", "D"})
+        loadRegister("BISTATE_REG " + std::string(tag) + "\nEND\n");
+    gregister* reg = loadRegister("BISTATE_REG S\nSOURCE SUMMARY\nREGISTER C\nREGISTER A\nREGISTER B\nEND\nEND\n").reg;
+    const std::string loaded = sourceLines(*reg);
+    EXPECT_EQ(loaded, "\tSOURCE\t\tSUMMARY\n\t\tREGISTER\tC\n\t\tREGISTER\tA\n\t\tREGISTER\tB\n\tEND\n");
+    run(1, reg, reg, [](CDialog& d) { d.sendCommand(IDOK); });
+    EXPECT_EQ(sourceLines(*reg), loaded);
+
+    run(1, reg, reg, [this](CDialog& d) {
+        CSourcePane& p = paneOf(d);
+        EXPECT_EQ(items(p, summary::registersId), (std::vector<std::string>{"A", "B", "C"}));
+        p.selectItem(summary::registersId, 0);
+        p.sendCommand(summary::removeId);
+        user.scripts.push_back([](CDialog& a) {
+            selectAll(a, CAddRegistersDialog::listId);
+            a.sendCommand(IDOK);
+        });
+        p.sendCommand(summary::addId);
+        d.sendCommand(IDOK);
+    });
+    EXPECT_EQ(sourceLines(*reg), "\tSOURCE\t\tSUMMARY\n\t\tREGISTER\tC\n\t\tREGISTER\tB\n\t\tREGISTER\tA\n"
+                                 "\t\tREGISTER\tD\n\tEND\n");
+}
+
 } // namespace

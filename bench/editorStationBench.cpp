@@ -1,0 +1,407 @@
+// The editor on a big station: opening it through the main frame, the list
+// windows, a register dialog whose panes list registers, the drawing
+// properties bar, a batch dialog's Find All Tags, a screen of thousands of
+// objects, Save and Close, each against the model's own load of the same
+// file in the same run; and the peak memory of the process with the station
+// open in the editor against a process that only loads it.
+//
+// Run: build/bench/editorStationBench
+// The station holds 100,000 registers; KORVEL_BENCH_SIZE=<registers> sets
+// another size, KORVEL_BENCH_SHORT=1 a small one (2,000) for a quick run:
+//   KORVEL_BENCH_SHORT=1 build/bench/editorStationBench --benchmark_min_time=0.01
+#include "stationGenerator.h"
+
+#include "batch/ui/CBatchListDialog.h"
+#include "platform/recordingResponder.h"
+#include "platform/settingsStore.h"
+#include "screens/editor/CScreenDoc.h"
+#include "screens/editor/screenDocuments.h"
+#include "screens/model/fscreen.h"
+#include "shell/CMainFrame.h"
+#include "shell/CObjectListCtrl.h"
+#include "shell/CSelectDialog.h"
+#include "shell/CStationEditorApp.h"
+#include "shell/screenEditorServices.h"
+#include "shell/uiMessageService.h"
+#include "store/gstation.h"
+#include "store/gstationState.h"
+#include "store/stationFile.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int openCommand = 32849;
+constexpr int newCommand = 32848;
+constexpr int saveCommand = 32852;
+constexpr int modifyRegistersCommand = 32878;
+constexpr int listToggleCommands[] = {32922, 32898, 32923, 32901, 32902, 32899, 32897, 32910, 32918};
+const char* const listNames[] = {"legacyDrivers", "serialPorts", "legacyMasks",     "registers",    "screens",
+                                 "sclPrograms",   "parameters",  "sabusRequests", "deviceDrivers"};
+
+int benchSize()
+{
+    if (const char* size = std::getenv("KORVEL_BENCH_SIZE"))
+        return std::max(100, std::atoi(size));
+    const char* shortRun = std::getenv("KORVEL_BENCH_SHORT");
+    return shortRun && *shortRun && std::strcmp(shortRun, "0") != 0 ? 2000 : 100000;
+}
+
+long peakKilobytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+struct benchStation {
+    std::filesystem::path dir;
+    std::string file;
+    stationGenerator::counts made;
+    int64_t bytes = 0;
+
+    benchStation()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "korvelEditorBenchXXXXXX").string();
+        if (!::mkdtemp(pattern.data()))
+            std::abort();
+        dir = pattern;
+        file = (dir / "big.korvel-station").string();
+        made = stationGenerator::write(KORVEL_FIXTURE_DIR, file, benchSize());
+        bytes = static_cast<int64_t>(std::filesystem::file_size(file));
+    }
+    ~benchStation() { std::filesystem::remove_all(dir); }
+};
+
+benchStation& bigStation()
+{
+    static benchStation s;
+    return s;
+}
+
+// The editor, started on first use so that the model's load is measured
+// without it.
+struct editor {
+    recordingResponder user;
+    std::unique_ptr<CStationEditorApp> app;
+    CMainFrame* frame = nullptr;
+
+    editor()
+    {
+        app = std::make_unique<CStationEditorApp>();
+        if (!app->InitInstance({"-nologo"}))
+            std::abort();
+        frame = app->mainFrame();
+    }
+
+    void open()
+    {
+        user.chosenFiles.push_back(bigStation().file);
+        frame->routeCommand(openCommand);
+        if (frame->path().view() != bigStation().file)
+            std::abort();
+    }
+
+    // New, answering No should a save be asked for.
+    void close()
+    {
+        user.answers.push_back(ganswer::no);
+        frame->routeCommand(newCommand);
+        user.answers.clear();
+    }
+
+    void ensureOpen()
+    {
+        if (frame->path().view() != bigStation().file)
+            open();
+    }
+};
+
+editor& ui()
+{
+    static editor e;
+    return e;
+}
+
+void settle() { QCoreApplication::processEvents(); }
+
+void modelLoad(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        clearObjectDatabase(false);
+        state.ResumeTiming();
+        if (loadObjectFile(gstrSlice(bigStation().file.c_str()), false, false) != gloadError::none)
+            std::abort();
+    }
+    clearObjectDatabase(false);
+}
+
+void frameOpen(benchmark::State& state)
+{
+    editor& e = ui();
+    for (auto _ : state) {
+        state.PauseTiming();
+        e.close();
+        settle();
+        state.ResumeTiming();
+        e.open();
+        settle();
+    }
+}
+
+void listWindow(benchmark::State& state)
+{
+    editor& e = ui();
+    e.ensureOpen();
+    auto which = static_cast<CMainFrame::listWindow>(state.range(0));
+    CSelectDialog* window = e.frame->listWindowAt(which);
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (window->isVisible())
+            e.frame->routeCommand(listToggleCommands[which]);
+        settle();
+        state.ResumeTiming();
+        e.frame->routeCommand(listToggleCommands[which]);
+        window->repaint();
+        settle();
+    }
+    state.SetLabel(listNames[which]);
+    if (window->isVisible())
+        e.frame->routeCommand(listToggleCommands[which]);
+}
+
+// Edit on the registers window's row of a summary register: its pane lists
+// the station's registers.
+void registerDialog(benchmark::State& state)
+{
+    editor& e = ui();
+    e.ensureOpen();
+    CSelectDialog* window = e.frame->listWindowAt(CMainFrame::registers);
+    int row = 0;
+    while (row < window->list().rowCount() && window->list().tagAt(row).view().rfind("A7q", 0) != 0)
+        ++row;
+    for (auto _ : state) {
+        state.PauseTiming();
+        window->list().selectRow(row);
+        e.user.scripts.push_back([](CDialog& d) {
+            d.show();
+            d.repaint();
+            settle();
+            d.sendCommand(IDCANCEL);
+        });
+        state.ResumeTiming();
+        window->sendCommand(CSelectDialog::editId);
+    }
+}
+
+void drawingPanes(benchmark::State& state)
+{
+    ui().ensureOpen();
+    for (auto _ : state)
+        refreshDrawingPropertiesBar();
+}
+
+// Modify Registers opened, Find All Tags on a text most tags hold, closed.
+void batchFindAllTags(benchmark::State& state)
+{
+    editor& e = ui();
+    e.ensureOpen();
+    for (auto _ : state) {
+        e.user.scripts.push_back([](CDialog& d) {
+            d.show();
+            settle();
+            d.setControlText(CBatchListDialog::findId, "q");
+            d.sendCommand(CBatchListDialog::findTagsId);
+            d.repaint();
+            settle();
+            d.sendCommand(IDCANCEL);
+        });
+        e.frame->routeCommand(modifyRegistersCommand);
+    }
+}
+
+fscreen* bigScreen()
+{
+    // The first copy of the screens is the one grown.
+    return station::screens().find("Overviewq0");
+}
+
+void screenOpenAndRepaint(benchmark::State& state)
+{
+    ui().ensureOpen();
+    fscreen* screen = bigScreen();
+    if (!screen)
+        std::abort();
+    for (auto _ : state) {
+        CScreenDoc* doc = openScreenDocument(*screen);
+        if (!doc)
+            std::abort();
+        for (QWidget* view : doc->views())
+            view->repaint();
+        settle();
+        state.PauseTiming();
+        closeScreenDocument(*screen);
+        settle();
+        state.ResumeTiming();
+    }
+}
+
+void screenRepaint(benchmark::State& state)
+{
+    ui().ensureOpen();
+    CScreenDoc* doc = openScreenDocument(*bigScreen());
+    settle();
+    for (auto _ : state) {
+        for (QWidget* view : doc->views())
+            view->repaint();
+    }
+    closeScreenDocument(*bigScreen());
+}
+
+void saveAndClose(benchmark::State& state)
+{
+    editor& e = ui();
+    for (auto _ : state) {
+        state.PauseTiming();
+        e.ensureOpen();
+        stationState().modified = 1;
+        state.ResumeTiming();
+        e.frame->routeCommand(saveCommand);
+        e.close();
+        settle();
+    }
+}
+
+// Keeps each benchmark's real time per iteration for the ratios.
+class ratioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Iteration)
+                continue;
+            std::string name = run.benchmark_name();
+            seconds[name] = run.GetAdjustedRealTime() / 1000.0;
+            if (!run.report_label.empty())
+                labels[name] = run.report_label;
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> seconds;
+    std::map<std::string, std::string> labels;
+};
+
+// The peak memory of a new process of this program that loads the station,
+// through the model only or opened in the editor; 0 when it failed.
+long childPeak(const char* argv0, const char* how)
+{
+    std::string command = "'";
+    command.append(argv0).append("' --peak ").append(how).append(" '").append(bigStation().file).append("'");
+    FILE* child = ::popen(command.c_str(), "r");
+    if (!child)
+        return 0;
+    long kb = 0;
+    if (std::fscanf(child, "%ld", &kb) != 1)
+        kb = 0;
+    ::pclose(child);
+    return kb;
+}
+
+int peakRun(const std::string& how, const char* file)
+{
+    if (how == "model") {
+        if (loadObjectFile(gstrSlice(file), false, false) != gloadError::none)
+            return 1;
+        std::printf("%ld\n", peakKilobytes());
+        return 0;
+    }
+    recordingResponder user;
+    CStationEditorApp app;
+    if (!app.InitInstance({"-nologo"}))
+        return 1;
+    user.chosenFiles.push_back(file);
+    app.mainFrame()->routeCommand(openCommand);
+    settle();
+    std::printf("%ld\n", peakKilobytes());
+    std::fflush(stdout);
+    std::_Exit(0);
+}
+
+void printRatios(const ratioReporter& reporter, long modelPeak, long editorPeak)
+{
+    auto find = [&](const std::string& name) {
+        for (const auto& [key, value] : reporter.seconds) {
+            if (key.rfind(name, 0) == 0)
+                return value;
+        }
+        return 0.0;
+    };
+    double load = find("modelLoad");
+    const stationGenerator::counts& made = bigStation().made;
+    std::printf("\nstation: %d registers, %d screens (one of %d objects), %d programs, %d devices; %.1f MB\n",
+                made.registers, made.screens, made.screenObjects, made.programs, made.devices, bigStation().bytes / 1e6);
+    std::printf("model load: %.3f s\n", load);
+    if (load <= 0)
+        return;
+    for (const auto& [name, seconds] : reporter.seconds) {
+        std::string shown = name;
+        if (auto label = reporter.labels.find(name); label != reporter.labels.end())
+            shown.append(" ").append(label->second);
+        std::printf("%-40s %9.3f s  %7.2f x the model's load\n", shown.c_str(), seconds, seconds / load);
+    }
+    if (modelPeak > 0 && editorPeak > 0)
+        std::printf("peak memory: editor %.1f MB, model only %.1f MB: %.2f x\n", editorPeak / 1024.0,
+                    modelPeak / 1024.0, static_cast<double>(editorPeak) / static_cast<double>(modelPeak));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    settings().setFolders({}, {});
+    if (argc == 4 && std::strcmp(argv[1], "--peak") == 0) {
+        if (std::strcmp(argv[2], "model") == 0)
+            return peakRun(argv[2], argv[3]);
+        QApplication app(argc, argv);
+        installMessageService(&theUiMessageService());
+        return peakRun(argv[2], argv[3]);
+    }
+    QApplication app(argc, argv);
+    installMessageService(&theUiMessageService());
+    benchmark::Initialize(&argc, argv);
+    bigStation();
+    auto unit = [](benchmark::internal::Benchmark* b) { b->Unit(benchmark::kMillisecond)->UseRealTime(); };
+    unit(benchmark::RegisterBenchmark("modelLoad", modelLoad));
+    unit(benchmark::RegisterBenchmark("frameOpen", frameOpen));
+    for (int which = 0; which < CMainFrame::listWindowCount; ++which)
+        unit(benchmark::RegisterBenchmark("listWindow", listWindow)->Arg(which));
+    unit(benchmark::RegisterBenchmark("registerDialog", registerDialog));
+    unit(benchmark::RegisterBenchmark("drawingPanes", drawingPanes));
+    unit(benchmark::RegisterBenchmark("batchFindAllTags", batchFindAllTags));
+    unit(benchmark::RegisterBenchmark("screenOpenAndRepaint", screenOpenAndRepaint));
+    unit(benchmark::RegisterBenchmark("screenRepaint", screenRepaint));
+    unit(benchmark::RegisterBenchmark("saveAndClose", saveAndClose));
+    ratioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    long modelPeak = childPeak(argv[0], "model");
+    long editorPeak = childPeak(argv[0], "editor");
+    printRatios(reporter, modelPeak, editorPeak);
+    // The editor goes before the application it lives in.
+    std::_Exit(0);
+}

@@ -1,0 +1,84 @@
+#include "platform/sortedItems.h"
+
+#include <QCollator>
+#include <QComboBox>
+#include <QListWidget>
+#include <QStandardItemModel>
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+const QCollator& userCollator()
+{
+    static const QCollator collator = [] {
+        QCollator c(QLocale::system());
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        return c;
+    }();
+    return collator;
+}
+
+// Sorts by the collation keys, made once for each item.
+void sortCollated(std::vector<listedItem>& items)
+{
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(items.size());
+    for (const listedItem& item : items)
+        keys.push_back(userCollator().sortKey(item.text));
+    std::vector<size_t> order(items.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return keys[a].compare(keys[b]) < 0; });
+    std::vector<listedItem> sorted;
+    sorted.reserve(items.size());
+    for (size_t i : order)
+        sorted.push_back(std::move(items[i]));
+    items = std::move(sorted);
+}
+
+} // namespace
+
+int compareCollated(const QString& a, const QString& b)
+{
+    int r = userCollator().compare(a, b);
+    return r < 0 ? -1 : r > 0 ? 1 : 0;
+}
+
+void sortListedItems(std::vector<listedItem>& items, listOrder order)
+{
+    if (order == listOrder::collated) {
+        sortCollated(items);
+        return;
+    }
+    std::stable_sort(items.begin(), items.end(), [](const listedItem& a, const listedItem& b) {
+        return QString::compare(a.text, b.text, Qt::CaseInsensitive) < 0;
+    });
+}
+
+void appendListedItems(QComboBox& combo, const std::vector<listedItem>& items)
+{
+    auto* model = qobject_cast<QStandardItemModel*>(combo.model());
+    if (!model || combo.modelColumn() != 0) {
+        for (const listedItem& item : items)
+            combo.addItem(item.text, item.data);
+        return;
+    }
+    QList<QStandardItem*> rows;
+    rows.reserve(static_cast<qsizetype>(items.size()));
+    for (const listedItem& item : items) {
+        auto* row = new QStandardItem(item.text);
+        row->setData(item.data, Qt::UserRole);
+        rows.append(row);
+    }
+    model->invisibleRootItem()->appendRows(rows);
+}
+
+void appendListedItems(QListWidget& list, const std::vector<listedItem>& items)
+{
+    for (const listedItem& item : items) {
+        auto* row = new QListWidgetItem(item.text);
+        row->setData(Qt::UserRole, item.data);
+        list.addItem(row);
+    }
+}

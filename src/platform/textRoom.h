@@ -1,0 +1,12 @@
+#pragma once
+
+class QSize;
+class QWidget;
+
+// The room a button, check box, radio button or static text needs to show
+// its whole text: its size hint, except that a push button is not held to
+// the style's smallest width for buttons (a "..." button may stay narrow),
+// and a text that breaks its words needs the height of its lines at its
+// width. A tab strip needs the height of its tabs. An invalid size for other
+// widgets and for empty texts.
+QSize textRoom(const QWidget& widget);

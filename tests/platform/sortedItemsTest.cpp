@@ -1,0 +1,77 @@
+#include "platform/sortedItems.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// What inserting one item at a time after its equals gives: the order the
+// lists of station objects have always had.
+std::vector<listedItem> insertedOneByOne(const std::vector<listedItem>& items, listOrder order)
+{
+    std::vector<listedItem> list;
+    for (const listedItem& item : items) {
+        size_t at = 0;
+        while (at < list.size() &&
+               (order == listOrder::caseless ? QString::compare(list[at].text, item.text, Qt::CaseInsensitive)
+                                             : compareCollated(list[at].text, item.text)) <= 0)
+            ++at;
+        list.insert(list.begin() + static_cast<long>(at), item);
+    }
+    return list;
+}
+
+std::vector<int> tagsOf(const std::vector<listedItem>& items)
+{
+    std::vector<int> tags;
+    for (const listedItem& item : items)
+        tags.push_back(item.data.toInt());
+    return tags;
+}
+
+std::vector<listedItem> sample()
+{
+    const char* texts[] = {"pump", "Valve 2", "PUMP", "alarm", "valve 10", "", "Pump", "b", "A", "valve 2", "Ä"};
+    std::vector<listedItem> items;
+    for (const char* text : texts)
+        items.push_back({QString::fromUtf8(text), QVariant(static_cast<int>(items.size()))});
+    return items;
+}
+
+TEST(sortedItems, SortingOnceGivesTheOrderOfInsertingOneByOne)
+{
+    for (listOrder order : {listOrder::caseless, listOrder::collated}) {
+        SCOPED_TRACE(order == listOrder::caseless ? "caseless" : "collated");
+        std::vector<listedItem> items = sample();
+        std::vector<listedItem> expected = insertedOneByOne(items, order);
+        sortListedItems(items, order);
+        EXPECT_EQ(tagsOf(items), tagsOf(expected));
+    }
+}
+
+TEST(sortedItems, AppendedItemsFollowTheBoxesOwnWithTheirData)
+{
+    std::vector<listedItem> items = sample();
+    sortListedItems(items, listOrder::caseless);
+    QComboBox combo;
+    combo.addItem("(none)", QVariant(-1));
+    appendListedItems(combo, items);
+    QListWidget list;
+    appendListedItems(list, items);
+    ASSERT_EQ(combo.count(), static_cast<int>(items.size()) + 1);
+    ASSERT_EQ(list.count(), static_cast<int>(items.size()));
+    EXPECT_EQ(combo.itemText(0), "(none)");
+    for (size_t i = 0; i < items.size(); ++i) {
+        int row = static_cast<int>(i);
+        EXPECT_EQ(combo.itemText(row + 1), items[i].text);
+        EXPECT_EQ(combo.itemData(row + 1).toInt(), items[i].data.toInt());
+        EXPECT_EQ(list.item(row)->text(), items[i].text);
+        EXPECT_EQ(list.item(row)->data(Qt::UserRole).toInt(), items[i].data.toInt());
+    }
+}
+
+} // namespace
