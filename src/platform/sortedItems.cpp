@@ -20,13 +20,15 @@ const QCollator& userCollator()
     return collator;
 }
 
-// Sorts by the collation keys, made once for each item.
+// Sorts by the collation keys, made once for each item. The keys are made
+// from the case-folded text: not every collation backend honours the case
+// insensitivity in its keys (the C locale's does not), only in compare().
 void sortCollated(std::vector<listedItem>& items)
 {
     std::vector<QCollatorSortKey> keys;
     keys.reserve(items.size());
     for (const listedItem& item : items)
-        keys.push_back(userCollator().sortKey(item.text));
+        keys.push_back(userCollator().sortKey(item.text.toCaseFolded()));
     std::vector<size_t> order(items.size());
     std::iota(order.begin(), order.end(), size_t{0});
     std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return keys[a].compare(keys[b]) < 0; });

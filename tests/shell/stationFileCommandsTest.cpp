@@ -214,7 +214,11 @@ TEST_F(stationFileCommands, PathThatIsNotUtf8OpensSavesAndIsRemembered)
     EXPECT_TRUE(user.messages.empty());
     EXPECT_EQ(frame->path().view(), plant);
     EXPECT_EQ(frame->windowTitle(), QString::fromUtf8("b\uFFFDt.korvel-station - K.O.R.V.E.L. Quillane"));
-    station::serialPorts().define("COM2");
+    // A whole port, so that the saved station loads again.
+    gserialPort* port = station::serialPorts().define("COM2");
+    port->setDevicePath("COM2");
+    port->setSettings(9600, 8, 0, 1);
+    port->setLineTermination(1);
     stationState().modified = 1;
     frame->routeCommand(32852);
     EXPECT_TRUE(user.messages.empty());
@@ -222,7 +226,7 @@ TEST_F(stationFileCommands, PathThatIsNotUtf8OpensSavesAndIsRemembered)
 
     // Started again with the file on its command line, as main hands it over.
     app.reset();
-    clearObjectDatabase(true);
+    clearObjectDatabase(false);
     stationState() = gstationState{};
     app = std::make_unique<CStationEditorApp>();
     ASSERT_TRUE(app->InitInstance({"-nologo", toUiPath(gstrSlice(plant.c_str()))}));

@@ -201,7 +201,7 @@ TEST_F(automaticControlsTest, ControlsForSpecificValues)
     std::string written = writtenRegister(*reg);
     EXPECT_NE(written.find("\tVALUE_CONTROL\t1\n\t\tPROGRAM\t\tOne\n\tEND\n"
                            "\tVALUE_CONTROL\t2\n\t\tPROGRAM\t\tOne\n\tEND\n"
-                           "\tVALUE_CONTROL\t3\n\t\tPROGRAM\t\tOne\n\tEND\n\tSOURCE"),
+                           "\tVALUE_CONTROL\t3\n\t\tPROGRAM\t\tOne\n\tEND\nEND\n"),
               std::string::npos)
         << written;
     EXPECT_EQ(users(*program("Two")), "");

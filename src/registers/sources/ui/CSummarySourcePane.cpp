@@ -117,10 +117,15 @@ void CSummarySourcePane::addRegisters(bool alarmsOnly)
     enableControl(removeId, !list().selectedItems().isEmpty());
 }
 
+// A register removed leaves the kept order at once: added again, it follows
+// the others like any register added.
 void CSummarySourcePane::onRemove()
 {
-    for (QListWidgetItem* item : list().selectedItems())
+    for (QListWidgetItem* item : list().selectedItems()) {
+        auto* reg = static_cast<gregister*>(const_cast<void*>(list().entryObject(list().row(item))));
+        std::erase(registers_, reg);
         delete list().takeItem(list().row(item));
+    }
     enableControl(removeId, !list().selectedItems().isEmpty());
 }
 

@@ -79,8 +79,8 @@ TEST_F(bitCollectionDataSourcePane, SectionsComeBackUnchanged)
 }
 
 // Duplicate opens the section dialog with the template's values; an empty
-// AND mask is refused; OK adds a section (its rotation kept within 0 to
-// 31) and leaves the template alone.
+// AND mask is refused; OK adds a section (its rotation, left alone, written
+// as the template had it) and leaves the template alone.
 TEST_F(bitCollectionDataSourcePane, DuplicateAndEditThroughTheSectionDialog)
 {
     auto d = open(bits);
@@ -116,7 +116,7 @@ TEST_F(bitCollectionDataSourcePane, DuplicateAndEditThroughTheSectionDialog)
     EXPECT_EQ(column(p, 1), (std::vector<std::string>{"<- 1", "4 ->", "4 ->"}));
     EXPECT_EQ(refusal(*d), 0);
     std::string lines = written(*bits);
-    EXPECT_NE(lines.find("\t\t\tMASK\t\t48, 3\n\t\t\tROTATE_LEFT\t28\n"), std::string::npos) << lines;
+    EXPECT_NE(lines.find("\t\t\tMASK\t\t48, 3\n\t\t\tROTATE_LEFT\t-4\n"), std::string::npos) << lines;
     EXPECT_NE(lines.find("\t\t\tMASK\t\t255\n\t\t\tROTATE_LEFT\t1\n"), std::string::npos) << lines;
     size_t first = lines.find("ROTATE_PARAM");
     EXPECT_NE(lines.find("ROTATE_PARAM", first + 1), std::string::npos) << lines;
