@@ -127,7 +127,9 @@ void CEditDataMaskDialog::OnOK()
     target_->suffix().transferFrom(suffix);
     target_->errorPattern().transferFrom(errorPattern);
     gstr name = controlText(nameId);
-    target_->setTitle(name == target_->getTag() ? gstrSlice::empty : gstrSlice(name));
+    // A name left as it was keeps a title that equals the tag.
+    if (name != target_->getTitle(false))
+        target_->setTitle(name == target_->getTag() ? gstrSlice::empty : gstrSlice(name));
     target_->setLimits(bufferSize, gmilliseconds(truncatedMilliseconds(seconds)));
     EndDialog(IDOK);
 }

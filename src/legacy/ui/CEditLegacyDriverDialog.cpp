@@ -161,7 +161,9 @@ void CEditLegacyDriverDialog::OnOK()
     target_->suffix().transferFrom(suffix);
     target_->errorPattern().transferFrom(errorPattern);
     gstr name = controlText(nameId);
-    target_->setTitle(name == target_->getTag() ? gstrSlice::empty : gstrSlice(name));
+    // A name left as it was keeps a title that equals the tag.
+    if (name != target_->getTitle(false))
+        target_->setTitle(name == target_->getTag() ? gstrSlice::empty : gstrSlice(name));
     target_->assignEntries(commands_, responses_, gmilliseconds(truncatedMilliseconds(seconds)));
     saveSettings();
     EndDialog(IDOK);

@@ -69,7 +69,9 @@ void CEditLegacyParameterDialog::OnOK()
             return (void)refuseField(tagId, tagTaken);
     }
     gstr name = controlText(nameId);
-    target_->setTitle(name == target_->getTag() ? gstrSlice::empty : gstrSlice(name));
+    // A name left as it was keeps a title that equals the tag.
+    if (name != target_->getTitle(false))
+        target_->setTitle(name == target_->getTag() ? gstrSlice::empty : gstrSlice(name));
     target_->setDefaultValue(value);
     saveSettings();
     EndDialog(IDOK);

@@ -17,10 +17,6 @@ constexpr int tagTaken = 10452;
 constexpr int enterOpcode = 10453;
 constexpr int reservedOpcode = 10454;
 
-// A blank, comma or double quote would not read back as an opcode: the
-// loader takes one string value.
-bool isOpcodeCharacter(char c) { return charClass::isPrintable(c) && c != ' ' && c != ',' && c != '"'; }
-
 } // namespace
 
 CSabusRequestDialog::CSabusRequestDialog(int templateId, const char* caption, int newCaptionId,
@@ -116,7 +112,7 @@ void CSabusRequestDialog::OnDuplicateFixedParameter()
 bool CSabusRequestDialog::checkOpcode()
 {
     gstr opcode = controlText(opcodeId);
-    if (opcode.length() != 1 || !isOpcodeCharacter(opcode[0]))
+    if (opcode.length() != 1 || !charClass::isPrintable(opcode[0]))
         return refuseField(opcodeId, enterOpcode);
     if (!gsabusRequest::isValidOpcode(opcode[0]))
         return refuseField(opcodeId, reservedOpcode);
@@ -141,7 +137,9 @@ void CSabusRequestDialog::OnOK()
     if (!target_ && !defineTarget())
         return;
     gstr name = controlText(nameId);
-    target_->setTitle(name == target_->getTag() ? gstrSlice::empty : gstrSlice(name));
+    // A name left as it was keeps a title that equals the tag.
+    if (name != target_->getTitle(false))
+        target_->setTitle(name == target_->getTag() ? gstrSlice::empty : gstrSlice(name));
     target_->setOpcode(controlText(opcodeId)[0]);
     target_->clearParameters();
     for (int i = 0; i < fixed_.count(); ++i)

@@ -99,6 +99,7 @@ void CScreenPropertiesDialog::fillFromSource()
     }
     setChecked(dialogId, !s.isInMenu());
     setChecked(showId, s.isInMenu() && s.isShown());
+    dialogShown_ = !s.isInMenu() && s.isShown();
     setChecked(localId, s.isLocal());
     ackCall_.assign(s.getAckCall());
     if (editing) {
@@ -117,6 +118,8 @@ void CScreenPropertiesDialog::OnDialogClicked()
         setChecked(showId, false);
     enableControl(showId, !dialog);
 }
+
+bool CScreenPropertiesDialog::shown() const { return isChecked(dialogId) ? dialogShown_ : isChecked(showId); }
 
 void CScreenPropertiesDialog::enableArguments()
 {
@@ -162,17 +165,16 @@ void CScreenPropertiesDialog::OnOK()
         }
         target_ = made;
     }
-    if (!name.isEmpty() && name != tag)
-        target_->setTitle(name);
-    else
-        target_->setTitle(gstrSlice::empty);
+    // A name left as it was keeps a title that equals the tag.
+    if (name != target_->getTitle(false))
+        target_->setTitle(name == tag ? gstrSlice::empty : gstrSlice(name));
     gcolor ground;
     if (isChecked(customColourId))
         ground.set(background_ & 0xFF, (background_ >> 8) & 0xFF, (background_ >> 16) & 0xFF);
     auto* programs = dynamic_cast<CProgramCombo*>(control(programId));
     ackCall_.setProgram(programs->selectedProgram());
     target_->setScreenProperties(static_cast<int32_t>(height), static_cast<int32_t>(width),
-                                 isChecked(dialogId) ? 0 : 1, isChecked(localId) ? 1 : 0, isChecked(showId) ? 1 : 0,
+                                 isChecked(dialogId) ? 0 : 1, isChecked(localId) ? 1 : 0, shown() ? 1 : 0,
                                  ground, ackCall_);
     if (source_ != target_) {
         if (source_)

@@ -38,6 +38,10 @@ protected:
 private:
     void fillFromSource();
     void OnDialogClicked();
+    // The show flag to store. A dialog screen has no box for it ("Show
+    // screen initially" is cleared and disabled while "Dialog" is checked),
+    // so a dialog screen keeps the flag its source had.
+    bool shown() const;
     void enableArguments();
     void chooseColour();
     // The edit's unsigned number; false (focus on the edit, its text
@@ -47,5 +51,6 @@ private:
     fscreen* source_;
     fscreen* target_;
     uint32_t background_ = 0;
+    bool dialogShown_ = false;
     gprocessorCall ackCall_;
 };
