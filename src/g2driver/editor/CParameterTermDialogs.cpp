@@ -12,9 +12,6 @@
 
 namespace {
 
-constexpr int enterFirstOffset = 10685;
-constexpr int enterFactor = 10677;
-constexpr int enterSecondOffset = 10748;
 constexpr int enterLowest = 10357;
 constexpr int enterHighest = 10359;
 constexpr int highestBelowLowest = 10361;
@@ -28,21 +25,23 @@ int32_t negated(int32_t n) { return static_cast<int32_t>(0u - static_cast<uint32
 // As the row texts tell a rotation to the right.
 bool rotatesRight(int32_t factor, int32_t secondOffset) { return factor < 0 || (factor == 0 && secondOffset <= 0); }
 
+constexpr uint32_t largestFactor = 2147483647;
+
 } // namespace
 
-CParameterTermDialogBase::CParameterTermDialogBase(int templateId, int newCaptionId, const char* formula,
+CParameterTermDialogBase::CParameterTermDialogBase(int templateId, const texts& own, QWidget* factorEdit,
                                                    parameterTermOwner& owner, const goffsetParameter* source,
                                                    goffsetParameter* edited, QWidget* parent)
-    : CDialog(templateId, parent), newCaptionId_(newCaptionId), owner_(owner), source_(source), edited_(edited)
+    : CDialog(templateId, parent), texts_(own), owner_(owner), source_(source), edited_(edited)
 {
     setDialogSize(250, 150);
     addLabel(-1, "&Parameter:", 7, 9, 50, 8);
     addComboBox(parameterId, false, 60, 7, 110, 100);
-    addLabel(-1, formula, 7, 25, 236, 8);
+    addLabel(-1, own.formula, 7, 25, 236, 8);
     addLabel(-1, "&1st offset:", 7, 59, 50, 8);
     addControl(firstOffsetId, new CSignedSpinEdit, 60, 57, 60, 12);
     addLabel(-1, "&Factor:", 7, 75, 50, 8);
-    addControl(factorId, new CSignedSpinEdit, 60, 73, 60, 12);
+    addControl(factorId, factorEdit, 60, 73, 60, 12);
     addLabel(-1, "&2nd offset:", 7, 91, 50, 8);
     addControl(secondOffsetId, new CSignedSpinEdit, 60, 89, 60, 12);
     addCheckBox(rangeId, "Only applies to a range of parameter values", 7, 107, 200, 10);
@@ -57,14 +56,10 @@ CParameterTermDialogBase::CParameterTermDialogBase(int templateId, int newCaptio
 bool CParameterTermDialogBase::OnInitDialog()
 {
     if (!edited_)
-        setWindowTitle(toUiText(gstr().loadString(newCaptionId_)));
+        setWindowTitle(toUiText(gstr().loadString(texts_.newCaption)));
     goffsetParameter shown = source_ ? *source_ : goffsetParameter();
-    int32_t factor = shown.getFactor();
-    int32_t secondOffset = shown.getSecondOffset();
-    shownPair(factor, secondOffset);
+    showPair(shown, source_ != nullptr);
     signedEdit(*this, firstOffsetId).setValue(shown.getFirstOffset());
-    signedEdit(*this, factorId).setValue(factor);
-    signedEdit(*this, secondOffsetId).setValue(secondOffset);
     unsignedEdit(*this, lowestId).setValue(shown.getLowest());
     unsignedEdit(*this, highestId).setValue(shown.getHighest());
     setChecked(rangeId, shown.isRanged());
@@ -87,11 +82,11 @@ void CParameterTermDialogBase::OnOK()
     int32_t factor = 0;
     int32_t secondOffset = 0;
     if (!signedEdit(*this, firstOffsetId).getValue(firstOffset))
-        return (void)refuseField(firstOffsetId, enterFirstOffset);
-    if (!signedEdit(*this, factorId).getValue(factor))
-        return (void)refuseField(factorId, enterFactor);
+        return (void)refuseField(firstOffsetId, texts_.firstOffsetRefused);
+    if (!readFactor(factor))
+        return (void)refuseField(factorId, texts_.factorRefused);
     if (!signedEdit(*this, secondOffsetId).getValue(secondOffset))
-        return (void)refuseField(secondOffsetId, enterSecondOffset);
+        return (void)refuseField(secondOffsetId, texts_.secondOffsetRefused);
     uint32_t lowest = 0;
     uint32_t highest = goffsetParameter::wholeRangeHigh;
     if (isChecked(rangeId)) {
@@ -114,32 +109,63 @@ void CParameterTermDialogBase::OnOK()
 
 CEditOffsetParameterDialog::CEditOffsetParameterDialog(parameterTermOwner& owner, const goffsetParameter* source,
                                                        goffsetParameter* edited, QWidget* parent)
-    : CParameterTermDialogBase(templateId, 10292,
-                               "Total offset value = ( parameter + 1st offset ) \xB7 factor + 2nd offset", owner,
-                               source, edited, parent)
+    : CParameterTermDialogBase(templateId,
+                               {10292, 10685, 10677, 10748,
+                                "Total offset value = ( parameter + 1st offset ) \xB7 factor + 2nd offset"},
+                               new CSignedSpinEdit, owner, source, edited, parent)
 {
     setWindowTitle(QStringLiteral("Edit Offset Parameter"));
 }
 
+void CEditOffsetParameterDialog::showPair(const goffsetParameter& shown, bool)
+{
+    signedEdit(*this, factorId).setValue(shown.getFactor());
+    signedEdit(*this, secondOffsetId).setValue(shown.getSecondOffset());
+}
+
+bool CEditOffsetParameterDialog::readFactor(int32_t& factor) const
+{
+    return signedEdit(*this, factorId).getValue(factor);
+}
+
 CRotateParameterDialog::CRotateParameterDialog(parameterTermOwner& owner, const goffsetParameter* source,
                                                goffsetParameter* edited, QWidget* parent)
-    : CParameterTermDialogBase(templateId, 12801,
-                               "Total rotate value = ( parameter + 1st offset ) \xB7 factor + 2nd offset", owner,
-                               source, edited, parent)
+    : CParameterTermDialogBase(templateId,
+                               {10294, 10739, 10738, 10749,
+                                "Total rotate value = ( parameter + 1st offset ) \xB7 factor + 2nd offset"},
+                               new CUnsignedSpinEdit, owner, source, edited, parent)
 {
     setWindowTitle(QStringLiteral("Edit Rotate Parameter"));
     addRadioButton(leftId, "<- Rotate &left", 7, 39, 80, 10);
     addRadioButton(rightId, "-> Rotate &right", 90, 39, 80, 10);
+    unsignedEdit(*this, factorId).spin().maximum = largestFactor;
 }
 
-void CRotateParameterDialog::shownPair(int32_t& factor, int32_t& secondOffset)
+// A term read from a file may rotate to the right by a factor of
+// 2147483648, stored as -2147483648: it is shown, and confirmed, as that.
+void CRotateParameterDialog::showPair(const goffsetParameter& shown, bool fromSource)
 {
-    bool right = rotatesRight(factor, secondOffset);
+    int32_t factor = shown.getFactor();
+    int32_t secondOffset = shown.getSecondOffset();
+    bool right = !fromSource || rotatesRight(factor, secondOffset);
     checkRadioButton(leftId, rightId, right ? rightId : leftId);
-    if (!right)
-        return;
-    factor = negated(factor);
-    secondOffset = negated(secondOffset);
+    if (right && fromSource) {
+        factor = negated(factor);
+        secondOffset = negated(secondOffset);
+    }
+    unsignedEdit(*this, factorId).setValue(static_cast<uint32_t>(factor));
+    signedEdit(*this, secondOffsetId).setValue(secondOffset);
+}
+
+bool CRotateParameterDialog::readFactor(int32_t& factor) const
+{
+    uint32_t value = 0;
+    if (!unsignedEdit(*this, factorId).getValue(value))
+        return false;
+    if (value > largestFactor && !(value == largestFactor + 1 && isChecked(rightId)))
+        return false;
+    factor = static_cast<int32_t>(value);
+    return true;
 }
 
 void CRotateParameterDialog::storedPair(int32_t& factor, int32_t& secondOffset) const

@@ -12,7 +12,8 @@ class parameterTermOwner;
 // and optionally the range of parameter values the term applies to. Mode as
 // the lists pass it: New (no source, no edited term), Duplicate (source
 // only), Edit (both). OK writes the edited term, created when there is
-// none, which is then the caller's.
+// none, which is then the caller's. Each entry dialog brings its own
+// factor field, captions and messages.
 class CParameterTermDialogBase : public CDialog {
 public:
     static constexpr int parameterId = 1704;
@@ -29,28 +30,38 @@ public:
     goffsetParameter* term() const { return edited_; }
 
 protected:
-    CParameterTermDialogBase(int templateId, int newCaptionId, const char* formula, parameterTermOwner& owner,
+    // The string-table texts of one entry dialog.
+    struct texts {
+        int newCaption;
+        int firstOffsetRefused;
+        int factorRefused;
+        int secondOffsetRefused;
+        const char* formula;
+    };
+
+    CParameterTermDialogBase(int templateId, const texts& own, QWidget* factorEdit, parameterTermOwner& owner,
                              const goffsetParameter* source, goffsetParameter* edited, QWidget* parent);
 
     bool OnInitDialog() override;
     void OnOK() override;
+    // Shows the factor and 2nd offset of the term (a new one when there is
+    // no source).
+    virtual void showPair(const goffsetParameter& shown, bool fromSource) = 0;
+    // The factor field's value, false when it does not read.
+    virtual bool readFactor(int32_t& factor) const = 0;
     // The factor and 2nd offset as the term stores them, from the fields'.
     virtual void storedPair(int32_t& factor, int32_t& secondOffset) const = 0;
-    // The factor and 2nd offset the fields show for the term's.
-    virtual void shownPair(int32_t& factor, int32_t& secondOffset) = 0;
-
-    const goffsetParameter* source() const { return source_; }
 
 private:
     void enableRange();
 
-    int newCaptionId_;
+    texts texts_;
     parameterTermOwner& owner_;
     const goffsetParameter* source_;
     goffsetParameter* edited_;
 };
 
-// Edit Offset Parameter (855).
+// Edit Offset Parameter (855): any signed factor.
 class CEditOffsetParameterDialog : public CParameterTermDialogBase {
 public:
     static constexpr int templateId = 855;
@@ -59,22 +70,25 @@ public:
                                QWidget* parent);
 
 protected:
+    void showPair(const goffsetParameter& shown, bool fromSource) override;
+    bool readFactor(int32_t& factor) const override;
     void storedPair(int32_t&, int32_t&) const override {}
-    void shownPair(int32_t&, int32_t&) override {}
 };
 
-// Edit Rotate Parameter (867): the same term with a direction; a rotation
-// to the right is stored with the factor and 2nd offset negated.
+// Edit Rotate Parameter (867): the same term with a direction and a factor
+// from 0 to 2147483647; a rotation to the right is stored with the factor
+// and 2nd offset negated. A new term rotates to the right.
 class CRotateParameterDialog : public CParameterTermDialogBase {
 public:
     static constexpr int templateId = 867;
-    static constexpr int leftId = 2082;
-    static constexpr int rightId = 2083;
+    static constexpr int leftId = 1720;
+    static constexpr int rightId = 1721;
 
     CRotateParameterDialog(parameterTermOwner& owner, const goffsetParameter* source, goffsetParameter* edited,
                            QWidget* parent);
 
 protected:
+    void showPair(const goffsetParameter& shown, bool fromSource) override;
+    bool readFactor(int32_t& factor) const override;
     void storedPair(int32_t& factor, int32_t& secondOffset) const override;
-    void shownPair(int32_t& factor, int32_t& secondOffset) override;
 };

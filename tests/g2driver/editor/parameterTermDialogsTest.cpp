@@ -124,20 +124,74 @@ TEST_F(parameterTermDialogs, OffsetEntryChecksItsFieldsInOrder)
     EXPECT_EQ(made->getParameter(), read->parameters().find("Channel"));
 }
 
-TEST_F(parameterTermDialogs, RotateEntryStoresARightRotationNegated)
+TEST_F(parameterTermDialogs, RotateEntryShowsTheDirectionAndTheFactorAsAMagnitude)
 {
-    goffsetParameter right = term(1, -2, -3);
-    auto d = opened<CRotateParameterDialog>(*owner, &right, &right, nullptr);
-    EXPECT_EQ(title(*d), "Edit Rotate Parameter");
-    EXPECT_TRUE(d->isChecked(CRotateParameterDialog::rightId));
-    EXPECT_EQ(text(d->controlText(entryDialog::factorId)), "2");
-    EXPECT_EQ(text(d->controlText(entryDialog::secondOffsetId)), "3");
-    EXPECT_EQ(text(fromUiText(d->controlAs<QComboBox>(entryDialog::parameterId)->currentText())), "P");
-    d->checkRadioButton(CRotateParameterDialog::leftId, CRotateParameterDialog::rightId, CRotateParameterDialog::leftId);
+    using rotate = CRotateParameterDialog;
+    auto made = opened<rotate>(*owner, nullptr, nullptr, nullptr);
+    EXPECT_EQ(title(*made), "New Rotate Parameter");
+    EXPECT_TRUE(made->isChecked(rotate::rightId));
+    EXPECT_EQ(text(made->controlText(entryDialog::factorId)), "1");
+    EXPECT_EQ(refusal(*made), 0);
+    std::unique_ptr<goffsetParameter> fresh(made->term());
+    EXPECT_EQ(fresh->getFactor(), -1);
+
+    // A term read from a file shows as it is and a bare OK keeps it, the
+    // largest right rotation included.
+    struct {
+        int32_t f, s;
+        bool right;
+        const char *factor, *secondOffset;
+    } const cases[] = {
+        {3, -2, false, "3", "-2"}, {-3, 2, true, "3", "-2"}, {0, 0, true, "0", "0"},
+        {0, 5, false, "0", "5"},   {INT32_MIN, 0, true, "2147483648", "0"},
+    };
+    for (const auto& c : cases) {
+        goffsetParameter t = term(1, c.f, c.s);
+        auto d = opened<rotate>(*owner, &t, &t, nullptr);
+        EXPECT_EQ(title(*d), "Edit Rotate Parameter");
+        EXPECT_EQ(d->isChecked(rotate::rightId), c.right) << c.f;
+        EXPECT_EQ(text(d->controlText(entryDialog::factorId)), c.factor);
+        EXPECT_EQ(text(d->controlText(entryDialog::secondOffsetId)), c.secondOffset);
+        EXPECT_EQ(refusal(*d), 0) << c.f;
+        EXPECT_EQ(t.getFactor(), c.f);
+        EXPECT_EQ(t.getSecondOffset(), c.s);
+    }
+
+    goffsetParameter left = term(1, 2, 3);
+    auto d = opened<rotate>(*owner, &left, &left, nullptr);
+    d->checkRadioButton(rotate::leftId, rotate::rightId, rotate::rightId);
+    d->setControlText(entryDialog::secondOffsetId, "1");
     EXPECT_EQ(refusal(*d), 0);
-    EXPECT_EQ(right.getFactor(), 2);
-    EXPECT_EQ(right.getSecondOffset(), 3);
-    EXPECT_EQ(right.getFirstOffset(), 1);
+    EXPECT_EQ(left.getFactor(), -2);
+    EXPECT_EQ(left.getSecondOffset(), -1);
+    EXPECT_EQ(left.getFirstOffset(), 1);
+}
+
+TEST_F(parameterTermDialogs, RotateEntryTakesAFactorFromZeroTo2147483647)
+{
+    using rotate = CRotateParameterDialog;
+    struct {
+        int id;
+        const char* value;
+        bool right;
+        int message;
+    } const cases[] = {
+        {entryDialog::firstOffsetId, "x", true, 10739},       {entryDialog::factorId, "-1", true, 10738},
+        {entryDialog::factorId, "2147483648", false, 10738},  {entryDialog::factorId, "", true, 10738},
+        {entryDialog::factorId, "4294967295", true, 10738},   {entryDialog::secondOffsetId, "1.5", true, 10749},
+        {entryDialog::factorId, "2147483647", false, 0},      {entryDialog::factorId, "0", true, 0},
+    };
+    for (const auto& c : cases) {
+        goffsetParameter t = term(0, 1, 0);
+        auto d = opened<rotate>(*owner, &t, &t, nullptr);
+        d->checkRadioButton(rotate::leftId, rotate::rightId, c.right ? rotate::rightId : rotate::leftId);
+        d->setControlText(c.id, c.value);
+        EXPECT_EQ(refusal(*d), c.message) << c.value;
+        if (c.message == 0)
+            continue;
+        EXPECT_TRUE(d->hasFocus(c.id)) << c.value;
+        EXPECT_EQ(t.getFactor(), 1);
+    }
 }
 
 TEST_F(parameterTermDialogs, ListReplacesTheOwnersTermsOnlyOnOk)
