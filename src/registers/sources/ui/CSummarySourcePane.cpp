@@ -14,6 +14,7 @@
 #include "store/gstation.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace {
 
@@ -106,13 +107,16 @@ void CSummarySourcePane::addRegisters(bool alarmsOnly)
     if (dialog.DoModal() != IDOK)
         return;
     list().clearSelection();
+    std::unordered_set<const void*> added;
     for (gregister* reg : dialog.result()) {
         list().addEntry(reg->getTitle(true), reg);
-        // The sorted list has put the entry in its place.
-        for (int row = 0; row < list().count(); ++row) {
-            if (list().entryObject(row) == reg)
-                list().item(row)->setSelected(true);
-        }
+        added.insert(reg);
+    }
+    // The sorted list has put each entry in its place: one pass selects
+    // them all, instead of a walk over the list for every one.
+    for (int row = 0; row < list().count(); ++row) {
+        if (added.count(list().entryObject(row)))
+            list().item(row)->setSelected(true);
     }
     enableControl(removeId, !list().selectedItems().isEmpty());
 }
