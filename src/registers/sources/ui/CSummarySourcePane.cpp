@@ -13,6 +13,7 @@
 #include "shell/CProgramCombo.h"
 #include "store/gstation.h"
 
+#include <QItemSelectionModel>
 #include <algorithm>
 #include <unordered_set>
 
@@ -112,12 +113,21 @@ void CSummarySourcePane::addRegisters(bool alarmsOnly)
         list().addEntry(reg->getTitle(true), reg);
         added.insert(reg);
     }
-    // The sorted list has put each entry in its place: one pass selects
-    // them all, instead of a walk over the list for every one.
+    // The sorted list has put each entry in its place: one pass finds them
+    // all and one change selects them, instead of a walk over the list and
+    // a selection signal for every one.
+    QItemSelection selection;
+    const QAbstractItemModel& model = *list().model();
     for (int row = 0; row < list().count(); ++row) {
-        if (added.count(list().entryObject(row)))
-            list().item(row)->setSelected(true);
+        if (!added.count(list().entryObject(row)))
+            continue;
+        int last = row;
+        while (last + 1 < list().count() && added.count(list().entryObject(last + 1)))
+            ++last;
+        selection.select(model.index(row, 0), model.index(last, 0));
+        row = last;
     }
+    list().selectionModel()->select(selection, QItemSelectionModel::Select);
     enableControl(removeId, !list().selectedItems().isEmpty());
 }
 
