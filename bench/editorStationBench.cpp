@@ -13,6 +13,10 @@
 
 #include "batch/ui/CBatchListDialog.h"
 #include "platform/recordingResponder.h"
+#include "registers/sources/ui/CSourcePane.h"
+#include "registers/sources/ui/CSummarySourcePane.h"
+#include "registers/ui/CAddRegistersDialog.h"
+#include "registers/ui/CRegisterDialog.h"
 #include "platform/settingsStore.h"
 #include "screens/editor/CScreenDoc.h"
 #include "screens/editor/screenDocuments.h"
@@ -28,6 +32,7 @@
 #include "store/stationFile.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -184,6 +189,27 @@ void listWindow(benchmark::State& state)
         e.frame->routeCommand(listToggleCommands[which]);
 }
 
+// Add Registers from the summary pane: it lists every register of the
+// station but those of the source; all are picked and go into the pane's
+// list, selected.
+void pickAllRegisters(editor& e, CDialog& registerDialog)
+{
+    CSourcePane* pane = dynamic_cast<CRegisterDialog&>(registerDialog).sourcePane();
+    if (!pane)
+        std::abort();
+    e.user.scripts.push_back([](CDialog& add) {
+        add.show();
+        auto* list = add.controlAs<QListWidget>(CAddRegistersDialog::listId);
+        list->selectAll();
+        add.repaint();
+        settle();
+        add.sendCommand(IDOK);
+    });
+    pane->sendCommand(CSummarySourcePane::addId);
+    pane->repaint();
+    settle();
+}
+
 // Edit on the registers window's row of a summary register: its pane lists
 // the station's registers.
 void registerDialog(benchmark::State& state)
@@ -197,15 +223,18 @@ void registerDialog(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         window->list().selectRow(row);
-        e.user.scripts.push_back([](CDialog& d) {
+        e.user.scripts.push_back([&e, addRegisters = state.range(0) != 0](CDialog& d) {
             d.show();
             d.repaint();
             settle();
+            if (addRegisters)
+                pickAllRegisters(e, d);
             d.sendCommand(IDCANCEL);
         });
         state.ResumeTiming();
         window->sendCommand(CSelectDialog::editId);
     }
+    state.SetLabel(state.range(0) ? "and Add Registers" : "");
 }
 
 void drawingPanes(benchmark::State& state)
@@ -391,7 +420,8 @@ int main(int argc, char** argv)
     unit(benchmark::RegisterBenchmark("frameOpen", frameOpen));
     for (int which = 0; which < CMainFrame::listWindowCount; ++which)
         unit(benchmark::RegisterBenchmark("listWindow", listWindow)->Arg(which));
-    unit(benchmark::RegisterBenchmark("registerDialog", registerDialog));
+    unit(benchmark::RegisterBenchmark("registerDialog", registerDialog)->Arg(0));
+    unit(benchmark::RegisterBenchmark("registerDialog", registerDialog)->Arg(1));
     unit(benchmark::RegisterBenchmark("drawingPanes", drawingPanes));
     unit(benchmark::RegisterBenchmark("batchFindAllTags", batchFindAllTags));
     unit(benchmark::RegisterBenchmark("screenOpenAndRepaint", screenOpenAndRepaint));

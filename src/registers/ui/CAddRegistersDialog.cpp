@@ -6,7 +6,7 @@
 #include "shell/CIconListBox.h"
 #include "store/gstation.h"
 
-#include <algorithm>
+#include <unordered_set>
 
 namespace {
 
@@ -28,17 +28,18 @@ CAddRegistersDialog::CAddRegistersDialog(bool alarmsOnly, QWidget* parent)
                      [this] { enableControl(IDOK, !list_->selectedItems().isEmpty()); });
 }
 
-bool CAddRegistersDialog::listed(const gregister& reg) const
-{
-    if (!reg.isDefined() || gregister::classCode(reg) == 0)
-        return false;
-    if (alarmsOnly_ && reg.getLevel() < gregister::levelAlarm)
-        return false;
-    return &reg != leftOut_ && std::find(result_.begin(), result_.end(), &reg) == result_.end();
-}
-
 bool CAddRegistersDialog::OnInitDialog()
 {
+    // A set of the chosen: a search of the result for every register of a
+    // big station would cost its size times theirs.
+    std::unordered_set<const gregister*> chosen(result_.begin(), result_.end());
+    auto listed = [&](const gregister& reg) {
+        if (!reg.isDefined() || gregister::classCode(reg) == 0)
+            return false;
+        if (alarmsOnly_ && reg.getLevel() < gregister::levelAlarm)
+            return false;
+        return &reg != leftOut_ && !chosen.count(&reg);
+    };
     jhashTypedIterator<gregister> it(station::registers());
     gregister* reg = nullptr;
     while (it.get(reg)) {

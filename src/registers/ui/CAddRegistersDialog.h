@@ -26,8 +26,6 @@ protected:
     void OnOK() override;
 
 private:
-    bool listed(const gregister& reg) const;
-
     bool alarmsOnly_;
     const gregister* leftOut_ = nullptr;
     std::vector<gregister*> result_;

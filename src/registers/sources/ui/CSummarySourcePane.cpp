@@ -13,7 +13,9 @@
 #include "shell/CProgramCombo.h"
 #include "store/gstation.h"
 
+#include <QItemSelectionModel>
 #include <algorithm>
+#include <unordered_set>
 
 namespace {
 
@@ -106,14 +108,26 @@ void CSummarySourcePane::addRegisters(bool alarmsOnly)
     if (dialog.DoModal() != IDOK)
         return;
     list().clearSelection();
+    std::unordered_set<const void*> added;
     for (gregister* reg : dialog.result()) {
         list().addEntry(reg->getTitle(true), reg);
-        // The sorted list has put the entry in its place.
-        for (int row = 0; row < list().count(); ++row) {
-            if (list().entryObject(row) == reg)
-                list().item(row)->setSelected(true);
-        }
+        added.insert(reg);
     }
+    // The sorted list has put each entry in its place: one pass finds them
+    // all and one change selects them, instead of a walk over the list and
+    // a selection signal for every one.
+    QItemSelection selection;
+    const QAbstractItemModel& model = *list().model();
+    for (int row = 0; row < list().count(); ++row) {
+        if (!added.count(list().entryObject(row)))
+            continue;
+        int last = row;
+        while (last + 1 < list().count() && added.count(list().entryObject(last + 1)))
+            ++last;
+        selection.select(model.index(row, 0), model.index(last, 0));
+        row = last;
+    }
+    list().selectionModel()->select(selection, QItemSelectionModel::Select);
     enableControl(removeId, !list().selectedItems().isEmpty());
 }
 

@@ -16,6 +16,15 @@ void selectAll(CDialog& d, int id)
         list->item(row)->setSelected(true);
 }
 
+std::vector<bool> selection(CDialog& d, int id)
+{
+    auto* list = d.controlAs<QListWidget>(id);
+    std::vector<bool> selected;
+    for (int row = 0; row < list->count(); ++row)
+        selected.push_back(list->item(row)->isSelected());
+    return selected;
+}
+
 TEST_F(registerDialogTest, SummaryPaneListsRegistersAndItsProgram)
 {
     program("Sum");
@@ -117,6 +126,9 @@ TEST_F(registerDialogTest, SummaryPaneKeepsTheSourceOrder)
             a.sendCommand(IDOK);
         });
         p.sendCommand(summary::addId);
+        // The registers added, and only they, are selected in their places.
+        EXPECT_EQ(items(p, summary::registersId), (std::vector<std::string>{"A", "B", "C", "D"}));
+        EXPECT_EQ(selection(p, summary::registersId), (std::vector<bool>{true, false, false, true}));
         d.sendCommand(IDOK);
     });
     EXPECT_EQ(sourceLines(*reg), "\tSOURCE\t\tSUMMARY\n\t\tREGISTER\tC\n\t\tREGISTER\tB\n\t\tREGISTER\tA\n"
