@@ -250,3 +250,25 @@ QIcon drawingToolImage(int position, bool locked)
 {
     return QIcon(picture(CDrawingToolsBar::commands[position], locked));
 }
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size / 16.0, size / 16.0);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 51, 102));
+        p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3, 3);
+        p.setPen(QPen(Qt::white, 1.5));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(3, 4, 10, 10), 0, 180 * 16);
+        p.setPen(QPen(QColor(255, 204, 51), 1.5));
+        p.drawLine(QPointF(8, 9), QPointF(11.5, 5.5));
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
