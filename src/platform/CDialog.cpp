@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QAbstractScrollArea>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -67,22 +68,111 @@ void fitText(QWidget* widget)
     if (room.height() > place.height()) {
         int extra = room.height() - place.height();
         place.adjust(0, -(extra / 2), 0, extra - extra / 2);
+        // Not above the top of its dialog.
+        if (place.top() < 0)
+            place.moveTop(0);
     }
     widget->setGeometry(place);
 }
 
+bool isStretchy(const QWidget* widget)
+{
+    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QComboBox*>(widget) ||
+           qobject_cast<const QAbstractScrollArea*>(widget);
+}
+
+// Two places share a line when the middle of the lower one lies within the
+// height of the other.
+bool onOneRow(const QRect& a, const QRect& b)
+{
+    const QRect& low = a.height() <= b.height() ? a : b;
+    const QRect& high = a.height() <= b.height() ? b : a;
+    int middle = low.center().y();
+    return middle >= high.top() && middle <= high.bottom();
+}
+
+// Moves next out of the way of grown, which lies before it: along the row
+// when they share one (a field gives up some of its width and keeps its
+// right edge, so that fields stay aligned), else down (buttons in a column
+// keep their spacing). False when next is not after grown.
+bool makeWay(const QWidget& grown, QWidget& next, int gapX, int gapY)
+{
+    QRect a = grown.geometry();
+    QRect b = next.geometry();
+    if (b.left() > a.left() && onOneRow(a, b)) {
+        int dx = a.right() + 1 + gapX - b.left();
+        if (isStretchy(&next) && 3 * (b.width() - dx) >= 2 * b.width())
+            b.setLeft(b.left() + dx);
+        else
+            b.translate(dx, 0);
+    } else if (b.top() > a.top()) {
+        b.translate(0, a.bottom() + 1 + gapY - b.top());
+    } else {
+        return false;
+    }
+    next.setGeometry(b);
+    return true;
+}
+
+// Controls that grew to show their text may cover the controls after them
+// on their row or below them: those move on, in order from the top left, a
+// few rounds at most, as each move may reach the next control.
+void makeRoom(QWidget& dialog)
+{
+    std::vector<QWidget*> shown;
+    for (QObject* child : dialog.children()) {
+        auto* w = qobject_cast<QWidget*>(child);
+        if (w && !w->isWindow() && !w->isHidden() && !qobject_cast<QGroupBox*>(w))
+            shown.push_back(w);
+    }
+    int gapX = dialog.fontMetrics().averageCharWidth() / 2;
+    int gapY = dialog.fontMetrics().height() / 4;
+    for (int round = 0; round < 8; ++round) {
+        std::sort(shown.begin(), shown.end(), [](const QWidget* a, const QWidget* b) {
+            return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+        });
+        bool moved = false;
+        for (QWidget* a : shown) {
+            for (QWidget* b : shown) {
+                if (a != b && a->geometry().intersects(b->geometry()))
+                    moved = makeWay(*a, *b, gapX, gapY) || moved;
+            }
+        }
+        if (!moved)
+            return;
+    }
+}
+
 // A control that grew may reach past the dialog's edge: when it is shown,
-// the dialog grows with it.
+// the dialog makes room for it and grows with it.
 class dialogFitter : public QObject {
 public:
     using QObject::QObject;
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (event->type() != QEvent::Show || watched != parent())
+            return false;
         // A sizeable window lays out its controls itself.
         auto* dialog = static_cast<QDialog*>(watched);
-        if (event->type() == QEvent::Show && watched == parent() && dialog->isWindow() && !dialog->isSizeGripEnabled())
+        if (dialog->isSizeGripEnabled())
+            return false;
+        makeRoom(*dialog);
+        if (dialog->isWindow()) {
             fit(*dialog);
+            return false;
+        }
+        // A pane placed on a dialog grows too, and the dialog around it
+        // makes room for it in turn.
+        auto* owner = dynamic_cast<QDialog*>(dialog->parentWidget());
+        if (!owner || owner->isSizeGripEnabled())
+            return false;
+        fit(*dialog);
+        if (owner->isVisible()) {
+            makeRoom(*owner);
+            if (owner->isWindow())
+                fit(*owner);
+        }
         return false;
     }
 
@@ -295,6 +385,9 @@ void CDialog::setControlText(int id, const gstrSlice& text)
     else if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->isEditable())
         combo->setEditText(toUiText(text));
     fitText(w);
+    // A text set while the dialog is up may grow over its neighbours.
+    if (isVisible() && !isSizeGripEnabled())
+        makeRoom(*this);
 }
 
 gstr CDialog::controlText(int id) const

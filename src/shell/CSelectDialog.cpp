@@ -8,6 +8,8 @@
 
 #include <QResizeEvent>
 
+#include <algorithm>
+
 namespace {
 
 // The template: client 220 x 150 dialog units, the list on the left and the
@@ -17,6 +19,24 @@ constexpr int templateHeight = 150;
 constexpr int buttonX = 176;
 constexpr int buttonWidth = 40;
 constexpr int buttonHeight = 14;
+// From the top of one button to the top of the next.
+constexpr int buttonPitch = 18;
+
+// Buttons keep their order from the top and measure their right offsets
+// again where they now stand.
+void lineUp(std::vector<CAnchoredButton*> buttons, int right, int top, int spacing, int clientWidth)
+{
+    std::stable_sort(buttons.begin(), buttons.end(),
+                     [](const CAnchoredButton* a, const CAnchoredButton* b) { return a->y() < b->y(); });
+    int widest = 0;
+    for (CAnchoredButton* b : buttons)
+        widest = std::max(widest, b->width());
+    for (CAnchoredButton* b : buttons) {
+        b->setGeometry(right - widest, top, widest, b->height());
+        b->attach(clientWidth);
+        top += b->height() + spacing;
+    }
+}
 
 } // namespace
 
@@ -74,6 +94,12 @@ void CSelectDialog::create(CMainFrame* parent)
 {
     setParent(parent, Qt::Window);
     setSizeGripEnabled(true);
+    // Buttons that grew to show their texts stay one column of one width at
+    // the template's right edge, with the template's spacing, and the list
+    // ends before them.
+    lineUp(buttons_, dialogUnitsX(buttonX + buttonWidth), dialogUnitsY(4), dialogUnitsY(buttonPitch - buttonHeight),
+           width());
+    list_->resize(buttons_.front()->x() - dialogUnitsX(4) - list_->x(), list_->height());
     list_->setUpColumns();
     list_->attach(width(), height());
     attached_ = true;
@@ -155,4 +181,9 @@ void CSelectDialog::layOut(int clientWidth, int clientHeight)
     for (CAnchoredButton* b : buttons_)
         b->followRightEdge(clientWidth, clientHeight);
     list_->fitToParent(clientWidth, clientHeight);
+    // The template's usual offset, taken for a far one, would reach under
+    // buttons that grew to show their texts.
+    int room = buttons_.front()->x() - dialogUnitsX(4) - list_->x();
+    if (list_->width() > room)
+        list_->resize(room, list_->height());
 }

@@ -2,11 +2,14 @@
 
 #include "shell/CMainFrame.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -15,6 +18,7 @@ CSplashWindow* splashWindow = nullptr;
 bool splashShowing = false;
 
 constexpr int splashMilliseconds = 10000;
+constexpr int exposeMilliseconds = 1000;
 
 QPixmap splashPicture()
 {
@@ -79,6 +83,13 @@ CSplashWindow::CSplashWindow(CMainFrame* owner)
     QRect over = owner ? owner->geometry() : QRect(QPoint(0, 0), picture_.size());
     move(over.center() - rect().center());
     QWidget::show();
+    // Start-up goes on loading before the event loop runs: without waiting
+    // for the window system to map the window, it stays an unpainted (black)
+    // rectangle until then.
+    QElapsedTimer waited;
+    waited.start();
+    while (windowHandle() && !windowHandle()->isExposed() && waited.elapsed() < exposeMilliseconds)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
     repaint();
     QTimer::singleShot(splashMilliseconds, this, [] { hideSplash(); });
 }

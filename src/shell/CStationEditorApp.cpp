@@ -29,6 +29,7 @@
 #include "shell/commandLineInfo.h"
 #include "shell/mainMenu.h"
 #include "shell/symbolShortcuts.h"
+#include "shell/toolbarImages.h"
 #include "shell/uiMessageService.h"
 #include "sourceedit/sourceEditorSettings.h"
 
@@ -112,6 +113,9 @@ CStationEditorApp::~CStationEditorApp()
 bool CStationEditorApp::InitInstance(const QStringList& arguments)
 {
     QGuiApplication::setApplicationDisplayName(QString::fromLatin1(applicationTitle));
+    // Every window without a picture of its own, child windows and list
+    // windows included, shows the program's.
+    QApplication::setWindowIcon(programIcon());
     previousMessages_ = &messageService();
     installMessageService(&theUiMessageService());
     installRegisterDataStore(&theRegisterDataStore());

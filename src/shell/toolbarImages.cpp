@@ -8,6 +8,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include <utility>
+
 namespace {
 
 constexpr int side = 16;
@@ -75,6 +77,62 @@ void graph(QPainter& p)
     p.drawPolyline(QPolygon({QPoint(3, 11), QPoint(6, 6), QPoint(9, 9), QPoint(13, 3)}));
 }
 
+void driver(QPainter& p)
+{
+    p.setBrush(QColor(64, 64, 64));
+    p.drawRect(4, 2, 8, 12);
+    for (int y = 3; y < 14; y += 3) {
+        p.drawLine(1, y, 3, y);
+        p.drawLine(13, y, 15, y);
+    }
+}
+
+void port(QPainter& p)
+{
+    p.setBrush(QColor(160, 160, 176));
+    p.drawPolygon(QPolygon({QPoint(1, 4), QPoint(15, 4), QPoint(12, 12), QPoint(4, 12)}));
+    p.setBrush(Qt::black);
+    for (int x : {5, 8, 11})
+        p.drawEllipse(QPoint(x, 7), 1, 1);
+    for (int x : {7, 10})
+        p.drawEllipse(QPoint(x, 10), 1, 1);
+}
+
+void registerTable(QPainter& p)
+{
+    p.setBrush(Qt::white);
+    p.drawRect(1, 2, 14, 12);
+    for (int y = 5; y < 14; y += 3)
+        p.drawLine(1, y, 15, y);
+    p.drawLine(6, 2, 6, 14);
+}
+
+void screen(QPainter& p)
+{
+    p.setBrush(QColor(0, 102, 204));
+    p.drawRect(1, 1, 14, 10);
+    p.drawLine(8, 11, 8, 13);
+    p.drawLine(4, 14, 12, 14);
+}
+
+void program(QPainter& p)
+{
+    p.setBrush(Qt::white);
+    p.drawRect(2, 1, 12, 14);
+    for (int y = 4; y < 13; y += 3)
+        p.drawLine(4 + (y % 2) * 2, y, 12, y);
+}
+
+void bus(QPainter& p)
+{
+    p.drawLine(1, 4, 15, 4);
+    p.setBrush(QColor(255, 153, 0));
+    for (int x : {2, 9}) {
+        p.drawLine(x + 2, 4, x + 2, 8);
+        p.drawRect(x, 8, 5, 5);
+    }
+}
+
 struct sign {
     int command;
     drawFn draw;
@@ -92,10 +150,8 @@ constexpr sign signs[] = {
     {57637, nullptr, "P"},       {57607, nullptr, "Pr"},      {57643, nullptr, "<"},
     {57644, nullptr, ">"},       {32843, nullptr, "B"},       {32868, nullptr, "B>"},
     {32870, nullptr, "<B"},      {32788, nullptr, "B0"},      {32804, nullptr, "GP"},
-    {32918, nullptr, "Dv"},      {32898, nullptr, "Po"},      {32901, nullptr, "Rg"},
-    {32902, nullptr, "Sc"},      {32899, nullptr, "Pg"},      {32910, nullptr, "SB"},
-    {32919, nullptr, "+D"},      {32863, nullptr, "+P"},      {32865, nullptr, "+R"},
-    {32866, nullptr, "+S"},      {32864, nullptr, "+G"},      {32912, nullptr, "+Q"},
+    {32918, driver, nullptr},    {32898, port, nullptr},      {32901, registerTable, nullptr},
+    {32902, screen, nullptr},    {32899, program, nullptr},   {32910, bus, nullptr},
     {32814, nullptr, "St"},      {32937, nullptr, "3D"},      {32794, nullptr, "Bi"},
     {32812, nullptr, "Mu"},      {32801, nullptr, "Di"},      {32791, nullptr, "An"},
     {32824, nullptr, "Str"},     {32936, nullptr, "XY"},      {32798, nullptr, "Ct"},
@@ -111,6 +167,30 @@ constexpr sign signs[] = {
     {32780, nullptr, "^v"},      {32781, nullptr, "<|>"},     {32782, nullptr, "FV"},
     {32784, nullptr, "R<"},      {32785, nullptr, "R>"},      {32786, nullptr, "R2"},
 };
+
+// A New command shows the picture of its kind with a plus in its corner.
+constexpr std::pair<int, int> newCommands[] = {{32919, 32918}, {32863, 32898}, {32865, 32901},
+                                               {32866, 32902}, {32864, 32899}, {32912, 32910}};
+
+const sign* newKind(int command)
+{
+    for (auto [made, kind] : newCommands) {
+        if (made != command)
+            continue;
+        for (const sign& s : signs) {
+            if (s.command == kind)
+                return &s;
+        }
+    }
+    return nullptr;
+}
+
+void drawPlus(QPainter& p)
+{
+    p.setPen(QPen(QColor(0, 153, 0), 2));
+    p.drawLine(12, 9, 12, 15);
+    p.drawLine(9, 12, 15, 12);
+}
 
 QPixmap picture(int command, bool dark)
 {
@@ -128,6 +208,11 @@ QPixmap picture(int command, bool dark)
         found->draw(p);
         return pixmap;
     }
+    if (const sign* kind = newKind(command)) {
+        kind->draw(p);
+        drawPlus(p);
+        return pixmap;
+    }
     const char* tip = toolbarTip(command);
     QString letters = found ? QString::fromLatin1(found->letters) : QString::fromLatin1(tip ? tip : "?").left(2);
     QFont f = p.font();
@@ -138,11 +223,52 @@ QPixmap picture(int command, bool dark)
     return pixmap;
 }
 
+// The desktop's own pictures for the standard commands, where its icon
+// theme has them; ours otherwise.
+const char* themeName(int command)
+{
+    static constexpr std::pair<int, const char*> names[] = {
+        {32848, "document-new"}, {32849, "document-open"}, {32852, "document-save"},  {57635, "edit-cut"},
+        {57634, "edit-copy"},    {57637, "edit-paste"},    {57607, "document-print"}, {57667, "help-contents"}};
+    for (auto [id, name] : names) {
+        if (id == command)
+            return name;
+    }
+    return nullptr;
+}
+
 } // namespace
 
-QIcon commandImage(int command) { return QIcon(picture(command, false)); }
+QIcon commandImage(int command)
+{
+    QIcon own(picture(command, false));
+    const char* name = themeName(command);
+    return name ? QIcon::fromTheme(QString::fromLatin1(name), own) : own;
+}
 
 QIcon drawingToolImage(int position, bool locked)
 {
     return QIcon(picture(CDrawingToolsBar::commands[position], locked));
+}
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size / 16.0, size / 16.0);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 51, 102));
+        p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3, 3);
+        p.setPen(QPen(Qt::white, 1.5));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(3, 4, 10, 10), 0, 180 * 16);
+        p.setPen(QPen(QColor(255, 204, 51), 1.5));
+        p.drawLine(QPointF(8, 9), QPointF(11.5, 5.5));
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }

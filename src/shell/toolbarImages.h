@@ -7,3 +7,5 @@ class QIcon;
 QIcon commandImage(int command);
 // A Drawing Tools button; the locked look has a dark ground.
 QIcon drawingToolImage(int position, bool locked);
+// The program's own picture, on its windows: a gauge on a station's blue.
+QIcon programIcon();

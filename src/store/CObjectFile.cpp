@@ -51,7 +51,6 @@ int openFailureMessage(int err, const std::string& name)
     case EACCES:
     case EPERM:
     case EROFS:
-    case EISDIR:
         return 10060;
     case ENOTDIR:
     case ENAMETOOLONG:
@@ -64,6 +63,9 @@ int openFailureMessage(int err, const std::string& name)
     case EMFILE:
     case ENFILE:
         return 10065;
+    // A folder is no more a file to open than a pipe is; saying that the
+    // user lacks permission would send them to look at its rights.
+    case EISDIR:
     case notRegularFile:
         return 10062;
     default:

@@ -10,6 +10,7 @@
 
 #include "support/ui/temporarySettings.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMdiArea>
@@ -72,6 +73,9 @@ TEST_F(documents, NewWindowsOpenAtAUsableSizeInsideTheArea)
                                           << place.height();
         EXPECT_GE(place.width(), room.width() * 2 / 3);
         EXPECT_GE(place.height(), room.height() * 2 / 3);
+        // The program's picture, not the toolkit's.
+        EXPECT_FALSE(frameOf(document)->windowIcon().isNull());
+        EXPECT_EQ(frameOf(document)->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
     }
     frame->close();
 }

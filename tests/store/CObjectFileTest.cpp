@@ -413,8 +413,8 @@ TEST_F(objectFileTest, OpenFailuresAskRetryOrCancel)
         {path("nofolder/x.stn"), CObjectFile::modeRead, 10061},
         {path("nofolder/x.stn"), CObjectFile::modeWrite, 10061},
         {"", CObjectFile::modeRead, 10061},
-        {path("folder"), CObjectFile::modeRead, 10060},
-        {path("folder"), CObjectFile::modeWrite, 10060},
+        {path("folder"), CObjectFile::modeRead, 10062},
+        {path("folder"), CObjectFile::modeWrite, 10062},
         {path("fifo"), CObjectFile::modeRead, 10062},
         {path("plain") + "/x", CObjectFile::modeRead, 10061},
     };
