@@ -432,6 +432,8 @@ int main(int argc, char** argv)
     long modelPeak = childPeak(argv[0], "model");
     long editorPeak = childPeak(argv[0], "editor");
     printRatios(reporter, modelPeak, editorPeak);
-    // The editor goes before the application it lives in.
+    // The editor goes before the application it lives in; _Exit drops what
+    // stdout still buffers, the ratios with it when it is not a terminal.
+    std::fflush(stdout);
     std::_Exit(0);
 }

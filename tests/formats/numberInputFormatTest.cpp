@@ -89,8 +89,8 @@ TEST(numberInputFormat, WritesWhatItReads)
         "\tWIDTH\t\t2\n\tTYPE\t\tSIGNED MULTIBYTE HI-LO\n\tDECIMALS\t1\n",
         "\tWIDTH\t\t3\n\tTYPE\t\tBCD\n\tDECIMALS\t4\n",
         "\tTYPE\t\tDECIMAL\n\tSYMBOLS\t\t+, -, \",\", .\n",
-        "\tLEADING\t\t\" \"\n\tWIDTH\t\t9, \n\tTYPE\t\tDECIMAL\n\tSYMBOLS\t\t+, -, NONE, \",\"\n"
-        "\tEXPONENT\tE+, E-\n\tDECIMALS\t2\n\tGREATER_LESS\t>, <\n\tSEPARATOR\t\"[,;]\"\n",
+        ("\tLEADING\t\t\" \"\n\tWIDTH\t\t9, \n\tTYPE\t\tDECIMAL\n\tSYMBOLS\t\t+, -, NONE, \",\"\n"
+         "\tEXPONENT\tE+, E-\n\tDECIMALS\t2\n\tGREATER_LESS\t>, <\n\tSEPARATOR\t\"[,;]\"\n"),
         // A less-than marker alone is kept.
         "\tTYPE\t\tHEX\n\tGREATER_LESS\tNONE, <\n",
     };

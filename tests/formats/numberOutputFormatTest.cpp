@@ -71,8 +71,8 @@ TEST(numberOutputFormat, WritesWhatItReads)
     const char* const tables[] = {
         "\tTYPE\t\tDECIMAL\n\tSYMBOLS\t\tNONE, -, NONE\n",
         "\tWIDTH\t\t10, RIGHT, \" \"\n\tTYPE\t\tDECIMAL\n\tSYMBOLS\t\t+, -, \",\"\n\tDECIMALS\t2, .\n",
-        "\tWIDTH\t\t12, FULL RIGHT, 0\n\tTYPE\t\tDECIMAL\n\tSYMBOLS\t\tNONE, -, NONE\n\tDECIMALS\t3, NONE\n"
-        "\tEXPONENT\t2, 1, E+, E-\n",
+        ("\tWIDTH\t\t12, FULL RIGHT, 0\n\tTYPE\t\tDECIMAL\n\tSYMBOLS\t\tNONE, -, NONE\n\tDECIMALS\t3, NONE\n"
+         "\tEXPONENT\t2, 1, E+, E-\n"),
         "\tWIDTH\t\t1\n\tTYPE\t\tSIGNED BYTE\n\tDECIMALS\t1\n",
         // A negative count scales down and is kept.
         "\tWIDTH\t\t2\n\tTYPE\t\tMULTIBYTE LO-HI\n\tDECIMALS\t-2\n",
