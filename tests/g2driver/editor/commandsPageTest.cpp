@@ -79,7 +79,7 @@ TEST_F(commandsPageTest, NewTemplateAndCommandAreWrittenIntoTheDriver)
 
 TEST_F(commandsPageTest, TemplatesAndCommandsInUseAreKept)
 {
-    runDriverDialog(meter(), meter(), [this](D& d) {
+    runDriverDialog(meter(), meter(), [](D& d) {
         Pane& pane = d.commandsPane();
         select(pane, Pane::templateListId, "Read");
         pane.sendCommand(Pane::deleteTemplateId);
