@@ -55,12 +55,18 @@ QString CObjectListCtrl::keyOf(const QTreeWidgetItem* item) const
     return item->text(sortByTag_ ? tagColumn : nameColumn);
 }
 
-int CObjectListCtrl::insertObject(gtitledObject* object, bool select)
+QTreeWidgetItem* CObjectListCtrl::rowOf(gtitledObject* object)
 {
     auto* item = new QTreeWidgetItem;
     item->setText(nameColumn, toUiText(object->getTitle(true)));
     item->setText(tagColumn, toUiText(object->getTag()));
     item->setData(nameColumn, objectRole, QVariant::fromValue(reinterpret_cast<quintptr>(object)));
+    return item;
+}
+
+int CObjectListCtrl::insertObject(gtitledObject* object, bool select)
+{
+    QTreeWidgetItem* item = rowOf(object);
     int index = 0;
     if (select) {
         // The rows are sorted: the first row whose key is greater.
@@ -80,6 +86,17 @@ int CObjectListCtrl::insertObject(gtitledObject* object, bool select)
     if (select)
         selectRow(index);
     return index;
+}
+
+// Each row would have gone first, so the rows go in reverse: equal keys
+// keep the order the one-by-one insertion gave them through the stable sort.
+void CObjectListCtrl::insertObjects(const std::vector<gtitledObject*>& objects)
+{
+    QList<QTreeWidgetItem*> rows;
+    rows.reserve(static_cast<qsizetype>(objects.size()));
+    for (auto it = objects.rbegin(); it != objects.rend(); ++it)
+        rows.append(rowOf(*it));
+    insertTopLevelItems(0, rows);
 }
 
 void CObjectListCtrl::sort()

@@ -4,6 +4,8 @@
 
 #include <QTreeWidget>
 
+#include <vector>
+
 class gtitledObject;
 
 // The two-column list of an object-list window: "Name" (the object's title,
@@ -21,6 +23,9 @@ public:
     // goes before the first row whose key is greater, becomes the only
     // selected row and is scrolled into view. Returns its index.
     int insertObject(gtitledObject* object, bool select);
+    // As insertObject without select for each object in turn, in one go
+    // (sort afterwards).
+    void insertObjects(const std::vector<gtitledObject*>& objects);
     void sort();
     bool sortByTag() const { return sortByTag_; }
     void setSortByTag(bool byTag) { sortByTag_ = byTag; }
@@ -58,6 +63,7 @@ protected:
 
 private:
     QString keyOf(const QTreeWidgetItem* item) const;
+    static QTreeWidgetItem* rowOf(gtitledObject* object);
 
     bool sortByTag_ = false;
 };

@@ -93,6 +93,27 @@ TEST_F(selectDialog, SelectedInsertLandsInSortOrder)
     EXPECT_EQ(list.tagAt(3).view(), "T3");
 }
 
+// Rows added in one go sort as rows added one by one: equal names keep the
+// order the one-by-one insertion gave them.
+TEST_F(selectDialog, RowsAddedInOneGoSortAsRowsAddedOneByOne)
+{
+    std::vector<gtitledObject*> objects = {mask("T1", "same"), mask("T2", "b"), mask("T3", "Same"),
+                                           mask("T4", "a"), mask("T5", "same")};
+    CObjectListCtrl oneByOne;
+    for (gtitledObject* object : objects)
+        oneByOne.insertObject(object, false);
+    oneByOne.sort();
+    CObjectListCtrl together;
+    together.insertObjects(objects);
+    together.sort();
+    std::vector<std::string> tags;
+    for (int i = 0; i < together.rowCount(); ++i) {
+        EXPECT_EQ(together.objectAt(i), oneByOne.objectAt(i)) << i;
+        tags.emplace_back(together.tagAt(i).view());
+    }
+    EXPECT_EQ(tags, (std::vector<std::string>{"T4", "T2", "T5", "T3", "T1"}));
+}
+
 TEST_F(selectDialog, DeleteReselectsAndReportsAnEmptyList)
 {
     maskList window;

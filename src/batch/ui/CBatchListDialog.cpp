@@ -73,8 +73,7 @@ bool CBatchListDialog::OnInitDialog()
     loadSettings();
     list_->setUpColumns();
     list_->restoreColumns(spec_.listSection, 0, 0);
-    for (gtitledObject* object : kind_.objects())
-        list_->insertObject(object, false);
+    list_->insertObjects(kind_.objects());
     list_->sort();
     list_->clearSelection();
     updateButtons();
@@ -228,14 +227,12 @@ void CBatchListDialog::OnDuplicate()
     }
     std::vector<gtitledObject*> added = addCopies(kind_, copies);
     if (!added.empty()) {
-        for (gtitledObject* object : added)
-            list_->insertObject(object, false);
+        list_->insertObjects(added);
         resort(*list_);
         selectObjects(added);
         list_->ensureSelectionVisible();
         if (CObjectListCtrl* frame = frameList()) {
-            for (gtitledObject* object : added)
-                frame->insertObject(object, false);
+            frame->insertObjects(added);
             resort(*frame);
         }
     }
