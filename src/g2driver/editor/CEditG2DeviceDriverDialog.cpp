@@ -251,7 +251,9 @@ void CEditG2DeviceDriverDialog::OnOK()
 void CEditG2DeviceDriverDialog::writeBack(int32_t retries, uint32_t delay)
 {
     gstr name = controlText(nameId);
-    target_->setTitle(name == target_->getTag() ? gstrSlice::empty : gstrSlice(name));
+    // A name left as it was keeps a title that equals the tag.
+    if (name != target_->getTitle(false))
+        target_->setTitle(name == target_->getTag() ? gstrSlice::empty : gstrSlice(name));
     parameterList_.writeInto(target_->parameters());
     target_->setRetries(retries);
     target_->setDelay(gmilliseconds(delay));

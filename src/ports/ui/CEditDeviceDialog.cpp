@@ -286,7 +286,9 @@ void CEditDeviceDialog::OnOK()
         }
         edit_ = made;
     }
-    edit_->setTitle(!name.isEmpty() && name.compare(tag) != 0 ? gstrSlice(name) : gstrSlice::empty);
+    // A name left as it was keeps a title that equals the tag.
+    if (name != edit_->getTitle())
+        edit_->setTitle(!name.isEmpty() && name.compare(tag) != 0 ? gstrSlice(name) : gstrSlice::empty);
     edit_->setDriver(portItems::selected<g2driver>(*controlAs<QComboBox>(driverId)));
     edit_->setParameterValues(values);
     edit_->setRetries(retries);

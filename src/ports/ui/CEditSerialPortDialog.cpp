@@ -621,7 +621,9 @@ void CEditSerialPortDialog::OnOK()
         edit_->pollingSequence().clear();
     }
     gstr name = controlText(nameId);
-    edit_->setTitle(name.isEmpty() || name.compare(tag) == 0 ? gstrSlice::empty : gstrSlice(name));
+    // A name left as it was keeps a title that equals the tag.
+    if (name != edit_->getTitle(false))
+        edit_->setTitle(name.isEmpty() || name.compare(tag) == 0 ? gstrSlice::empty : gstrSlice(name));
     writeLineSettings(*edit_, seconds);
     edit_->setWaitForData(wait ? 1 : 0);
     EndDialog(IDOK);

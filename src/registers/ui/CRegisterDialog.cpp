@@ -365,7 +365,9 @@ void CRegisterDialog::storeCommonFields()
     gregister& reg = *target_;
     gstr tag = typedTag();
     gstr name = typedName();
-    reg.setTitle(name.isEmpty() || name == tag ? gstrSlice::empty : gstrSlice(name));
+    // A name left as it was keeps a title that equals the tag.
+    if (name != reg.getTitle(false))
+        reg.setTitle(name.isEmpty() || name == tag ? gstrSlice::empty : gstrSlice(name));
     for (int i = 0; i < gregister::logStringCount; ++i) {
         gstr text(logStrings_[i]);
         reg.setLogString(static_cast<gregister::logString>(i), text);

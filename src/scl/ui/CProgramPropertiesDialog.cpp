@@ -250,7 +250,9 @@ void CProgramPropertiesDialog::OnOK()
         if (!target_)
             return (void)refuseField(tagId, tagTakenMessage);
     }
-    target_->setTitle(!name.isEmpty() && name != tag ? gstrSlice(name) : gstrSlice::empty);
+    // A name left as it was keeps a title that equals the tag.
+    if (name != target_->getTitle(false))
+        target_->setTitle(!name.isEmpty() && name != tag ? gstrSlice(name) : gstrSlice::empty);
     store(*target_, limit, interval);
     if (target_ != source_) {
         if (source_)
