@@ -50,12 +50,13 @@ void gsourceSummaryPart::linkProgram() { linkControlProgram(programUse_, call_);
 void gsourceSummaryPart::clearRegisters()
 {
     registers_.clear();
+    listed_.clear();
     registerUses_.clear();
 }
 
 bool gsourceSummaryPart::addRegister(gregister& reg)
 {
-    if (contains(registers_, &reg))
+    if (!listed_.insert(&reg).second)
         return false;
     registers_.push_back(&reg);
     registerUses_.add(reg.usedBy());
@@ -195,9 +196,12 @@ gregister* gsourceSummaryPart::rebound(gregister& reg, const gregisterBatchOptio
 // A summary that loses no register is left as it is.
 bool gsourceSummaryPart::registersDeleted(const garray<gregister>& registers)
 {
+    std::unordered_set<const gregister*> deleted;
+    for (int32_t i = 0; i < registers.size(); ++i)
+        deleted.insert(registers[i]);
     std::vector<gregister*> remaining;
     for (gregister* reg : registers_) {
-        if (registers.indexOf(reg) < 0)
+        if (!deleted.count(reg))
             remaining.push_back(reg);
     }
     if (remaining.size() == registers_.size())

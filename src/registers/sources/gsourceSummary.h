@@ -5,6 +5,7 @@
 #include "store/gusedByList.h"
 
 #include <cstdint>
+#include <unordered_set>
 #include <vector>
 
 // The summary sources (type code 7, "SOURCE SUMMARY", all four register
@@ -68,6 +69,9 @@ private:
     gusesList programUse_;
     int32_t updateOnAnyChange_ = -1;
     std::vector<gregister*> registers_;
+    // The same registers, so that a long list is not searched for every one
+    // added.
+    std::unordered_set<const gregister*> listed_;
     gusesList registerUses_;
 };
 
