@@ -338,6 +338,10 @@ TEST_F(stationEditorApp, RecentFilesReopenAndDropThoseThatFail)
     frame->updateCommandUi();
     EXPECT_EQ(frame->action(57616)->text().toStdString(), "&1 " + b);
     EXPECT_FALSE(frame->action(57618)->isEnabled());
+    // Slots without a file leave no empty rows before Exit.
+    EXPECT_TRUE(frame->action(57617)->isVisible());
+    EXPECT_FALSE(frame->action(57618)->isVisible());
+    EXPECT_FALSE(frame->action(57619)->isVisible());
     frame->routeCommand(57617); // a, which is gone
     ASSERT_EQ(app->recentFiles().size(), 1u);
     EXPECT_EQ(app->recentFiles()[0].view(), b);
