@@ -17,17 +17,6 @@ constexpr int undefinedResponse[] = {20274, 20275, 20276};
 constexpr int undefinedCommand[] = {20277, 20278, 20279};
 
 template <class E>
-std::vector<E*> entriesOf(const jhashTypedDatabaseTable<E>& table)
-{
-    std::vector<E*> entries;
-    jhashTypedIterator<E> it(table);
-    E* entry = nullptr;
-    while (it.get(entry))
-        entries.push_back(entry);
-    return entries;
-}
-
-template <class E>
 void listPlaceholders(const jhashTypedDatabaseTable<E>& table, const int (&descriptions)[3],
                       const gstrSlice& driverName, gstr& text)
 {

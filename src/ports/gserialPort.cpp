@@ -63,13 +63,9 @@ void listPlaceholders(const jhashTypedDatabaseTable<E>& table, const gstr& descr
 
 // Entries of a table from its last to its first.
 template <class E>
-std::vector<E*> entriesOf(const jhashTypedDatabaseTable<E>& table)
+std::vector<E*> entriesLastToFirst(const jhashTypedDatabaseTable<E>& table)
 {
-    std::vector<E*> all;
-    jhashTypedIterator<E> it(table);
-    E* entry = nullptr;
-    while (it.get(entry))
-        all.push_back(entry);
+    std::vector<E*> all = entriesOf(table);
     std::reverse(all.begin(), all.end());
     return all;
 }
@@ -196,21 +192,21 @@ glegacyDevice* gserialPort::addLegacyDeviceCopy(glegacyDevice& device)
 void gserialPort::clearDevices()
 {
     deleteRefs();
-    for (gdevice* device : entriesOf(devices_))
+    for (gdevice* device : entriesLastToFirst(devices_))
         device->clear();
-    for (glegacyDevice* device : entriesOf(legacyDevices_))
+    for (glegacyDevice* device : entriesLastToFirst(legacyDevices_))
         device->clear();
 }
 
 void gserialPort::purgeUndefinedDevices()
 {
-    for (glegacyDevice* device : entriesOf(legacyDevices_)) {
+    for (glegacyDevice* device : entriesLastToFirst(legacyDevices_)) {
         if (!device->isDefined()) {
             legacyDevices_.remove(device);
             delete device;
         }
     }
-    for (gdevice* device : entriesOf(devices_)) {
+    for (gdevice* device : entriesLastToFirst(devices_)) {
         if (!device->isDefined()) {
             devices_.remove(device);
             delete device;

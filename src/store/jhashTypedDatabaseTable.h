@@ -1,8 +1,10 @@
 #pragma once
 
+#include "foundation/jhashIterator.h"
 #include "store/jhashDatabaseTable.h"
 
 #include <concepts>
+#include <vector>
 
 // The object database table of one element class E: its lookups hand out E,
 // and a reference to an unknown tag makes a placeholder E (E's default
@@ -26,3 +28,15 @@ public:
 
     static E* cast(jhashDatabaseObject* entry) noexcept { return static_cast<E*>(entry); }
 };
+
+// The table's entries in the order its iterator yields them.
+template <class E>
+std::vector<E*> entriesOf(const jhashTypedDatabaseTable<E>& table)
+{
+    std::vector<E*> entries;
+    jhashTypedIterator<E> it(table);
+    E* entry = nullptr;
+    while (it.get(entry))
+        entries.push_back(entry);
+    return entries;
+}

@@ -1,4 +1,3 @@
-#include "foundation/jhashIterator.h"
 #include "g2driver/editor/CDriverCommandsPane.h"
 #include "g2driver/editor/CDriverObjectsPage.h"
 #include "g2driver/editor/CEditG2DeviceDriverDialog.h"
@@ -57,17 +56,6 @@ std::vector<std::filesystem::path> fixtures()
     return found;
 }
 
-template <class T>
-std::vector<T*> objectsOf(jhashTypedDatabaseTable<T>& table)
-{
-    std::vector<T*> objects;
-    jhashTypedIterator<T> it(table);
-    T* object = nullptr;
-    while (it.get(object))
-        objects.push_back(object);
-    return objects;
-}
-
 // Opens every object's Edit dialog of each fixture, presses OK without a
 // change and saves: the bytes must be those the fixture saved before.
 class editUnchanged : public emptyStation {
@@ -110,13 +98,13 @@ protected:
 
     void editStation()
     {
-        for (gregister* reg : objectsOf(station::registers())) {
+        for (gregister* reg : entriesOf(station::registers())) {
             confirm("register " + std::string(reg->getTag().view()), [&] {
                 user.scripts.push_back(ok());
                 runRegisterDialog(gregister::classCode(*reg), reg, reg, nullptr);
             });
         }
-        for (gserialPort* port : objectsOf(station::serialPorts())) {
+        for (gserialPort* port : entriesOf(station::serialPorts())) {
             confirm("port " + std::string(port->getTag().view()), [&] {
                 user.scripts.push_back([this](CDialog& d) {
                     auto& dialog = static_cast<CEditSerialPortDialog&>(d);
@@ -127,7 +115,7 @@ protected:
                 CEditSerialPortDialog(port, port).DoModal();
             });
         }
-        for (gsabusRequest* request : objectsOf(station::requests())) {
+        for (gsabusRequest* request : entriesOf(station::requests())) {
             confirm("request " + std::string(request->getTag().view()), [&] {
                 user.scripts.push_back(ok());
                 if (request->getKind() == 1)
@@ -136,26 +124,26 @@ protected:
                     CEditSabusCommandDialog(request, request).DoModal();
             });
         }
-        for (gsclProgram* program : objectsOf(station::programs())) {
+        for (gsclProgram* program : entriesOf(station::programs())) {
             confirm("program " + std::string(program->getTag().view()), [&] {
                 user.scripts.push_back(ok());
                 CProgramPropertiesDialog(program, program).DoModal();
             });
         }
-        for (glegacyParameter* parameter : objectsOf(station::legacyParameters())) {
+        for (glegacyParameter* parameter : entriesOf(station::legacyParameters())) {
             confirm("legacy parameter " + std::string(parameter->getTag().view()), [&] {
                 user.scripts.push_back(ok());
                 CEditLegacyParameterDialog(parameter, parameter, nullptr).DoModal();
             });
         }
-        for (fscreen* screen : objectsOf(station::screens())) {
+        for (fscreen* screen : entriesOf(station::screens())) {
             confirm("screen " + std::string(screen->getTag().view()), [&] {
                 user.scripts.push_back(ok());
                 CScreenPropertiesDialog(screen, screen).DoModal();
             });
         }
         editLegacyDrivers(station::legacyDrivers(), station::legacyMasks());
-        for (g2driver* driver : objectsOf(station::g2Drivers())) {
+        for (g2driver* driver : entriesOf(station::g2Drivers())) {
             confirm("driver " + std::string(driver->getTag().view()), [&] {
                 user.scripts.push_back([this](CDialog& d) {
                     editDriverEntries(static_cast<CEditG2DeviceDriverDialog&>(d));
@@ -188,13 +176,13 @@ protected:
 
     void editLegacyDrivers(jhashTypedDatabaseTable<glegacyDriver>& drivers, jhashTypedDatabaseTable<glegacyMask>& masks)
     {
-        for (glegacyMask* mask : objectsOf(masks)) {
+        for (glegacyMask* mask : entriesOf(masks)) {
             confirm("legacy mask " + std::string(mask->getTag().view()), [&] {
                 user.scripts.push_back(ok());
                 CEditDataMaskDialog(mask, mask, nullptr).DoModal();
             });
         }
-        for (glegacyDriver* driver : objectsOf(drivers)) {
+        for (glegacyDriver* driver : entriesOf(drivers)) {
             confirm("legacy driver " + std::string(driver->getTag().view()), [&] {
                 user.scripts.push_back(ok());
                 CEditLegacyDriverDialog(driver, driver, nullptr).DoModal();

@@ -69,17 +69,6 @@ void writeEach(const jhashTypedDatabaseTable<E>& table, CObjectFile& file, int i
         entry->writeEmbedded(file, indent);
 }
 
-template <class E>
-std::vector<E*> entriesOf(const jhashTypedDatabaseTable<E>& table)
-{
-    std::vector<E*> entries;
-    jhashTypedIterator<E> it(table);
-    E* entry = nullptr;
-    while (it.get(entry))
-        entries.push_back(entry);
-    return entries;
-}
-
 // Removes and destroys the placeholders that nothing uses.
 template <class E>
 void removeUnusedPlaceholders(jhashTypedDatabaseTable<E>& table)
