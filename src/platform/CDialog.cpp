@@ -7,6 +7,7 @@
 #include "resources/stringTable.h"
 
 #include <algorithm>
+#include <map>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -114,6 +115,24 @@ bool makeWay(const QWidget& grown, QWidget& next, int gapX, int gapY)
     return true;
 }
 
+// Push buttons the template stacked at one left edge with one width are a
+// column: when one grew to show its text the others grow with it, so that
+// the column stays straight.
+void evenColumns(const std::vector<QWidget*>& shown)
+{
+    std::map<std::pair<int, int>, int> widest;
+    for (QWidget* w : shown) {
+        if (int placed = placedWidth(*w); placed > 0 && qobject_cast<QPushButton*>(w)) {
+            int& width = widest[{w->x(), placed}];
+            width = std::max(width, w->width());
+        }
+    }
+    for (QWidget* w : shown) {
+        if (int placed = placedWidth(*w); placed > 0 && qobject_cast<QPushButton*>(w))
+            w->resize(widest[{w->x(), placed}], w->height());
+    }
+}
+
 // Controls that grew to show their text may cover the controls after them
 // on their row or below them: those move on, in order from the top left, a
 // few rounds at most, as each move may reach the next control.
@@ -125,6 +144,7 @@ void makeRoom(QWidget& dialog)
         if (w && !w->isWindow() && !w->isHidden() && !qobject_cast<QGroupBox*>(w))
             shown.push_back(w);
     }
+    evenColumns(shown);
     int gapX = dialog.fontMetrics().averageCharWidth() / 2;
     int gapY = dialog.fontMetrics().height() / 4;
     for (int round = 0; round < 8; ++round) {
@@ -510,6 +530,7 @@ void CDialog::placeControlAt(int id, QWidget* widget, const QRect& pixels)
 {
     widget->setParent(this);
     widget->setGeometry(pixels);
+    rememberPlacedWidth(*widget, pixels.width());
     // A drop-down combo's template height is that of its open list; the
     // closed box is as high as its font needs.
     if (qobject_cast<QComboBox*>(widget))
