@@ -179,6 +179,7 @@ public:
             return false;
         makeRoom(*dialog);
         if (dialog->isWindow()) {
+            keepMargin(*dialog);
             fit(*dialog);
             return false;
         }
@@ -197,18 +198,48 @@ public:
     }
 
 private:
+    static std::vector<QWidget*> shownControls(QWidget& dialog)
+    {
+        std::vector<QWidget*> shown;
+        for (QObject* child : dialog.children()) {
+            auto* w = qobject_cast<QWidget*>(child);
+            if (w && !w->isWindow() && !w->isHidden())
+                shown.push_back(w);
+        }
+        return shown;
+    }
+
+    // A page's template, shown as a window of its own, places its controls
+    // on the page's edges: the window moves them in from its left and top
+    // edges (fit then gives the right and bottom ones).
+    static void keepMargin(QWidget& dialog)
+    {
+        int margin = dialog.fontMetrics().height() / 2;
+        std::vector<QWidget*> shown = shownControls(dialog);
+        QPoint least(margin, margin);
+        for (QWidget* w : shown) {
+            least.setX(std::min(least.x(), w->x()));
+            least.setY(std::min(least.y(), w->y()));
+        }
+        QPoint in(least.x() < margin / 2 ? margin - least.x() : 0, least.y() < margin / 2 ? margin - least.y() : 0);
+        if (in.isNull())
+            return;
+        for (QWidget* w : shown)
+            w->move(w->pos() + in);
+    }
+
+    // A pane grows to hold its controls; a window keeps a margin beyond
+    // them as well.
     static void fit(QWidget& dialog)
     {
         int margin = dialog.fontMetrics().height() / 2;
+        int reach = dialog.isWindow() ? margin : 0;
         QSize needed = dialog.size();
-        for (QObject* child : dialog.children()) {
-            auto* w = qobject_cast<QWidget*>(child);
-            if (!w || w->isWindow() || w->isHidden())
-                continue;
+        for (QWidget* w : shownControls(dialog)) {
             QRect place = w->geometry();
-            if (place.right() >= dialog.width())
+            if (place.right() + reach >= dialog.width())
                 needed.setWidth(std::max(needed.width(), place.right() + 1 + margin));
-            if (place.bottom() >= dialog.height())
+            if (place.bottom() + reach >= dialog.height())
                 needed.setHeight(std::max(needed.height(), place.bottom() + 1 + margin));
         }
         if (needed != dialog.size())
