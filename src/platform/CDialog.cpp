@@ -7,6 +7,7 @@
 #include "resources/stringTable.h"
 
 #include <algorithm>
+#include <map>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -114,6 +115,24 @@ bool makeWay(const QWidget& grown, QWidget& next, int gapX, int gapY)
     return true;
 }
 
+// Push buttons the template stacked at one left edge with one width are a
+// column: when one grew to show its text the others grow with it, so that
+// the column stays straight.
+void evenColumns(const std::vector<QWidget*>& shown)
+{
+    std::map<std::pair<int, int>, int> widest;
+    for (QWidget* w : shown) {
+        if (int placed = placedWidth(*w); placed > 0 && qobject_cast<QPushButton*>(w)) {
+            int& width = widest[{w->x(), placed}];
+            width = std::max(width, w->width());
+        }
+    }
+    for (QWidget* w : shown) {
+        if (int placed = placedWidth(*w); placed > 0 && qobject_cast<QPushButton*>(w))
+            w->resize(widest[{w->x(), placed}], w->height());
+    }
+}
+
 // Controls that grew to show their text may cover the controls after them
 // on their row or below them: those move on, in order from the top left, a
 // few rounds at most, as each move may reach the next control.
@@ -125,6 +144,7 @@ void makeRoom(QWidget& dialog)
         if (w && !w->isWindow() && !w->isHidden() && !qobject_cast<QGroupBox*>(w))
             shown.push_back(w);
     }
+    evenColumns(shown);
     int gapX = dialog.fontMetrics().averageCharWidth() / 2;
     int gapY = dialog.fontMetrics().height() / 4;
     for (int round = 0; round < 8; ++round) {
@@ -159,6 +179,7 @@ public:
             return false;
         makeRoom(*dialog);
         if (dialog->isWindow()) {
+            keepMargin(*dialog);
             fit(*dialog);
             return false;
         }
@@ -177,18 +198,48 @@ public:
     }
 
 private:
+    static std::vector<QWidget*> shownControls(QWidget& dialog)
+    {
+        std::vector<QWidget*> shown;
+        for (QObject* child : dialog.children()) {
+            auto* w = qobject_cast<QWidget*>(child);
+            if (w && !w->isWindow() && !w->isHidden())
+                shown.push_back(w);
+        }
+        return shown;
+    }
+
+    // A page's template, shown as a window of its own, places its controls
+    // on the page's edges: the window moves them in from its left and top
+    // edges (fit then gives the right and bottom ones).
+    static void keepMargin(QWidget& dialog)
+    {
+        int margin = dialog.fontMetrics().height() / 2;
+        std::vector<QWidget*> shown = shownControls(dialog);
+        QPoint least(margin, margin);
+        for (QWidget* w : shown) {
+            least.setX(std::min(least.x(), w->x()));
+            least.setY(std::min(least.y(), w->y()));
+        }
+        QPoint in(least.x() < margin / 2 ? margin - least.x() : 0, least.y() < margin / 2 ? margin - least.y() : 0);
+        if (in.isNull())
+            return;
+        for (QWidget* w : shown)
+            w->move(w->pos() + in);
+    }
+
+    // A pane grows to hold its controls; a window keeps a margin beyond
+    // them as well.
     static void fit(QWidget& dialog)
     {
         int margin = dialog.fontMetrics().height() / 2;
+        int reach = dialog.isWindow() ? margin : 0;
         QSize needed = dialog.size();
-        for (QObject* child : dialog.children()) {
-            auto* w = qobject_cast<QWidget*>(child);
-            if (!w || w->isWindow() || w->isHidden())
-                continue;
+        for (QWidget* w : shownControls(dialog)) {
             QRect place = w->geometry();
-            if (place.right() >= dialog.width())
+            if (place.right() + reach >= dialog.width())
                 needed.setWidth(std::max(needed.width(), place.right() + 1 + margin));
-            if (place.bottom() >= dialog.height())
+            if (place.bottom() + reach >= dialog.height())
                 needed.setHeight(std::max(needed.height(), place.bottom() + 1 + margin));
         }
         if (needed != dialog.size())
@@ -510,6 +561,7 @@ void CDialog::placeControlAt(int id, QWidget* widget, const QRect& pixels)
 {
     widget->setParent(this);
     widget->setGeometry(pixels);
+    rememberPlacedWidth(*widget, pixels.width());
     // A drop-down combo's template height is that of its open list; the
     // closed box is as high as its font needs.
     if (qobject_cast<QComboBox*>(widget))

@@ -7,6 +7,12 @@
 
 #include <algorithm>
 
+namespace {
+
+constexpr char placedWidthProperty[] = "korvelPlacedWidth";
+
+} // namespace
+
 QSize textRoom(const QWidget& widget)
 {
     if (auto* label = qobject_cast<const QLabel*>(&widget)) {
@@ -35,3 +41,7 @@ QSize textRoom(const QWidget& widget)
         width += button->iconSize().width() + 4;
     return {std::min(width, hint.width()), hint.height()};
 }
+
+int placedWidth(const QWidget& widget) { return widget.property(placedWidthProperty).toInt(); }
+
+void rememberPlacedWidth(QWidget& widget, int width) { widget.setProperty(placedWidthProperty, width); }

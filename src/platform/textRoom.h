@@ -10,3 +10,8 @@ class QWidget;
 // width. A tab strip needs the height of its tabs. An invalid size for other
 // widgets and for empty texts.
 QSize textRoom(const QWidget& widget);
+
+// The width a dialog's template gave a control, before it grew for its
+// text; 0 for a control not placed from a template.
+int placedWidth(const QWidget& widget);
+void rememberPlacedWidth(QWidget& widget, int width);

@@ -5,8 +5,11 @@
 #include "platform/textCodec.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -46,12 +49,26 @@ void CByteRotateCtrl::PreSubclassWindow()
     }
 }
 
+QFont CByteRotateCtrl::cellFont() const
+{
+    QFont font = QApplication::font();
+    int room = *std::min_element(std::begin(rowHeight_), std::end(rowHeight_)) + 1;
+    if (!laidOut_ || QFontMetrics(font).height() <= room)
+        return font;
+    constexpr int smallest = 6;
+    int size = QFontInfo(font).pixelSize();
+    do
+        font.setPixelSize(--size);
+    while (size > smallest && QFontMetrics(font).height() > room);
+    return font;
+}
+
 QString CByteRotateCtrl::labelText(int byteNumber, int cellWidth) const
 {
     gstr full;
     full.format(byteLabelText, byteNumber);
     QString text = toUiText(full);
-    if (QFontMetrics(QApplication::font()).horizontalAdvance(text) > cellWidth - 4)
+    if (QFontMetrics(cellFont()).horizontalAdvance(text) > cellWidth - 4)
         return QString::number(byteNumber);
     return text;
 }
@@ -111,7 +128,7 @@ void CByteRotateCtrl::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     drawByteGridGround(p, *this);
-    p.setFont(QApplication::font());
+    p.setFont(cellFont());
     QColor shade = systemColour(sysColour::buttonFace);
     QColor text = systemColour(sysColour::windowText);
     for (row which : {rotatedLabels, rotatedBits, plainLabels, plainBits}) {

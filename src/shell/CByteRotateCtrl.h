@@ -3,6 +3,7 @@
 #include "platform/subclassHook.h"
 #include "shell/byteGridLayout.h"
 
+#include <QFont>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -33,6 +34,9 @@ public:
     // row when the rotation is not a whole number of bytes) or 32 bits.
     std::vector<cell> cells(row which) const;
     const byteGridLayout& layout() const { return columns_; }
+    // The font of the cells: the program's, smaller where the rows are
+    // lower than its lines, so that a label does not run into its bits.
+    QFont cellFont() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

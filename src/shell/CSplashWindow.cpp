@@ -1,6 +1,7 @@
 #include "shell/CSplashWindow.h"
 
 #include "shell/CMainFrame.h"
+#include "shell/programVersion.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -38,6 +39,10 @@ QPixmap splashPicture()
     title.setBold(false);
     p.setFont(title);
     p.drawText(QRect(0, 115, picture.width(), 30), Qt::AlignCenter, QStringLiteral("Quillane station editor"));
+    title.setPixelSize(14);
+    p.setFont(title);
+    p.drawText(QRect(0, 160, picture.width(), 24), Qt::AlignCenter,
+               QStringLiteral("Version ") + QString::fromLatin1(programVersion));
     return picture;
 }
 

@@ -28,6 +28,7 @@
 #include "shell/CSplashWindow.h"
 #include "shell/commandLineInfo.h"
 #include "shell/mainMenu.h"
+#include "shell/programVersion.h"
 #include "shell/symbolShortcuts.h"
 #include "shell/toolbarImages.h"
 #include "shell/uiMessageService.h"
@@ -91,9 +92,7 @@ void registerLongExtension(const gstrSlice& shortExtension, const gstrSlice& lon
 
 CStationEditorApp* CStationEditorApp::instance() { return theApp; }
 
-// No version resource: the version stays as the program has always shown it
-// without one.
-CStationEditorApp::CStationEditorApp() : version_("5.5.??") { theApp = this; }
+CStationEditorApp::CStationEditorApp() : version_(programVersion) { theApp = this; }
 
 CStationEditorApp::~CStationEditorApp()
 {

@@ -3,7 +3,7 @@
 class QIcon;
 
 // The pictures of the toolbar buttons, drawn by the program: a small sign
-// for each command, a lettered tile for commands without one.
+// for each command; a null icon for a command without one.
 QIcon commandImage(int command);
 // A Drawing Tools button; the locked look has a dark ground.
 QIcon drawingToolImage(int position, bool locked);

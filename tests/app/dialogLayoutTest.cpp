@@ -3,7 +3,8 @@
 // each tab of a tabbed dialog), then checks the layout widget by widget:
 // no visible control overlaps a sibling (group boxes excepted), every
 // button, check box, radio button and label shows its whole text, every
-// control lies inside its dialog and a combo box shows its current text.
+// control lies inside its dialog (a window's with a margin), a combo box
+// shows its current text and a column of buttons stays straight.
 // Each runs at the default font and at one a quarter larger, and leaves a
 // picture of every window in build/tests/screenshots/.
 #include "shell/mainFrameFixture.h"
@@ -15,13 +16,16 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSizeGrip>
 #include <QTabBar>
 
+#include <map>
 #include <set>
 
 namespace {
@@ -54,16 +58,42 @@ bool textFits(const QWidget* w)
 // shows (a template gives it the height of its open list).
 bool comboShowsText(const QComboBox* c) { return c->height() >= c->sizeHint().height(); }
 
+// Push buttons the template stacked at one left edge with one width are a
+// column: one that grew for its text and left the others narrower sticks
+// out of it.
+void collectRaggedColumns(const std::vector<QWidget*>& shown, const std::string& where,
+                          std::vector<std::string>& faults)
+{
+    std::map<std::pair<int, int>, std::vector<QWidget*>> columns;
+    for (QWidget* w : shown) {
+        if (qobject_cast<QPushButton*>(w))
+            columns[{w->x(), placedWidth(*w)}].push_back(w);
+    }
+    for (const auto& [left, buttons] : columns) {
+        for (QWidget* b : buttons) {
+            if (b->width() != buttons.front()->width())
+                faults.push_back(where + ": " + nameOf(b) + " " + rectText(b->geometry()) + " is not as wide as " +
+                                 nameOf(buttons.front()) + " " + rectText(buttons.front()->geometry()));
+        }
+    }
+}
+
 // The layout faults of one dialog or page and the pages inside it.
 void collectFaults(const QWidget& dialog, const std::string& where, std::vector<std::string>& faults)
 {
     std::vector<QWidget*> shown;
     for (QObject* o : dialog.children()) {
         auto* w = qobject_cast<QWidget*>(o);
-        if (w && !w->isWindow() && w->isVisibleTo(&dialog))
+        if (w && !w->isWindow() && w->isVisibleTo(&dialog) && !qobject_cast<QSizeGrip*>(w))
             shown.push_back(w);
     }
-    QRect inside = dialog.rect();
+    // A window keeps a margin around its controls; a page placed on a
+    // dialog may reach its own edges, and a sizeable window lays out its
+    // controls itself.
+    auto* asDialog = qobject_cast<const QDialog*>(&dialog);
+    bool sizeable = asDialog && asDialog->isSizeGripEnabled();
+    int margin = dialog.isWindow() && !sizeable ? dialog.fontMetrics().height() / 4 : 0;
+    QRect inside = dialog.rect().adjusted(margin, margin, -margin, -margin);
     for (size_t i = 0; i < shown.size(); ++i) {
         QWidget* w = shown[i];
         if (!inside.contains(w->geometry()))
@@ -85,6 +115,7 @@ void collectFaults(const QWidget& dialog, const std::string& where, std::vector<
         if (dynamic_cast<CDialog*>(w))
             collectFaults(*w, where + " > " + w->metaObject()->className(), faults);
     }
+    collectRaggedColumns(shown, where, faults);
 }
 
 QString screenshotFolder()

@@ -3,6 +3,8 @@
 
 #include "support/ui/controlHost.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <gtest/gtest.h>
 
 namespace {
@@ -222,6 +224,25 @@ TEST_F(byteRotate, PartBytesSpanTheGaps)
     EXPECT_TRUE(labels[0].shaded);
     EXPECT_TRUE(labels[4].shaded);
     EXPECT_FALSE(labels[1].shaded);
+}
+
+// Rows lower than the program's lines (the control's template height at a
+// large font) take a smaller font, so that labels and bits do not overlap.
+TEST(byteRotateLayout, LowRowsTakeASmallerFont)
+{
+    CByteRotateCtrl rotate;
+    int line = QFontMetrics(QApplication::font()).height();
+    rotate.resize(400, 3 * line);
+    rotate.PreSubclassWindow();
+    for (auto which : {CByteRotateCtrl::rotatedLabels, CByteRotateCtrl::rotatedBits, CByteRotateCtrl::plainLabels,
+                       CByteRotateCtrl::plainBits}) {
+        for (const auto& c : rotate.cells(which))
+            EXPECT_LE(QFontMetrics(rotate.cellFont()).height(), c.rect.height()) << which;
+    }
+    CByteRotateCtrl roomy;
+    roomy.resize(400, 6 * line);
+    roomy.PreSubclassWindow();
+    EXPECT_EQ(roomy.cellFont(), QApplication::font());
 }
 
 TEST(byteRotateLayout, NarrowLabelsShowBareNumbers)

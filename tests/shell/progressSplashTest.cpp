@@ -2,6 +2,8 @@
 #include "shell/CProgressBar.h"
 #include "shell/CSplashWindow.h"
 
+#include <QDir>
+#include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -97,6 +99,17 @@ TEST(splashWindow, ShownOnceWhenEnabledAndGoneAtAKey)
     EXPECT_TRUE(CSplashWindow::showing());
     CSplashWindow::show(&frame);
     EXPECT_EQ(CSplashWindow::window(), first);
+    // Below the program's name its version, in white on the sky.
+    QImage picture = first->grab().toImage();
+    QString folder = QStringLiteral(KORVEL_TEST_BINARY_DIR) + "/screenshots";
+    QDir().mkpath(folder);
+    EXPECT_TRUE(picture.save(folder + "/splash.png"));
+    int white = 0;
+    for (int y = 150; y < 190; ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            white += qGray(picture.pixel(x, y)) > 230 ? 1 : 0;
+    }
+    EXPECT_GT(white, 50);
 
     QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
     CSplashWindow::checkInput(&key);

@@ -2,10 +2,12 @@
 #include "platform/recordingResponder.h"
 #include "platform/settingsStore.h"
 #include "resources/fontFaceNames.h"
+#include "scl/ui/sclMenus.h"
 #include "shell/CMainFrame.h"
 #include "shell/CObjectListCtrl.h"
 #include "shell/CSelectDialog.h"
 #include "shell/CStationEditorApp.h"
+#include "shell/toolbarImages.h"
 #include "shell/toolbarTable.h"
 #include "sourceedit/sourceEditorSettings.h"
 #include "store/gstationState.h"
@@ -16,15 +18,20 @@
 #include <QApplication>
 #include <QDir>
 #include <QDockWidget>
+#include <QIcon>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QStatusBar>
 #include <QStringList>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <gtest/gtest.h>
 
 namespace {
@@ -176,6 +183,69 @@ TEST_F(stationEditorApp, ToolbarsCarryTheirCommandsInOrder)
     EXPECT_EQ(drawing, expected);
     EXPECT_EQ(frame->drawingPropertiesBar()->windowTitle(), "Drawing Properties");
     EXPECT_EQ(frame->dockWidgetArea(frame->drawingPropertiesBar()), Qt::LeftDockWidgetArea);
+}
+
+// The ink of a picture: false when every pixel is see-through.
+bool hasInk(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) != 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+// Every toolbar button, the drawing tools' locked looks and the driver
+// program editor's buttons show a picture drawn for their command, no two
+// alike, and keep their tooltip.
+TEST_F(stationEditorApp, EveryToolbarButtonShowsAPictureOfItsOwn)
+{
+    auto app = start();
+    CMainFrame* frame = app->mainFrame();
+    auto* tools = static_cast<CDrawingToolsBar*>(frame->toolbarAt(CMainFrame::drawingTools));
+    for (int p = 0; p < CDrawingToolsBar::positionCount; ++p)
+        tools->setCategoryLocked(p, true);
+    std::map<QByteArray, QString> pictures;
+    // The pictures four times their size, a bar a row, for a person to
+    // look over.
+    QImage sheet(16 * 4 * 24, 16 * 4 * CMainFrame::toolbarCount, QImage::Format_ARGB32);
+    sheet.fill(QColor(224, 224, 224));
+    QPainter drawing(&sheet);
+    int buttons = 0;
+    for (int which = 0; which < CMainFrame::toolbarCount; ++which) {
+        int column = 0;
+        for (QToolButton* b : frame->toolbarAt(static_cast<CMainFrame::toolbar>(which))->findChildren<QToolButton*>()) {
+            QAction* a = b->defaultAction();
+            // The bar's own button for the buttons it has no room for.
+            if (!a || a->isSeparator())
+                continue;
+            ++buttons;
+            drawing.drawPixmap(QRect(64 * column++, 64 * which, 64, 64), b->icon().pixmap(16, 16));
+            QString name = a->toolTip();
+            SCOPED_TRACE(a->data().toInt());
+            EXPECT_FALSE(name.isEmpty());
+            ASSERT_FALSE(b->icon().isNull());
+            QImage image = b->icon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
+            EXPECT_TRUE(hasInk(image));
+            QByteArray bits(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+            auto [it, added] = pictures.emplace(bits, name);
+            EXPECT_TRUE(added) << name.toStdString() << " looks like " << it->second.toStdString();
+        }
+    }
+    int listed = 0;
+    for (const toolbarSpec& bar : toolbarTable())
+        listed += static_cast<int>(std::count_if(bar.buttons.begin(), bar.buttons.end(),
+                                                 [](const toolbarButton& b) { return b.command != 0; }));
+    EXPECT_EQ(buttons, listed);
+    drawing.end();
+    QString folder = QStringLiteral(KORVEL_TEST_BINARY_DIR) + "/screenshots";
+    QDir().mkpath(folder);
+    EXPECT_TRUE(sheet.save(folder + "/toolbar-pictures.png"));
+    for (int command : sclMenus::driverEditorToolbar()) {
+        EXPECT_TRUE(command == 0 || !commandImage(command).isNull()) << command;
+    }
 }
 
 TEST_F(stationEditorApp, StatusBarPanesInOrder)
