@@ -73,8 +73,7 @@ bool CBatchListDialog::OnInitDialog()
     loadSettings();
     list_->setUpColumns();
     list_->restoreColumns(spec_.listSection, 0, 0);
-    list_->insertObjects(kind_.objects());
-    list_->sort();
+    list_->fillSorted(kind_.objects());
     list_->clearSelection();
     updateButtons();
     return true;
