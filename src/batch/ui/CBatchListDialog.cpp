@@ -7,6 +7,7 @@
 #include "store/gstationState.h"
 
 #include <QCheckBox>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <algorithm>
 
@@ -117,7 +118,7 @@ bool CBatchListDialog::anyScopeChecked() const
                        [this](const batchScope& s) { return isChecked(s.id); });
 }
 
-bool CBatchListDialog::anyRowSelected() const { return !list_->selectedItems().isEmpty(); }
+bool CBatchListDialog::anyRowSelected() const { return list_->selectionModel()->hasSelection(); }
 
 void CBatchListDialog::updateButtons()
 {
