@@ -163,6 +163,20 @@ void modelLoad(benchmark::State& state)
     clearObjectDatabase(false);
 }
 
+// The model's save of the loaded station to a file of its own.
+void modelSave(benchmark::State& state)
+{
+    clearObjectDatabase(false);
+    if (loadObjectFile(gstrSlice(bigStation().file.c_str()), false, false) != gloadError::none)
+        std::abort();
+    std::string saved = (bigStation().dir / "saved.korvel-station").string();
+    for (auto _ : state) {
+        if (saveObjectFile(gstrSlice(saved.c_str()), false) != gsaveError::none)
+            std::abort();
+    }
+    clearObjectDatabase(false);
+}
+
 void frameOpen(benchmark::State& state)
 {
     editor& e = ui();
@@ -574,6 +588,10 @@ void printRatios(const ratioReporter& reporter, long modelPeak, long editorPeak)
             shown.append(" ").append(label->second);
         std::printf("%-40s %9.3f s  %7.2f x the model's load\n", shown.c_str(), seconds, seconds / load);
     }
+    double save = find("modelSave");
+    double open = find("frameOpen");
+    if (save > 0 && open > 0)
+        std::printf("frame open: %.2f x the model's load and save (%.3f s)\n", open / (load + save), load + save);
     if (modelPeak > 0 && editorPeak > 0)
         std::printf("peak memory: editor %.1f MB, model only %.1f MB: %.2f x\n", editorPeak / 1024.0,
                     modelPeak / 1024.0, static_cast<double>(editorPeak) / static_cast<double>(modelPeak));
@@ -599,6 +617,7 @@ int main(int argc, char** argv)
     bigStation();
     auto unit = [](benchmark::internal::Benchmark* b) { b->Unit(benchmark::kMillisecond)->UseRealTime(); };
     unit(benchmark::RegisterBenchmark("modelLoad", modelLoad));
+    unit(benchmark::RegisterBenchmark("modelSave", modelSave));
     unit(benchmark::RegisterBenchmark("frameOpen", frameOpen));
     for (int which = 0; which < CMainFrame::listWindowCount; ++which)
         unit(benchmark::RegisterBenchmark("listWindow", listWindow)->Arg(which));

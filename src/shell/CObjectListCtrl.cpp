@@ -59,8 +59,8 @@ QTreeWidgetItem* CObjectListCtrl::rowOf(gtitledObject* object) const
 {
     auto* item = new QTreeWidgetItem(QStringList{toUiText(object->getTitle(true)), toUiText(object->getTag())});
     item->setData(nameColumn, objectRole, QVariant::fromValue(reinterpret_cast<quintptr>(object)));
-    if (iconOf_)
-        item->setIcon(nameColumn, iconOf_(*object));
+    if (decorate_)
+        decorate_(*item, *object);
     return item;
 }
 

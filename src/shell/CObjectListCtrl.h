@@ -31,10 +31,10 @@ public:
     // insertObjects and sort would leave them, made in one go.
     void fillSorted(const std::vector<gtitledObject*>& objects);
     void sort();
-    // The icon each new row shows in its Name column; rows made before keep
-    // theirs.
-    using iconFunction = std::function<QIcon(const gtitledObject&)>;
-    void setIconOf(iconFunction iconOf) { iconOf_ = std::move(iconOf); }
+    // What each new row gets beside its texts (an icon, data of the
+    // window's own), before it joins the list; rows made before keep theirs.
+    using rowDecorator = std::function<void(QTreeWidgetItem&, const gtitledObject&)>;
+    void setRowDecorator(rowDecorator decorate) { decorate_ = std::move(decorate); }
     bool sortByTag() const { return sortByTag_; }
     void setSortByTag(bool byTag) { sortByTag_ = byTag; }
 
@@ -76,7 +76,7 @@ private:
     void sortRows(QList<QTreeWidgetItem*>& rows) const;
 
     bool sortByTag_ = false;
-    iconFunction iconOf_;
+    rowDecorator decorate_;
 };
 
 // The list of a sizeable window: it keeps its distance to the window's right

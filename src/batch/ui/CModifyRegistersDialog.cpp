@@ -172,7 +172,9 @@ CModifyRegistersDialog::CModifyRegistersDialog(bool withLegacyDrivers, QWidget* 
     for (int i = 0; i < images_.count(); ++i)
         icons_.emplace_back(QPixmap::fromImage(images_.masked(i)));
     list().setIconSize(QSize(images_.width(), images_.height()));
-    list().setIconOf([this](const gtitledObject& object) { return iconOf(static_cast<const gregister&>(object)); });
+    list().setRowDecorator([this](QTreeWidgetItem& row, const gtitledObject& object) {
+        row.setIcon(0, iconOf(static_cast<const gregister&>(object)));
+    });
 }
 
 QIcon CModifyRegistersDialog::iconOf(const gregister& reg) const

@@ -4,6 +4,9 @@
 #include "platform/CImageList.h"
 #include "registers/gregisterBatchOptions.h"
 
+#include <QIcon>
+#include <vector>
+
 class QLabel;
 class gregister;
 class gserialPort;
