@@ -1,9 +1,10 @@
 // The editor on a big station: opening it through the main frame, the list
 // windows, a register dialog whose panes list registers, the drawing
 // properties bar, a batch dialog's Find All Tags, a screen of thousands of
-// objects, Save and Close, each against the model's own load of the same
-// file in the same run; and the peak memory of the process with the station
-// open in the editor against a process that only loads it.
+// objects (opened, repainted, 500 of them dragged), deleting, renaming and
+// duplicating one register, Save and Close, each against the model's own
+// load of the same file in the same run; and the peak memory of the process
+// with the station open in the editor against a process that only loads it.
 //
 // Run: build/bench/editorStationBench
 // The station holds 100,000 registers; KORVEL_BENCH_SIZE=<registers> sets
@@ -18,7 +19,11 @@
 #include "registers/ui/CAddRegistersDialog.h"
 #include "registers/ui/CRegisterDialog.h"
 #include "platform/settingsStore.h"
+#include "foundation/jhashIterator.h"
+#include "registers/gregister.h"
 #include "screens/editor/CScreenDoc.h"
+#include "screens/editor/CScreenView.h"
+#include "screens/model/ggraphObject.h"
 #include "screens/editor/screenDocuments.h"
 #include "screens/model/fscreen.h"
 #include "shell/CMainFrame.h"
@@ -33,6 +38,9 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScrollBar>
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -150,6 +158,20 @@ void modelLoad(benchmark::State& state)
         clearObjectDatabase(false);
         state.ResumeTiming();
         if (loadObjectFile(gstrSlice(bigStation().file.c_str()), false, false) != gloadError::none)
+            std::abort();
+    }
+    clearObjectDatabase(false);
+}
+
+// The model's save of the loaded station to a file of its own.
+void modelSave(benchmark::State& state)
+{
+    clearObjectDatabase(false);
+    if (loadObjectFile(gstrSlice(bigStation().file.c_str()), false, false) != gloadError::none)
+        std::abort();
+    std::string saved = (bigStation().dir / "saved.korvel-station").string();
+    for (auto _ : state) {
+        if (saveObjectFile(gstrSlice(saved.c_str()), false) != gsaveError::none)
             std::abort();
     }
     clearObjectDatabase(false);
@@ -301,6 +323,180 @@ void screenRepaint(benchmark::State& state)
     closeScreenDocument(*bigScreen());
 }
 
+// The client point of a screen point in the view.
+QPoint clientPoint(const CScreenView& view, int32_t x, int32_t y)
+{
+    const grect& b = view.screen()->getBounds();
+    return {x - b.left + CScreenView::margin - view.horizontalScrollBar()->value(),
+            y - b.top + CScreenView::margin - view.verticalScrollBar()->value()};
+}
+
+// The middle of a selected object that a press there grabs by its body,
+// inside the view with room for the drag around it.
+bool grabPoint(const CScreenView& view, int room, QPoint& at)
+{
+    fscreen& screen = *view.screen();
+    QRect inside = view.viewport()->rect().adjusted(room, room, -room, -room);
+    for (ggraphObject* o = screen.firstSelected(); o; o = screen.nextSelected(o)) {
+        const grect& b = o->getBounds();
+        int32_t x = b.left + (b.right - b.left) / 2;
+        int32_t y = b.top + (b.bottom - b.top) / 2;
+        int hit = 0;
+        ggraphObject* grabbed = screen.objectAt(x, y, hit, true);
+        at = clientPoint(view, x, y);
+        if (grabbed && screen.isSelected(grabbed) && hit == 1 && inside.contains(at))
+            return true;
+    }
+    return false;
+}
+
+void sendMouse(QWidget* to, QEvent::Type type, const QPoint& at)
+{
+    Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, to->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(to, &event);
+}
+
+// 500 objects of the big screen selected, then dragged with the mouse in
+// the view, there and back in turns: press, ten moves, release, repaint.
+void screenDrag(benchmark::State& state)
+{
+    ui().ensureOpen();
+    fscreen* screen = bigScreen();
+    CScreenDoc* doc = openScreenDocument(*screen);
+    settle();
+    auto* view = dynamic_cast<CScreenView*>(doc->views().front());
+    if (!view)
+        std::abort();
+    screen->emptySelection();
+    int selected = 0;
+    for (ggraphObject* o = screen->firstObject(); o && selected < 500; o = o->getNext(), ++selected)
+        screen->selectObject(o);
+    screen->gatherSelection();
+    constexpr int steps = 10;
+    constexpr int step = 4;
+    int direction = 1;
+    for (auto _ : state) {
+        QPoint at;
+        if (!grabPoint(*view, steps * step + 1, at))
+            std::abort();
+        sendMouse(view->viewport(), QEvent::MouseButtonPress, at);
+        for (int i = 0; i < steps; ++i) {
+            at += QPoint(direction * step, direction * step);
+            sendMouse(view->viewport(), QEvent::MouseMove, at);
+        }
+        sendMouse(view->viewport(), QEvent::MouseButtonRelease, at);
+        view->viewport()->repaint();
+        settle();
+        direction = -direction;
+    }
+    state.SetLabel(std::to_string(selected) + " objects");
+    closeScreenDocument(*screen);
+    settle();
+}
+
+// Defined registers that nothing refers to, from the end of the table.
+std::vector<gregister*> unusedRegisters(size_t wanted)
+{
+    std::vector<gregister*> found;
+    jhashTypedIterator<gregister> it(station::registers());
+    gregister* reg = nullptr;
+    while (it.get(reg)) {
+        if (reg->isDefined() && reg->usedBy().isUnused() && gregister::classCode(*reg) != 0)
+            found.push_back(reg);
+    }
+    if (found.size() > wanted)
+        found.erase(found.begin(), found.end() - static_cast<long>(wanted));
+    return found;
+}
+
+// The registers window's row of the register selected, as the user clicks.
+CSelectDialog& selectRegisterRow(editor& e, const gregister* reg)
+{
+    CSelectDialog* window = e.frame->listWindowAt(CMainFrame::registers);
+    int row = window->list().indexOf(reg);
+    if (row < 0)
+        std::abort();
+    window->list().selectRow(row);
+    return *window;
+}
+
+// Delete on the registers window: the one register goes after its in-use
+// check; a register in use is refused with the list of its users.
+void registerDelete(benchmark::State& state)
+{
+    editor& e = ui();
+    e.ensureOpen();
+    std::vector<gregister*> going = unusedRegisters(8);
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (going.empty())
+            std::abort();
+        CSelectDialog& window = selectRegisterRow(e, going.back());
+        going.pop_back();
+        state.ResumeTiming();
+        window.sendCommand(CSelectDialog::deleteId);
+        settle();
+    }
+}
+
+// The register dialog with a text typed in a field: OK, or Cancel should
+// OK be refused.
+void typeField(editor& e, int id, const std::string& text)
+{
+    e.user.scripts.push_back([id, text](CDialog& d) {
+        d.setControlText(id, text.c_str());
+        d.sendCommand(IDOK);
+        if (d.isVisible())
+            d.sendCommand(IDCANCEL);
+    });
+}
+
+// Edit on the registers window, a new name typed, OK; back to the old one
+// on the next round. The tag of a register stays as it was made.
+void registerRename(benchmark::State& state)
+{
+    editor& e = ui();
+    e.ensureOpen();
+    gregister* reg = unusedRegisters(1).front();
+    std::string names[2] = {std::string(reg->getTitle(true).view()), "Renamed register"};
+    int round = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        CSelectDialog& window = selectRegisterRow(e, reg);
+        typeField(e, CRegisterDialog::nameId, names[++round % 2]);
+        state.ResumeTiming();
+        window.sendCommand(CSelectDialog::editId);
+        settle();
+        state.PauseTiming();
+        if (reg->getTitle(true).view() != names[round % 2])
+            std::abort();
+        state.ResumeTiming();
+    }
+}
+
+// Duplicate on the registers window: the copy's dialog with a new tag, OK.
+void registerDuplicate(benchmark::State& state)
+{
+    editor& e = ui();
+    e.ensureOpen();
+    gregister* reg = unusedRegisters(1).front();
+    int copies = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        CSelectDialog& window = selectRegisterRow(e, reg);
+        std::string tag = "Copy" + std::to_string(++copies);
+        typeField(e, CRegisterDialog::tagId, tag);
+        state.ResumeTiming();
+        window.sendCommand(CSelectDialog::duplicateId);
+        settle();
+        state.PauseTiming();
+        if (!station::registers().find(tag.c_str()))
+            std::abort();
+        state.ResumeTiming();
+    }
+}
+
 void saveAndClose(benchmark::State& state)
 {
     editor& e = ui();
@@ -392,6 +588,10 @@ void printRatios(const ratioReporter& reporter, long modelPeak, long editorPeak)
             shown.append(" ").append(label->second);
         std::printf("%-40s %9.3f s  %7.2f x the model's load\n", shown.c_str(), seconds, seconds / load);
     }
+    double save = find("modelSave");
+    double open = find("frameOpen");
+    if (save > 0 && open > 0)
+        std::printf("frame open: %.2f x the model's load and save (%.3f s)\n", open / (load + save), load + save);
     if (modelPeak > 0 && editorPeak > 0)
         std::printf("peak memory: editor %.1f MB, model only %.1f MB: %.2f x\n", editorPeak / 1024.0,
                     modelPeak / 1024.0, static_cast<double>(editorPeak) / static_cast<double>(modelPeak));
@@ -417,6 +617,7 @@ int main(int argc, char** argv)
     bigStation();
     auto unit = [](benchmark::internal::Benchmark* b) { b->Unit(benchmark::kMillisecond)->UseRealTime(); };
     unit(benchmark::RegisterBenchmark("modelLoad", modelLoad));
+    unit(benchmark::RegisterBenchmark("modelSave", modelSave));
     unit(benchmark::RegisterBenchmark("frameOpen", frameOpen));
     for (int which = 0; which < CMainFrame::listWindowCount; ++which)
         unit(benchmark::RegisterBenchmark("listWindow", listWindow)->Arg(which));
@@ -426,6 +627,11 @@ int main(int argc, char** argv)
     unit(benchmark::RegisterBenchmark("batchFindAllTags", batchFindAllTags));
     unit(benchmark::RegisterBenchmark("screenOpenAndRepaint", screenOpenAndRepaint));
     unit(benchmark::RegisterBenchmark("screenRepaint", screenRepaint));
+    unit(benchmark::RegisterBenchmark("screenDrag", screenDrag));
+    // Each round changes the station: a fixed number of them.
+    unit(benchmark::RegisterBenchmark("registerDelete", registerDelete)->Iterations(8));
+    unit(benchmark::RegisterBenchmark("registerRename", registerRename)->Iterations(8));
+    unit(benchmark::RegisterBenchmark("registerDuplicate", registerDuplicate)->Iterations(8));
     unit(benchmark::RegisterBenchmark("saveAndClose", saveAndClose));
     ratioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

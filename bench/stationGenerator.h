@@ -3,11 +3,12 @@
 // Writes a big station made of the project's own fixture objects, each copy
 // under new tags: every tag a fixture file defines, wherever it stands in
 // the copy (definition or reference), gets the copy's suffix, so the copies
-// refer only to each other.
+// refer only to each other's objects.
 
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 #include <stdexcept>
@@ -26,8 +27,18 @@ struct counts {
 
 inline bool startsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
 
-// One fixture file: its object lines (comments and blank lines dropped) and
-// the tags it defines.
+inline bool isRegisterType(const std::string& type)
+{
+    return type.size() > 4 && type.compare(type.size() - 4, 4, "_REG") == 0;
+}
+
+// One fixture file: its objects (comments and blank lines dropped), each
+// with the tag it defines.
+//
+// A copy holds all the objects of the file, or only those of some types
+// (a part copy): its tags of the other types then name the objects of an
+// earlier whole copy, its home, so that the part copy refers only to
+// objects that exist and adds no programs or devices of its own.
 class kit {
 public:
     explicit kit(const std::string& path)
@@ -41,55 +52,99 @@ public:
                 line.pop_back();
             if (line.empty() || line[0] == '#')
                 continue;
-            lines_.push_back(line);
-            if (line[0] == '\t' || line == "END")
-                continue;
-            size_t space = line.find(' ');
-            if (space == std::string::npos)
-                continue;
-            tags_.insert(line.substr(space + 1));
-            std::string type = line.substr(0, space);
-            own_.registers += type.size() > 4 && type.compare(type.size() - 4, 4, "_REG") == 0;
-            own_.screens += type == "SCREEN";
-            own_.programs += type == "PROGRAM";
+            if (line[0] != '\t' && line != "END")
+                startObject(line);
+            if (objects_.empty())
+                objects_.emplace_back();
+            objects_.back().lines.push_back(line);
+            objects_.back().devices += startsWith(line, "\tDEVICE\t") || startsWith(line, "\tG2DEVICE\t");
         }
-        for (const std::string& l : lines_)
-            own_.devices += startsWith(l, "\tDEVICE\t") || startsWith(l, "\tG2DEVICE\t");
     }
 
-    const counts& own() const { return own_; }
-
-    // The objects of copy n; screenObjects > 0 repeats the objects of the
-    // screen with the most of them until it holds at least that many.
-    void write(std::string& out, int n, int screenObjects = 0) const
+    // What a copy adds; with types, a part copy of objects of those types.
+    counts own(const std::set<std::string>* types = nullptr) const
     {
-        std::string suffix = std::to_string(n);
-        suffix.insert(suffix.begin(), 'q');
-        std::vector<std::string> lines = screenObjects > 0 ? grownScreen(screenObjects) : lines_;
-        for (const std::string& line : lines) {
-            out += renamed(line, suffix);
-            out += "\r\n";
-            if (line == "END")
+        counts c;
+        for (const object& o : objects_) {
+            if (types && !types->count(o.type))
+                continue;
+            c.registers += isRegisterType(o.type);
+            c.screens += o.type == "SCREEN";
+            c.programs += o.type == "PROGRAM";
+            c.devices += o.devices;
+        }
+        return c;
+    }
+
+    // The objects of copy n, or of a part copy of the types with home as
+    // its whole copy; screenObjects > 0 repeats the objects of the screen
+    // with the most of them until it holds at least that many.
+    void write(std::string& out, int n, int screenObjects = 0, const std::set<std::string>* types = nullptr,
+               int home = 0) const
+    {
+        std::string suffix = suffixOf(n);
+        std::string homeSuffix = suffixOf(home);
+        auto suffixFor = [&](const std::string& tag) -> const std::string* {
+            auto it = tags_.find(tag);
+            if (it == tags_.end())
+                return nullptr;
+            return !types || types->count(it->second) ? &suffix : &homeSuffix;
+        };
+        const object* big = screenObjects > 0 ? biggestScreen() : nullptr;
+        for (const object& o : objects_) {
+            if (types && !types->count(o.type))
+                continue;
+            std::vector<std::string> grown;
+            if (&o == big)
+                grown = grownScreen(o, screenObjects);
+            for (const std::string& line : &o == big ? grown : o.lines) {
+                out += renamed(line, suffixFor);
                 out += "\r\n";
+                if (line == "END")
+                    out += "\r\n";
+            }
         }
     }
 
     // The number of objects on the biggest screen of the file once grown.
     int grownObjects(int wanted) const
     {
-        auto [first, last] = biggestScreenObjects();
-        int per = objectsBetween(first, last);
+        const object* big = biggestScreen();
+        int per = big ? objectsBetween(*big, screenObjectsStart(*big), big->lines.size()) : 0;
         return per == 0 ? 0 : (wanted + per - 1) / per * per;
     }
 
 private:
-    std::string renamed(const std::string& line, const std::string& suffix) const
+    struct object {
+        std::string type;
+        std::vector<std::string> lines;
+        int devices = 0;
+    };
+
+    static std::string suffixOf(int copy)
+    {
+        std::string suffix = std::to_string(copy);
+        suffix.insert(suffix.begin(), 'q');
+        return suffix;
+    }
+
+    void startObject(const std::string& line)
+    {
+        objects_.emplace_back();
+        size_t space = line.find(' ');
+        if (space == std::string::npos)
+            return;
+        objects_.back().type = line.substr(0, space);
+        tags_.emplace(line.substr(space + 1), objects_.back().type);
+    }
+
+    template <class F>
+    std::string renamed(const std::string& line, const F& suffixOf) const
     {
         if (line[0] != '\t') {
             size_t space = line.find(' ');
-            if (space == std::string::npos || !tags_.count(line.substr(space + 1)))
-                return line;
-            return line + suffix;
+            const std::string* suffix = space == std::string::npos ? nullptr : suffixOf(line.substr(space + 1));
+            return suffix ? line + *suffix : line;
         }
         size_t key = line.find_first_not_of('\t');
         size_t gap = line.find('\t', key);
@@ -104,8 +159,8 @@ private:
             size_t comma = line.find(", ", at);
             std::string item = line.substr(at, comma == std::string::npos ? std::string::npos : comma - at);
             out += item;
-            if (tags_.count(item))
-                out += suffix;
+            if (const std::string* suffix = suffixOf(item))
+                out += *suffix;
             if (comma == std::string::npos)
                 break;
             out += ", ";
@@ -114,59 +169,61 @@ private:
         return out;
     }
 
-    // The lines of the screen objects (one tab deep, each up to its "\tEND")
-    // of the screen that has the most: [first, last).
-    std::pair<size_t, size_t> biggestScreenObjects() const
+    // Where a screen's objects begin: the screen's own fields come first.
+    static size_t screenObjectsStart(const object& screen)
     {
-        std::pair<size_t, size_t> best{0, 0};
+        size_t first = 1;
+        while (first < screen.lines.size() &&
+               !(startsWith(screen.lines[first], "\tCONTROL2") || startsWith(screen.lines[first], "\tLINE") ||
+                 startsWith(screen.lines[first], "\tRECTANGLE")))
+            ++first;
+        return first;
+    }
+
+    static int objectsBetween(const object& o, size_t first, size_t last)
+    {
+        return static_cast<int>(std::count(o.lines.begin() + static_cast<long>(first),
+                                           o.lines.begin() + static_cast<long>(last), "\tEND"));
+    }
+
+    // The screen with the most objects, null without screens.
+    const object* biggestScreen() const
+    {
+        const object* best = nullptr;
         int most = 0;
-        for (size_t i = 0; i < lines_.size(); ++i) {
-            if (!startsWith(lines_[i], "SCREEN "))
+        for (const object& o : objects_) {
+            if (o.type != "SCREEN")
                 continue;
-            size_t end = i + 1;
-            while (end < lines_.size() && lines_[end] != "END")
-                ++end;
-            size_t first = i + 1;
-            // The screen's own fields come first; its objects begin at the
-            // first block whose next line is two tabs deep and that is not
-            // a field block of the screen.
-            while (first < end && !(startsWith(lines_[first], "\tCONTROL2") || startsWith(lines_[first], "\tLINE") ||
-                                    startsWith(lines_[first], "\tRECTANGLE")))
-                ++first;
-            int n = objectsBetween(first, end);
+            int n = objectsBetween(o, screenObjectsStart(o), o.lines.size());
             if (n > most) {
                 most = n;
-                best = {first, end};
+                best = &o;
             }
         }
         return best;
     }
 
-    int objectsBetween(size_t first, size_t last) const
+    // The screen's lines with its objects repeated; its closing "END" last.
+    static std::vector<std::string> grownScreen(const object& screen, int wanted)
     {
-        return static_cast<int>(
-            std::count(lines_.begin() + static_cast<long>(first), lines_.begin() + static_cast<long>(last), "\tEND"));
-    }
-
-    std::vector<std::string> grownScreen(int wanted) const
-    {
-        auto [first, last] = biggestScreenObjects();
-        int per = objectsBetween(first, last);
-        std::vector<std::string> out(lines_.begin(), lines_.begin() + static_cast<long>(last));
+        size_t first = screenObjectsStart(screen);
+        size_t last = screen.lines.size() - 1;
+        int per = objectsBetween(screen, first, last);
+        std::vector<std::string> out(screen.lines.begin(), screen.lines.begin() + static_cast<long>(last));
         for (int have = per; per > 0 && have < wanted; have += per)
-            out.insert(out.end(), lines_.begin() + static_cast<long>(first), lines_.begin() + static_cast<long>(last));
-        out.insert(out.end(), lines_.begin() + static_cast<long>(last), lines_.end());
+            out.insert(out.end(), screen.lines.begin() + static_cast<long>(first),
+                       screen.lines.begin() + static_cast<long>(last));
+        out.insert(out.end(), screen.lines.begin() + static_cast<long>(last), screen.lines.end());
         return out;
     }
 
-    std::vector<std::string> lines_;
-    std::set<std::string> tags_;
-    counts own_;
+    std::vector<object> objects_;
+    std::map<std::string, std::string> tags_; // tag: its object's type
 };
 
-// A station of about `registers` registers; screens, programs and devices
-// scale with it (100,000 registers: 5,000 screens, one of 5,000 objects,
-// 2,000 programs, 500 devices). fixtures: the tests folder.
+// A station of about `registers` registers with, scaled to it, 5,000
+// screens (one of 5,000 objects), 2,000 programs and 500 devices at
+// 100,000 registers. fixtures: the tests folder.
 inline counts write(const std::string& fixtures, const std::string& path, int registers)
 {
     double scale = registers / 100000.0;
@@ -177,29 +234,39 @@ inline counts write(const std::string& fixtures, const std::string& path, int re
     for (const char* name : {"/registers/fixtures/registerSources.stn", "/registers/fixtures/legacySources.stn",
                              "/fuzz/corpus/stationLoadFuzz/registers-dataObjectSources.stn"})
         registerKits.emplace_back(fixtures + name);
+    const std::set<std::string> screenTypes{"SCREEN", "IMAGE", "ANALOG_REG", "BISTATE_REG", "DIGITAL_REG",
+                                            "STRING_REG"};
+    const std::set<std::string> registerTypes{"ANALOG_REG", "BISTATE_REG", "DIGITAL_REG", "STRING_REG"};
 
     std::string out;
     out.reserve(static_cast<size_t>(registers) * 200);
     counts made;
     int copy = 0;
-    auto add = [&](const kit& k, int screenObjects = 0) {
-        k.write(out, copy++, screenObjects);
-        made.registers += k.own().registers;
-        made.screens += k.own().screens;
-        made.programs += k.own().programs;
-        made.devices += k.own().devices;
+    // Copy number of a whole copy; part copies of types name it as home.
+    auto add = [&](const kit& k, int screenObjects = 0, const std::set<std::string>* types = nullptr,
+                   int home = 0) {
+        k.write(out, copy, screenObjects, types, home);
+        counts c = k.own(types);
+        made.registers += c.registers;
+        made.screens += c.screens;
+        made.programs += c.programs;
+        made.devices += c.devices;
+        return copy++;
     };
     int bigScreen = std::max(100, static_cast<int>(5000 * scale));
     made.screenObjects = screens.grownObjects(bigScreen);
-    add(screens, bigScreen);
+    int screensHome = add(screens, bigScreen);
     while (made.screens < 5000 * scale)
-        add(screens);
+        add(screens, 0, &screenTypes, screensHome);
+    std::vector<int> registerHomes;
+    for (const kit& k : registerKits)
+        registerHomes.push_back(add(k));
     while (made.devices < 500 * scale)
         add(devices);
     while (made.programs < 2000 * scale)
         add(programs);
     for (size_t k = 0; made.registers < registers; k = (k + 1) % registerKits.size())
-        add(registerKits[k]);
+        add(registerKits[k], 0, &registerTypes, registerHomes[k]);
     std::ofstream(path, std::ios::binary) << out;
     return made;
 }

@@ -55,12 +55,12 @@ QString CObjectListCtrl::keyOf(const QTreeWidgetItem* item) const
     return item->text(sortByTag_ ? tagColumn : nameColumn);
 }
 
-QTreeWidgetItem* CObjectListCtrl::rowOf(gtitledObject* object)
+QTreeWidgetItem* CObjectListCtrl::rowOf(gtitledObject* object) const
 {
-    auto* item = new QTreeWidgetItem;
-    item->setText(nameColumn, toUiText(object->getTitle(true)));
-    item->setText(tagColumn, toUiText(object->getTag()));
+    auto* item = new QTreeWidgetItem(QStringList{toUiText(object->getTitle(true)), toUiText(object->getTag())});
     item->setData(nameColumn, objectRole, QVariant::fromValue(reinterpret_cast<quintptr>(object)));
+    if (decorate_)
+        decorate_(*item, *object);
     return item;
 }
 
@@ -99,9 +99,26 @@ void CObjectListCtrl::insertObjects(const std::vector<gtitledObject*>& objects)
     insertTopLevelItems(0, rows);
 }
 
+void CObjectListCtrl::fillSorted(const std::vector<gtitledObject*>& objects)
+{
+    clear();
+    QList<QTreeWidgetItem*> rows;
+    rows.reserve(static_cast<qsizetype>(objects.size()));
+    for (auto it = objects.rbegin(); it != objects.rend(); ++it)
+        rows.append(rowOf(*it));
+    sortRows(rows);
+    addTopLevelItems(rows);
+}
+
 void CObjectListCtrl::sort()
 {
     QList<QTreeWidgetItem*> rows = invisibleRootItem()->takeChildren();
+    sortRows(rows);
+    addTopLevelItems(rows);
+}
+
+void CObjectListCtrl::sortRows(QList<QTreeWidgetItem*>& rows) const
+{
     std::vector<listedItem> keyed;
     keyed.reserve(static_cast<size_t>(rows.size()));
     for (qsizetype i = 0; i < rows.size(); ++i)
@@ -111,7 +128,7 @@ void CObjectListCtrl::sort()
     sorted.reserve(rows.size());
     for (const listedItem& k : keyed)
         sorted.append(rows[k.data.value<qsizetype>()]);
-    addTopLevelItems(sorted);
+    rows = std::move(sorted);
 }
 
 gtitledObject* CObjectListCtrl::objectAt(int index) const

@@ -4,6 +4,7 @@
 
 #include <QTreeWidget>
 
+#include <functional>
 #include <vector>
 
 class gtitledObject;
@@ -26,7 +27,14 @@ public:
     // As insertObject without select for each object in turn, in one go
     // (sort afterwards).
     void insertObjects(const std::vector<gtitledObject*>& objects);
+    // The rows of the objects in place of the list's own, sorted as
+    // insertObjects and sort would leave them, made in one go.
+    void fillSorted(const std::vector<gtitledObject*>& objects);
     void sort();
+    // What each new row gets beside its texts (an icon, data of the
+    // window's own), before it joins the list; rows made before keep theirs.
+    using rowDecorator = std::function<void(QTreeWidgetItem&, const gtitledObject&)>;
+    void setRowDecorator(rowDecorator decorate) { decorate_ = std::move(decorate); }
     bool sortByTag() const { return sortByTag_; }
     void setSortByTag(bool byTag) { sortByTag_ = byTag; }
 
@@ -63,9 +71,12 @@ protected:
 
 private:
     QString keyOf(const QTreeWidgetItem* item) const;
-    static QTreeWidgetItem* rowOf(gtitledObject* object);
+    QTreeWidgetItem* rowOf(gtitledObject* object) const;
+    // The rows in the list's order (stable for equal keys).
+    void sortRows(QList<QTreeWidgetItem*>& rows) const;
 
     bool sortByTag_ = false;
+    rowDecorator decorate_;
 };
 
 // The list of a sizeable window: it keeps its distance to the window's right

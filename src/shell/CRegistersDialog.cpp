@@ -73,21 +73,26 @@ CRegistersDialog::CRegistersDialog()
     onCommand(newStringId, [this] { OnNewString(); });
 
     images_.addStrip(registerRowStrip(), iconMaskColour);
+    for (int i = 0; i < images_.count(); ++i)
+        icons_.emplace_back(QPixmap::fromImage(images_.masked(i)));
     list().setIconSize(QSize(images_.width(), images_.height()));
+    list().setRowDecorator([this](QTreeWidgetItem& row, const gtitledObject& object) {
+        decorateRow(row, static_cast<const gregister&>(object));
+    });
 }
 
 bool CRegistersDialog::canCreateObjects() const { return static_cast<bool>(registerDialogs()); }
 
 void CRegistersDialog::fillList()
 {
+    std::vector<gtitledObject*> registers;
     jhashTypedIterator<gregister> it(station::registers());
     gregister* reg = nullptr;
     while (it.get(reg)) {
-        if (!reg->isDefined())
-            continue;
-        int row = list().insertObject(reg, false);
-        setRowImage(row, *reg);
+        if (reg->isDefined())
+            registers.push_back(reg);
     }
+    list().insertObjects(registers);
 }
 
 void CRegistersDialog::newRegister(int choice)
@@ -112,8 +117,7 @@ void CRegistersDialog::newOfClass(int classCode)
 void CRegistersDialog::insertMade(gregister* reg)
 {
     stationState().modified = 1;
-    int row = list().insertObject(reg, true);
-    setRowImage(row, *reg);
+    list().insertObject(reg, true);
     enableSelectionButtons(true);
 }
 
@@ -185,12 +189,15 @@ void CRegistersDialog::OnDelete()
 
 void CRegistersDialog::setRowImage(int row, const gregister& reg)
 {
-    QTreeWidgetItem* item = list().topLevelItem(row);
-    if (!item)
-        return;
+    if (QTreeWidgetItem* item = list().topLevelItem(row))
+        decorateRow(*item, reg);
+}
+
+void CRegistersDialog::decorateRow(QTreeWidgetItem& item, const gregister& reg) const
+{
     int image = registerRowImage(reg);
-    item->setData(0, rowImageRole, image);
-    item->setIcon(0, image < 0 ? QIcon() : QIcon(QPixmap::fromImage(images_.masked(image))));
+    item.setData(0, rowImageRole, image);
+    item.setIcon(0, image >= 0 && image < static_cast<int>(icons_.size()) ? icons_[static_cast<size_t>(image)] : QIcon());
 }
 
 int CRegistersDialog::rowImage(int row) const

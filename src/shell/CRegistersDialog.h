@@ -3,6 +3,10 @@
 #include "platform/CImageList.h"
 #include "shell/CSelectDialog.h"
 
+#include <QIcon>
+#include <vector>
+
+class QTreeWidgetItem;
 class gregister;
 
 // The list window of the station's registers: four New buttons, one per
@@ -47,9 +51,12 @@ private:
     // A register made by a dialog becomes the selected row.
     void insertMade(gregister* reg);
     void setRowImage(int row, const gregister& reg);
+    void decorateRow(QTreeWidgetItem& item, const gregister& reg) const;
     gregister* selectedRegister() const;
 
     CImageList images_;
+    // One icon for each image: rows share them.
+    std::vector<QIcon> icons_;
 };
 
 // The image of a register's row: 1 bistate with its alarm level unset, NONE

@@ -7,6 +7,7 @@
 #include "store/gstationState.h"
 
 #include <QCheckBox>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <algorithm>
 
@@ -73,8 +74,7 @@ bool CBatchListDialog::OnInitDialog()
     loadSettings();
     list_->setUpColumns();
     list_->restoreColumns(spec_.listSection, 0, 0);
-    list_->insertObjects(kind_.objects());
-    list_->sort();
+    list_->fillSorted(kind_.objects());
     list_->clearSelection();
     updateButtons();
     return true;
@@ -118,7 +118,7 @@ bool CBatchListDialog::anyScopeChecked() const
                        [this](const batchScope& s) { return isChecked(s.id); });
 }
 
-bool CBatchListDialog::anyRowSelected() const { return !list_->selectedItems().isEmpty(); }
+bool CBatchListDialog::anyRowSelected() const { return list_->selectionModel()->hasSelection(); }
 
 void CBatchListDialog::updateButtons()
 {

@@ -9,6 +9,7 @@
 #include "store/gstation.h"
 #include "store/gstationState.h"
 
+#include <QItemSelectionModel>
 #include <algorithm>
 
 namespace {
@@ -45,7 +46,7 @@ CCopyRegisterSourcesDialog::CCopyRegisterSourcesDialog(QWidget* parent) : CDialo
     addButton(IDCANCEL, "&Close", 243, 149, 50, 14);
     QObject::connect(from_, &QListWidget::itemSelectionChanged, this, [this] { fromChanged(); });
     QObject::connect(to_, &QListWidget::itemSelectionChanged, this,
-                     [this] { enableControl(copyId, !to_->selectedItems().isEmpty()); });
+                     [this] { enableControl(copyId, to_->selectionModel()->hasSelection()); });
     onCommand(copyId, [this] { OnCopy(); });
 }
 

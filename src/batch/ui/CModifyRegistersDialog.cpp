@@ -5,6 +5,7 @@
 #include "g2driver/model/g2driver.h"
 #include "legacy/glegacyDriver.h"
 #include "platform/settingsStore.h"
+#include "platform/sortedItems.h"
 #include "platform/textCodec.h"
 #include "ports/gserialPort.h"
 #include "registers/gregister.h"
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <algorithm>
 #include <charconv>
+#include <unordered_set>
 
 namespace {
 
@@ -72,17 +74,6 @@ bool parseWhole(const gstrSlice& text, int32_t& value)
     return error == std::errc() && end == last;
 }
 
-bool containsNoCase(const std::vector<gstr>& texts, const gstrSlice& text)
-{
-    return std::any_of(texts.begin(), texts.end(), [&](const gstr& t) { return t.compareNoCase(text) == 0; });
-}
-
-void addName(std::vector<gstr>& texts, const gstrSlice& text)
-{
-    if (!containsNoCase(texts, text))
-        texts.emplace_back(text);
-}
-
 // Every defined object of the table.
 template <class E, class F>
 void eachOf(jhashTypedDatabaseTable<E>& table, F f)
@@ -96,23 +87,25 @@ void eachOf(jhashTypedDatabaseTable<E>& table, F f)
 }
 
 // The names of the devices, serial objects or data buffers of one port, or
-// of the whole station without one.
+// of the whole station without one; repeats are left to refill. A driver
+// many devices share is listed once.
 struct sourceNames {
     std::vector<gstr> devices;
     std::vector<gstr> dataObjects;
     std::vector<gstr> responses;
+    std::unordered_set<const void*> drivers;
 };
 
 void addDriverObjects(sourceNames& names, g2driver* driver)
 {
-    if (driver)
-        eachOf(driver->dataObjects(), [&](auto& o) { addName(names.dataObjects, o.getName()); });
+    if (driver && names.drivers.insert(driver).second)
+        eachOf(driver->dataObjects(), [&](auto& o) { names.dataObjects.emplace_back(o.getName()); });
 }
 
 void addResponses(sourceNames& names, glegacyDriver* driver)
 {
-    if (driver)
-        eachOf(driver->responses(), [&](auto& r) { addName(names.responses, r.getName()); });
+    if (driver && names.drivers.insert(driver).second)
+        eachOf(driver->responses(), [&](auto& r) { names.responses.emplace_back(r.getName()); });
 }
 
 sourceNames namesOf(gserialPort* port)
@@ -120,13 +113,13 @@ sourceNames namesOf(gserialPort* port)
     sourceNames names;
     auto portNames = [&](gserialPort& p, bool legacyToo) {
         eachOf(p.devices(), [&](gdevice& d) {
-            addName(names.devices, d.getName());
+            names.devices.emplace_back(d.getName());
             addDriverObjects(names, d.getDriver());
         });
         if (!legacyToo)
             return;
         eachOf(p.legacyDevices(), [&](glegacyDevice& d) {
-            addName(names.devices, d.getName());
+            names.devices.emplace_back(d.getName());
             addResponses(names, d.getDriver());
         });
     };
@@ -136,21 +129,28 @@ sourceNames namesOf(gserialPort* port)
     }
     eachOf(station::serialPorts(), [&](gserialPort& p) { portNames(p, false); });
     eachOf(station::legacyDrivers(), [&](glegacyDriver& driver) {
-        addName(names.devices, driver.getName());
+        names.devices.emplace_back(driver.getName());
         addResponses(names, &driver);
     });
     return names;
 }
 
-// Refills an editable combo, sorted and without repeats (letter case aside);
-// the text typed in it stays.
+// Refills an editable combo, sorted and without repeats (letter case aside;
+// the first spelling found stays); the text typed in it stays.
 void refill(QComboBox* combo, std::vector<gstr> texts)
 {
     QString typed = combo->currentText();
-    std::sort(texts.begin(), texts.end(), [](const gstr& a, const gstr& b) { return a.compareNoCase(b) < 0; });
-    combo->clear();
+    std::stable_sort(texts.begin(), texts.end(),
+                     [](const gstr& a, const gstr& b) { return a.compareNoCase(b) < 0; });
+    texts.erase(std::unique(texts.begin(), texts.end(),
+                            [](const gstr& a, const gstr& b) { return a.compareNoCase(b) == 0; }),
+                texts.end());
+    std::vector<listedItem> items;
+    items.reserve(texts.size());
     for (const gstr& t : texts)
-        combo->addItem(toUiText(t));
+        items.push_back({toUiText(t), QVariant()});
+    combo->clear();
+    appendListedItems(*combo, items);
     combo->setCurrentIndex(-1);
     combo->setEditText(typed);
 }
@@ -169,7 +169,18 @@ CModifyRegistersDialog::CModifyRegistersDialog(bool withLegacyDrivers, QWidget* 
 {
     buildOptions();
     images_.addStrip(registerRowStrip(), iconMaskColour);
+    for (int i = 0; i < images_.count(); ++i)
+        icons_.emplace_back(QPixmap::fromImage(images_.masked(i)));
     list().setIconSize(QSize(images_.width(), images_.height()));
+    list().setRowDecorator([this](QTreeWidgetItem& row, const gtitledObject& object) {
+        row.setIcon(0, iconOf(static_cast<const gregister&>(object)));
+    });
+}
+
+QIcon CModifyRegistersDialog::iconOf(const gregister& reg) const
+{
+    int index = registerIconIndex(reg);
+    return index >= 0 && index < static_cast<int>(icons_.size()) ? icons_[static_cast<size_t>(index)] : QIcon();
 }
 
 void CModifyRegistersDialog::addOptionLabel(int optionId, const char* text, int x, int y, int cx)
@@ -234,7 +245,6 @@ void CModifyRegistersDialog::buildOptions()
 bool CModifyRegistersDialog::OnInitDialog()
 {
     CBatchListDialog::OnInitDialog();
-    setRowIcons();
     fillPortCombos();
     fillFindCombos();
     fillReplaceCombos();
@@ -248,7 +258,7 @@ void CModifyRegistersDialog::setRowIcons()
 {
     for (int i = 0; i < list().rowCount(); ++i) {
         auto* reg = static_cast<gregister*>(list().objectAt(i));
-        list().topLevelItem(i)->setIcon(0, QIcon(QPixmap::fromImage(images_.masked(registerIconIndex(*reg)))));
+        list().topLevelItem(i)->setIcon(0, iconOf(*reg));
     }
 }
 
@@ -310,8 +320,7 @@ void CModifyRegistersDialog::fillFindCombos()
     gserialPort* port = isChecked(portsId) ? portOf(fromPortId) : nullptr;
     sourceNames names = namesOf(port);
     std::vector<gstr> objects = names.dataObjects;
-    for (const gstr& r : names.responses)
-        addName(objects, r);
+    objects.insert(objects.end(), names.responses.begin(), names.responses.end());
     refill(controlAs<QComboBox>(deviceFindId), names.devices);
     refill(controlAs<QComboBox>(objectFindId), objects);
     if (legacyLayout_)
@@ -463,7 +472,6 @@ void CModifyRegistersDialog::afterDuplicate(const std::vector<gtitledObject*>& a
 {
     if (added.empty())
         return;
-    setRowIcons();
     refreshDrawingPropertiesBar();
     updateProgramViews();
 }

@@ -4,7 +4,11 @@
 #include "platform/CImageList.h"
 #include "registers/gregisterBatchOptions.h"
 
+#include <QIcon>
+#include <vector>
+
 class QLabel;
+class gregister;
 class gserialPort;
 
 // Modify/Duplicate Registers: the batch dialog of the station's registers.
@@ -76,9 +80,12 @@ private:
     bool comboEmpty(int id) const { return controlText(id).isEmpty(); }
     bool sourceOptionsComplete() const;
     void setRowIcons();
+    QIcon iconOf(const gregister& reg) const;
 
     bool legacyLayout_;
     CImageList images_;
+    // One icon for each image: rows share them.
+    std::vector<QIcon> icons_;
     gregisterBatchOptions change_;
     gstr savedFromPort_;
     gstr savedToPort_;

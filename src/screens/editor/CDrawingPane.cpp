@@ -310,30 +310,69 @@ void CDrawingPane::doubleDropDownWidth(int id)
 
 void CDrawingPane::fillSorted(int id, std::vector<listedItem>& items, const void* selected)
 {
+    if (!controlOf<QComboBox>(id))
+        return;
+    sortListedItems(items, listOrder::caseless);
+    fillInOrder(id, items, selected);
+}
+
+void CDrawingPane::fillInOrder(int id, const std::vector<listedItem>& items, const void* selected)
+{
     auto* list = controlOf<QComboBox>(id);
     if (!list)
         return;
     QSignalBlocker quiet(list);
     list->clear();
-    sortListedItems(items, listOrder::caseless);
     appendListedItems(*list, items);
     list->setCurrentIndex(selected ? findItemData(id, selected) : -1);
 }
 
 void* CDrawingPane::wholeRegister(gregister& reg) { return &reg; }
 
+namespace {
+
+// The defined registers by name, ignoring case (equal names in the table's
+// order); each item's data is its register.
+std::vector<listedItem> sortedRegisters()
+{
+    std::vector<listedItem> items;
+    items.reserve(static_cast<size_t>(station::registers().count()));
+    jhashTypedIterator<gregister> it(station::registers());
+    gregister* reg = nullptr;
+    while (it.get(reg)) {
+        if (reg->isDefined())
+            items.push_back({toUiText(reg->getTitle(true)), QVariant::fromValue<void*>(reg)});
+    }
+    sortListedItems(items, listOrder::caseless);
+    return items;
+}
+
+const std::vector<listedItem>* sharedRegisters = nullptr;
+
+} // namespace
+
+CDrawingPane::registerListRefill::registerListRefill() : sorted_(sortedRegisters()), outer_(sharedRegisters)
+{
+    sharedRegisters = &sorted_;
+}
+
+CDrawingPane::registerListRefill::~registerListRefill() { sharedRegisters = outer_; }
+
+// Keeping the registers of the part from the sorted list gives the order
+// sorting them would: the sort is stable.
 void CDrawingPane::fillRegisterList(int id, const void* selected, registerPart part)
 {
     if (!controlOf<QComboBox>(id))
         return;
+    std::vector<listedItem> own;
+    const std::vector<listedItem>& all = sharedRegisters ? *sharedRegisters : (own = sortedRegisters());
     std::vector<listedItem> items;
-    jhashTypedIterator<gregister> it(station::registers());
-    gregister* reg = nullptr;
-    while (it.get(reg)) {
-        if (void* item = reg->isDefined() ? part(*reg) : nullptr)
-            items.push_back({toUiText(reg->getTitle(true)), QVariant::fromValue<void*>(item)});
+    items.reserve(all.size());
+    for (const listedItem& r : all) {
+        if (void* item = part(*static_cast<gregister*>(r.data.value<void*>())))
+            items.push_back({r.text, QVariant::fromValue<void*>(item)});
     }
-    fillSorted(id, items, selected);
+    fillInOrder(id, items, selected);
 }
 
 void CDrawingPane::fillImageList(int id, const gstrSlice& selected, bool hasValue)

@@ -29,6 +29,20 @@ public:
 
     int mask() const { return mask_; }
 
+    // While one lives, the register lists of every pane are filled from
+    // the station's registers sorted once, not once for each list.
+    class registerListRefill {
+    public:
+        registerListRefill();
+        ~registerListRefill();
+        registerListRefill(const registerListRefill&) = delete;
+        registerListRefill& operator=(const registerListRefill&) = delete;
+
+    private:
+        std::vector<listedItem> sorted_;
+        const std::vector<listedItem>* outer_;
+    };
+
 protected:
     // A control by id as its own class, which need not be a Qt class.
     template <class T>
@@ -115,6 +129,8 @@ protected:
     // The list holds the items sorted by text, ignoring case (equal texts
     // in the given order), and shows the item of selected, else none.
     void fillSorted(int id, std::vector<listedItem>& items, const void* selected);
+    // As fillSorted with items already in order.
+    void fillInOrder(int id, const std::vector<listedItem>& items, const void* selected);
     // The item whose data is the object, searching from the last; -1.
     int findItemData(int id, const void* object) const;
     void* itemData(int id, int item) const;

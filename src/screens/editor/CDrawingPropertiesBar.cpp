@@ -255,6 +255,7 @@ void CDrawingPropertiesBar::reset()
 
 void CDrawingPropertiesBar::refreshRegisterLists()
 {
+    CDrawingPane::registerListRefill once;
     for (CDrawingPane* p : panes_)
         p->refillRegisterList();
 }

@@ -146,6 +146,47 @@ TEST_F(modifyRegisters, CopiesThatListEachOtherListTheCopies)
     EXPECT_EQ(selectedTags(*d), (std::vector<std::string>{"A2", "B2"}));
 }
 
+// The list is filled in one go: rows of equal names stand as the window's
+// own insert-and-sort leaves them, and every row, copies too, shows the
+// icon of its register's class.
+TEST_F(modifyRegisters, RowsInTheWindowsOrderWithTheirIcons)
+{
+    loadStation("BISTATE_REG b2\n\tTITLE\t\tSame\nEND\nANALOG_REG A9\n\tTITLE\t\tsame\nEND\n"
+                "DIGITAL_REG C1\n\tTITLE\t\tSAME\nEND\nBISTATE_REG Alpha\nEND\nSTRING_REG Zed\nEND\n");
+    auto d = opened<dialog>(false);
+    for (bool byTag : {false, true}) {
+        CObjectListCtrl oneByOne;
+        oneByOne.setSortByTag(byTag);
+        std::vector<gtitledObject*> objects;
+        for (int i = 0; i < d->list().rowCount(); ++i)
+            objects.push_back(d->list().objectAt(i));
+        std::sort(objects.begin(), objects.end(), [](auto* a, auto* b) { return a->getTag().view() < b->getTag().view(); });
+        for (gtitledObject* o : objects)
+            oneByOne.insertObject(o, false);
+        oneByOne.sort();
+        CObjectListCtrl filled;
+        filled.setSortByTag(byTag);
+        filled.fillSorted(objects);
+        ASSERT_EQ(filled.rowCount(), 5);
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ(filled.objectAt(i), oneByOne.objectAt(i)) << byTag << " row " << i;
+    }
+    auto iconKey = [&](const char* tag) {
+        CObjectListCtrl& list = d->list();
+        return list.topLevelItem(list.indexOf(reg(tag)))->icon(0).cacheKey();
+    };
+    for (const char* tag : {"b2", "A9", "C1", "Zed"})
+        EXPECT_FALSE(d->list().topLevelItem(d->list().indexOf(reg(tag)))->icon(0).isNull()) << tag;
+    EXPECT_EQ(iconKey("b2"), iconKey("Alpha"));
+    EXPECT_NE(iconKey("b2"), iconKey("A9"));
+
+    setFind(*d, "Zed", "Zee", false, true);
+    selectTags(*d, {"Zed"});
+    d->sendCommand(dialog::duplicateId);
+    ASSERT_NE(reg("Zee"), nullptr);
+    EXPECT_EQ(iconKey("Zee"), iconKey("Zed"));
+}
+
 TEST_F(modifyRegisters, DeleteAllKeepsWhatIsUsedAndEveryReferenceToIt)
 {
     auto d = opened<dialog>(false);
