@@ -22,7 +22,7 @@
 namespace {
 
 // A referring object that describes itself by a fixed text.
-class referrer : public greferrer {
+class referrer final : public greferrer {
 public:
     explicit referrer(const char* text) : text_(text), uses(this) {}
     void describeReferrer(gstr& text) const override { text.append(text_); }

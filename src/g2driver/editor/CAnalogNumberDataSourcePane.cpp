@@ -4,6 +4,9 @@
 #include "registers/sources/g2driverAnalogNumberSource.h"
 #include "registers/ui/CFactorOffsetPane.h"
 
+#include <QLabel>
+#include <algorithm>
+
 CAnalogNumberDataSourcePane::CAnalogNumberDataSourcePane(CSourceTypeHostPane& host)
     : CDataElementSourcePane(host, templateId)
 {

@@ -15,6 +15,7 @@
 
 #include <QHeaderView>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTreeWidget>
 #include <algorithm>
 #include <vector>

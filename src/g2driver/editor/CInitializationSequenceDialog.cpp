@@ -6,6 +6,7 @@
 #include "ports/ui/CCommandsToSendPage.h"
 #include "resources/stringTable.h"
 
+#include <QLabel>
 #include <QTabBar>
 
 namespace {

@@ -8,6 +8,8 @@
 #include "store/jhashTypedDatabaseTable.h"
 
 #include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
 
 namespace {
 

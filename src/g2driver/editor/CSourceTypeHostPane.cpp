@@ -7,6 +7,7 @@
 #include "resources/stringTable.h"
 
 #include <QComboBox>
+#include <QLabel>
 
 namespace {
 

@@ -13,6 +13,10 @@
 #include "registers/sources/ui/CAllowedStringsPage.h"
 #include "registers/sources/ui/COnOffPatternPane.h"
 
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+
 CPagedDataSourcePane::CPagedDataSourcePane(CSourceTypeHostPane& host, int templateId)
     : CDataElementSourcePane(host, templateId)
 {

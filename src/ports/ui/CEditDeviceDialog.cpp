@@ -90,7 +90,7 @@ CEditDeviceDialog::CEditDeviceDialog(CEditSerialPortDialog* owner, gdevice* star
         {disableCombo_, disableArgsId}, {enableCombo_, enableArgsId}, {messageCombo_, messageArgsId}};
     for (auto [combo, args] : argsOf) {
         QObject::connect(combo, &QComboBox::currentIndexChanged, this,
-                         [this, combo, args] { enableControl(args, combo->isEnabled() && combo->currentIndex() > 0); });
+                         [this, combo = combo, args = args] { enableControl(args, combo->isEnabled() && combo->currentIndex() > 0); });
     }
 }
 

@@ -115,7 +115,7 @@ CEditLegacyDeviceDialog::CEditLegacyDeviceDialog(CEditSerialPortDialog* owner, g
         {disableCombo_, disableArgsId}, {enableCombo_, enableArgsId}, {messageCombo_, messageArgsId}};
     for (auto [combo, args] : argsOf) {
         QObject::connect(combo, &QComboBox::currentIndexChanged, this,
-                         [this, combo, args] { enableControl(args, combo->isEnabled() && combo->currentIndex() > 0); });
+                         [this, combo = combo, args = args] { enableControl(args, combo->isEnabled() && combo->currentIndex() > 0); });
     }
 }
 

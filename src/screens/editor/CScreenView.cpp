@@ -547,6 +547,11 @@ void CScreenView::contextMenuEvent(QContextMenuEvent* event)
         openContextMenu(event->globalPos());
 }
 
+QMenu* CScreenView::contextMenu() const
+{
+    return contextMenu_;
+}
+
 // Menu 114 with the main frame's actions, so that its commands reach the
 // active document.
 void CScreenView::openContextMenu(const QPoint& global)

@@ -67,7 +67,7 @@ public:
     int charWidth() const { return charWidth_; }
     int charHeight() const { return charHeight_; }
     // The context menu last opened, null before one.
-    QMenu* contextMenu() const { return contextMenu_; }
+    QMenu* contextMenu() const;
 
     // The document changed the screen: sizes, origin and picture again.
     void onUpdate();

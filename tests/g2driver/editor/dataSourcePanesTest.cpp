@@ -18,6 +18,8 @@
 #include "registers/sources/ui/CDataElementSourcePane.h"
 #include "registers/ui/CFactorOffsetPane.h"
 
+#include <QTreeWidget>
+
 namespace {
 
 using objectDialog = CEditDataObjectDialog;

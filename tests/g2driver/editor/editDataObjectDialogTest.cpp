@@ -7,6 +7,7 @@
 #include "registers/sources/g2driverParameterSource.h"
 #include "registers/sources/ui/CDataSourcePane.h"
 
+#include <QLineEdit>
 #include <QListWidget>
 
 namespace {

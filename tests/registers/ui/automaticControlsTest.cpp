@@ -21,7 +21,6 @@ using valueControl = CValueControlDialog;
 constexpr int offCombo = 1645;
 constexpr int offArguments = 1360;
 constexpr int valueCombo = 1176;
-constexpr int valueArguments = 1005;
 
 class automaticControlsTest : public registerDialogTest {
 protected:

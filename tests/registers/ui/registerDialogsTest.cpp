@@ -18,7 +18,7 @@ using base = CRegisterDialog;
 
 TEST_F(registerDialogTest, NewBistateRegister)
 {
-    gregister* made = run(1, nullptr, nullptr, [this](CDialog& d) {
+    gregister* made = run(1, nullptr, nullptr, [](CDialog& d) {
         EXPECT_EQ(d.templateId(), 536);
         EXPECT_EQ(d.windowTitle(), "New Bistate Register");
         EXPECT_FALSE(d.isControlEnabled(IDOK));

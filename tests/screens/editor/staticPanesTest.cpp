@@ -14,7 +14,7 @@ using namespace paneTests;
 
 namespace {
 
-constexpr int lineWidth = 1510, lineStyle = 1301, fillList = 1261, fg = 1269, bk = 1033, size = 1477;
+constexpr int lineWidth = 1510, fillList = 1261, fg = 1269, bk = 1033, size = 1477;
 constexpr int boldBox = 1039, textButton = 1244, colourC = 1475, colourDefaults = 1476;
 
 class staticPanes : public paneTest {};

@@ -5,6 +5,7 @@
 #include "registers/ui/CRegexpEntryDialog.h"
 
 #include <QListWidget>
+#include <QPushButton>
 
 namespace {
 

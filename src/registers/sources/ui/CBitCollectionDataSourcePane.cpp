@@ -8,6 +8,7 @@
 #include "shell/CByteMaskCtrl.h"
 
 #include <QHeaderView>
+#include <QPushButton>
 #include <QTreeWidget>
 
 namespace {

@@ -9,6 +9,7 @@
 #include "shell/CByteMaskCtrl.h"
 
 #include <QHeaderView>
+#include <QPushButton>
 #include <QTreeWidget>
 
 #include <cstdint>

@@ -3,6 +3,8 @@
 #include "platform/textCodec.h"
 #include "registers/sources/gsourceLegacyBitCollection.h"
 
+#include <QLabel>
+
 namespace {
 
 constexpr int newSectionTitle = 10660;

@@ -6,6 +6,8 @@
 #include "registers/sources/gdataObjectRef.h"
 #include "registers/sources/gsourceDataObjectBitCollection.h"
 
+#include <QLabel>
+
 namespace {
 
 constexpr int newSectionTitle = 10660;

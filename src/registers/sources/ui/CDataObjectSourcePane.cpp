@@ -21,6 +21,7 @@
 #include "store/gstation.h"
 
 #include <QComboBox>
+#include <QLabel>
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include "registers/sources/gsourceDataObjectThresholds.h"
 
 #include <QComboBox>
+#include <QLabel>
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "registers/sources/ui/CEditValueMapDialog.h"
 #include "registers/sources/ui/CMovableChildWnd.h"
 
+#include <QLabel>
 #include <algorithm>
 
 namespace {

@@ -3,6 +3,8 @@
 #include "registers/gbistateSupplement.h"
 #include "registers/sources/gsourceLegacyBitMask.h"
 
+#include <QLabel>
+
 CLegacyBitMaskSourcePane::CLegacyBitMaskSourcePane() : CLegacyDataTypeSourcePane(512) {}
 
 std::unique_ptr<CSourcePane> CLegacyBitMaskSourcePane::createFor(const gregisterSource* source)

@@ -3,6 +3,9 @@
 #include "registers/gstringSupplement.h"
 #include "registers/sources/gsourceLegacyFilter.h"
 
+#include <QComboBox>
+#include <QLabel>
+
 CLegacyFilterSourcePane::CLegacyFilterSourcePane() : CLegacySourcePane(556) {}
 
 // The pane holds the patterns from the last to the first.

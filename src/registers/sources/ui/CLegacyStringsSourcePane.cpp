@@ -3,6 +3,8 @@
 #include "registers/gdigitalSupplement.h"
 #include "registers/sources/ui/CTriggerListBox.h"
 
+#include <QPushButton>
+
 CLegacyStringsSourcePane::CLegacyStringsSourcePane() : CLegacySourcePane(616) {}
 
 std::unique_ptr<CSourcePane> CLegacyStringsSourcePane::createFor(const gregisterSource* source)

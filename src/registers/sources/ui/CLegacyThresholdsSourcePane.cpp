@@ -3,6 +3,8 @@
 #include "registers/gdigitalSupplement.h"
 #include "registers/sources/gsourceLegacyThresholds.h"
 
+#include <QLabel>
+
 CLegacyThresholdsSourcePane::CLegacyThresholdsSourcePane() : CLegacyDataTypeSourcePane(620) {}
 
 std::unique_ptr<CSourcePane> CLegacyThresholdsSourcePane::createFor(const gregisterSource* source)

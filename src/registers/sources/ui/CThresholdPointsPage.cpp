@@ -9,6 +9,8 @@
 #include "registers/sources/ui/CColumnListBox.h"
 #include "shell/CSpinEdit.h"
 
+#include <QPushButton>
+
 namespace {
 
 constexpr int noPointMessage = 10153;

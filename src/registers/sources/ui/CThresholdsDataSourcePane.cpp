@@ -4,6 +4,7 @@
 #include "registers/sources/g2driverThresholdsSource.h"
 #include "registers/sources/ui/CThresholdPointsPage.h"
 
+#include <QLabel>
 #include <algorithm>
 
 CThresholdsDataSourcePane::CThresholdsDataSourcePane(CSourceTypeHostPane& host)

@@ -42,7 +42,7 @@ TEST_F(registerDialogTest, SummaryPaneListsRegistersAndItsProgram)
         EXPECT_EQ(user.lastMessage().promptId, 10300);
         EXPECT_EQ(user.lastMessage().text, "Please add at least one register.");
 
-        user.scripts.push_back([this](CDialog& a) {
+        user.scripts.push_back([](CDialog& a) {
             EXPECT_EQ(items(a, CAddRegistersDialog::listId), (std::vector<std::string>{"Alpha", "B"}));
             selectAll(a, CAddRegistersDialog::listId);
             a.sendCommand(IDOK);

@@ -90,7 +90,7 @@ TEST_F(legacyPaneTest, ThresholdNextValueAndRemoval)
     loadRegister("DIGITAL_REG S\nSOURCE THRESHOLDS\nRESPONSE North, Meter, Value\nTYPE HEX\nBOTTOM 1\n"
                  "THRESHOLD 1, 3\nTHRESHOLD 2, 4\nTHRESHOLD 3, 5\nEND\nEND\n");
     gregister* reg = station::registers().find("S");
-    run(2, reg, reg, [this](CDialog& d) {
+    run(2, reg, reg, [](CDialog& d) {
         auto* points = pane(d).findChild<CThresholdPointsPage*>();
         EXPECT_EQ(points->controlText(page::bottomId).view(), "1");
         EXPECT_FALSE(points->isControlEnabled(page::removeId));

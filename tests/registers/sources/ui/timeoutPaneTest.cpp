@@ -51,7 +51,7 @@ TEST_F(timeoutPaneTest, RefusedWithoutPorts)
 
 TEST_F(timeoutPaneTest, ChoosesPortAndDevice)
 {
-    gregister* made = run(1, nullptr, nullptr, [this](CDialog& d) {
+    gregister* made = run(1, nullptr, nullptr, [](CDialog& d) {
         d.setControlText(base::tagId, "T");
         ASSERT_TRUE(chooseSourceType(d, 19));
         CSourcePane& p = paneOf(d);
