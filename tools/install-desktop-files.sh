@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Tells the desktop about the editor: a desktop entry that starts the built
-# editor with a file, and the MIME types of station files, device-driver
-# libraries and image libraries (".korvel-station", ".stn", ".korvel-drivers",
-# ".kdl", ".korvel-images", ".kil"). Installs into the user's data folder
+# editor with a file, the program's picture for that entry, and the MIME
+# types of station files, device-driver libraries and image libraries
+# (".korvel-station", ".stn", ".korvel-drivers", ".kdl", ".korvel-images",
+# ".kil"). Installs into the user's data folder
 # ($XDG_DATA_HOME, else ~/.local/share) without root, and only files that
 # differ from what is there. Usage: install-desktop-files.sh <editor program>
 set -euo pipefail
@@ -42,6 +43,9 @@ if install_changed "$entry" "$data/applications/korvel-editor.desktop"; then
   if command -v update-desktop-database >/dev/null; then
     update-desktop-database -q "$data/applications" || true
   fi
+fi
+if install_changed data/desktop/korvel-editor.svg "$data/icons/hicolor/scalable/apps/korvel-editor.svg"; then
+  echo "Installed the program's picture in $data/icons/hicolor"
 fi
 if install_changed data/desktop/korvel-editor.xml "$data/mime/packages/korvel-editor.xml"; then
   echo "Installed the file types in $data/mime/packages"
