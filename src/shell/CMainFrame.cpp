@@ -74,9 +74,6 @@ bool isCheckable(int id)
 
 QString uiString(int id) { return toUiText(gstrSlice(stringTableText(id))); }
 
-// Menu commands are numbered from here; lower ids are prompts and texts.
-constexpr int firstCommandPrompt = 32768;
-
 // The commands that show or hide each list window, in creation order, as CMainFrame::listWindow:
 // legacy drivers, ports, masks, registers, screens, programs, parameters, requests, device drivers.
 constexpr int listWindowToggleCommands[] = {32922, 32898, 32923, 32901, 32902, 32899, 32897, 32910, 32918};
@@ -190,9 +187,9 @@ QAction* CMainFrame::makeAction(int id)
         a->setText(QString::fromLatin1(tip));
         a->setToolTip(QString::fromLatin1(tip));
     }
-    // A command's string holds its status-bar prompt before the line break.
-    if (id >= firstCommandPrompt && stringTableText(id))
-        a->setStatusTip(uiString(id).section(QLatin1Char('\n'), 0, 0));
+    std::string_view prompt = commandPrompt(id);
+    if (!prompt.empty())
+        a->setStatusTip(toUiText(gstrSlice(prompt.data(), int32_t(prompt.size()))));
     QObject::connect(a, &QAction::triggered, this, [this, id] {
         routeCommand(id);
         updateCommandUi();

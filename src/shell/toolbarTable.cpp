@@ -1,5 +1,7 @@
 #include "shell/toolbarTable.h"
 
+#include "resources/stringTable.h"
+
 #include <iterator>
 
 namespace {
@@ -90,4 +92,17 @@ const char* toolbarTip(int command)
         }
     }
     return nullptr;
+}
+
+std::string_view commandPrompt(int command)
+{
+    // Menu commands are numbered from here; lower ids are prompts and texts.
+    constexpr int firstCommand = 32768;
+    if (command < firstCommand)
+        return {};
+    const char* text = stringTableText(command);
+    if (!text)
+        return {};
+    std::string_view prompt(text);
+    return prompt.substr(0, prompt.find('\n'));
 }

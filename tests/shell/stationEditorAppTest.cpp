@@ -267,6 +267,9 @@ TEST_F(stationEditorApp, StatusBarPanesInOrder)
             inBar.append(l);
     }
     EXPECT_EQ(inBar.size(), 4);
+    // A command's prompt is its string up to the line break.
+    EXPECT_EQ(frame->action(32912)->statusTip(), "Create a new SABus request");
+    EXPECT_EQ(frame->action(32900)->statusTip(), "Show or hide the drawing properties");
 }
 
 TEST_F(stationEditorApp, NineListWindowsAreMadeHiddenInTheirOrder)

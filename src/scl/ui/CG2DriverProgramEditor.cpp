@@ -97,6 +97,9 @@ QAction* CG2DriverProgramEditor::makeAction(int id)
     a->setData(id);
     if (const char* tip = toolbarTip(id))
         a->setToolTip(QString::fromLatin1(tip));
+    std::string_view prompt = commandPrompt(id);
+    if (!prompt.empty())
+        a->setStatusTip(toUiText(gstrSlice(prompt.data(), int32_t(prompt.size()))));
     QObject::connect(a, &QAction::triggered, this, [this, id] {
         routeCommand(id);
         updateCommandUi();

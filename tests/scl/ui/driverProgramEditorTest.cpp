@@ -96,6 +96,9 @@ TEST_F(driverProgramEditor, OneEditorShowsEveryProgramOpened)
     EXPECT_FALSE(editor.frame().statusPane(59140)->isEnabled());
     EXPECT_FALSE(editor.frame().action(32837)->isEnabled());
     EXPECT_TRUE(editor.frame().action(57642)->isEnabled());
+    // Its commands carry their status-bar prompts like the main frame's.
+    EXPECT_EQ(editor.frame().action(32842)->statusTip(), "Change the colours used in scl editor windows");
+    EXPECT_EQ(editor.frame().action(32928)->statusTip(), "Close the device driver program editor");
 }
 
 TEST_F(driverProgramEditor, EditsGoBackOnlyWhenTheEditorSavesThem)
