@@ -95,12 +95,16 @@ bool onOneRow(const QRect& a, const QRect& b)
 // Moves next out of the way of grown, which lies before it: along the row
 // when they share one (a field gives up some of its width and keeps its
 // right edge, so that fields stay aligned), else down (buttons in a column
-// keep their spacing). False when next is not after grown.
+// keep their spacing). False when next is not after grown: on a shared row
+// the control on the right gives way, even when it stands higher (a combo
+// box beside its label), so that a label is never pushed under its field.
 bool makeWay(const QWidget& grown, QWidget& next, int gapX, int gapY)
 {
     QRect a = grown.geometry();
     QRect b = next.geometry();
-    if (b.left() > a.left() && onOneRow(a, b)) {
+    if (b.left() != a.left() && onOneRow(a, b)) {
+        if (b.left() < a.left())
+            return false;
         int dx = a.right() + 1 + gapX - b.left();
         if (isStretchy(&next) && 3 * (b.width() - dx) >= 2 * b.width())
             b.setLeft(b.left() + dx);
@@ -184,15 +188,14 @@ public:
             return false;
         }
         // A pane placed on a dialog grows too, and the dialog around it
-        // makes room for it in turn.
+        // makes room for it in turn (a bar docked in a frame as well).
         auto* owner = dynamic_cast<QDialog*>(dialog->parentWidget());
         if (!owner || owner->isSizeGripEnabled())
             return false;
         fit(*dialog);
         if (owner->isVisible()) {
             makeRoom(*owner);
-            if (owner->isWindow())
-                fit(*owner);
+            fit(*owner);
         }
         return false;
     }
@@ -242,8 +245,12 @@ private:
             if (place.bottom() + reach >= dialog.height())
                 needed.setHeight(std::max(needed.height(), place.bottom() + 1 + margin));
         }
-        if (needed != dialog.size())
-            dialog.resize(needed);
+        if (needed == dialog.size())
+            return;
+        // A layout that holds the dialog (a dock) keeps it at that size.
+        if (!dialog.isWindow() && dialog.minimumSize() != QSize(0, 0))
+            dialog.setMinimumSize(dialog.minimumSize().expandedTo(needed));
+        dialog.resize(needed);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "shell/CObjectListCtrl.h"
 #include "shell/CStationEditorApp.h"
 #include "shell/listWindowState.h"
+#include "shell/toolbarImages.h"
 #include "store/gstationState.h"
 
 #include <QResizeEvent>
@@ -55,6 +56,7 @@ CSelectDialog::CSelectDialog(const char* section, int dialogId, int iconId, cons
     : CDialog(dialogId, nullptr), section_(section), iconId_(iconId)
 {
     setWindowTitle(QString::fromLatin1(title));
+    setWindowIcon(listWindowImage(iconId));
     setDialogSize(templateWidth, templateHeight);
     list_ = addControl(listId, new CFittedListCtrl, 4, 4, buttonX - 8, templateHeight - 8);
     addAnchoredButton(closeId, "Close", buttonX, 4, buttonWidth, buttonHeight);

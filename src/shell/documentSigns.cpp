@@ -226,15 +226,17 @@ void getProperties(QPainter& p)
     p.drawEllipse(QPoint(12, 4), 3, 3);
 }
 
-void driver(QPainter& p)
+void chip(QPainter& p, const QColor& body)
 {
-    p.setBrush(QColor(64, 64, 64));
+    p.setBrush(body);
     p.drawRect(4, 2, 8, 12);
     for (int y = 3; y < 14; y += 3) {
         p.drawLine(1, y, 3, y);
         p.drawLine(13, y, 15, y);
     }
 }
+
+void driver(QPainter& p) { chip(p, QColor(64, 64, 64)); }
 
 void port(QPainter& p)
 {
@@ -285,12 +287,7 @@ void legacyMask(QPainter& p)
 
 void legacyDriver(QPainter& p)
 {
-    p.setBrush(legacyBrown);
-    p.drawRect(4, 2, 8, 12);
-    for (int y = 3; y < 14; y += 3) {
-        p.drawLine(1, y, 3, y);
-        p.drawLine(13, y, 15, y);
-    }
+    chip(p, legacyBrown);
     p.setBrush(paper);
     p.drawEllipse(QPoint(8, 8), 2, 2);
 }

@@ -46,16 +46,17 @@ void drawPlus(QPainter& p)
 }
 
 // Null for a command without a sign of its own or of its kind.
-QPixmap picture(int command, bool dark)
+QPixmap picture(int command, bool dark, int size = side)
 {
     int kind = newKind(command);
     const toolbarSign* sign = findSign(kind ? kind : command);
     if (!sign)
         return {};
-    QPixmap pixmap(side, side);
+    QPixmap pixmap(size, size);
     pixmap.fill(dark ? QColor(51, 51, 51) : QColor(0, 0, 0, 0));
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / double(side), size / double(side));
     p.setPen(dark ? Qt::white : Qt::black);
     sign->draw(p);
     if (kind)
@@ -92,6 +93,23 @@ QIcon commandImage(int command)
 QIcon drawingToolImage(int position, bool locked)
 {
     return QIcon(picture(CDrawingToolsBar::commands[position], locked));
+}
+
+QIcon listWindowImage(int iconId)
+{
+    // The list windows' icons show the sign of the command that shows the
+    // window; the legacy drivers share the drivers' icon.
+    static constexpr std::pair<int, int> lists[] = {{632, 32918}, {634, 32923}, {636, 32897}, {637, 32898},
+                                                    {638, 32899}, {639, 32901}, {640, 32902}, {642, 32910}};
+    for (auto [icon, command] : lists) {
+        if (icon != iconId)
+            continue;
+        QIcon image;
+        for (int size : {16, 32, 48})
+            image.addPixmap(picture(command, false, size));
+        return image;
+    }
+    return programIcon();
 }
 
 QIcon programIcon()

@@ -4,11 +4,14 @@
 // no visible control overlaps a sibling (group boxes excepted), every
 // button, check box, radio button and label shows its whole text, every
 // control lies inside its dialog (a window's with a margin), a combo box
-// shows its current text and a column of buttons stays straight.
+// shows its current text, a label does not stand below its control and a
+// column of buttons stays straight. The drawing properties bar is looked
+// over at each of its tabs.
 // Each runs at the default font and at one a quarter larger, and leaves a
 // picture of every window in build/tests/screenshots/.
 #include "shell/mainFrameFixture.h"
 
+#include "screens/editor/CDrawingPropertiesBar.h"
 #include "shell/CSelectDialog.h"
 #include "shell/CObjectListCtrl.h"
 #include "platform/textRoom.h"
@@ -101,6 +104,10 @@ void collectFaults(const QWidget& dialog, const std::string& where, std::vector<
         if (!textFits(w))
             faults.push_back(where + ": " + nameOf(w) + " " + rectText(w->geometry()) + " cuts its text, needs " +
                              rectText(QRect(QPoint(), textRoom(*w))));
+        if (auto* l = qobject_cast<QLabel*>(w); l && l->buddy() && l->buddy()->parentWidget() == &dialog &&
+                                                 l->geometry().center().y() > l->buddy()->geometry().bottom())
+            faults.push_back(where + ": " + nameOf(w) + " " + rectText(w->geometry()) + " stands below " +
+                             nameOf(l->buddy()) + " " + rectText(l->buddy()->geometry()));
         if (auto* c = qobject_cast<QComboBox*>(w); c && !comboShowsText(c))
             faults.push_back(where + ": " + nameOf(w) + " " + rectText(w->geometry()) + " hides its text");
         if (qobject_cast<QGroupBox*>(w))
@@ -192,7 +199,6 @@ public:
     std::vector<std::string> faults;
     std::set<QString> seen;
 
-private:
     void look(QWidget& window, QString title)
     {
         title.remove(QLatin1Char('&'));
@@ -201,6 +207,8 @@ private:
         title.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9 ._()-]")), QStringLiteral("_"));
         window.grab().save(screenshotFolder() + "/" + title + suffix_ + ".png");
     }
+
+private:
 
     // Presses every enabled button whose text promises a dialog.
     void openSubdialogs(CDialog& dialog)
@@ -264,6 +272,15 @@ TEST_P(dialogLayout, EveryWindowFitsItsTexts)
         if (window->canCreateObjects())
             window->sendCommand(CSelectDialog::newId);
         window->hide();
+    }
+    // The drawing properties bar's page of each tab, as the frame shows it.
+    frame->show();
+    auto* bar = CDrawingPropertiesBar::instance();
+    ASSERT_NE(bar, nullptr);
+    for (int tab = 0; tab < bar->tabs().count(); ++tab) {
+        bar->tabs().setCurrentIndex(tab);
+        QApplication::processEvents();
+        inspector.look(*bar, QStringLiteral("Drawing Properties %1").arg(tab));
     }
     EXPECT_GT(inspector.seen.size(), CMainFrame::listWindowCount);
     std::string all;

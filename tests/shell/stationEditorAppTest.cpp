@@ -32,6 +32,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <gtest/gtest.h>
 
 namespace {
@@ -246,6 +247,32 @@ TEST_F(stationEditorApp, EveryToolbarButtonShowsAPictureOfItsOwn)
     for (int command : sclMenus::driverEditorToolbar()) {
         EXPECT_TRUE(command == 0 || !commandImage(command).isNull()) << command;
     }
+}
+
+// A list window shows the sign of its objects as its picture; windows of
+// one icon (the two driver lists) share it.
+TEST_F(stationEditorApp, ListWindowsShowTheSignOfTheirObjects)
+{
+    auto app = start();
+    CMainFrame* frame = app->mainFrame();
+    std::map<int, QByteArray> byIcon;
+    std::set<QByteArray> pictures;
+    for (int w = 0; w < CMainFrame::listWindowCount; ++w) {
+        CSelectDialog* window = frame->listWindowAt(CMainFrame::listWindow(w));
+        SCOPED_TRACE(window->windowTitle().toStdString());
+        ASSERT_FALSE(window->windowIcon().isNull());
+        QImage image = window->windowIcon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
+        EXPECT_TRUE(hasInk(image));
+        QByteArray bits(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+        auto [it, added] = byIcon.emplace(window->iconId(), bits);
+        EXPECT_EQ(it->second, bits);
+        if (added) {
+            EXPECT_TRUE(pictures.insert(bits).second);
+        }
+        EXPECT_NE(window->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+    }
+    EXPECT_EQ(pictures.size(), byIcon.size());
+    EXPECT_GE(byIcon.size(), 8u);
 }
 
 TEST_F(stationEditorApp, StatusBarPanesInOrder)
