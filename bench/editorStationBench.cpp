@@ -405,8 +405,9 @@ std::vector<gregister*> unusedRegisters(size_t wanted)
         if (reg->isDefined() && reg->usedBy().isUnused() && gregister::classCode(*reg) != 0)
             found.push_back(reg);
     }
-    if (found.size() > wanted)
-        found.erase(found.begin(), found.end() - static_cast<long>(wanted));
+    if (found.size() < wanted)
+        std::abort();
+    found.erase(found.begin(), found.end() - static_cast<long>(wanted));
     return found;
 }
 

@@ -351,8 +351,12 @@ const std::vector<listedItem>* sharedRegisters = nullptr;
 
 } // namespace
 
-CDrawingPane::registerListRefill::registerListRefill() : sorted_(sortedRegisters()), outer_(sharedRegisters)
+CDrawingPane::registerListRefill::registerListRefill(bool none) : outer_(sharedRegisters)
 {
+    if (outer_)
+        return;
+    if (!none)
+        sorted_ = sortedRegisters();
     sharedRegisters = &sorted_;
 }
 

@@ -30,10 +30,12 @@ public:
     int mask() const { return mask_; }
 
     // While one lives, the register lists of every pane are filled from
-    // the station's registers sorted once, not once for each list.
+    // the station's registers sorted once, not once for each list; with
+    // none, from none of them (the station is closing). An inner one keeps
+    // what the outer gives.
     class registerListRefill {
     public:
-        registerListRefill();
+        explicit registerListRefill(bool none = false);
         ~registerListRefill();
         registerListRefill(const registerListRefill&) = delete;
         registerListRefill& operator=(const registerListRefill&) = delete;

@@ -280,8 +280,11 @@ void CDrawingPropertiesBar::refreshProgramList()
 
 void CDrawingPropertiesBar::paletteChanged(int foreground) { panes_[current_]->paletteChanged(foreground); }
 
+// The station's registers are about to go: the register lists keep none
+// of them rather than all of them once more.
 void CDrawingPropertiesBar::resetDefaults()
 {
+    CDrawingPane::registerListRefill none(true);
     reset();
     refreshImageLists();
 }

@@ -3,6 +3,7 @@
 #include "screens/editor/CDrawingPropertiesBar.h"
 #include "screens/model/gdrawingProperties.h"
 #include "screens/model/gpreviewValues.h"
+#include "screens/editor/CBistatePropertiesPane.h"
 #include "screens/editor/CDrawingPane.h"
 
 #include <QComboBox>
@@ -149,10 +150,14 @@ TEST_F(drawingBar, ClosingTheStationShowsTheDefaultsAndTheTimerBlinks)
     openView(overview);
     select(overview, {overview.firstObject()});
     ASSERT_EQ(bar->screen(), &overview);
+    auto* registers = bar->pane(bistateTab)->controlAs<QComboBox>(CBistatePropertiesPane::registerList);
+    ASSERT_GT(registers->count(), 0);
     stationState().modified = 0;
     ASSERT_TRUE(frame->closeStation());
     EXPECT_EQ(bar->screen(), nullptr);
     EXPECT_EQ(bar->record(), &drawingDefaults());
+    // The register lists hold none of the registers that went with it.
+    EXPECT_EQ(registers->count(), 0);
 
     previewValues().bistateState = 2;
     int phase = previewValues().blinkPhase;
