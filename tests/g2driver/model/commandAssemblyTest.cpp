@@ -45,12 +45,14 @@ std::string elements(std::initializer_list<std::string> parts)
 
 std::string fixed(const char* bytes) { return std::string("COMMAND_ELEMENT FIXED STRING\nSTRING ") + bytes + "\nEND"; }
 
+std::string lengthElement(const char* rest) { return std::string(lengthByte) + rest; }
+
 TEST_F(commandAssembly, BytesAndDelaysOfTheElements)
 {
     // The sums: A+B+4+P+Q+R = 378 (low byte 'z'), with the length 3: 377 ('y').
-    const std::string lengthThenSum = elements({fixed("AB"), std::string(lengthByte) + "\nEND", fixed("PQR"), sumByte});
+    const std::string lengthThenSum = elements({fixed("AB"), lengthElement("\nEND"), fixed("PQR"), sumByte});
     const std::string skippedLength =
-        elements({fixed("AB"), std::string(lengthByte) + "\nSKIP_LAST 1\nEND", fixed("PQR"), sumByte});
+        elements({fixed("AB"), lengthElement("\nSKIP_LAST 1\nEND"), fixed("PQR"), sumByte});
     const std::string digital = "PARAMETER Mode, DIGITAL\nCOMMAND_ELEMENT DIGITAL STRINGS\nTEMPLATE_PARAM Mode\n"
                                 "VALUE_STRING 1, FAST\nDEFAULT_STRING SLOW\nEND";
     const std::string analog = "PARAMETER Level, ANALOG\nCOMMAND_ELEMENT ANALOG\nTEMPLATE_PARAM Level\nTYPE DECIMAL\n"
@@ -67,18 +69,18 @@ TEST_F(commandAssembly, BytesAndDelaysOfTheElements)
         {"length counts the checksum's placeholder", lengthThenSum, "", {}, {}, {{"AB\x04PQRz", -1}}},
         {"length without the checksum", skippedLength, "", {}, {}, {{"AB\x03PQRy", -1}}},
         {"checksum with nothing before it", elements({sumByte, fixed("A")}), "", {}, {}, {{"A", -1}}},
-        {"length as the last element", elements({fixed("A"), std::string(lengthByte) + "\nEND"}), "", {}, {},
+        {"length as the last element", elements({fixed("A"), lengthElement("\nEND")}), "", {}, {},
          {{"A", -1}}},
         {"a delay splits the command",
          elements({fixed("A"), "COMMAND_ELEMENT DELAY\nDELAY 0.5\nEND", fixed("B")}), "", {}, {},
          {{"A", 500}, {"B", -1}}},
         {"length in units of two bytes, 5 bytes",
-         elements({std::string(lengthByte) + "\nCHAR_SIZE 2\nEND", fixed("abcde")}), "", {}, {},
+         elements({lengthElement("\nCHAR_SIZE 2\nEND"), fixed("abcde")}), "", {}, {},
          {{"\x03"
            "abcde",
            -1}}},
         {"a negative length is 0",
-         elements({std::string(lengthByte) + "\nCHAR_SIZE 2\nOFFSET -10\nEND", fixed("abcde")}), "", {}, {},
+         elements({lengthElement("\nCHAR_SIZE 2\nOFFSET -10\nEND"), fixed("abcde")}), "", {}, {},
          {{std::string("\0abcde", 6), -1}}},
         {"a data place without the command's data", data, "", {}, {}, {{"<>", -1}}},
         {"the data place built on its own", data, content, {"Count, DIGITAL, 42"}, {},
