@@ -6,6 +6,7 @@
 #include <QStandardItemModel>
 
 #include <algorithm>
+#include <cstdint>
 #include <numeric>
 
 namespace {
@@ -18,6 +19,14 @@ const QCollator& userCollator()
         return c;
     }();
     return collator;
+}
+
+// The C locale collates by the characters' codes: its order, ignoring
+// case, is QString's case-insensitive one, which needs no key per text.
+bool collatesByCodes()
+{
+    static const bool byCodes = userCollator().locale().language() == QLocale::C;
+    return byCodes;
 }
 
 // Sorts by the collation keys, made once for each item. The keys are made
@@ -39,23 +48,53 @@ void sortCollated(std::vector<listedItem>& items)
     items = std::move(sorted);
 }
 
+// QString's case-insensitive comparison, quicker where the texts are ASCII
+// up to where they differ, as tags mostly are: equal characters are passed
+// over without folding, and only from a first difference outside ASCII does
+// it fold the whole texts.
+int compareCaseless(QStringView a, QStringView b)
+{
+    qsizetype common = std::min(a.size(), b.size());
+    const char16_t* p = a.utf16();
+    const char16_t* q = b.utf16();
+    for (qsizetype i = 0; i < common; ++i) {
+        char16_t x = p[i];
+        char16_t y = q[i];
+        if (x == y)
+            continue;
+        if (x >= 0x80 || y >= 0x80)
+            return QtPrivate::compareStrings(a, b, Qt::CaseInsensitive);
+        x = x >= 'A' && x <= 'Z' ? char16_t(x + 32) : x;
+        y = y >= 'A' && y <= 'Z' ? char16_t(y + 32) : y;
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
+}
+
 } // namespace
 
 int compareCollated(const QString& a, const QString& b)
 {
-    int r = userCollator().compare(a, b);
+    int r = collatesByCodes() ? compareCaseless(a, b) : userCollator().compare(a, b);
     return r < 0 ? -1 : r > 0 ? 1 : 0;
 }
 
 void sortListedItems(std::vector<listedItem>& items, listOrder order)
 {
-    if (order == listOrder::collated) {
+    if (order == listOrder::collated && !collatesByCodes()) {
         sortCollated(items);
         return;
     }
-    std::stable_sort(items.begin(), items.end(), [](const listedItem& a, const listedItem& b) {
-        return QString::compare(a.text, b.text, Qt::CaseInsensitive) < 0;
-    });
+    std::vector<uint32_t> ranks(items.size());
+    std::iota(ranks.begin(), ranks.end(), uint32_t{0});
+    std::stable_sort(ranks.begin(), ranks.end(),
+                     [&items](uint32_t a, uint32_t b) { return compareCaseless(items[a].text, items[b].text) < 0; });
+    std::vector<listedItem> sorted;
+    sorted.reserve(items.size());
+    for (uint32_t i : ranks)
+        sorted.push_back(std::move(items[i]));
+    items = std::move(sorted);
 }
 
 void appendListedItems(QComboBox& combo, const std::vector<listedItem>& items)

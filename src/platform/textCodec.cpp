@@ -34,8 +34,9 @@ char fromUnicode(char16_t u)
 QString toUiText(const gstrSlice& text)
 {
     QString out(text.length(), Qt::Uninitialized);
+    QChar* to = out.data();
     for (int32_t i = 0; i < text.length(); ++i)
-        out[i] = QChar(toUnicode(static_cast<unsigned char>(text[i])));
+        to[i] = QChar(toUnicode(static_cast<unsigned char>(text[i])));
     return out;
 }
 

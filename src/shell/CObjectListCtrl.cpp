@@ -5,17 +5,20 @@
 #include "platform/sortedItems.h"
 #include "platform/textCodec.h"
 #include "resources/stringTable.h"
+#include "shell/objectListModel.h"
+#include "shell/objectListSelection.h"
 #include "store/gtitledObject.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <algorithm>
+#include <unordered_set>
 
 namespace {
 
-constexpr int nameColumn = 0;
-constexpr int tagColumn = 1;
-constexpr int objectRole = Qt::UserRole;
+constexpr int nameColumn = objectListModel::nameColumn;
+constexpr int tagColumn = objectListModel::tagColumn;
 
 int mulDiv(int value, int numerator, int denominator)
 {
@@ -25,13 +28,16 @@ int mulDiv(int value, int numerator, int denominator)
 
 } // namespace
 
-CObjectListCtrl::CObjectListCtrl(QWidget* parent) : QTreeWidget(parent)
+CObjectListCtrl::CObjectListCtrl(QWidget* parent)
+    : QTreeView(parent),
+      rows_(new objectListModel(toUiText(stringTableText(10144)), toUiText(stringTableText(10301)), this))
 {
-    setColumnCount(2);
+    setModel(rows_);
     setRootIsDecorated(false);
+    setItemsExpandable(false);
     setUniformRowHeights(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setHeaderLabels({toUiText(stringTableText(10144)), toUiText(stringTableText(10301))});
     header()->setSectionsClickable(true);
     header()->setStretchLastSection(false);
     QObject::connect(header(), &QHeaderView::sectionClicked, this, [this](int column) {
@@ -50,39 +56,57 @@ void CObjectListCtrl::setUpColumns()
 
 int CObjectListCtrl::compareKeys(const QString& a, const QString& b) { return compareCollated(a, b); }
 
-QString CObjectListCtrl::keyOf(const QTreeWidgetItem* item) const
+int CObjectListCtrl::rowCount() const { return rows_->count(); }
+
+const QString& CObjectListCtrl::keyOf(const objectListRow& row) const { return sortByTag_ ? row.tag : row.name; }
+
+std::vector<objectListRow> CObjectListCtrl::rowsOf(const std::vector<gtitledObject*>& objects) const
 {
-    return item->text(sortByTag_ ? tagColumn : nameColumn);
+    std::vector<objectListRow> rows;
+    rows.reserve(objects.size());
+    for (gtitledObject* object : objects)
+        rows.push_back(rows_->rowOf(object));
+    return rows;
 }
 
-QTreeWidgetItem* CObjectListCtrl::rowOf(gtitledObject* object) const
+void CObjectListCtrl::setRowImages(std::vector<QIcon> icons, imageRule imageOf)
 {
-    auto* item = new QTreeWidgetItem(QStringList{toUiText(object->getTitle(true)), toUiText(object->getTag())});
-    item->setData(nameColumn, objectRole, QVariant::fromValue(reinterpret_cast<quintptr>(object)));
-    if (decorate_)
-        decorate_(*item, *object);
-    return item;
+    rows_->setImages(std::move(icons), std::move(imageOf));
+}
+
+int CObjectListCtrl::rowImage(int index) const
+{
+    const objectListRow* row = rows_->rowAt(index);
+    return row ? row->image : -1;
+}
+
+QIcon CObjectListCtrl::rowIcon(int index) const
+{
+    return rows_->data(rows_->index(index, nameColumn), Qt::DecorationRole).value<QIcon>();
+}
+
+void CObjectListCtrl::refreshRowImages()
+{
+    for (int i = 0; i < rowCount(); ++i)
+        rows_->refresh(i);
 }
 
 int CObjectListCtrl::insertObject(gtitledObject* object, bool select)
 {
-    QTreeWidgetItem* item = rowOf(object);
+    objectListRow row = rows_->rowOf(object);
     int index = 0;
     if (select) {
         // The rows are sorted: the first row whose key is greater.
-        QString key = keyOf(item);
-        int low = 0;
-        int high = rowCount();
-        while (low < high) {
-            int middle = low + (high - low) / 2;
-            if (compareKeys(keyOf(topLevelItem(middle)), key) > 0)
-                high = middle;
-            else
-                low = middle + 1;
-        }
-        index = low;
+        const QString& key = keyOf(row);
+        const std::vector<objectListRow>& rows = rows_->rows();
+        auto after = std::upper_bound(rows.begin(), rows.end(), key, [this](const QString& k, const objectListRow& r) {
+            return compareKeys(keyOf(r), k) > 0;
+        });
+        index = static_cast<int>(after - rows.begin());
     }
-    insertTopLevelItem(index, item);
+    std::vector<objectListRow> one;
+    one.push_back(std::move(row));
+    rows_->insert(index, std::move(one));
     if (select)
         selectRow(index);
     return index;
@@ -92,101 +116,121 @@ int CObjectListCtrl::insertObject(gtitledObject* object, bool select)
 // keep the order the one-by-one insertion gave them through the stable sort.
 void CObjectListCtrl::insertObjects(const std::vector<gtitledObject*>& objects)
 {
-    QList<QTreeWidgetItem*> rows;
-    rows.reserve(static_cast<qsizetype>(objects.size()));
-    for (auto it = objects.rbegin(); it != objects.rend(); ++it)
-        rows.append(rowOf(*it));
-    insertTopLevelItems(0, rows);
+    rows_->insert(0, rowsOf(std::vector<gtitledObject*>(objects.rbegin(), objects.rend())));
 }
 
 void CObjectListCtrl::fillSorted(const std::vector<gtitledObject*>& objects)
 {
-    clear();
-    QList<QTreeWidgetItem*> rows;
-    rows.reserve(static_cast<qsizetype>(objects.size()));
-    for (auto it = objects.rbegin(); it != objects.rend(); ++it)
-        rows.append(rowOf(*it));
+    std::vector<objectListRow> rows = rowsOf(std::vector<gtitledObject*>(objects.rbegin(), objects.rend()));
     sortRows(rows);
-    addTopLevelItems(rows);
+    rows_->replace(std::move(rows));
 }
 
 void CObjectListCtrl::sort()
 {
-    QList<QTreeWidgetItem*> rows = invisibleRootItem()->takeChildren();
-    sortRows(rows);
-    addTopLevelItems(rows);
+    keepSelection([this] { rows_->reorder([this](std::vector<objectListRow>& rows) { sortRows(rows); }); });
 }
 
-void CObjectListCtrl::sortRows(QList<QTreeWidgetItem*>& rows) const
+void CObjectListCtrl::clear() { rows_->replace({}); }
+
+void CObjectListCtrl::sortRows(std::vector<objectListRow>& rows) const
 {
     std::vector<listedItem> keyed;
-    keyed.reserve(static_cast<size_t>(rows.size()));
-    for (qsizetype i = 0; i < rows.size(); ++i)
+    keyed.reserve(rows.size());
+    for (size_t i = 0; i < rows.size(); ++i)
         keyed.push_back({keyOf(rows[i]), QVariant::fromValue(i)});
     sortListedItems(keyed, listOrder::collated);
-    QList<QTreeWidgetItem*> sorted;
+    std::vector<objectListRow> sorted;
     sorted.reserve(rows.size());
     for (const listedItem& k : keyed)
-        sorted.append(rows[k.data.value<qsizetype>()]);
+        sorted.push_back(std::move(rows[k.data.value<size_t>()]));
     rows = std::move(sorted);
+}
+
+void CObjectListCtrl::keepSelection(const std::function<void()>& change)
+{
+    std::vector<gtitledObject*> selected = selectedObjects();
+    gtitledObject* current = objectAt(currentIndex().row());
+    change();
+    if (!selected.empty())
+        selectObjects(*this, selected);
+    int now = current ? indexOf(current) : -1;
+    if (now >= 0)
+        selectionModel()->setCurrentIndex(rows_->index(now, nameColumn), QItemSelectionModel::NoUpdate);
 }
 
 gtitledObject* CObjectListCtrl::objectAt(int index) const
 {
-    const QTreeWidgetItem* item = topLevelItem(index);
-    return item ? reinterpret_cast<gtitledObject*>(item->data(nameColumn, objectRole).value<quintptr>()) : nullptr;
+    const objectListRow* row = rows_->rowAt(index);
+    return row ? row->object : nullptr;
 }
 
 gstr CObjectListCtrl::nameAt(int index) const
 {
-    const QTreeWidgetItem* item = topLevelItem(index);
-    return item ? fromUiText(item->text(nameColumn)) : gstr();
+    const objectListRow* row = rows_->rowAt(index);
+    return row ? fromUiText(row->name) : gstr();
 }
 
 gstr CObjectListCtrl::tagAt(int index) const
 {
-    const QTreeWidgetItem* item = topLevelItem(index);
-    return item ? fromUiText(item->text(tagColumn)) : gstr();
+    const objectListRow* row = rows_->rowAt(index);
+    return row ? fromUiText(row->tag) : gstr();
 }
 
 int CObjectListCtrl::indexOf(const gtitledObject* object) const
 {
-    for (int i = 0; i < rowCount(); ++i) {
-        if (objectAt(i) == object)
-            return i;
-    }
-    return -1;
+    const std::vector<objectListRow>& rows = rows_->rows();
+    auto it = std::find_if(rows.begin(), rows.end(), [object](const objectListRow& r) { return r.object == object; });
+    return it == rows.end() ? -1 : static_cast<int>(it - rows.begin());
 }
 
 gtitledObject* CObjectListCtrl::getSelectedObject() const { return objectAt(getSelectedIndex()); }
 
 int CObjectListCtrl::getSelectedIndex() const
 {
-    for (int i = 0; i < rowCount(); ++i) {
-        if (topLevelItem(i)->isSelected())
-            return i;
+    int first = -1;
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        if (range.isValid() && (first < 0 || range.top() < first))
+            first = range.top();
     }
-    return -1;
+    return first;
+}
+
+bool CObjectListCtrl::isRowSelected(int index) const { return selectionModel()->isRowSelected(index, QModelIndex()); }
+
+std::vector<gtitledObject*> CObjectListCtrl::selectedObjects() const
+{
+    std::vector<int> rows;
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        if (!range.isValid())
+            continue;
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.push_back(row);
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    std::vector<gtitledObject*> objects;
+    objects.reserve(rows.size());
+    for (int row : rows)
+        objects.push_back(objectAt(row));
+    return objects;
 }
 
 void CObjectListCtrl::selectRow(int index)
 {
-    QTreeWidgetItem* item = topLevelItem(index);
-    if (!item)
+    if (!rows_->rowAt(index))
         return;
-    clearSelection();
-    setCurrentItem(item);
-    item->setSelected(true);
-    scrollToItem(item);
+    QModelIndex at = rows_->index(index, nameColumn);
+    selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(at);
 }
 
 int CObjectListCtrl::deleteRow(int index, bool reselect)
 {
-    QTreeWidgetItem* item = topLevelItem(index);
-    if (!item)
+    if (!rows_->rowAt(index))
         return 0;
-    bool wasSelected = reselect && item->isSelected();
-    delete takeTopLevelItem(index);
+    bool wasSelected = reselect && isRowSelected(index);
+    rows_->remove(index);
     if (!wasSelected)
         return 0;
     if (rowCount() == 0)
@@ -201,19 +245,24 @@ int CObjectListCtrl::deleteObjectRow(const gtitledObject* object, bool reselect)
     return index < 0 ? 0 : deleteRow(index, reselect);
 }
 
+void CObjectListCtrl::deleteObjectRows(const std::vector<gtitledObject*>& objects)
+{
+    std::unordered_set<const gtitledObject*> going(objects.begin(), objects.end());
+    keepSelection([&] { rows_->removeWhere([&going](const objectListRow& r) { return going.count(r.object) > 0; }); });
+}
+
 int CObjectListCtrl::updateRow(int index)
 {
-    QTreeWidgetItem* item = topLevelItem(index);
-    if (!item)
-        return index;
     gtitledObject* object = objectAt(index);
-    item->setText(nameColumn, toUiText(object->getTitle(true)));
+    if (!object)
+        return index;
+    rows_->refresh(index);
     if (sortByTag_)
         return index;
     sort();
     int now = indexOf(object);
-    if (QTreeWidgetItem* moved = topLevelItem(now))
-        scrollToItem(moved);
+    if (rows_->rowAt(now))
+        scrollTo(rows_->index(now, nameColumn));
     return now;
 }
 
@@ -221,13 +270,14 @@ void CObjectListCtrl::renameObjectRow(const gtitledObject* object)
 {
     int index = indexOf(object);
     if (index >= 0)
-        topLevelItem(index)->setText(nameColumn, toUiText(object->getTitle(true)));
+        rows_->refresh(index);
 }
 
 void CObjectListCtrl::ensureSelectionVisible()
 {
-    if (QTreeWidgetItem* item = topLevelItem(getSelectedIndex()))
-        scrollToItem(item);
+    int index = getSelectedIndex();
+    if (rows_->rowAt(index))
+        scrollTo(rows_->index(index, nameColumn));
 }
 
 void CObjectListCtrl::restoreColumns(const gstrSlice& section, int currentScreenWidth, int savedScreenWidth)
@@ -262,7 +312,7 @@ void CObjectListCtrl::keyPressEvent(QKeyEvent* event)
             }
         }
     }
-    QTreeWidget::keyPressEvent(event);
+    QTreeView::keyPressEvent(event);
 }
 
 void CFittedListCtrl::attach(int clientWidth, int clientHeight)

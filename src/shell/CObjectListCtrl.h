@@ -2,18 +2,22 @@
 
 #include "foundation/gstr.h"
 
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <functional>
 #include <vector>
 
 class gtitledObject;
+class QIcon;
+class objectListModel;
+struct objectListRow;
 
 // The two-column list of an object-list window: "Name" (the object's title,
 // or its tag when it has none) and "Tag". Each row keeps the object it shows;
 // the list never owns the objects. Sorted by either column, ignoring case, in
-// the user's collation.
-class CObjectListCtrl : public QTreeWidget {
+// the user's collation. The rows live in one model of small records, so that
+// a list of every register of a big station fills and empties in one go.
+class CObjectListCtrl : public QTreeView {
 public:
     explicit CObjectListCtrl(QWidget* parent = nullptr);
 
@@ -30,21 +34,32 @@ public:
     // The rows of the objects in place of the list's own, sorted as
     // insertObjects and sort would leave them, made in one go.
     void fillSorted(const std::vector<gtitledObject*>& objects);
+    // The selected rows stay selected, wherever they go.
     void sort();
-    // What each new row gets beside its texts (an icon, data of the
-    // window's own), before it joins the list; rows made before keep theirs.
-    using rowDecorator = std::function<void(QTreeWidgetItem&, const gtitledObject&)>;
-    void setRowDecorator(rowDecorator decorate) { decorate_ = std::move(decorate); }
+    void clear();
+    // Each row shows icons[imageOf(its object)], none outside them; asked as
+    // a row is made and when it is refreshed.
+    using imageRule = std::function<int(const gtitledObject&)>;
+    void setRowImages(std::vector<QIcon> icons, imageRule imageOf);
+    int rowImage(int index) const;
+    QIcon rowIcon(int index) const;
+    void refreshRowImages();
     bool sortByTag() const { return sortByTag_; }
     void setSortByTag(bool byTag) { sortByTag_ = byTag; }
 
     gtitledObject* getSelectedObject() const;
     // The first selected row, -1 when none.
     int getSelectedIndex() const;
+    bool isRowSelected(int index) const;
+    // The selected rows' objects, in the list's order.
+    std::vector<gtitledObject*> selectedObjects() const;
     // With reselect, deleting the selected row selects the row now at its
     // index (or the last row). Returns 1 when that left the list empty.
     int deleteRow(int index, bool reselect);
     int deleteObjectRow(const gtitledObject* object, bool reselect);
+    // The rows of the objects leave in one go; the other rows keep their
+    // selection.
+    void deleteObjectRows(const std::vector<gtitledObject*>& objects);
     // Shows the row's object's name again and keeps the order; returns the
     // row's new index.
     int updateRow(int index);
@@ -56,7 +71,7 @@ public:
     void restoreColumns(const gstrSlice& section, int currentScreenWidth, int savedScreenWidth);
     void saveColumns(const gstrSlice& section) const;
 
-    int rowCount() const { return topLevelItemCount(); }
+    int rowCount() const;
     gtitledObject* objectAt(int index) const;
     gstr nameAt(int index) const;
     gstr tagAt(int index) const;
@@ -70,13 +85,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QString keyOf(const QTreeWidgetItem* item) const;
-    QTreeWidgetItem* rowOf(gtitledObject* object) const;
+    const QString& keyOf(const objectListRow& row) const;
+    std::vector<objectListRow> rowsOf(const std::vector<gtitledObject*>& objects) const;
     // The rows in the list's order (stable for equal keys).
-    void sortRows(QList<QTreeWidgetItem*>& rows) const;
+    void sortRows(std::vector<objectListRow>& rows) const;
+    // Runs change, which may reset the rows, and selects again the rows of
+    // the objects that were selected, the current one current again.
+    void keepSelection(const std::function<void()>& change);
 
+    objectListModel* rows_;
     bool sortByTag_ = false;
-    rowDecorator decorate_;
 };
 
 // The list of a sizeable window: it keeps its distance to the window's right

@@ -12,12 +12,12 @@
 #include "store/gstation.h"
 #include "store/gstationState.h"
 
+#include <QIcon>
 #include <QPixmap>
 
 namespace {
 
 constexpr int inUseMessage = 20024;
-constexpr int rowImageRole = Qt::UserRole + 7;
 // What screen objects bound to registers answer to.
 constexpr unsigned registerBoundObjects = 2043;
 
@@ -73,11 +73,12 @@ CRegistersDialog::CRegistersDialog()
     onCommand(newStringId, [this] { OnNewString(); });
 
     images_.addStrip(registerRowStrip(), iconMaskColour);
+    std::vector<QIcon> icons;
     for (int i = 0; i < images_.count(); ++i)
-        icons_.emplace_back(QPixmap::fromImage(images_.masked(i)));
+        icons.emplace_back(QPixmap::fromImage(images_.masked(i)));
     list().setIconSize(QSize(images_.width(), images_.height()));
-    list().setRowDecorator([this](QTreeWidgetItem& row, const gtitledObject& object) {
-        decorateRow(row, static_cast<const gregister&>(object));
+    list().setRowImages(std::move(icons), [](const gtitledObject& object) {
+        return registerRowImage(static_cast<const gregister&>(object));
     });
 }
 
@@ -135,12 +136,9 @@ void CRegistersDialog::OnEdit()
         return;
     if (!run(code, reg, reg, mainWindow()))
         return;
-    int row = list().getSelectedIndex();
-    // Its level may have changed.
-    if (code == 1)
-        setRowImage(row, *reg);
     stationState().modified = 1;
-    list().updateRow(row);
+    // Its name and its level, and so its picture, may have changed.
+    list().updateRow(list().getSelectedIndex());
     refreshDrawingPropertiesBar();
     if (CStationEditorApp* app = CStationEditorApp::instance())
         app->notifyScreenObjects(0, registerBoundObjects);
@@ -187,24 +185,3 @@ void CRegistersDialog::OnDelete()
     updateSclViews();
 }
 
-void CRegistersDialog::setRowImage(int row, const gregister& reg)
-{
-    if (QTreeWidgetItem* item = list().topLevelItem(row))
-        decorateRow(*item, reg);
-}
-
-void CRegistersDialog::decorateRow(QTreeWidgetItem& item, const gregister& reg) const
-{
-    int image = registerRowImage(reg);
-    item.setData(0, rowImageRole, image);
-    item.setIcon(0, image >= 0 && image < static_cast<int>(icons_.size()) ? icons_[static_cast<size_t>(image)] : QIcon());
-}
-
-int CRegistersDialog::rowImage(int row) const
-{
-    QTreeWidgetItem* item = list().topLevelItem(row);
-    if (!item)
-        return -1;
-    QVariant image = item->data(0, rowImageRole);
-    return image.isValid() ? image.toInt() : -1;
-}

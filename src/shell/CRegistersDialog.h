@@ -3,10 +3,6 @@
 #include "platform/CImageList.h"
 #include "shell/CSelectDialog.h"
 
-#include <QIcon>
-#include <vector>
-
-class QTreeWidgetItem;
 class gregister;
 
 // The list window of the station's registers: four New buttons, one per
@@ -35,9 +31,6 @@ public:
     void OnNewAnalog() { newOfClass(3); }
     void OnNewString() { newOfClass(4); }
 
-    // The image of a row (registerRowImage of its register when it was last
-    // set), -1 for a row without one.
-    int rowImage(int row) const;
     const CImageList& rowImages() const { return images_; }
 
 protected:
@@ -50,13 +43,9 @@ private:
     void newOfClass(int classCode);
     // A register made by a dialog becomes the selected row.
     void insertMade(gregister* reg);
-    void setRowImage(int row, const gregister& reg);
-    void decorateRow(QTreeWidgetItem& item, const gregister& reg) const;
     gregister* selectedRegister() const;
 
     CImageList images_;
-    // One icon for each image: rows share them.
-    std::vector<QIcon> icons_;
 };
 
 // The image of a register's row: 1 bistate with its alarm level unset, NONE

@@ -7,6 +7,7 @@
 #include "shell/toolbarImages.h"
 #include "store/gstationState.h"
 
+#include <QItemSelectionModel>
 #include <QResizeEvent>
 
 #include <algorithm>
@@ -69,10 +70,10 @@ CSelectDialog::CSelectDialog(const char* section, int dialogId, int iconId, cons
     onCommand(deleteId, [this] { OnDelete(); });
     onCommand(duplicateId, [this] { OnDuplicate(); });
     onCommand(newId, [this] { OnNew(); });
-    QObject::connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { sendCommand(editId); });
+    QObject::connect(list_, &QAbstractItemView::doubleClicked, this, [this] { sendCommand(editId); });
     // Edit, Delete and Duplicate act on the selected row: without one they
     // would do nothing, so they are disabled.
-    QObject::connect(list_, &QTreeWidget::itemSelectionChanged, this,
+    QObject::connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                      [this] { enableSelectionButtons(list_->getSelectedIndex() >= 0); });
 }
 

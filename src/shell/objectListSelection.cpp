@@ -2,7 +2,7 @@
 
 #include "shell/CObjectListCtrl.h"
 
-#include <QItemSelection>
+#include <QItemSelectionModel>
 #include <unordered_set>
 
 int selectRowsWhere(CObjectListCtrl& list, const std::function<bool(const gtitledObject&)>& hit)
@@ -18,7 +18,7 @@ int selectRowsWhere(CObjectListCtrl& list, const std::function<bool(const gtitle
         if (in && runStart < 0)
             runStart = i;
         if (!in && runStart >= 0) {
-            chosen.select(list.model()->index(runStart, 0), list.model()->index(i - 1, list.columnCount() - 1));
+            chosen.select(list.model()->index(runStart, 0), list.model()->index(i - 1, list.model()->columnCount() - 1));
             runStart = -1;
         }
     }

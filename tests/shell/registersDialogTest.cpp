@@ -103,7 +103,7 @@ protected:
     }
 
     CObjectListCtrl& list() { return window.list(); }
-    int selectedImage() { return window.rowImage(list().getSelectedIndex()); }
+    int selectedImage() { return list().rowImage(list().getSelectedIndex()); }
 
     temporarySettings temp;
     recordingResponder user;
@@ -127,7 +127,6 @@ TEST_F(registersDialog, NewBistateShowsItsAlarmAndEditChangesTheImageInPlace)
     EXPECT_EQ(editor.refreshes, 1);
     EXPECT_TRUE(window.isControlEnabled(CSelectDialog::editId));
 
-    QTreeWidgetItem* row = list().topLevelItem(0);
     gregister* reg = station::registers().find("ALARM1");
     stationState().modified = 0;
     answers.push_back([](int, gregister* start, gregister* edited) {
@@ -138,8 +137,8 @@ TEST_F(registersDialog, NewBistateShowsItsAlarmAndEditChangesTheImageInPlace)
     ASSERT_EQ(runs.size(), 2u);
     EXPECT_EQ(runs[1].start, reg);
     EXPECT_EQ(runs[1].edited, reg);
-    EXPECT_EQ(list().topLevelItem(0), row);
-    EXPECT_EQ(window.rowImage(0), 1);
+    EXPECT_EQ(list().objectAt(0), reg);
+    EXPECT_EQ(list().rowImage(0), 1);
     EXPECT_EQ(stationState().modified, 1);
     EXPECT_EQ(editor.refreshes, 2);
 }
@@ -213,7 +212,7 @@ TEST_F(registersDialog, FillShowsEveryRegisterWithItsImage)
     ASSERT_EQ(list().rowCount(), 4);
     std::map<std::string, int> images;
     for (int i = 0; i < list().rowCount(); ++i)
-        images[list().tagAt(i).view().data()] = window.rowImage(i);
+        images[list().tagAt(i).view().data()] = list().rowImage(i);
     EXPECT_EQ(images, (std::map<std::string, int>{{"B0", 0}, {"B1", 1}, {"D", 2}, {"S", 4}}));
     EXPECT_TRUE(window.canCreateObjects());
     installRegisterDialogs({});

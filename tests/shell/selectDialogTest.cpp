@@ -165,7 +165,7 @@ TEST_F(selectDialog, ButtonsFollowTheSelectionAndTheKeyboard)
     EXPECT_EQ(window.list().rowCount(), 0);
 
     window.refresh();
-    emit window.list().itemDoubleClicked(window.list().topLevelItem(0), 0);
+    emit window.list().doubleClicked(window.list().model()->index(0, 0));
     EXPECT_EQ(window.edits, 1);
     QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
     QCoreApplication::sendEvent(&window.list(), &del);

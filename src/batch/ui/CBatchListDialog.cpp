@@ -62,7 +62,7 @@ void CBatchListDialog::buildControls()
     setDialogSize(widthUnits, height);
 
     QObject::connect(find, &QLineEdit::textChanged, this, [this] { updateButtons(); });
-    QObject::connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] { updateButtons(); });
+    QObject::connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { updateButtons(); });
     onCommand(findTagsId, [this] { OnFindAllTags(); });
     onCommand(replaceAllId, [this] { OnReplaceAll(); });
     onCommand(duplicateId, [this] { OnDuplicate(); });
@@ -139,12 +139,7 @@ void CBatchListDialog::setAllScopes(bool checked)
 
 std::vector<gtitledObject*> CBatchListDialog::selectedObjects() const
 {
-    std::vector<gtitledObject*> objects;
-    for (int i = 0; i < list_->rowCount(); ++i) {
-        if (list_->topLevelItem(i)->isSelected())
-            objects.push_back(list_->objectAt(i));
-    }
-    return objects;
+    return list_->selectedObjects();
 }
 
 void CBatchListDialog::selectObjects(const std::vector<gtitledObject*>& objects)
@@ -157,17 +152,6 @@ CObjectListCtrl* CBatchListDialog::frameList() const
     CMainFrame* frame = CMainFrame::instance();
     CSelectDialog* window = frame ? frame->listWindowAt(spec_.window) : nullptr;
     return window ? &window->list() : nullptr;
-}
-
-void CBatchListDialog::resort(CObjectListCtrl& list)
-{
-    std::vector<gtitledObject*> selected;
-    for (int i = 0; i < list.rowCount(); ++i) {
-        if (list.topLevelItem(i)->isSelected())
-            selected.push_back(list.objectAt(i));
-    }
-    list.sort();
-    ::selectObjects(list, selected);
 }
 
 void CBatchListDialog::OnFindAllTags()
@@ -207,7 +191,7 @@ void CBatchListDialog::OnReplaceAll()
             for (gtitledObject* object : processed)
                 list->renameObjectRow(object);
             if (!list->sortByTag())
-                resort(*list);
+                list->sort();
         }
         list_->ensureSelectionVisible();
     }
@@ -228,12 +212,12 @@ void CBatchListDialog::OnDuplicate()
     std::vector<gtitledObject*> added = addCopies(kind_, copies);
     if (!added.empty()) {
         list_->insertObjects(added);
-        resort(*list_);
+        list_->sort();
         selectObjects(added);
         list_->ensureSelectionVisible();
         if (CObjectListCtrl* frame = frameList()) {
             frame->insertObjects(added);
-            resort(*frame);
+            frame->sort();
         }
     }
     afterDuplicate(added);
@@ -250,12 +234,11 @@ void CBatchListDialog::OnDeleteAll()
     std::vector<gtitledObject*> going = deletableOf(std::vector<gtitledObject*>(selected.rbegin(), selected.rend()));
     beforeDelete(going);
     CObjectListCtrl* frame = frameList();
-    for (gtitledObject* object : going) {
-        list_->deleteObjectRow(object, false);
-        if (frame)
-            frame->deleteObjectRow(object, false);
+    list_->deleteObjectRows(going);
+    if (frame)
+        frame->deleteObjectRows(going);
+    for (gtitledObject* object : going)
         destroyObject(object);
-    }
     int deleted = static_cast<int>(going.size());
     if (deleted > 0) {
         if (frame && frame->rowCount() > 0) {

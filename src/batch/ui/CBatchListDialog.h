@@ -98,8 +98,6 @@ protected:
     bool anyRowSelected() const;
     // The main frame's list window of the type, null without a frame.
     CObjectListCtrl* frameList() const;
-    // Re-sorts a list by its own key and keeps its selection.
-    static void resort(CObjectListCtrl& list);
     // The y (dialog units) below the common controls, for a dialog's own.
     int extraTop() const { return extraTop_; }
     const batchDialogSpec& spec() const { return spec_; }

@@ -19,6 +19,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <algorithm>
@@ -169,18 +170,13 @@ CModifyRegistersDialog::CModifyRegistersDialog(bool withLegacyDrivers, QWidget* 
 {
     buildOptions();
     images_.addStrip(registerRowStrip(), iconMaskColour);
+    std::vector<QIcon> icons;
     for (int i = 0; i < images_.count(); ++i)
-        icons_.emplace_back(QPixmap::fromImage(images_.masked(i)));
+        icons.emplace_back(QPixmap::fromImage(images_.masked(i)));
     list().setIconSize(QSize(images_.width(), images_.height()));
-    list().setRowDecorator([this](QTreeWidgetItem& row, const gtitledObject& object) {
-        row.setIcon(0, iconOf(static_cast<const gregister&>(object)));
+    list().setRowImages(std::move(icons), [](const gtitledObject& object) {
+        return registerIconIndex(static_cast<const gregister&>(object));
     });
-}
-
-QIcon CModifyRegistersDialog::iconOf(const gregister& reg) const
-{
-    int index = registerIconIndex(reg);
-    return index >= 0 && index < static_cast<int>(icons_.size()) ? icons_[static_cast<size_t>(index)] : QIcon();
 }
 
 void CModifyRegistersDialog::addOptionLabel(int optionId, const char* text, int x, int y, int cx)
@@ -252,14 +248,6 @@ bool CModifyRegistersDialog::OnInitDialog()
         enableOption(id);
     updateButtons();
     return true;
-}
-
-void CModifyRegistersDialog::setRowIcons()
-{
-    for (int i = 0; i < list().rowCount(); ++i) {
-        auto* reg = static_cast<gregister*>(list().objectAt(i));
-        list().topLevelItem(i)->setIcon(0, iconOf(*reg));
-    }
 }
 
 void CModifyRegistersDialog::enableOption(int optionId)
@@ -465,7 +453,7 @@ void CModifyRegistersDialog::afterReplace(const std::vector<gtitledObject*>&, in
 {
     if (names && total > 0)
         refreshDrawingPropertiesBar();
-    setRowIcons();
+    list().refreshRowImages();
 }
 
 void CModifyRegistersDialog::afterDuplicate(const std::vector<gtitledObject*>& added)

@@ -4,7 +4,6 @@
 #include "platform/CImageList.h"
 #include "registers/gregisterBatchOptions.h"
 
-#include <QIcon>
 #include <vector>
 
 class QLabel;
@@ -79,13 +78,9 @@ private:
     gserialPort* portOf(int comboId) const;
     bool comboEmpty(int id) const { return controlText(id).isEmpty(); }
     bool sourceOptionsComplete() const;
-    void setRowIcons();
-    QIcon iconOf(const gregister& reg) const;
 
     bool legacyLayout_;
     CImageList images_;
-    // One icon for each image: rows share them.
-    std::vector<QIcon> icons_;
     gregisterBatchOptions change_;
     gstr savedFromPort_;
     gstr savedToPort_;

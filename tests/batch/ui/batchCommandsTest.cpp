@@ -45,8 +45,7 @@ protected:
     static void select(dialog& d, const char* tag)
     {
         CObjectListCtrl& list = d.list();
-        list.clearSelection();
-        list.topLevelItem(list.indexOf(station::programs().find(tag)))->setSelected(true);
+        list.selectRow(list.indexOf(station::programs().find(tag)));
     }
 };
 

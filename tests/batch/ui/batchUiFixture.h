@@ -5,6 +5,7 @@
 #include "platform/recordingResponder.h"
 #include "platform/textCodec.h"
 #include "shell/CObjectListCtrl.h"
+#include "shell/objectListSelection.h"
 #include "store/gstation.h"
 #include "store/stationFile.h"
 #include "store/storeTestSupport.h"
@@ -12,6 +13,7 @@
 #include "support/ui/temporarySettings.h"
 
 #include <QListWidget>
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -64,14 +66,9 @@ protected:
     }
     static void selectTags(CBatchListDialog& d, std::initializer_list<const char*> tags)
     {
-        CObjectListCtrl& list = d.list();
-        list.clearSelection();
-        for (const char* tag : tags) {
-            for (int i = 0; i < list.rowCount(); ++i) {
-                if (list.objectAt(i)->getTag() == gstrSlice(tag))
-                    list.topLevelItem(i)->setSelected(true);
-            }
-        }
+        selectRowsWhere(d.list(), [tags](const gtitledObject& object) {
+            return std::any_of(tags.begin(), tags.end(), [&object](const char* tag) { return object.getTag() == gstrSlice(tag); });
+        });
     }
     static std::vector<std::string> selectedTags(const CBatchListDialog& d)
     {

@@ -173,10 +173,10 @@ TEST_F(modifyRegisters, RowsInTheWindowsOrderWithTheirIcons)
     }
     auto iconKey = [&](const char* tag) {
         CObjectListCtrl& list = d->list();
-        return list.topLevelItem(list.indexOf(reg(tag)))->icon(0).cacheKey();
+        return list.rowIcon(list.indexOf(reg(tag))).cacheKey();
     };
     for (const char* tag : {"b2", "A9", "C1", "Zed"})
-        EXPECT_FALSE(d->list().topLevelItem(d->list().indexOf(reg(tag)))->icon(0).isNull()) << tag;
+        EXPECT_FALSE(d->list().rowIcon(d->list().indexOf(reg(tag))).isNull()) << tag;
     EXPECT_EQ(iconKey("b2"), iconKey("Alpha"));
     EXPECT_NE(iconKey("b2"), iconKey("A9"));
 
