@@ -72,6 +72,32 @@ int compareCaseless(QStringView a, QStringView b)
     return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
 }
 
+// A text's first eight characters, folded, packed into one number whose
+// order is theirs, so that most comparisons of a sort need not reach the
+// texts themselves. Only ASCII without NUL packs (ordered); whole tells that
+// the number holds all of the text.
+struct caselessKey {
+    uint64_t prefix = 0;
+    uint32_t index = 0;
+    bool ordered = true;
+    bool whole = true;
+
+    static caselessKey of(QStringView text, uint32_t index)
+    {
+        caselessKey key;
+        key.index = index;
+        key.whole = text.size() <= 8;
+        for (qsizetype i = 0; i < 8; ++i) {
+            char16_t c = i < text.size() ? text.utf16()[i] : 0;
+            if (i < text.size() && (c == 0 || c >= 0x80))
+                key.ordered = false;
+            c = c >= 'A' && c <= 'Z' ? char16_t(c + 32) : c;
+            key.prefix = (key.prefix << 8) | (c & 0xFF);
+        }
+        return key;
+    }
+};
+
 } // namespace
 
 int compareCollated(const QString& a, const QString& b)
@@ -86,14 +112,19 @@ void sortListedItems(std::vector<listedItem>& items, listOrder order)
         sortCollated(items);
         return;
     }
-    std::vector<uint32_t> ranks(items.size());
-    std::iota(ranks.begin(), ranks.end(), uint32_t{0});
-    std::stable_sort(ranks.begin(), ranks.end(),
-                     [&items](uint32_t a, uint32_t b) { return compareCaseless(items[a].text, items[b].text) < 0; });
+    std::vector<caselessKey> keys;
+    keys.reserve(items.size());
+    for (size_t i = 0; i < items.size(); ++i)
+        keys.push_back(caselessKey::of(items[i].text, static_cast<uint32_t>(i)));
+    std::stable_sort(keys.begin(), keys.end(), [&items](const caselessKey& a, const caselessKey& b) {
+        if (a.ordered && b.ordered && (a.prefix != b.prefix || (a.whole && b.whole)))
+            return a.prefix < b.prefix;
+        return compareCaseless(items[a.index].text, items[b.index].text) < 0;
+    });
     std::vector<listedItem> sorted;
     sorted.reserve(items.size());
-    for (uint32_t i : ranks)
-        sorted.push_back(std::move(items[i]));
+    for (const caselessKey& key : keys)
+        sorted.push_back(std::move(items[key.index]));
     items = std::move(sorted);
 }
 

@@ -1,6 +1,5 @@
 #include "shell/CRegistersDialog.h"
 
-#include "foundation/jhashIterator.h"
 #include "registers/gregister.h"
 #include "shell/CIconListBox.h"
 #include "shell/CMainFrame.h"
@@ -84,17 +83,7 @@ CRegistersDialog::CRegistersDialog()
 
 bool CRegistersDialog::canCreateObjects() const { return static_cast<bool>(registerDialogs()); }
 
-void CRegistersDialog::fillList()
-{
-    std::vector<gtitledObject*> registers;
-    jhashTypedIterator<gregister> it(station::registers());
-    gregister* reg = nullptr;
-    while (it.get(reg)) {
-        if (reg->isDefined())
-            registers.push_back(reg);
-    }
-    list().insertObjects(registers);
-}
+void CRegistersDialog::fillList() { listDefinedObjects(station::registers()); }
 
 void CRegistersDialog::newRegister(int choice)
 {

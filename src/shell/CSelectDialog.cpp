@@ -1,11 +1,13 @@
 #include "shell/CSelectDialog.h"
 
+#include "foundation/jhashIterator.h"
 #include "shell/CMainFrame.h"
 #include "shell/CObjectListCtrl.h"
 #include "shell/CStationEditorApp.h"
 #include "shell/listWindowState.h"
 #include "shell/toolbarImages.h"
 #include "store/gstationState.h"
+#include "store/gtitledObject.h"
 
 #include <QItemSelectionModel>
 #include <QResizeEvent>
@@ -122,6 +124,19 @@ void CSelectDialog::emptyList()
 {
     list_->clear();
     enableSelectionButtons(false);
+}
+
+void CSelectDialog::listDefinedObjects(const jhashTable& table)
+{
+    std::vector<gtitledObject*> objects;
+    jhashIterator it(table);
+    jhashObject* entry = nullptr;
+    while (it.get(entry)) {
+        auto* object = static_cast<gtitledObject*>(static_cast<jhashDatabaseObject*>(entry));
+        if (object->isDefined())
+            objects.push_back(object);
+    }
+    list_->insertObjects(objects);
 }
 
 void CSelectDialog::refresh()

@@ -7,6 +7,7 @@
 class CFittedListCtrl;
 class CMainFrame;
 class gtitledObject;
+class jhashTable;
 
 // A button of a sizeable window that keeps its distance to the right edge.
 class CAnchoredButton : public QPushButton {
@@ -58,9 +59,11 @@ public:
     // The main frame's New command for this window's object type.
     void newObject() { OnNew(); }
     virtual void enableSelectionButtons(bool enable);
-    // Inserts every object of the window's table with insertObject (no
-    // select); the list is sorted afterwards.
+    // Lists every object of the window's table (listDefinedObjects); the
+    // list is sorted afterwards.
     virtual void fillList() = 0;
+    // The table's defined objects become rows in one go.
+    void listDefinedObjects(const jhashTable& table);
 
     CFittedListCtrl& list() const { return *list_; }
     const char* section() const { return section_; }

@@ -36,9 +36,11 @@ std::vector<int> tagsOf(const std::vector<listedItem>& items)
 std::vector<listedItem> sample()
 {
     // Punctuation between the two cases of the letters, prefixes of one
-    // another, and texts that differ only past a common ASCII start.
+    // another, texts that differ only past a common ASCII start, and texts
+    // that share their first eight characters.
     const char* texts[] = {"pump", "Valve 2", "PUMP", "alarm", "valve 10", "", "Pump", "b", "A", "valve 2", "Ä",
-                           "A_", "a[", "AZ", "a`", "pump1", "VALVEÉ 3", "valveé 1", "äa", "Äb", "valve"};
+                           "A_", "a[", "AZ", "a`", "pump1", "VALVEÉ 3", "valveé 1", "äa", "Äb", "valve",
+                           "Pressure high", "PRESSURE", "pressure low", "pressures", "Pressure"};
     std::vector<listedItem> items;
     for (const char* text : texts)
         items.push_back({QString::fromUtf8(text), QVariant(static_cast<int>(items.size()))});

@@ -1,6 +1,5 @@
 #include "legacy/ui/CLegacyListWindows.h"
 
-#include "foundation/jhashIterator.h"
 #include "legacy/glegacyDriver.h"
 #include "legacy/glegacyMask.h"
 #include "legacy/glegacyParameter.h"
@@ -36,16 +35,7 @@ bool CLegacyListWindow::canCreateObjects() const { return true; }
 
 bool CLegacyListWindow::editShowsInSclViews() const { return false; }
 
-void CLegacyListWindow::fillList()
-{
-    jhashIterator it(table());
-    jhashObject* entry = nullptr;
-    while (it.get(entry)) {
-        auto* object = static_cast<gtitledObject*>(static_cast<jhashDatabaseObject*>(entry));
-        if (object->isDefined())
-            list().insertObject(object, false);
-    }
-}
+void CLegacyListWindow::fillList() { listDefinedObjects(table()); }
 
 void CLegacyListWindow::OnNew()
 {

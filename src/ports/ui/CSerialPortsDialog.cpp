@@ -1,6 +1,5 @@
 #include "ports/ui/CSerialPortsDialog.h"
 
-#include "foundation/jhashIterator.h"
 #include "ports/gserialPort.h"
 #include "ports/ui/CEditSerialPortDialog.h"
 #include "shell/CMainFrame.h"
@@ -53,15 +52,7 @@ CSerialPortsDialog::CSerialPortsDialog() : CSelectDialog("Select Dialogs\\Ports"
 
 CSerialPortsDialog::~CSerialPortsDialog() = default;
 
-void CSerialPortsDialog::fillList()
-{
-    jhashTypedIterator<gserialPort> it(station::serialPorts());
-    gserialPort* port = nullptr;
-    while (it.get(port)) {
-        if (port->isDefined())
-            list().insertObject(port, false);
-    }
-}
+void CSerialPortsDialog::fillList() { listDefinedObjects(station::serialPorts()); }
 
 gserialPort* CSerialPortsDialog::selectedPort() const
 {

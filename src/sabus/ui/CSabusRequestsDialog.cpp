@@ -1,6 +1,5 @@
 #include "sabus/ui/CSabusRequestsDialog.h"
 
-#include "foundation/jhashIterator.h"
 #include "sabus/gsabusRequest.h"
 #include "sabus/ui/CEditSabusCommandDialog.h"
 #include "sabus/ui/CEditSabusQueryDialog.h"
@@ -38,15 +37,7 @@ CSabusRequestsDialog::CSabusRequestsDialog(CMainFrame* frame)
         frame->setToolDialog(newRequestCommand, [this] { OnNewRequest(); });
 }
 
-void CSabusRequestsDialog::fillList()
-{
-    jhashTypedIterator<gsabusRequest> it(station::requests());
-    gsabusRequest* request = nullptr;
-    while (it.get(request)) {
-        if (request->isDefined())
-            list().insertObject(request, false);
-    }
-}
+void CSabusRequestsDialog::fillList() { listDefinedObjects(station::requests()); }
 
 gsabusRequest* CSabusRequestsDialog::selectedRequest() const
 {

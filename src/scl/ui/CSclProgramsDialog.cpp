@@ -1,6 +1,5 @@
 #include "scl/ui/CSclProgramsDialog.h"
 
-#include "foundation/jhashIterator.h"
 #include "scl/gsclProgram.h"
 #include "scl/ui/CProgramPropertiesDialog.h"
 #include "scl/ui/CSclDoc.h"
@@ -69,15 +68,7 @@ CSclProgramsDialog* CSclProgramsDialog::instance() { return theWindow; }
 
 bool CSclProgramsDialog::canCreateObjects() const { return true; }
 
-void CSclProgramsDialog::fillList()
-{
-    jhashTypedIterator<gsclProgram> it(station::programs());
-    gsclProgram* program = nullptr;
-    while (it.get(program)) {
-        if (program->isDefined())
-            list().insertObject(program, false);
-    }
-}
+void CSclProgramsDialog::fillList() { listDefinedObjects(station::programs()); }
 
 void CSclProgramsDialog::enableSelectionButtons(bool enable)
 {

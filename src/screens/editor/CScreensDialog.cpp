@@ -1,6 +1,5 @@
 #include "screens/editor/CScreensDialog.h"
 
-#include "foundation/jhashIterator.h"
 #include "screens/editor/CScreenDoc.h"
 #include "screens/editor/CScreenPropertiesDialog.h"
 #include "screens/editor/drawingBarLink.h"
@@ -37,15 +36,7 @@ void CScreensDialog::enableSelectionButtons(bool enable)
     enableControl(propertiesId, enable);
 }
 
-void CScreensDialog::fillList()
-{
-    jhashTypedIterator<fscreen> it(station::screens());
-    fscreen* screen = nullptr;
-    while (it.get(screen)) {
-        if (screen->isDefined())
-            list().insertObject(screen, false);
-    }
-}
+void CScreensDialog::fillList() { listDefinedObjects(station::screens()); }
 
 fscreen* CScreensDialog::selectedScreen() const { return static_cast<fscreen*>(list().getSelectedObject()); }
 
