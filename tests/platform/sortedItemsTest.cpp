@@ -1,5 +1,7 @@
 #include "platform/sortedItems.h"
 
+#include "platform/sharedListModel.h"
+
 #include <QComboBox>
 #include <QListWidget>
 #include <gtest/gtest.h>
@@ -48,8 +50,17 @@ TEST(sortedItems, SortingOnceGivesTheOrderOfInsertingOneByOne)
         SCOPED_TRACE(order == listOrder::caseless ? "caseless" : "collated");
         std::vector<listedItem> items = sample();
         std::vector<listedItem> expected = insertedOneByOne(items, order);
+        // Shared items sort as listed ones do; their object is the tag.
+        std::vector<sharedItem> shared;
+        for (const listedItem& item : items)
+            shared.push_back({item.text, reinterpret_cast<void*>(static_cast<intptr_t>(item.data.toInt()))});
         sortListedItems(items, order);
         EXPECT_EQ(tagsOf(items), tagsOf(expected));
+        sortListedItems(shared, order);
+        std::vector<int> sharedTags;
+        for (const sharedItem& item : shared)
+            sharedTags.push_back(static_cast<int>(reinterpret_cast<intptr_t>(item.object)));
+        EXPECT_EQ(sharedTags, tagsOf(expected));
     }
 }
 
