@@ -389,8 +389,8 @@ void CDrawingPane::fillRegisterList(int id, const void* selected, registerPart p
     if (!list)
         return;
     sharedItems registers = sharedRegisters ? *sharedRegisters : sortedRegisters();
-    CSharedListModel& model = registerListModel(*list);
     QSignalBlocker quiet(list);
+    CSharedListModel& model = registerListModel(*list);
     if (part == wholeRegister)
         model.showAll(std::move(registers));
     else
