@@ -52,6 +52,29 @@ int compareCollated(const QString& a, const QString& b)
 
 namespace {
 
+// QString's case-insensitive comparison, whose folding of every character
+// is most of the cost of sorting a long list. Names are mostly ASCII: as
+// long as both texts are, folding is lowering A to Z; from the first other
+// character (which may fold to ASCII, as the Kelvin sign does) QString
+// compares the whole texts.
+int compareCaseless(const QString& a, const QString& b)
+{
+    const qsizetype common = std::min(a.size(), b.size());
+    const QChar* p = a.constData();
+    const QChar* q = b.constData();
+    for (qsizetype i = 0; i < common; ++i) {
+        char16_t x = p[i].unicode();
+        char16_t y = q[i].unicode();
+        if (x >= 0x80 || y >= 0x80)
+            return QString::compare(a, b, Qt::CaseInsensitive);
+        x = x >= 'A' && x <= 'Z' ? char16_t(x + ('a' - 'A')) : x;
+        y = y >= 'A' && y <= 'Z' ? char16_t(y + ('a' - 'A')) : y;
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
+}
+
 template <class Item>
 void sortByText(std::vector<Item>& items, listOrder order)
 {
@@ -59,9 +82,8 @@ void sortByText(std::vector<Item>& items, listOrder order)
         sortCollated(items);
         return;
     }
-    std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
-        return QString::compare(a.text, b.text, Qt::CaseInsensitive) < 0;
-    });
+    std::stable_sort(items.begin(), items.end(),
+                     [](const Item& a, const Item& b) { return compareCaseless(a.text, b.text) < 0; });
 }
 
 } // namespace

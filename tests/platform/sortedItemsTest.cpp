@@ -37,7 +37,11 @@ std::vector<int> tagsOf(const std::vector<listedItem>& items)
 
 std::vector<listedItem> sample()
 {
-    const char* texts[] = {"pump", "Valve 2", "PUMP", "alarm", "valve 10", "", "Pump", "b", "A", "valve 2", "Ä"};
+    // Among them texts that differ from ASCII ones only by a character
+    // that folds to ASCII (the Kelvin sign, the long s) or by one that
+    // does not, at the start or further on.
+    const char* texts[] = {"pump",  "Valve 2", "PUMP", "alarm", "valve 10", "",   "Pump",     "b",   "A",
+                           "valve 2", "Ä",     "\u212Aey", "key", "kEZ",     "ſa", "pumpſ", "pumps", "pumpÄ", "[x"};
     std::vector<listedItem> items;
     for (const char* text : texts)
         items.push_back({QString::fromUtf8(text), QVariant(static_cast<int>(items.size()))});
