@@ -1,5 +1,7 @@
 #include "platform/sortedItems.h"
 
+#include "platform/sharedListModel.h"
+
 #include <QCollator>
 #include <QComboBox>
 #include <QListWidget>
@@ -32,16 +34,17 @@ bool collatesByCodes()
 // Sorts by the collation keys, made once for each item. The keys are made
 // from the case-folded text: not every collation backend honours the case
 // insensitivity in its keys (the C locale's does not), only in compare().
-void sortCollated(std::vector<listedItem>& items)
+template <class Item>
+void sortCollated(std::vector<Item>& items)
 {
     std::vector<QCollatorSortKey> keys;
     keys.reserve(items.size());
-    for (const listedItem& item : items)
+    for (const Item& item : items)
         keys.push_back(userCollator().sortKey(item.text.toCaseFolded()));
     std::vector<size_t> order(items.size());
     std::iota(order.begin(), order.end(), size_t{0});
     std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return keys[a].compare(keys[b]) < 0; });
-    std::vector<listedItem> sorted;
+    std::vector<Item> sorted;
     sorted.reserve(items.size());
     for (size_t i : order)
         sorted.push_back(std::move(items[i]));
@@ -106,7 +109,10 @@ int compareCollated(const QString& a, const QString& b)
     return r < 0 ? -1 : r > 0 ? 1 : 0;
 }
 
-void sortListedItems(std::vector<listedItem>& items, listOrder order)
+namespace {
+
+template <class Item>
+void sortByText(std::vector<Item>& items, listOrder order)
 {
     if (order == listOrder::collated && !collatesByCodes()) {
         sortCollated(items);
@@ -121,12 +127,18 @@ void sortListedItems(std::vector<listedItem>& items, listOrder order)
             return a.prefix < b.prefix;
         return compareCaseless(items[a.index].text, items[b.index].text) < 0;
     });
-    std::vector<listedItem> sorted;
+    std::vector<Item> sorted;
     sorted.reserve(items.size());
     for (const caselessKey& key : keys)
         sorted.push_back(std::move(items[key.index]));
     items = std::move(sorted);
 }
+
+} // namespace
+
+void sortListedItems(std::vector<listedItem>& items, listOrder order) { sortByText(items, order); }
+
+void sortListedItems(std::vector<sharedItem>& items, listOrder order) { sortByText(items, order); }
 
 void appendListedItems(QComboBox& combo, const std::vector<listedItem>& items)
 {

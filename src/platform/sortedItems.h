@@ -7,6 +7,7 @@
 
 class QComboBox;
 class QListWidget;
+struct sharedItem;
 
 // Lists of station objects are filled in one go: the items are gathered,
 // sorted once and added together, never inserted one by one at their place,
@@ -29,6 +30,7 @@ enum class listOrder {
 // Sorts by text; items with equal texts keep the order they were gathered
 // in, as they would when each went after its equals.
 void sortListedItems(std::vector<listedItem>& items, listOrder order);
+void sortListedItems(std::vector<sharedItem>& items, listOrder order);
 
 // The items go after the list's own, in the given order; the data is the
 // item's user data (Qt::UserRole).

@@ -1,5 +1,7 @@
 #include "platform/sortedItems.h"
 
+#include "platform/sharedListModel.h"
+
 #include <QComboBox>
 #include <QListWidget>
 #include <gtest/gtest.h>
@@ -36,11 +38,14 @@ std::vector<int> tagsOf(const std::vector<listedItem>& items)
 std::vector<listedItem> sample()
 {
     // Punctuation between the two cases of the letters, prefixes of one
-    // another, texts that differ only past a common ASCII start, and texts
-    // that share their first eight characters.
+    // another, texts that differ only past a common ASCII start, texts that
+    // share their first eight characters, and texts that differ from ASCII
+    // ones only by a character that folds to ASCII (the Kelvin sign, the
+    // long s) or by one that does not, at the start or further on.
     const char* texts[] = {"pump", "Valve 2", "PUMP", "alarm", "valve 10", "", "Pump", "b", "A", "valve 2", "Ä",
                            "A_", "a[", "AZ", "a`", "pump1", "VALVEÉ 3", "valveé 1", "äa", "Äb", "valve",
-                           "Pressure high", "PRESSURE", "pressure low", "pressures", "Pressure"};
+                           "Pressure high", "PRESSURE", "pressure low", "pressures", "Pressure", "\u212Aey", "key",
+                           "kEZ", "ſa", "pumpſ", "pumps", "pumpÄ", "[x", "pressureſ", "PRESSUREK", "pressure\u212A"};
     std::vector<listedItem> items;
     for (const char* text : texts)
         items.push_back({QString::fromUtf8(text), QVariant(static_cast<int>(items.size()))});
@@ -53,8 +58,17 @@ TEST(sortedItems, SortingOnceGivesTheOrderOfInsertingOneByOne)
         SCOPED_TRACE(order == listOrder::caseless ? "caseless" : "collated");
         std::vector<listedItem> items = sample();
         std::vector<listedItem> expected = insertedOneByOne(items, order);
+        // Shared items sort as listed ones do; their object is the tag.
+        std::vector<sharedItem> shared;
+        for (const listedItem& item : items)
+            shared.push_back({item.text, reinterpret_cast<void*>(static_cast<intptr_t>(item.data.toInt()))});
         sortListedItems(items, order);
         EXPECT_EQ(tagsOf(items), tagsOf(expected));
+        sortListedItems(shared, order);
+        std::vector<int> sharedTags;
+        for (const sharedItem& item : shared)
+            sharedTags.push_back(static_cast<int>(reinterpret_cast<intptr_t>(item.object)));
+        EXPECT_EQ(sharedTags, tagsOf(expected));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "foundation/jhashIterator.h"
 #include "foundation/messageBoxes.h"
 #include "platform/modalRun.h"
+#include "platform/sharedListModel.h"
 #include "platform/systemColours.h"
 #include "platform/textCodec.h"
 #include "registers/gregister.h"
@@ -289,6 +290,8 @@ int CDrawingPane::findItemData(int id, const void* object) const
     auto* list = controlOf<QComboBox>(id);
     if (!list)
         return -1;
+    if (CSharedListModel* model = CSharedListModel::of(*list))
+        return model->findData(object);
     for (int i = list->count() - 1; i >= 0; --i) {
         if (list->itemData(i).value<void*>() == object)
             return i;
@@ -299,7 +302,11 @@ int CDrawingPane::findItemData(int id, const void* object) const
 void* CDrawingPane::itemData(int id, int item) const
 {
     auto* list = controlOf<QComboBox>(id);
-    return list && item >= 0 && item < list->count() ? list->itemData(item).value<void*>() : nullptr;
+    if (!list || item < 0 || item >= list->count())
+        return nullptr;
+    if (CSharedListModel* model = CSharedListModel::of(*list))
+        return model->rowData(item);
+    return list->itemData(item).value<void*>();
 }
 
 void CDrawingPane::doubleDropDownWidth(int id)
@@ -332,22 +339,29 @@ void* CDrawingPane::wholeRegister(gregister& reg) { return &reg; }
 namespace {
 
 // The defined registers by name, ignoring case (equal names in the table's
-// order); each item's data is its register.
-std::vector<listedItem> sortedRegisters()
+// order); each item's object is its register.
+sharedItems sortedRegisters()
 {
-    std::vector<listedItem> items;
-    items.reserve(static_cast<size_t>(station::registers().count()));
+    auto items = std::make_shared<std::vector<sharedItem>>();
+    items->reserve(static_cast<size_t>(station::registers().count()));
     jhashTypedIterator<gregister> it(station::registers());
     gregister* reg = nullptr;
     while (it.get(reg)) {
         if (reg->isDefined())
-            items.push_back({toUiText(reg->getTitle(true)), QVariant::fromValue<void*>(reg)});
+            items->push_back({toUiText(reg->getTitle(true)), reg});
     }
-    sortListedItems(items, listOrder::caseless);
+    sortListedItems(*items, listOrder::caseless);
     return items;
 }
 
-const std::vector<listedItem>* sharedRegisters = nullptr;
+// The registers of the refill in progress; null outside one.
+const sharedItems* sharedRegisters = nullptr;
+
+CSharedListModel& registerListModel(QComboBox& list)
+{
+    CSharedListModel* model = CSharedListModel::of(list);
+    return model ? *model : CSharedListModel::install(list);
+}
 
 } // namespace
 
@@ -355,28 +369,33 @@ CDrawingPane::registerListRefill::registerListRefill(bool none) : outer_(sharedR
 {
     if (outer_)
         return;
-    if (!none)
-        sorted_ = sortedRegisters();
+    sorted_ = none ? std::make_shared<const std::vector<sharedItem>>() : sortedRegisters();
     sharedRegisters = &sorted_;
 }
 
 CDrawingPane::registerListRefill::~registerListRefill() { sharedRegisters = outer_; }
 
+void CDrawingPane::setLeadingItems(int id, std::vector<sharedItem> items)
+{
+    if (auto* list = controlOf<QComboBox>(id))
+        registerListModel(*list).setLeading(std::move(items));
+}
+
 // Keeping the registers of the part from the sorted list gives the order
 // sorting them would: the sort is stable.
 void CDrawingPane::fillRegisterList(int id, const void* selected, registerPart part)
 {
-    if (!controlOf<QComboBox>(id))
+    auto* list = controlOf<QComboBox>(id);
+    if (!list)
         return;
-    std::vector<listedItem> own;
-    const std::vector<listedItem>& all = sharedRegisters ? *sharedRegisters : (own = sortedRegisters());
-    std::vector<listedItem> items;
-    items.reserve(all.size());
-    for (const listedItem& r : all) {
-        if (void* item = part(*static_cast<gregister*>(r.data.value<void*>())))
-            items.push_back({r.text, QVariant::fromValue<void*>(item)});
-    }
-    fillInOrder(id, items, selected);
+    sharedItems registers = sharedRegisters ? *sharedRegisters : sortedRegisters();
+    QSignalBlocker quiet(list);
+    CSharedListModel& model = registerListModel(*list);
+    if (part == wholeRegister)
+        model.showAll(std::move(registers));
+    else
+        model.showPicked(std::move(registers), [part](void* reg) { return part(*static_cast<gregister*>(reg)); });
+    list->setCurrentIndex(selected ? model.findData(selected) : -1);
 }
 
 void CDrawingPane::fillImageList(int id, const gstrSlice& selected, bool hasValue)

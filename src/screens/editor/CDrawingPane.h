@@ -6,6 +6,7 @@
 #include "shell/CObjectPage.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class CNonNegativeSpinEdit;
@@ -13,6 +14,7 @@ class QCheckBox;
 class fscreen;
 class gregister;
 class gdrawingProperties;
+struct sharedItem;
 
 // A pane of the drawing-properties bar. It shows (loadFromObject) one
 // property set of the record the bar hands it (setObject): a screen's selection record, where every change
@@ -41,8 +43,8 @@ public:
         registerListRefill& operator=(const registerListRefill&) = delete;
 
     private:
-        std::vector<listedItem> sorted_;
-        const std::vector<listedItem>* outer_;
+        std::shared_ptr<const std::vector<sharedItem>> sorted_;
+        const std::shared_ptr<const std::vector<sharedItem>>* outer_;
     };
 
 protected:
@@ -121,10 +123,14 @@ protected:
 
     // Lists of the station's registers and of the library's images. A
     // register list holds what part gives of each register (the register
-    // itself, or one of its class parts), skipping those it gives null.
+    // itself, or one of its class parts), skipping those it gives null,
+    // after the leading items given it; it shows the item of selected, else
+    // none. The registers' texts are shared by all the lists.
     using registerPart = void* (*)(gregister& reg);
     static void* wholeRegister(gregister& reg);
     void fillRegisterList(int id, const void* selected, registerPart part = wholeRegister);
+    // Items of the register list's own, before the registers, kept by refills.
+    void setLeadingItems(int id, std::vector<sharedItem> items);
     void fillImageList(int id, const gstrSlice& selected, bool hasValue);
     // The list drops down twice as wide as the control.
     void doubleDropDownWidth(int id);

@@ -1,6 +1,7 @@
 #include "screens/editor/CMarkerPropertiesPane.h"
 
 #include "platform/modalRun.h"
+#include "platform/sharedListModel.h"
 #include "platform/textCodec.h"
 #include "registers/gregister.h"
 #include "resources/stringTable.h"
@@ -32,7 +33,7 @@ CMarkerPropertiesPane::CMarkerPropertiesPane(QWidget* parent)
     setDialogSize(87, 233);
     auto* registers = addControl(registerList, new CAutoWidthCombo, 2, 2, 83, 12);
     doubleDropDownWidth(registerList);
-    registers->addItem(toUiText(stringTableText(staticMarkerText)), QVariant::fromValue<void*>(nullptr));
+    setLeadingItems(registerList, {{toUiText(stringTableText(staticMarkerText)), nullptr}});
     registers->setCurrentIndex(0);
     QObject::connect(registers, &QComboBox::activated, this, [this](int item) { chooseRegister(registerList, item); });
     addCoordinate(16, true);
@@ -281,12 +282,10 @@ void CMarkerPropertiesPane::refillRegisterList()
 {
     const gpropMarker* set = record() ? &record()->marker : nullptr;
     fillRegisterList(registerList, set ? referredObject(set->reg) : nullptr);
-    auto* registers = controlOf<QComboBox>(registerList);
-    {
+    if (set && set->reg.hasValue() && set->reg.get() == 0) {
+        auto* registers = controlOf<QComboBox>(registerList);
         QSignalBlocker quiet(registers);
-        registers->insertItem(0, toUiText(stringTableText(staticMarkerText)), QVariant::fromValue<void*>(nullptr));
-        if (set && set->reg.hasValue() && set->reg.get() == 0)
-            registers->setCurrentIndex(0);
+        registers->setCurrentIndex(0);
     }
     fillRegisterList(xRegisterList, set ? referredObject(set->xReg) : nullptr, analogPart);
     fillRegisterList(yRegisterList, set ? referredObject(set->yReg) : nullptr, analogPart);

@@ -37,6 +37,40 @@ protected:
     }
 };
 
+// The bar refills the lists of a pane that shows a selection after every
+// register edit: the static-marker entry stays first, the selection stays,
+// and the coordinate lists hold the analog registers' parts.
+TEST_F(markerPane, ARefillKeepsTheStaticMarkerFirstAndTheSelection)
+{
+    CMarkerPropertiesPane pane;
+    fscreen* screen = open({staticMarker}, pane);
+    pane.refillRegisterList();
+    auto* registers = pane.controlAs<QComboBox>(CMarkerPropertiesPane::registerList);
+    EXPECT_EQ(registers->count(), 6); // the entry and five registers
+    EXPECT_EQ(registers->currentIndex(), 0);
+    EXPECT_EQ(pane.itemText(CMarkerPropertiesPane::registerList, 0), "<Static marker>");
+    EXPECT_EQ(registers->itemData(0).value<void*>(), nullptr);
+
+    select(*screen, {pumpMarker});
+    pane.setObject(&screen->getSelectionProperties(), screen);
+    pane.refillRegisterList();
+    EXPECT_EQ(registers->itemData(registers->currentIndex()).value<void*>(), station::registers().find("Pump"));
+    auto* x = pane.controlAs<QComboBox>(CMarkerPropertiesPane::xRegisterList);
+    ASSERT_EQ(x->count(), 2);
+    EXPECT_EQ(pane.itemText(CMarkerPropertiesPane::xRegisterList, 0), "Flow");
+    EXPECT_EQ(pane.itemText(CMarkerPropertiesPane::xRegisterList, 1), "Tank level");
+    EXPECT_EQ(x->currentIndex(), 1);
+    EXPECT_EQ(x->itemData(0).value<void*>(), station::registers().find("Flow")->getAnalogSupplement());
+    EXPECT_EQ(x->itemData(1).value<void*>(), station::registers().find("Level")->getAnalogSupplement());
+
+    // Back on the static marker, picking the entry keeps it static.
+    select(*screen, {staticMarker});
+    pane.setObject(&screen->getSelectionProperties(), screen);
+    pick(pane, CMarkerPropertiesPane::registerList, 0);
+    EXPECT_EQ(registers->currentIndex(), 0);
+    EXPECT_EQ(markerBlock(savedObjects(), "BOUNDS\t\t560, 450").find("\tREGISTER"), std::string::npos);
+}
+
 TEST_F(markerPane, MixedRegistersLeaveEveryRecordUsable)
 {
     CMarkerPropertiesPane pane;
