@@ -49,6 +49,10 @@ CIconListBox::CIconListBox(typeCodeOf typeCode, QWidget* parent)
     iconTop_ = (itemHeight_ - 7) / 2;
     images_.addStrip(classIconStrip(), iconMaskColour);
     setItemDelegate(new iconItemDelegate(*this));
+    // Every row is one line of one height, and like a list box the list does
+    // not scroll sideways: no row need be measured, which for every register
+    // of a big station would be most of showing the list.
+    setUniformItemSizes(true);
 }
 
 int CIconListBox::addEntry(const gstrSlice& text, const void* object)

@@ -3,6 +3,7 @@
 #include "foundation/jhashIterator.h"
 #include "g2driver/model/g2driver.h"
 #include "legacy/glegacyDriver.h"
+#include "platform/selectedRows.h"
 #include "platform/textCodec.h"
 #include "shell/CStationEditorApp.h"
 #include "store/gstation.h"
@@ -76,11 +77,9 @@ void CImportDriversDialog::OnOK()
 {
     if (!isControlEnabled(IDOK))
         return;
-    for (int row = list_->count() - 1; row >= 0; --row) {
-        QListWidgetItem* item = list_->item(row);
-        if (item->isSelected())
-            driverOf(item)->importIntoStation();
-    }
+    std::vector<int> rows = selectedRowsOf(*list_);
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row)
+        driverOf(list_->item(*row))->importIntoStation();
     if (CStationEditorApp* app = CStationEditorApp::instance())
         app->updateSclViews();
     CDialog::OnOK();

@@ -3,6 +3,7 @@
 #include "foundation/gmessageService.h"
 #include "foundation/jhashIterator.h"
 #include "foundation/messageBoxes.h"
+#include "platform/selectedRows.h"
 #include "platform/textCodec.h"
 #include "scl/gsclProgram.h"
 #include "scl/ui/CSclDoc.h"
@@ -92,10 +93,9 @@ gsclProgram* CCopyProgramCodeDialog::fromProgram() const
 std::vector<gsclProgram*> CCopyProgramCodeDialog::targets() const
 {
     std::vector<gsclProgram*> programs;
-    for (int row = to_->count() - 1; row >= 0; --row) {
-        if (to_->item(row)->isSelected())
-            programs.push_back(programAt(*to_, row));
-    }
+    std::vector<int> rows = selectedRowsOf(*to_);
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row)
+        programs.push_back(programAt(*to_, *row));
     return programs;
 }
 

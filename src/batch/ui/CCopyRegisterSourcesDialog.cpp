@@ -3,6 +3,7 @@
 #include "foundation/gmessageService.h"
 #include "foundation/jhashIterator.h"
 #include "foundation/messageBoxes.h"
+#include "platform/selectedRows.h"
 #include "registers/gregister.h"
 #include "registers/sources/gsourceType.h"
 #include "shell/CIconListBox.h"
@@ -73,10 +74,9 @@ gregister* CCopyRegisterSourcesDialog::fromRegister() const
 std::vector<gregister*> CCopyRegisterSourcesDialog::targets() const
 {
     std::vector<gregister*> registers;
-    for (int row = to_->count() - 1; row >= 0; --row) {
-        if (to_->item(row)->isSelected())
-            registers.push_back(registerAt(*to_, row));
-    }
+    std::vector<int> rows = selectedRowsOf(*to_);
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row)
+        registers.push_back(registerAt(*to_, *row));
     return registers;
 }
 

@@ -2,6 +2,7 @@
 
 #include "foundation/jhashIterator.h"
 #include "platform/modalRun.h"
+#include "platform/selectedRows.h"
 #include "registers/gregister.h"
 #include "shell/CIconListBox.h"
 #include "store/gstation.h"
@@ -58,9 +59,7 @@ bool CAddRegistersDialog::OnInitDialog()
 void CAddRegistersDialog::OnOK()
 {
     result_.clear();
-    for (int row = 0; row < list_->count(); ++row) {
-        if (list_->item(row)->isSelected())
-            result_.push_back(static_cast<gregister*>(const_cast<void*>(list_->entryObject(row))));
-    }
+    for (int row : selectedRowsOf(*list_))
+        result_.push_back(static_cast<gregister*>(const_cast<void*>(list_->entryObject(row))));
     CDialog::OnOK();
 }
