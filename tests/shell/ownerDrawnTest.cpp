@@ -1,4 +1,5 @@
 #include "g2driver/model/g2driverProgram.h"
+#include "platform/textCodec.h"
 #include "ports/ui/CResponseElementsList.h"
 #include "registers/sources/ui/CColumnListBox.h"
 #include "registers/gregister.h"
@@ -22,6 +23,7 @@
 #include "support/ui/controlHost.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QPainter>
@@ -259,6 +261,24 @@ TEST(iconListBox, RegistersShowTheirClassAndAlarm)
     EXPECT_EQ(summary.iconOf(0), 4);
     types[1] = 2;
     EXPECT_EQ(summary.iconOf(0), 2);
+}
+
+// The rows are not measured one by one; a long name after a short first
+// row still gets a row wide enough for it, or the list's whole width.
+TEST(iconListBox, LongNamesAfterAShortFirstRowKeepTheirWidth)
+{
+    CRegisterListBox list(0);
+    list.resize(120, 80);
+    gregister reg;
+    QString longName = "A register with a name far longer than the list is wide";
+    list.addEntry("A", &reg);
+    list.addEntry(fromUiText(longName), &reg);
+    list.show();
+    QCoreApplication::processEvents();
+    QRect first = list.visualRect(list.model()->index(0, 0));
+    QRect second = list.visualRect(list.model()->index(1, 0));
+    EXPECT_EQ(first.height(), second.height());
+    EXPECT_GE(second.width(), std::min(list.fontMetrics().horizontalAdvance(longName), list.viewport()->width()));
 }
 
 TEST(valueListBox, InsertsInNumberOrder)
