@@ -87,8 +87,7 @@ QIcon CObjectListCtrl::rowIcon(int index) const
 
 void CObjectListCtrl::refreshRowImages()
 {
-    for (int i = 0; i < rowCount(); ++i)
-        rows_->refresh(i);
+    rows_->refreshWhere([](const objectListRow&) { return true; });
 }
 
 int CObjectListCtrl::insertObject(gtitledObject* object, bool select)
@@ -271,6 +270,12 @@ void CObjectListCtrl::renameObjectRow(const gtitledObject* object)
     int index = indexOf(object);
     if (index >= 0)
         rows_->refresh(index);
+}
+
+void CObjectListCtrl::renameObjectRows(const std::vector<gtitledObject*>& objects)
+{
+    std::unordered_set<const gtitledObject*> renamed(objects.begin(), objects.end());
+    rows_->refreshWhere([&renamed](const objectListRow& r) { return renamed.count(r.object) > 0; });
 }
 
 void CObjectListCtrl::ensureSelectionVisible()

@@ -64,6 +64,8 @@ public:
     // row's new index.
     int updateRow(int index);
     void renameObjectRow(const gtitledObject* object);
+    // The same for the rows of all the objects, in one pass.
+    void renameObjectRows(const std::vector<gtitledObject*>& objects);
     void ensureSelectionVisible();
 
     // Column widths and sort order in a "Select Dialogs\..." section,

@@ -104,13 +104,32 @@ void objectListModel::reorder(const std::function<void(std::vector<objectListRow
     endResetModel();
 }
 
+void objectListModel::retake(objectListRow& shown) const
+{
+    objectListRow now = rowOf(shown.object);
+    shown.name = std::move(now.name);
+    shown.image = now.image;
+}
+
 void objectListModel::refresh(int row)
 {
     if (!rowAt(row))
         return;
-    objectListRow& shown = rows_[static_cast<size_t>(row)];
-    objectListRow now = rowOf(shown.object);
-    shown.name = std::move(now.name);
-    shown.image = now.image;
+    retake(rows_[static_cast<size_t>(row)]);
     emit dataChanged(index(row, nameColumn), index(row, nameColumn));
+}
+
+void objectListModel::refreshWhere(const std::function<bool(const objectListRow&)>& which)
+{
+    int first = -1;
+    int last = -1;
+    for (size_t i = 0; i < rows_.size(); ++i) {
+        if (!which(rows_[i]))
+            continue;
+        retake(rows_[i]);
+        first = first < 0 ? static_cast<int>(i) : first;
+        last = static_cast<int>(i);
+    }
+    if (first >= 0)
+        emit dataChanged(index(first, nameColumn), index(last, nameColumn));
 }

@@ -54,8 +54,13 @@ public:
     void reorder(const std::function<void(std::vector<objectListRow>&)>& arrange);
     // Takes the name and the picture from the row's object again.
     void refresh(int row);
+    // The same for every row for which which answers true, in one change.
+    void refreshWhere(const std::function<bool(const objectListRow&)>& which);
 
 private:
+    // The row's name and picture as its object has them now.
+    void retake(objectListRow& shown) const;
+
     std::vector<objectListRow> rows_;
     QString headings_[2];
     std::vector<QIcon> icons_;

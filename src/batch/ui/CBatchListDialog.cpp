@@ -188,8 +188,7 @@ void CBatchListDialog::OnReplaceAll()
         for (CObjectListCtrl* list : {list_, frameList()}) {
             if (!list)
                 continue;
-            for (gtitledObject* object : processed)
-                list->renameObjectRow(object);
+            list->renameObjectRows(processed);
             if (!list->sortByTag())
                 list->sort();
         }
