@@ -138,7 +138,7 @@ void gregister::copySourceFrom(const gregister& other)
         supplement_->copySourceFrom(other);
 }
 
-void gregister::dropSourceIfEmptied(const garray<gregister>& registers)
+void gregister::dropSourceIfEmptied(const gregisterSet& registers)
 {
     if (supplement_)
         supplement_->dropSourceIfEmptied(registers);

@@ -11,6 +11,7 @@
 class ganalogSupplement;
 class gbistateSupplement;
 class gdigitalSupplement;
+class gregisterSet;
 class gregisterSupplement;
 class gstringSupplement;
 struct gregisterBatchOptions;
@@ -107,7 +108,7 @@ public:
     void copySourceFrom(const gregister& other);
     // The registers are about to be deleted; a source they leave useless is
     // dropped.
-    void dropSourceIfEmptied(const garray<gregister>& registers);
+    void dropSourceIfEmptied(const gregisterSet& registers);
     // The Modify/Duplicate Registers find and replace in the title, the log
     // strings, the controls' programs and arguments, and the supplement;
     // lines about programs that do not exist go to log. The number of

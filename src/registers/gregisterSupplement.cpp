@@ -15,7 +15,7 @@ int gregisterSupplement::replaceText(const gregisterBatchOptions& options, gstr&
     return replaceInSource(options, log, newRegisters);
 }
 
-void gregisterSupplement::dropSourceIfEmptied(const garray<gregister>& registers)
+void gregisterSupplement::dropSourceIfEmptied(const gregisterSet& registers)
 {
     if (source_ && source_->registersDeleted(registers))
         source_.reset();

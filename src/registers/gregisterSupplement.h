@@ -8,6 +8,7 @@
 
 class CObjectFile;
 class gregister;
+class gregisterSet;
 class gregisterSource;
 struct gregisterBatchOptions;
 template <class E>
@@ -39,7 +40,7 @@ public:
                             jhashTypedDatabaseTable<gregister>* newRegisters);
     // The registers are about to be deleted: a source that they leave
     // useless is dropped.
-    void dropSourceIfEmptied(const garray<gregister>& registers);
+    void dropSourceIfEmptied(const gregisterSet& registers);
     // The source's type code, 0 without a source.
     int sourceTypeCode() const;
     // Copy Register Sources: when the other register has this class and a

@@ -1,4 +1,5 @@
 #include "registers/gregister.h"
+#include "registers/gregisterSet.h"
 
 #include "registerTestSupport.h"
 #include "registers/ganalogSupplement.h"
@@ -420,9 +421,7 @@ TEST_F(registerTest, CopySourceOnlyFromAnotherRegisterOfTheClassWithASource)
     EXPECT_NE(written.find("\tSOURCE\t\tLEVEL\n\t\tRESPONSE\tCOM1, M, R\n\tEND\n"), std::string::npos);
 
     // Sources that name no register are never left useless.
-    garray<gregister> deleted;
-    deleted.append(from);
-    to->dropSourceIfEmptied(deleted);
+    to->dropSourceIfEmptied(gregisterSet{from});
     EXPECT_EQ(to->sourceTypeCode(), 26);
 }
 

@@ -9,6 +9,7 @@
 #include "platform/textCodec.h"
 #include "ports/gserialPort.h"
 #include "registers/gregister.h"
+#include "registers/gregisterSet.h"
 #include "registers/sources/gsourceSummary.h"
 #include "shell/CIconListBox.h"
 #include "shell/CObjectListCtrl.h"
@@ -480,9 +481,9 @@ void CModifyRegistersDialog::beforeDelete(const std::vector<gtitledObject*>& goi
 {
     if (going.empty())
         return;
-    garray<gregister> registers;
+    gregisterSet registers;
     for (gtitledObject* object : going)
-        registers.append(static_cast<gregister*>(object));
+        registers.insert(static_cast<gregister*>(object));
     eachOf(station::registers(), [&](gregister& r) { r.dropSourceIfEmptied(registers); });
 }
 

@@ -21,7 +21,7 @@ int gregisterSource::resolveReferences(const gregisterBatchOptions&, gstr&, jhas
     return 0;
 }
 
-bool gregisterSource::registersDeleted(const garray<gregister>&) { return false; }
+bool gregisterSource::registersDeleted(const gregisterSet&) { return false; }
 
 const gstr& gdigitalRegisterSource::getValueName(uint32_t) const
 {

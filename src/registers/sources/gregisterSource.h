@@ -11,6 +11,7 @@
 #include <memory>
 
 class gregister;
+class gregisterSet;
 class gregisterSupplement;
 struct gregisterBatchOptions;
 template <class E>
@@ -55,7 +56,7 @@ public:
                                   jhashTypedDatabaseTable<gregister>* newRegisters);
     // The registers are about to be deleted: true when the source has become
     // useless and its supplement must drop it.
-    virtual bool registersDeleted(const garray<gregister>& registers);
+    virtual bool registersDeleted(const gregisterSet& registers);
 
 private:
     gregisterSupplement* owner_;

@@ -3,6 +3,7 @@
 #include "foundation/jhashIterator.h"
 #include "foundation/valueParsers.h"
 #include "registers/gregister.h"
+#include "registers/gregisterSet.h"
 #include "registers/gregisterBatchOptions.h"
 #include "registers/gregisterSupplement.h"
 #include "registers/registerControls.h"
@@ -194,14 +195,11 @@ gregister* gsourceSummaryPart::rebound(gregister& reg, const gregisterBatchOptio
 }
 
 // A summary that loses no register is left as it is.
-bool gsourceSummaryPart::registersDeleted(const garray<gregister>& registers)
+bool gsourceSummaryPart::registersDeleted(const gregisterSet& registers)
 {
-    std::unordered_set<const gregister*> deleted;
-    for (int32_t i = 0; i < registers.size(); ++i)
-        deleted.insert(registers[i]);
     std::vector<gregister*> remaining;
     for (gregister* reg : registers_) {
-        if (!deleted.count(reg))
+        if (!registers.count(reg))
             remaining.push_back(reg);
     }
     if (remaining.size() == registers_.size())

@@ -50,7 +50,7 @@ public:
     bool isComplete() const noexcept { return !registers_.empty(); }
     int resolveReferences(const gregisterBatchOptions& options, gstr& log,
                           jhashTypedDatabaseTable<gregister>* newRegisters);
-    bool registersDeleted(const garray<gregister>& registers);
+    bool registersDeleted(const gregisterSet& registers);
 
 private:
     gloadStatus loadProgram(const gstr& value);
@@ -103,7 +103,7 @@ public:
     {
         return part_.resolveReferences(options, log, newRegisters);
     }
-    bool registersDeleted(const garray<gregister>& registers) override { return part_.registersDeleted(registers); }
+    bool registersDeleted(const gregisterSet& registers) override { return part_.registersDeleted(registers); }
 
 private:
     gsourceSummaryPart part_{*this};

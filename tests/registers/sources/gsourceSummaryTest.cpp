@@ -1,6 +1,7 @@
 #include "registers/sources/gsourceSummary.h"
 
 #include "registers/gregisterBatchOptions.h"
+#include "registers/gregisterSet.h"
 #include "registers/gregisterSupplement.h"
 #include "registers/registerTestSupport.h"
 #include "store/gstationState.h"
@@ -128,15 +129,11 @@ TEST_F(summaryTest, DeletedRegistersLeaveTheSummary)
     gregister* t = station::registers().find("T");
 
     // A summary that loses nothing stays as it is.
-    garray<gregister> none;
-    none.append(station::registers().find("C"));
-    t->dropSourceIfEmptied(none);
+    t->dropSourceIfEmptied(gregisterSet{station::registers().find("C")});
     EXPECT_EQ(tags(partOf("T")), "A B ");
     EXPECT_EQ(stationState().modified, 0);
 
-    garray<gregister> gone;
-    gone.append(station::registers().find("A"));
-    gone.append(station::registers().find("B"));
+    gregisterSet gone{station::registers().find("A"), station::registers().find("B")};
     s->dropSourceIfEmptied(gone);
     t->dropSourceIfEmptied(gone);
     EXPECT_EQ(tags(partOf("S")), "C ");
@@ -146,9 +143,7 @@ TEST_F(summaryTest, DeletedRegistersLeaveTheSummary)
 
     // Kept registers keep their order.
     loadRegister("BISTATE_REG U\nSOURCE SUMMARY\nREGISTER A\nREGISTER B\nREGISTER C\nEND\nEND\n");
-    garray<gregister> middle;
-    middle.append(station::registers().find("B"));
-    station::registers().find("U")->dropSourceIfEmptied(middle);
+    station::registers().find("U")->dropSourceIfEmptied(gregisterSet{station::registers().find("B")});
     EXPECT_EQ(tags(partOf("U")), "A C ");
 }
 
