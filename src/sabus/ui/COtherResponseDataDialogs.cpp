@@ -2,6 +2,7 @@
 
 #include "foundation/jhashIterator.h"
 #include "platform/modalRun.h"
+#include "platform/sortedItems.h"
 #include "platform/textCodec.h"
 #include "registers/gregister.h"
 #include "resources/stringTable.h"
@@ -195,13 +196,16 @@ CEditProcessorResponseDataDialog::CEditProcessorResponseDataDialog(const gsabusR
 
 bool CEditProcessorResponseDataDialog::fillFields()
 {
+    std::vector<listedItem> programs;
     jhashTypedIterator<gsclProgram> it(station::programs());
     gsclProgram* program = nullptr;
     while (it.get(program)) {
         if (program->isDefined())
-            sabusItems::insertSorted(*programs_, program->getTitle(true),
-                                     sabusItems::data(static_cast<gprogramUsedByList*>(program)));
+            programs.push_back(
+                {toUiText(program->getTitle(true)), sabusItems::data(static_cast<gprogramUsedByList*>(program))});
     }
+    sortListedItems(programs, listOrder::collated);
+    appendListedItems(*programs_, programs);
     if (programs_->count() == 0) {
         messageBox(noPrograms, gbuttons::ok);
         return false;

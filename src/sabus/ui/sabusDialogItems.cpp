@@ -68,16 +68,6 @@ int insertSorted(QListWidget& list, const gstrSlice& text, const QVariant& data)
     return insertRow(list, row, text, data);
 }
 
-int insertSorted(QComboBox& combo, const gstrSlice& text, const QVariant& data)
-{
-    QString key = toUiText(text);
-    int index = 0;
-    while (index < combo.count() && CObjectListCtrl::compareKeys(combo.itemText(index), key) <= 0)
-        ++index;
-    combo.insertItem(index, key, data);
-    return index;
-}
-
 int indexOfData(const QComboBox& combo, const QVariant& data)
 {
     for (int i = 0; i < combo.count(); ++i) {

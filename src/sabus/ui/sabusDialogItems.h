@@ -54,7 +54,6 @@ void selectRow(QListWidget& list, int row);
 int insertRow(QListWidget& list, int row, const gstrSlice& text, const QVariant& data = {});
 // A new row at its sorted place; answers its index.
 int insertSorted(QListWidget& list, const gstrSlice& text, const QVariant& data);
-int insertSorted(QComboBox& combo, const gstrSlice& text, const QVariant& data);
 // The index of the item that carries the data, -1 when none.
 int indexOfData(const QComboBox& combo, const QVariant& data);
 
