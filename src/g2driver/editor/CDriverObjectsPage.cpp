@@ -6,6 +6,7 @@
 #include "g2driver/editor/CEditDataObjectDialog.h"
 #include "g2driver/editor/editorLists.h"
 #include "legacy/ui/objectItems.h"
+#include "legacy/ui/sortedObjectItems.h"
 #include "platform/CImageList.h"
 #include "platform/settingsStore.h"
 #include "platform/textCodec.h"
@@ -216,14 +217,16 @@ void CDriverObjectsPage::fill()
     sortRows();
     jhashTypedIterator<g2driverProgram> programsIt(source->programs());
     g2driverProgram* program = nullptr;
+    sortedObjectItems listed;
     while (programsIt.get(program)) {
         g2driverProgram* copy = owner_.workingPrograms().define(program->getName());
         if (!copy)
             continue;
         copy->assign(*program);
         copy->setInternal(program->getInternal() == 1);
-        insertSortedItem(programs(), copy->getName(), copy);
+        listed.add(copy->getName(), copy);
     }
+    listed.appendTo(programs());
 }
 
 void CDriverObjectsPage::saveOpenPrograms()

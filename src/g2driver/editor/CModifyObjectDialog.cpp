@@ -5,6 +5,7 @@
 #include "g2driver/model/g2driverDataObject.h"
 #include "g2driver/model/g2driverSummarySource.h"
 #include "legacy/ui/objectItems.h"
+#include "legacy/ui/sortedObjectItems.h"
 #include "platform/modalRun.h"
 #include "platform/textCodec.h"
 #include "registers/sources/gdataObjectRef.h"
@@ -48,13 +49,15 @@ bool CModifyObjectDialog::OnInitDialog()
     QSignalBlocker quiet(combo);
     jhashTypedIterator<g2driverDataObject> it(objects_);
     g2driverDataObject* object = nullptr;
+    sortedObjectItems listed;
     while (it.get(object)) {
         if (object == edited_ || !object->isDefined())
             continue;
         if (bistateOnly_ && object->getTypeCode() != 1)
             continue;
-        insertSortedItem(*combo, object->getName(), object);
+        listed.add(object->getName(), object);
     }
+    listed.appendTo(*combo);
     if (combo->count() == 0) {
         messageBox(bistateOnly_ ? noBistateObjects : noObjects, gbuttons::ok, gicon::warning);
         EndDialog(IDCANCEL);

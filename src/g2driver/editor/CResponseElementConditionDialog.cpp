@@ -4,6 +4,7 @@
 #include "g2driver/editor/elementDialogHosts.h"
 #include "g2driver/model/g2driverResponseCondition.h"
 #include "legacy/ui/objectItems.h"
+#include "legacy/ui/sortedObjectItems.h"
 #include "platform/modalRun.h"
 #include "shell/CSpinEdit.h"
 
@@ -62,8 +63,10 @@ bool CResponseElementConditionDialog::OnInitDialog()
     auto* values = controlAs<QComboBox>(valueId);
     jhashTypedIterator<g2driverResponseValue> it(page_.responseValues());
     g2driverResponseValue* each = nullptr;
+    sortedObjectItems listed;
     while (it.get(each))
-        insertSortedItem(*values, each->getName(), each);
+        listed.add(each->getName(), each);
+    listed.appendTo(*values);
     if (values->count() == 0) {
         messageBox(noValues, gbuttons::ok);
         EndDialog(IDCANCEL);
