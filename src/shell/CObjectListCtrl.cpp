@@ -1,6 +1,7 @@
 #include "shell/CObjectListCtrl.h"
 
 #include "platform/CDialog.h"
+#include "platform/selectedRows.h"
 #include "platform/settingsStore.h"
 #include "platform/sortedItems.h"
 #include "platform/textCodec.h"
@@ -199,15 +200,7 @@ bool CObjectListCtrl::isRowSelected(int index) const { return selectionModel()->
 
 std::vector<gtitledObject*> CObjectListCtrl::selectedObjects() const
 {
-    std::vector<int> rows;
-    for (const QItemSelectionRange& range : selectionModel()->selection()) {
-        if (!range.isValid())
-            continue;
-        for (int row = range.top(); row <= range.bottom(); ++row)
-            rows.push_back(row);
-    }
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    std::vector<int> rows = selectedRowsOf(*this);
     std::vector<gtitledObject*> objects;
     objects.reserve(rows.size());
     for (int row : rows)
