@@ -15,6 +15,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <algorithm>
 
 namespace {
 
@@ -65,6 +66,9 @@ void CAppearancePane::addFillControls(int y)
 {
     hasFill_ = true;
     auto* fills = addControl(fillList, new CFillComboBox, 2, y, 46, 12);
+    // Its texts are drawn, not items the placing could measure: it widens
+    // itself, and the colour buttons make way when the pane is shown.
+    fills->resize(std::max(fills->width(), fills->minimumSizeHint().width()), fills->height());
     onPick(fills, this, [this](int) { chooseFill(); });
     doubleDropDownWidth(fillList);
     addControl(fillForegroundButton, new CColorButton(QStringLiteral("Fg")), 50, y, 17, 12);

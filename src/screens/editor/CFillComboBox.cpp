@@ -5,6 +5,7 @@
 #include "shell/ownerDrawItems.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <QStyledItemDelegate>
 #include <QStylePainter>
 
@@ -119,6 +120,17 @@ void CFillComboBox::drawItem(QPainter& painter, const QRect& rect, int index, bo
         painter.drawRect(swatch.adjusted(0, 0, -1, -1));
     }
     painter.restore();
+}
+
+QSize CFillComboBox::minimumSizeHint() const
+{
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QFontMetrics& metrics = fontMetrics();
+    // drawItem keeps a pixel clear on either side of the text.
+    QSize text(std::max(metrics.horizontalAdvance(noFill_), metrics.horizontalAdvance(solidColour_)) + 2,
+               metrics.height());
+    return style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, this);
 }
 
 void CFillComboBox::paintEvent(QPaintEvent*)

@@ -21,6 +21,8 @@ public:
 
     // Draws item index in rect as the list shows it.
     void drawItem(QPainter& painter, const QRect& rect, int index, bool selected) const;
+    // As wide as the closed box needs to show its longest text whole.
+    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
