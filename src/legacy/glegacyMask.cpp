@@ -1,6 +1,7 @@
 #include "legacy/glegacyMask.h"
 
 #include "foundation/valueParsers.h"
+#include "legacy/legacyMaskFields.h"
 #include "store/CObjectFile.h"
 #include "store/gkeyword.h"
 #include "store/gobjectType.h"
@@ -27,8 +28,7 @@ void glegacyMask::writeFields(CObjectFile& file, int indent) const
         file.writeInt(bufferSize_, 1);
     }
     if (timeout_.isSet()) {
-        gkeyword::byToken(kw::TIMEOUT).writeKey(file, indent);
-        timeout_.writeSeconds(file, 1);
+        legacyMaskFields::timeout.write(file, indent, timeout_);
     }
 }
 
@@ -50,15 +50,7 @@ gloadStatus glegacyMask::loadField(int token, gstr& value)
         bufferSize_ = size;
         return gload::accepted;
     }
-    case kw::TIMEOUT: {
-        if (timeout_.isSet())
-            return gload::alreadyLoaded;
-        gmilliseconds timeout;
-        if (timeout.parseSeconds(value.data()) != itemResult::end || timeout.get() == 0)
-            return gload::invalidValue;
-        timeout_ = timeout;
-        return gload::accepted;
-    }
+    case kw::TIMEOUT: return legacyMaskFields::timeout.load(value, timeout_);
     case kw::TOLERANCE: return gload::accepted;
     default: return gtitledObject::loadField(token, value);
     }

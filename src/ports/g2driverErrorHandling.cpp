@@ -2,6 +2,7 @@
 
 #include "foundation/valueParsers.h"
 #include "g2driver/model/g2driverErrorCode.h"
+#include "ports/portFields.h"
 #include "store/CObjectFile.h"
 #include "store/gkeyword.h"
 
@@ -66,13 +67,10 @@ void g2driverErrorHandling::writeFields(CObjectFile& file, int indent) const
     if (retry_.getKind() == g2driverErrorValueSet::none)
         return;
     if (retryDelay_.isSet()) {
-        gkeyword::byToken(kw::DELAY).writeKey(file, indent);
-        retryDelay_.writeSeconds(file, 1);
+        portFields::retryDelay.write(file, indent, retryDelay_);
     }
-    if (retries_ > 0) {
-        gkeyword::byToken(kw::RETRIES).writeKey(file, indent);
-        file.writeInt(retries_, 1);
-    }
+    if (retries_ > 0)
+        portFields::retries.write(file, indent, retries_);
 }
 
 gloadStatus g2driverErrorHandling::loadSet(g2driverErrorValueSet& set, const gstr& value)
@@ -88,19 +86,8 @@ gloadStatus g2driverErrorHandling::loadField(int token, gstr& value)
     case kw::IGNORE_ERRORS: return loadSet(ignore_, value);
     case kw::REINIT_ERRORS: return loadSet(reinit_, value);
     case kw::RETRY_ERRORS: return loadSet(retry_, value);
-    case kw::DELAY:
-        if (retryDelay_.isSet())
-            return gload::alreadyLoaded;
-        return retryDelay_.parseSeconds(value.data()) == itemResult::end ? gload::accepted : gload::invalidValue;
-    case kw::RETRIES: {
-        if (retries_ != 0)
-            return gload::alreadyLoaded;
-        int32_t count = 0;
-        if (parseIntItem(value.data(), count) != itemResult::end || count < 2)
-            return gload::invalidValue;
-        retries_ = count;
-        return gload::accepted;
-    }
+    case kw::DELAY: return portFields::retryDelay.load(value, retryDelay_);
+    case kw::RETRIES: return portFields::retries.load(value, retries_, 0);
     default: return gstorable::loadField(token, value);
     }
 }

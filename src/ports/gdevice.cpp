@@ -4,6 +4,7 @@
 #include "foundation/valueParsers.h"
 #include "g2driver/model/g2driver.h"
 #include "ports/gserialPort.h"
+#include "ports/portFields.h"
 #include "store/CObjectFile.h"
 #include "store/gkeyword.h"
 #include "store/gstation.h"
@@ -215,10 +216,8 @@ void gdevice::writeFields(CObjectFile& file, int indent) const
         gkeyword::byToken(kw::PARAMETER).writeKey(file, indent);
         value->write(file, 1);
     }
-    if (retries_ > 0) {
-        gkeyword::byToken(kw::RETRIES).writeKey(file, indent);
-        file.writeInt(retries_, 1);
-    }
+    if (retries_ > 0)
+        portFields::deviceRetries.write(file, indent, retries_);
     writeControl(file, indent, kw::ENABLE_CONTROL, enable_);
     writeControl(file, indent, kw::DISABLE_CONTROL, disable_);
     writeControl(file, indent, kw::MESSAGE_CONTROL, message_);
@@ -246,15 +245,7 @@ gloadStatus gdevice::loadField(int token, gstr& value)
     }
     case kw::DRIVER: return loadDriver(value);
     case kw::PARAMETER: return g2driverParameterValue::loadLine(values_, value);
-    case kw::RETRIES: {
-        if (retries_ != 0)
-            return gload::alreadyLoaded;
-        int32_t count = 0;
-        if (parseIntItem(value.data(), count) != itemResult::end || count < 1)
-            return gload::invalidValue;
-        retries_ = count;
-        return gload::accepted;
-    }
+    case kw::RETRIES: return portFields::deviceRetries.load(value, retries_, 0);
     case kw::ENABLE_CONTROL: return loadControl(enable_, value);
     case kw::DISABLE_CONTROL: return loadControl(disable_, value);
     case kw::MESSAGE_CONTROL: return loadControl(message_, value);

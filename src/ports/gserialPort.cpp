@@ -17,6 +17,7 @@
 #include "ports/glegacyDevice.h"
 #include "ports/glegacyReplyMatcher.h"
 #include "ports/gserialPortPollReader.h"
+#include "ports/portFields.h"
 #include "store/CObjectFile.h"
 #include "store/gkeyword.h"
 #include "store/gobjectType.h"
@@ -355,8 +356,7 @@ void gserialPort::writeFields(CObjectFile& file, int indent) const
         gkeyword::byToken(termTokens[lineTermination_ - 1]).writeValue(file, 1);
     }
     if (minimumDelay_.isSet()) {
-        gkeyword::byToken(kw::DELAY).writeKey(file, indent);
-        minimumDelay_.writeSeconds(file, 1);
+        portFields::minimumDelay.write(file, indent, minimumDelay_);
     }
     if (waitForData_ == 1) {
         gkeyword::byToken(kw::WAIT_FOR_DATA).writeKey(file, indent);
@@ -392,10 +392,7 @@ gloadStatus gserialPort::loadField(int token, gstr& value)
     case kw::SETTINGS: return loadSettings(value);
     case kw::FLOW_CONTROL: return loadKeywordField(flowControl_, value, flowTokens, 3);
     case kw::LINE_TERM: return loadKeywordField(lineTermination_, value, termTokens, 3);
-    case kw::DELAY:
-        if (minimumDelay_.isSet())
-            return gload::alreadyLoaded;
-        return minimumDelay_.parseSeconds(value.data()) == itemResult::end ? gload::accepted : gload::invalidValue;
+    case kw::DELAY: return portFields::minimumDelay.load(value, minimumDelay_);
     case kw::WAIT_FOR_DATA: return loadBooleanKeyword(value, waitForData_, kw::YES, kw::NO);
     case kw::MESSAGE_CONTROL:
         if (messageControl_.isSet())

@@ -1,6 +1,7 @@
 #include "registers/gbistateSupplement.h"
 
 #include "foundation/valueParsers.h"
+#include "registers/bistateFields.h"
 #include "registers/gregister.h"
 #include "registers/registerFieldLines.h"
 #include "store/CObjectFile.h"
@@ -9,8 +10,7 @@
 void gbistateSupplement::writeFields(CObjectFile& file, int indent) const
 {
     if (responseTime_.isSet() && responseTime_.get() != 0) {
-        gkeyword::byToken(kw::DELAY).writeKey(file, indent);
-        responseTime_.writeSeconds(file, 1);
+        bistateFields::responseTime.write(file, indent, responseTime_);
     }
     if (setDelay_ > 0)
         writeKeywordLine(file, indent, kw::SET_DELAY, kw::YES);
@@ -22,10 +22,7 @@ void gbistateSupplement::writeFields(CObjectFile& file, int indent) const
 gloadStatus gbistateSupplement::loadField(int token, gstr& value)
 {
     switch (token) {
-    case kw::DELAY:
-        if (responseTime_.isSet())
-            return gload::alreadyLoaded;
-        return responseTime_.parseSeconds(value.data()) == itemResult::end ? gload::accepted : gload::invalidValue;
+    case kw::DELAY: return bistateFields::responseTime.load(value, responseTime_);
     case kw::SET_DELAY: return loadBooleanKeyword(value, setDelay_, kw::YES, kw::NO);
     case kw::SET_POLARITY: return loadBooleanKeyword(value, setPolarity_, kw::YES, kw::NO);
     case kw::SOURCE: return loadSource(value);

@@ -5,6 +5,7 @@
 #include "g2driver/editor/CEditG2DeviceDriverDialog.h"
 #include "g2driver/editor/CParameterValuesPanel.h"
 #include "g2driver/editor/editorLists.h"
+#include "g2driver/model/driverFields.h"
 #include "g2driver/model/g2driverCommand.h"
 #include "g2driver/model/g2driverCommandTemplate.h"
 #include "foundation/gmilliseconds.h"
@@ -13,6 +14,7 @@
 #include "platform/textCodec.h"
 #include "resources/stringTable.h"
 #include "shell/CSpinEdit.h"
+#include "shell/fieldEdits.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -22,14 +24,10 @@ namespace {
 
 constexpr int newCaption = 10160;
 constexpr int parameterTagTaken = 10578;
-constexpr int timeoutRefused = 10110;
 constexpr int bufferSizeRefused = 10575;
-constexpr int retriesRefused = 10499;
 constexpr int tagTaken = 10576;
 constexpr int noTemplates = 10580;
 constexpr int templateInUse = 20038;
-constexpr double shortestTimeout = 0.001;
-constexpr double longestTimeout = 2147483.647;
 
 bool expectsResponse(const g2driverCommandTemplate* shape) { return shape && shape->getBufferSize() > 0; }
 
@@ -108,9 +106,9 @@ bool CEditCommandDialog::OnInitDialog()
         panel_->setValues(source_->templateValues());
         dataPage_->setCommandData(*source_);
     }
-    retries_->spin().minimum = 1;
+    fieldEdits::limitSpin(*retries_, driverFields::commandRetries);
     bufferSize_->spin().minimum = 1;
-    timeout_->spin().minimum = shortestTimeout;
+    fieldEdits::limitSpin(*timeout_, driverFields::commandTimeout);
     return false;
 }
 
@@ -125,7 +123,7 @@ void CEditCommandDialog::fillFromSource()
     }
     if (source_->getTimeout().isSet()) {
         setChecked(customTimeoutId, true);
-        timeout_->setValue(source_->getTimeout().get() * 0.001);
+        fieldEdits::showSeconds(*timeout_, source_->getTimeout());
     }
     if (source_->getBufferSize() != 0) {
         setChecked(customBufferSizeId, true);
@@ -169,7 +167,7 @@ void CEditCommandDialog::applyTemplate()
     enableCustomEdits();
     if (expected) {
         if (!isChecked(customTimeoutId))
-            timeout_->setValue(shape->getTime().get() * 0.001);
+            fieldEdits::showSeconds(*timeout_, shape->getTime());
         if (!isChecked(customBufferSizeId))
             bufferSize_->setValue(shape->getBufferSize());
     }
@@ -209,26 +207,20 @@ bool CEditCommandDialog::readOverrides(uint32_t& timeout, int32_t& bufferSize, i
     retries = 0;
     if (!expectsResponse(selectedTemplate()))
         return true;
-    if (isChecked(customTimeoutId)) {
-        double seconds = -1;
-        if (!timeout_->getValue(seconds))
-            seconds = -1;
-        if (seconds < shortestTimeout || seconds > longestTimeout)
-            return refuseField(timeoutId, timeoutRefused);
-        timeout = truncatedMilliseconds(seconds);
-    }
+    const gsecondsField& timeoutField = driverFields::commandTimeout;
+    gmilliseconds shownTimeout = source_ ? source_->getTimeout() : gmilliseconds::notSet;
+    if (isChecked(customTimeoutId) && !fieldEdits::readSeconds(*timeout_, timeoutField, shownTimeout, -1, timeout))
+        return refuseField(timeoutId, timeoutField.refusal);
     if (isChecked(customBufferSizeId)) {
         if (!bufferSize_->getValue(bufferSize))
             bufferSize = 0;
         if (bufferSize < 1)
             return refuseField(bufferSizeId, bufferSizeRefused);
     }
-    if (isChecked(customRetriesId)) {
-        if (!retries_->getValue(retries))
-            retries = 0;
-        if (retries < 1)
-            return refuseField(retriesId, retriesRefused);
-    }
+    const gintegerField& retriesField = driverFields::commandRetries;
+    int32_t shownRetries = source_ ? source_->getRetries() : 0;
+    if (isChecked(customRetriesId) && !fieldEdits::readInteger(*retries_, retriesField, shownRetries, 0, retries))
+        return refuseField(retriesId, retriesField.refusal);
     return true;
 }
 

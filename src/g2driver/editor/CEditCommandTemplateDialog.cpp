@@ -7,6 +7,7 @@
 #include "g2driver/editor/CSelectElementTypeDialogs.h"
 #include "g2driver/editor/elementDialogs.h"
 #include "g2driver/editor/editorLists.h"
+#include "g2driver/model/driverFields.h"
 #include "g2driver/model/g2driverCommandTemplate.h"
 #include "foundation/gmilliseconds.h"
 #include "legacy/ui/objectItems.h"
@@ -16,6 +17,7 @@
 #include "ports/gnamedValue.h"
 #include "resources/stringTable.h"
 #include "shell/CSpinEdit.h"
+#include "shell/fieldEdits.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -27,16 +29,12 @@ namespace {
 constexpr const char* settingsSection = "Dialogs\\Edit G2Driver";
 constexpr int newCaption = 10503;
 constexpr int parameterTagTaken = 10577;
-constexpr int timeoutRefused = 10110;
 constexpr int bufferSizeRefused = 10575;
 constexpr int noResponseElements = 10574;
-constexpr int delayRefused = 10039;
 constexpr int tagTaken = 10504;
 constexpr int inUseMessage = 20024;
 constexpr int validTab = 10542;
 constexpr int errorTab = 10610;
-constexpr double shortestTimeout = 0.001;
-constexpr double longestTime = 2147483.647;
 
 QString uiString(int id) { return toUiText(gstrSlice(stringTableText(id))); }
 
@@ -147,8 +145,8 @@ bool CEditCommandTemplateDialog::OnInitDialog()
     }
     applyResponseState();
     bufferSize_->spin().minimum = 1;
-    timeout_->spin().minimum = shortestTimeout;
-    delay_->spin().minimum = 0;
+    fieldEdits::limitSpin(*timeout_, driverFields::templateTimeout);
+    fieldEdits::limitSpin(*delay_, driverFields::templateDelay);
     return false;
 }
 
@@ -160,11 +158,11 @@ void CEditCommandTemplateDialog::fillFromSource()
     if (source_->getBufferSize() < 1) {
         checkRadioButton(expectsResponseId, noResponseId, noResponseId);
         setControlText(timeoutId, "1");
-        delay_->setValue(source_->getTime().get() * 0.001);
+        fieldEdits::showSeconds(*delay_, source_->getTime());
         setControlText(bufferSizeId, "40");
     } else {
         checkRadioButton(expectsResponseId, noResponseId, expectsResponseId);
-        timeout_->setValue(source_->getTime().get() * 0.001);
+        fieldEdits::showSeconds(*timeout_, source_->getTime());
         setControlText(delayId, "0");
         bufferSize_->setValue(source_->getBufferSize());
         pages_[0]->fill(*source_);
@@ -278,21 +276,17 @@ void CEditCommandTemplateDialog::deleteElement()
 // Milliseconds are the seconds times 1000 with the fraction dropped.
 bool CEditCommandTemplateDialog::readTimes(uint32_t& time, int32_t& bufferSize)
 {
+    gmilliseconds shown = source_ ? source_->getTime() : gmilliseconds::notSet;
     if (!responseExpected_) {
-        double seconds = 0;
-        if (!delay_->getValue(seconds))
-            seconds = 0;
-        if (seconds < 0 || seconds > longestTime)
-            return refuseField(delayId, delayRefused);
-        time = truncatedMilliseconds(seconds);
+        const gsecondsField& field = driverFields::templateDelay;
+        if (!fieldEdits::readSeconds(*delay_, field, shown, 0, time))
+            return refuseField(delayId, field.refusal);
         bufferSize = 0;
         return true;
     }
-    double seconds = -1;
-    if (!timeout_->getValue(seconds))
-        seconds = -1;
-    if (seconds < shortestTimeout || seconds > longestTime)
-        return refuseField(timeoutId, timeoutRefused);
+    const gsecondsField& field = driverFields::templateTimeout;
+    if (!fieldEdits::readSeconds(*timeout_, field, shown, -1, time))
+        return refuseField(timeoutId, field.refusal);
     if (!bufferSize_->getValue(bufferSize))
         bufferSize = 0;
     if (bufferSize < 1)
@@ -301,7 +295,6 @@ bool CEditCommandTemplateDialog::readTimes(uint32_t& time, int32_t& bufferSize)
         messageBox(noResponseElements, gbuttons::ok);
         return false;
     }
-    time = truncatedMilliseconds(seconds);
     return true;
 }
 

@@ -6,12 +6,14 @@
 #include "g2driver/editor/CErrorHandlingDialog.h"
 #include "g2driver/editor/CInitializationSequenceDialog.h"
 #include "foundation/gmilliseconds.h"
+#include "g2driver/model/driverFields.h"
 #include "legacy/ui/objectItems.h"
 #include "platform/settingsStore.h"
 #include "platform/textCodec.h"
 #include "resources/stringTable.h"
 #include "scl/sclTokenScanner.h"
 #include "shell/CSpinEdit.h"
+#include "shell/fieldEdits.h"
 #include "store/gkeyword.h"
 #include "store/gstation.h"
 
@@ -25,13 +27,10 @@ namespace {
 
 constexpr const char* settingsSection = "Dialogs\\Edit G2Driver";
 constexpr int newCaption = 10162;
-constexpr int retriesRefused = 10499;
-constexpr int delayRefused = 10609;
 constexpr int tagTaken = 10041;
 constexpr int parameterTagTaken = 10502;
 constexpr int commandsTab = 10501;
 constexpr int objectsTab = 10630;
-constexpr double largestDelay = 4294967;
 
 QString uiString(int id) { return toUiText(gstrSlice(stringTableText(id))); }
 
@@ -82,8 +81,8 @@ void CEditG2DeviceDriverDialog::buildControls()
     addButton(initSequenceId, "&Init Sequence...", 362, 63, 53, 14);
     tabs_ = addControl(tabId, new QTabBar, 7, 84, 406, 14);
     addLabel(placeholderId, "", 7, 100, 406, 190)->hide();
-    retries_->spin().minimum = 1;
-    delay_->spin().minimum = 0;
+    fieldEdits::limitSpin(*retries_, driverFields::retries);
+    fieldEdits::limitSpin(*delay_, driverFields::minimumDelay);
     parameterList_.attach();
 
     QObject::connect(tabs_, &QTabBar::currentChanged, this, [this](int index) { showPage(index); });
@@ -154,7 +153,7 @@ void CEditG2DeviceDriverDialog::fillFromSource()
     }
     copyErrorHandling(source_->errorHandling(), errorHandling_, errorCodes_);
     retries_->setValue(source_->getRetries());
-    delay_->setValue(source_->getDelay().isSet() ? source_->getDelay().get() * 0.001 : 0.0);
+    fieldEdits::showSeconds(*delay_, source_->getDelay());
     commandsPane_->fill();
     objectsPage_->fill();
     firstTime_.copyDriverSequence(source_->firstTimeSequence(), commands_);
@@ -216,21 +215,15 @@ void CEditG2DeviceDriverDialog::replaceErrorCodes(g2driverErrorCodeTable& codes)
     }
 }
 
-// Seconds become milliseconds with the fraction dropped; the largest
-// delay, 4294967 s, stays below the "not set" count.
+// Seconds become milliseconds with the fraction dropped.
 bool CEditG2DeviceDriverDialog::readFields(int32_t& retries, uint32_t& delay)
 {
-    if (!retries_->getValue(retries))
-        retries = 0;
-    if (retries < 1)
-        return refuseField(retriesId, retriesRefused);
-    double seconds = -1;
-    if (!delay_->getValue(seconds))
-        seconds = -1;
-    if (seconds < 0 || seconds > largestDelay)
-        return refuseField(delayId, delayRefused);
-    delay = truncatedMilliseconds(seconds);
-    return true;
+    const gintegerField& retriesField = driverFields::retries;
+    if (!fieldEdits::readInteger(*retries_, retriesField, source_ ? source_->getRetries() : 0, 0, retries))
+        return refuseField(retriesId, retriesField.refusal);
+    const gsecondsField& delayField = driverFields::minimumDelay;
+    gmilliseconds shown = source_ ? source_->getDelay() : gmilliseconds::notSet;
+    return fieldEdits::readSeconds(*delay_, delayField, shown, -1, delay) || refuseField(delayId, delayField.refusal);
 }
 
 void CEditG2DeviceDriverDialog::OnOK()

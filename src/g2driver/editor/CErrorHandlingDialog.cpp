@@ -9,9 +9,11 @@
 #include "platform/textCodec.h"
 #include "platform/userLocale.h"
 #include "ports/g2driverErrorHandling.h"
+#include "ports/portFields.h"
 #include "resources/stringTable.h"
 #include "shell/CSpinEdit.h"
 #include "shell/editNumbers.h"
+#include "shell/fieldEdits.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -28,11 +30,7 @@ constexpr int patternMissing = 10618;
 constexpr int patternRefused = 10619;
 constexpr int noDefaultRule = 10620;
 constexpr int twoDefaultRules = 10621;
-constexpr int delayRefused = 10622;
-constexpr int retriesRefused = 10623;
 constexpr int codeInUse = 20024;
-constexpr double largestDelay = 4294967;
-constexpr int32_t largestRetries = 2147483646;
 
 const char* const ruleLabels[] = {"Don't do &anything for these errors:", "&Reinitialize after these errors:",
                                   "Re&try after these errors:"};
@@ -118,8 +116,8 @@ void CErrorHandlingDialog::buildControls()
     addLabel(delayUnitId, "s", 144, 198, 10, 8);
     addLabel(retriesLabelId, "Maximum &number of retries:\n(including first try)", 160, 194, 100, 16);
     retries_ = addControl(retriesId, new CNonNegativeSpinEdit, 262, 196, 40, 12);
-    delay_->spin().minimum = 0;
-    retries_->spin().minimum = 2;
+    fieldEdits::limitSpin(*delay_, portFields::retryDelay);
+    fieldEdits::limitSpin(*retries_, portFields::retries);
     for (int id : {editId, deleteId, duplicateId})
         enableControl(id, false);
 
@@ -158,8 +156,7 @@ bool CErrorHandlingDialog::OnInitDialog()
         delay_->setValue(0.25);
         retries_->setValue(3);
     } else {
-        gmilliseconds delay = record.getRetryDelay();
-        delay_->setValue(delay.isSet() ? delay.get() * 0.001 : 0.0);
+        fieldEdits::showSeconds(*delay_, record.getRetryDelay());
         retries_->setValue(record.getRetries());
     }
     mainCodeChanged();
@@ -366,13 +363,11 @@ bool CErrorHandlingDialog::readRuleValues(int rule, ruleValues& values, int32_t 
 // The delay's fraction of a millisecond is cut off.
 bool CErrorHandlingDialog::readRetries(uint32_t& delay, int32_t& retries)
 {
-    double seconds = -1;
-    if (!delay_->getValue(seconds) || seconds < 0 || seconds > largestDelay)
-        return refuseField(delayId, delayRefused);
-    if (!retries_->getValue(retries))
-        retries = 0;
-    if (retries < 2 || retries > largestRetries)
-        return refuseField(retriesId, retriesRefused);
-    delay = truncatedMilliseconds(seconds);
-    return true;
+    const g2driverErrorHandling& shown = owner_.workingErrorHandling();
+    const gsecondsField& delayField = portFields::retryDelay;
+    if (!fieldEdits::readSeconds(*delay_, delayField, shown.getRetryDelay(), -1, delay))
+        return refuseField(delayId, delayField.refusal);
+    const gintegerField& retriesField = portFields::retries;
+    return fieldEdits::readInteger(*retries_, retriesField, shown.getRetries(), 0, retries) ||
+           refuseField(retriesId, retriesField.refusal);
 }

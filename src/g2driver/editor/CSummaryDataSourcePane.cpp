@@ -50,6 +50,8 @@ bool CSummaryDataSourcePane::create(const g2driverDataSource* source)
             references_.back()->bindTable(&host().tables().dataObjects);
             addEntry(references_.back().get());
         }
+        if (!summary->call().isSet())
+            shownObjects_ = referencedObjects();
     }
     programs_->fill(true);
     programSelected();
@@ -131,12 +133,21 @@ void CSummaryDataSourcePane::removeReference()
     enableButtons();
 }
 
+std::vector<const g2driverDataObject*> CSummaryDataSourcePane::referencedObjects() const
+{
+    std::vector<const g2driverDataObject*> objects;
+    objects.reserve(references_.size());
+    for (const auto& reference : references_)
+        objects.push_back(reference->getDataObject());
+    return objects;
+}
+
 std::unique_ptr<g2driverDataSource> CSummaryDataSourcePane::makeSource()
 {
     if (references_.empty())
         return refuseFocusOnly(objectsId, noEntry), nullptr;
     call_.setProgram(programs_->selectedProgram());
-    if (!call_.isSet()) {
+    if (!call_.isSet() && referencedObjects() != shownObjects_) {
         for (const auto& reference : references_) {
             g2driverDataObject* object = reference->getDataObject();
             if (object && object->getTypeCode() != 1)

@@ -8,6 +8,7 @@
 
 class CProgramCombo;
 class QListWidget;
+class g2driverDataObject;
 class gdataObjectRef;
 
 // The pane of a Summary source (template 799): an optional program of the
@@ -42,8 +43,13 @@ private:
     void programSelected();
     void openModifyObject(bool bistateOnly, gdataObjectRef* source, bool modify);
     void removeReference();
+    std::vector<const g2driverDataObject*> referencedObjects() const;
 
     gprocessorCall call_;
     CProgramCombo* programs_ = nullptr;
     std::vector<std::unique_ptr<gdataObjectRef>> references_;
+    // The objects the pane was opened with, in their order: a summary the
+    // file held without a program over objects of other kinds is confirmed
+    // as long as it names the same objects.
+    std::vector<const g2driverDataObject*> shownObjects_;
 };

@@ -2,6 +2,7 @@
 
 #include "foundation/jhashIterator.h"
 #include "foundation/valueParsers.h"
+#include "g2driver/model/driverFields.h"
 #include "g2driver/model/g2driverFieldReaders.h"
 #include "store/CObjectFile.h"
 #include "store/gkeyword.h"
@@ -180,11 +181,10 @@ void g2driver::writeFields(CObjectFile& file, int indent) const
     gtitledObject::writeFields(file, indent);
     parameters_.writeLines(file, indent);
     if (delay_.isSet() && delay_.get() != 0) {
-        gkeyword::byToken(kw::DELAY).writeKey(file, indent);
-        delay_.writeSeconds(file, 1);
+        driverFields::minimumDelay.write(file, indent, delay_);
     }
     if (retries_ > 0)
-        writeIntLine(file, indent, kw::RETRIES, retries_);
+        driverFields::retries.write(file, indent, retries_);
     writeErrorCodes(file, indent);
     if (errorHandling_.isWritten())
         errorHandling_.writeEmbedded(file, indent);
@@ -213,11 +213,8 @@ gloadStatus g2driver::loadField(int token, gstr& value)
     gloadStatus status = gload::accepted;
     switch (token) {
     case kw::PARAMETER: return parameters_.readLine(value, g2parameterScope::driver, 0);
-    case kw::DELAY:
-        if (delay_.isSet())
-            return gload::alreadyLoaded;
-        return delay_.parseSeconds(value.data()) == itemResult::end ? gload::accepted : gload::invalidValue;
-    case kw::RETRIES: return readCount(value, retries_, 0, 1, INT_MAX);
+    case kw::DELAY: return driverFields::minimumDelay.load(value, delay_);
+    case kw::RETRIES: return driverFields::retries.load(value, retries_, 0);
     case kw::ERROR_CODE: return loadErrorCode(value);
     case kw::ERROR_HANDLING: return loadErrorHandling(value);
     case kw::CR_TEMPLATE:

@@ -2,6 +2,7 @@
 
 #include "foundation/jhashIterator.h"
 #include "foundation/valueParsers.h"
+#include "g2driver/model/driverFields.h"
 #include "g2driver/model/g2driver.h"
 #include "g2driver/model/g2driverCommandTemplate.h"
 #include "g2driver/model/g2driverFieldReaders.h"
@@ -165,13 +166,12 @@ void g2driverCommand::writeFields(CObjectFile& file, int indent) const
         writeStringLine(file, indent, kw::CR_TEMPLATE, template_->getName());
         if (template_->getBufferSize() > 0) {
             if (timeout_.isSet()) {
-                gkeyword::byToken(kw::TIMEOUT).writeKey(file, indent);
-                timeout_.writeSeconds(file, 1);
+                driverFields::commandTimeout.write(file, indent, timeout_);
             }
             if (bufferSize_ > 0)
                 writeIntLine(file, indent, kw::BUFFER_SIZE, bufferSize_);
             if (retries_ > 0)
-                writeIntLine(file, indent, kw::RETRIES, retries_);
+                driverFields::commandRetries.write(file, indent, retries_);
         }
     }
     jhashTypedIterator<g2driverParameterValue> values(templateValues_);
@@ -192,17 +192,9 @@ gloadStatus g2driverCommand::loadField(int token, gstr& value)
     case kw::PARAMETER: return parameters_.readLine(value, g2parameterScope::command, 0);
     case kw::INTERNAL_PARAM: return parameters_.readLine(value, g2parameterScope::command, 1);
     case kw::CR_TEMPLATE: return loadTemplate(value);
-    case kw::TIMEOUT: {
-        if (timeout_.isSet())
-            return gload::alreadyLoaded;
-        gmilliseconds timeout;
-        if (timeout.parseSeconds(value.data()) != itemResult::end || timeout.get() == 0)
-            return gload::invalidValue;
-        timeout_ = timeout;
-        return gload::accepted;
-    }
+    case kw::TIMEOUT: return driverFields::commandTimeout.load(value, timeout_);
     case kw::BUFFER_SIZE: return readCount(value, bufferSize_, 0, 1, INT32_MAX);
-    case kw::RETRIES: return readCount(value, retries_, 0, 1, INT32_MAX);
+    case kw::RETRIES: return driverFields::commandRetries.load(value, retries_, 0);
     case kw::TEMPLATE_PARAM: return loadTemplateValue(value);
     case kw::DATA: return loadData(value);
     default: return gstorable::loadField(token, value);

@@ -2,6 +2,7 @@
 
 #include "foundation/jhashIterator.h"
 #include "foundation/valueParsers.h"
+#include "g2driver/model/driverFields.h"
 #include "g2driver/model/g2driver.h"
 #include "g2driver/model/g2driverDataCommandElement.h"
 #include "g2driver/model/g2driverDataResponseElement.h"
@@ -214,8 +215,7 @@ void g2driverCommandTemplate::writeFields(CObjectFile& file, int indent) const
 {
     parameters_.writeLines(file, indent);
     if (time_.isSet() && time_.get() != 0) {
-        gkeyword::byToken(kw::DELAY).writeKey(file, indent);
-        time_.writeSeconds(file, 1);
+        driverFields::templateTimeout.write(file, indent, time_);
     }
     if (bufferSize_ != 0)
         writeIntLine(file, indent, kw::BUFFER_SIZE, bufferSize_);
@@ -243,10 +243,7 @@ gloadStatus g2driverCommandTemplate::loadField(int token, gstr& value)
 {
     switch (token) {
     case kw::PARAMETER: return parameters_.readLine(value, g2parameterScope::templateOf, 0);
-    case kw::DELAY:
-        if (time_.isSet())
-            return gload::alreadyLoaded;
-        return time_.parseSeconds(value.data()) == itemResult::end ? gload::accepted : gload::invalidValue;
+    case kw::DELAY: return driverFields::templateTimeout.load(value, time_);
     case kw::BUFFER_SIZE: return readCount(value, bufferSize_, 0, 1, INT32_MAX);
     case kw::COMMAND_ELEMENT: return loadElement(value);
     case kw::RESPONSE_ELEMENT: return responses_.loadElement(*this, value);

@@ -2,7 +2,9 @@
 
 #include "legacy/glegacyMask.h"
 #include "foundation/gmilliseconds.h"
+#include "legacy/legacyMaskFields.h"
 #include "shell/CSpinEdit.h"
+#include "shell/fieldEdits.h"
 #include "store/gstation.h"
 
 #include <QLineEdit>
@@ -11,16 +13,12 @@
 namespace {
 
 constexpr int bufferSizeRefused = 10948;
-constexpr int timeoutRefused = 10949;
 constexpr int prefixRefused = 10941;
 constexpr int suffixRefused = 10942;
 constexpr int errorPatternRefused = 10943;
 constexpr int patternMissing = 10549;
 constexpr int patternRefused = 10950;
 constexpr int tagTaken = 10951;
-
-constexpr double leastTimeout = 0.001;
-constexpr double largestTimeout = 2147483.647;
 
 } // namespace
 
@@ -46,7 +44,7 @@ CEditDataMaskDialog::CEditDataMaskDialog(glegacyMask* source, glegacyMask* targe
     bufferSize_->spin().minimum = 1;
     addLabel(-1, "Time&out:", 7, 121, 50, 8);
     timeout_ = addControl(timeoutId, new CRealSpinEdit, 60, 119, 50, 12);
-    timeout_->spin().minimum = leastTimeout;
+    fieldEdits::limitSpin(*timeout_, legacyMaskFields::timeout);
     addLabel(-1, "s", 114, 121, 10, 8);
     addButton(IDOK, "OK", 203, 7, 50, 14, true);
     addButton(IDCANCEL, "Cancel", 203, 24, 50, 14);
@@ -87,7 +85,7 @@ void CEditDataMaskDialog::fillFields()
         setControlText(id, text);
     }
     bufferSize_->setValue(source_->getBufferSize());
-    timeout_->setValue(source_->getTimeout().get() * 0.001);
+    fieldEdits::showSeconds(*timeout_, source_->getTimeout());
 }
 
 bool CEditDataMaskDialog::readPattern(int id, int messageId, gregexp& pattern)
@@ -103,9 +101,11 @@ void CEditDataMaskDialog::OnOK()
     int32_t bufferSize = 0;
     if (!bufferSize_->getValue(bufferSize) || bufferSize < 1)
         return (void)refuseField(bufferSizeId, bufferSizeRefused);
-    double seconds = 0;
-    if (!timeout_->getValue(seconds) || seconds < leastTimeout || seconds > largestTimeout)
-        return (void)refuseField(timeoutId, timeoutRefused);
+    const gsecondsField& timeoutField = legacyMaskFields::timeout;
+    uint32_t timeout = 0;
+    if (!fieldEdits::readSeconds(*timeout_, timeoutField, source_ ? source_->getTimeout() : gmilliseconds::notSet, -1,
+                                 timeout))
+        return (void)refuseField(timeoutId, timeoutField.refusal);
     gregexp prefix(false);
     gregexp pattern(true);
     gregexp suffix(false);
@@ -130,6 +130,6 @@ void CEditDataMaskDialog::OnOK()
     // A name left as it was keeps a title that equals the tag.
     if (name != target_->getTitle(false))
         target_->setTitle(name == target_->getTag() ? gstrSlice::empty : gstrSlice(name));
-    target_->setLimits(bufferSize, gmilliseconds(truncatedMilliseconds(seconds)));
+    target_->setLimits(bufferSize, gmilliseconds(timeout));
     EndDialog(IDOK);
 }

@@ -8,12 +8,14 @@
 #include "platform/textCodec.h"
 #include "ports/gcommandSequence.h"
 #include "ports/gdevice.h"
+#include "ports/portFields.h"
 #include "ports/ui/CCommandsToSendPage.h"
 #include "ports/ui/CEditSerialPortDialog.h"
 #include "ports/ui/portDialogItems.h"
 #include "resources/stringTable.h"
 #include "shell/CProgramCombo.h"
 #include "shell/CSpinEdit.h"
+#include "shell/fieldEdits.h"
 #include "shell/programArgumentsDialog.h"
 #include "store/gkeyword.h"
 #include "store/gstation.h"
@@ -28,9 +30,7 @@ constexpr int newDevice = 10163;
 constexpr int noDrivers = 10600;
 constexpr int driverInUse = 20039;
 constexpr int pollsWillGo = 10602;
-constexpr int enterRetries = 10499;
 constexpr int tagTaken = 10601;
-constexpr int32_t mostRetries = 2147483646;
 
 struct tab {
     int text;
@@ -137,7 +137,7 @@ bool CEditDeviceDialog::OnInitDialog()
     if (start_)
         panel_->setValues(start_->parameterValues());
     fillPrograms(wait);
-    retries_->spin().minimum = 1;
+    fieldEdits::limitSpin(*retries_, portFields::deviceRetries);
     return false;
 }
 
@@ -259,12 +259,9 @@ bool CEditDeviceDialog::readRetries(int32_t& retries)
     retries = 0;
     if (!isChecked(customRetriesId))
         return true;
-    if (!retries_->getValue(retries))
-        retries = 0;
-    if (retries >= 1 && retries <= mostRetries)
-        return true;
-    refuseField(retriesId, enterRetries);
-    return false;
+    const gintegerField& field = portFields::deviceRetries;
+    return fieldEdits::readInteger(*retries_, field, start_ ? start_->getRetries() : 0, 0, retries) ||
+           refuseField(retriesId, field.refusal);
 }
 
 void CEditDeviceDialog::OnOK()

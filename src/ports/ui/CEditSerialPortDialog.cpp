@@ -15,6 +15,7 @@
 #include "ports/glegacyDevice.h"
 #include "ports/glegacyPoll.h"
 #include "ports/gserialPort.h"
+#include "ports/portFields.h"
 #include "ports/ui/CComPortCombo.h"
 #include "ports/ui/CDuplicateDeviceDialog.h"
 #include "ports/ui/CEditDeviceDialog.h"
@@ -26,6 +27,7 @@
 #include "resources/stringTable.h"
 #include "shell/CProgramCombo.h"
 #include "shell/CSpinEdit.h"
+#include "shell/fieldEdits.h"
 #include "shell/programArgumentsDialog.h"
 #include "store/gkeyword.h"
 #include "store/gstation.h"
@@ -38,7 +40,6 @@ namespace {
 
 constexpr int newSerialPort = 10168;
 constexpr int enterComPort = 10036;
-constexpr int enterDelay = 10217;
 constexpr int tagTaken = 10216;
 constexpr int inUse = 20024;
 constexpr int pollingSequence = 20078;
@@ -54,8 +55,6 @@ constexpr const char* terminationTexts[] = {"CR only", "LF only", "CR + LF"};
 constexpr int defaultBaud = 2;      // 230400
 constexpr int fallbackBaud = 3;     // 115200
 constexpr int defaultDataFormat = 1; // 8N1
-// The longest minimum delay, in seconds.
-constexpr double longestDelay = 4294967;
 
 int baudIndex(uint32_t rate)
 {
@@ -228,7 +227,7 @@ bool CEditSerialPortDialog::OnInitDialog()
         enableControl(IDOK, !controlText(tagId).isEmpty());
         focusControl(tagId);
     }
-    delay_->spin().minimum = 0;
+    fieldEdits::limitSpin(*delay_, portFields::minimumDelay);
     return false;
 }
 
@@ -237,8 +236,7 @@ void CEditSerialPortDialog::fillFromPort(gserialPort& port)
     setControlText(tagId, port.getTag());
     setControlText(nameId, port.getTitle(edit_ != nullptr));
     comPort_->setEditText(toUiPath(port.getDevicePath()));
-    gmilliseconds delay = port.getMinimumDelay();
-    delay_->setValue(delay.isSet() ? delay.get() * 0.001 : 0.0);
+    fieldEdits::showSeconds(*delay_, port.getMinimumDelay());
     bool wait = port.getWaitForData() > 0;
     checkRadioButton(pollRadioId, waitRadioId, wait ? waitRadioId : pollRadioId);
     enableControl(newPollId, !wait);
@@ -568,24 +566,22 @@ void CEditSerialPortDialog::duplicatePolls(const gdeviceRef& source, const gdevi
 
 // --- OK and Test ---
 
-bool CEditSerialPortDialog::checkLine(double& seconds)
+bool CEditSerialPortDialog::checkLine(uint32_t& delay)
 {
     if (comPort_->currentText().isEmpty()) {
         messageBox(enterComPort, gbuttons::ok);
         comPort_->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    if (!delay_->getValue(seconds))
-        seconds = -1;
-    if (seconds < 0 || seconds > longestDelay)
-        return refuseField(delayId, enterDelay);
-    return true;
+    const gsecondsField& field = portFields::minimumDelay;
+    gmilliseconds shown = start_ ? start_->getMinimumDelay() : gmilliseconds::notSet;
+    return fieldEdits::readSeconds(*delay_, field, shown, -1, delay) || refuseField(delayId, field.refusal);
 }
 
-void CEditSerialPortDialog::writeLineSettings(gserialPort& port, double seconds) const
+void CEditSerialPortDialog::writeLineSettings(gserialPort& port, uint32_t delay) const
 {
     port.setDevicePath(fromUiPath(comPort_->currentText()));
-    port.setMinimumDelay(gmilliseconds(truncatedMilliseconds(seconds)));
+    port.setMinimumDelay(gmilliseconds(delay));
     int baud = selectedItem(baudId);
     int format = selectedItem(dataFormatId);
     if (format < 0)
@@ -598,8 +594,8 @@ void CEditSerialPortDialog::writeLineSettings(gserialPort& port, double seconds)
 
 void CEditSerialPortDialog::OnOK()
 {
-    double seconds = 0;
-    if (!checkLine(seconds))
+    uint32_t delay = 0;
+    if (!checkLine(delay))
         return;
     gstr tag = controlText(tagId);
     bool wait = waitsForData();
@@ -624,7 +620,7 @@ void CEditSerialPortDialog::OnOK()
     // A name left as it was keeps a title that equals the tag.
     if (name != edit_->getTitle(false))
         edit_->setTitle(name.isEmpty() || name.compare(tag) == 0 ? gstrSlice::empty : gstrSlice(name));
-    writeLineSettings(*edit_, seconds);
+    writeLineSettings(*edit_, delay);
     edit_->setWaitForData(wait ? 1 : 0);
     EndDialog(IDOK);
 }
@@ -663,10 +659,9 @@ void CEditSerialPortDialog::writePolls(gserialPort& port)
 
 void CEditSerialPortDialog::OnTest()
 {
-    double seconds = 0;
-    if (!checkLine(seconds))
+    uint32_t delay = 0;
+    if (!checkLine(delay))
         return;
-    uint32_t delay = truncatedMilliseconds(seconds);
     for (int row = 0; row < devicesList_->count(); ++row) {
         gdeviceRef* ref = deviceAt(row);
         g2driver* driver = ref ? ref->getDriver() : nullptr;

@@ -106,9 +106,9 @@ private:
     void addWorkingDevices(gserialPort& port);
     void addWorkingPolls(gserialPort& port);
     // The COM port and the minimum delay as OK and Test check them; the
-    // delay in seconds.
-    bool checkLine(double& seconds);
-    void writeLineSettings(gserialPort& port, double seconds) const;
+    // delay in milliseconds.
+    bool checkLine(uint32_t& delay);
+    void writeLineSettings(gserialPort& port, uint32_t delay) const;
     void writeDevices(gserialPort& port, bool wait);
     void writePolls(gserialPort& port);
     // A row made for a new device reference at the index, selected.

@@ -139,14 +139,25 @@ gloadStatus gsourceSerialObject::loadDriver(const gstr& value)
 
 void gsourceSerialObject::afterLoad()
 {
-    if (device_ && reference_.getDataObject())
+    g2driverDataObject* object = reference_.getDataObject();
+    if (object && object->getTypeCode() == g2valueKind::untyped)
+        object->setTypeCode(gsourceDataObjectKinds::soleKind(source_.getSourceType()));
+    if (device_ && object)
         relink();
+}
+
+bool gsourceSerialObject::readsObjectKind() const
+{
+    int typeCode = source_.getSourceType();
+    int32_t kind = reference_.getDataObject()->getTypeCode();
+    return !gsourceDataObjectKinds::covers(typeCode) || kind == g2valueKind::untyped ||
+           gsourceDataObjectKinds::accepts(typeCode, kind);
 }
 
 bool gsourceSerialObject::isComplete() const
 {
     g2driver* driver = reference_.getDriver();
-    if (!device_ || !reference_.getDataObject() || !driver)
+    if (!device_ || !reference_.getDataObject() || !driver || !readsObjectKind())
         return false;
     if (!device_->getDriver())
         device_->bindDriver(driver);
@@ -326,6 +337,23 @@ bool gsourceDataObjectKinds::accepts(int typeCode, int32_t valueKind)
     case 17:
     case 18: return valueKind == 4;
     default: return false;
+    }
+}
+
+bool gsourceDataObjectKinds::covers(int typeCode)
+{
+    return (typeCode >= 11 && typeCode <= 13) || (typeCode >= 16 && typeCode <= 18);
+}
+
+int32_t gsourceDataObjectKinds::soleKind(int typeCode)
+{
+    switch (typeCode) {
+    case 11: return g2valueKind::bistate;
+    case 12:
+    case 13: return g2valueKind::digital;
+    case 17:
+    case 18: return g2valueKind::string;
+    default: return g2valueKind::untyped;
     }
 }
 

@@ -45,9 +45,13 @@ public:
     void writeFields(CObjectFile& file, int indent) const;
     // DEVICE and DRIVER; unknownKeyword for any other.
     gloadStatus loadField(int token, gstr& value);
+    // An object whose kind is not known yet (its driver is read later)
+    // takes the one kind the source reads, so that the object's own header
+    // of another kind is refused then.
     void afterLoad();
-    // A device, an object, and the reference in the device's driver (a
-    // device whose driver is not known yet takes the reference's).
+    // A device, an object of a kind the source reads, and the reference in
+    // the device's driver (a device whose driver is not known yet takes the
+    // reference's).
     bool isComplete() const;
     // The batch tool's renaming of the parameter values, and its change of
     // port, device name and object name: the device and object found are
@@ -60,6 +64,7 @@ private:
     gloadStatus loadDevice(const gstr& value);
     gloadStatus loadDriver(const gstr& value);
     void relink();
+    bool readsObjectKind() const;
 
     gregisterSource& source_;
     // Where the DRIVER block is read: the source, or the block holding the
@@ -75,7 +80,12 @@ private:
 // analog, 4 string), as its pane offers them.
 namespace gsourceDataObjectKinds {
 bool accepts(int typeCode, int32_t valueKind);
-}
+// Whether the table above covers the kind (11, 12, 13, 16, 17, 18); the
+// threshold and bit-collection sources check their objects themselves.
+bool covers(int typeCode);
+// The one value kind the kind reads; untyped where it reads two.
+int32_t soleKind(int typeCode);
+} // namespace gsourceDataObjectKinds
 
 // 11 "SOURCE BISTATE": a bistate object, optionally inverted (INVERT YES).
 class gsourceDataObjectBistate final : public gbistateRegisterSource {

@@ -255,6 +255,16 @@ bool lengthFits(int32_t code, int32_t length) noexcept
     }
 }
 
+bool lengthAsked(int32_t code, int32_t length) noexcept
+{
+    return (code == byte || code == signedByte) ? length == 1 : lengthFits(code, length);
+}
+
+bool lengthConfirmed(int32_t code, int32_t length, int32_t shownCode, int32_t shownLength) noexcept
+{
+    return lengthAsked(code, length) || (code == shownCode && length == shownLength && lengthFits(code, length));
+}
+
 } // namespace legacyDataType
 
 gsourceSerialTypedInterface::gsourceSerialTypedInterface(const gsourceLocationOwner& owner,

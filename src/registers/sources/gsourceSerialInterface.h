@@ -118,6 +118,12 @@ int32_t ofKeyword(int token);
 const char* label(int32_t code);
 // Whether a file's LENGTH (0: not given) suits the code.
 bool lengthFits(int32_t code, int32_t length) noexcept;
+// Whether a length typed into a pane (0: no fixed length) suits the code:
+// the panes ask the byte types for a fixed length of exactly 1, where the
+// file also takes none. A pane still confirms the length it was opened with
+// as long as the code is unchanged and the file takes it.
+bool lengthAsked(int32_t code, int32_t length) noexcept;
+bool lengthConfirmed(int32_t code, int32_t length, int32_t shownCode, int32_t shownLength) noexcept;
 } // namespace legacyDataType
 
 // The location with the data type its bytes are read as.

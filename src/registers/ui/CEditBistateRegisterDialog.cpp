@@ -1,13 +1,13 @@
 #include "registers/ui/CEditBistateRegisterDialog.h"
 
+#include "registers/bistateFields.h"
 #include "registers/gbistateSupplement.h"
 #include "registers/sources/ui/CSourcePane.h"
 #include "shell/CSpinEdit.h"
+#include "shell/fieldEdits.h"
 
 namespace {
 
-constexpr int badResponseTime = 10074;
-constexpr double longestResponseTime = 2147483;
 constexpr int defaultSourceType = 1;
 
 } // namespace
@@ -19,7 +19,7 @@ CEditBistateRegisterDialog::CEditBistateRegisterDialog(gregister* fillFrom, greg
     addCheckBox(polarityId, "Configure &polarity", 160, classTop, 120, 10);
     addLabel(-1, "&Response time:", 7, classTop + 17, 60, 8);
     auto* time = addControl(responseTimeId, new CRealSpinEdit, 70, classTop + 15, 60, 12);
-    time->spin().minimum = 0;
+    fieldEdits::limitSpin(*time, bistateFields::responseTime);
     addLabel(-1, "s", 134, classTop + 17, 10, 8);
     finishLayout(classTop + 28);
 }
@@ -39,8 +39,7 @@ void CEditBistateRegisterDialog::fillClassFields(bool userDefinable)
         showSourcePane(defaultSourceType);
         return;
     }
-    gmilliseconds delay = supplement->getResponseTime();
-    time->setValue(delay.isSet() ? delay.get() * 0.001 : 0);
+    fieldEdits::showSeconds(*time, supplement->getResponseTime());
     setChecked(setDelayId, supplement->getSetDelay() > 0);
     setChecked(polarityId, userDefinable && supplement->getSetPolarity() > 0);
     showFillFromSource(supplement->getSource(), defaultSourceType);
@@ -49,13 +48,13 @@ void CEditBistateRegisterDialog::fillClassFields(bool userDefinable)
 // Whole milliseconds, rounded up from the digits shown.
 bool CEditBistateRegisterDialog::validateClassFields(int)
 {
-    double seconds = -1;
-    if (!dynamic_cast<CRealSpinEdit*>(control(responseTimeId))->getValue(seconds))
-        seconds = -1;
-    gmilliseconds time;
-    if (!(seconds >= 0 && seconds <= longestResponseTime) || !time.setSeconds(seconds))
-        return refuseField(responseTimeId, badResponseTime);
-    responseTime_ = time;
+    const gsecondsField& field = bistateFields::responseTime;
+    gbistateSupplement* shown = fillFrom() ? fillFrom()->getBistateSupplement() : nullptr;
+    uint32_t count = 0;
+    if (!fieldEdits::readSeconds(*dynamic_cast<CRealSpinEdit*>(control(responseTimeId)), field,
+                                 shown ? shown->getResponseTime() : gmilliseconds::notSet, -1, count))
+        return refuseField(responseTimeId, field.refusal);
+    responseTime_ = gmilliseconds(count);
     return validateSourcePane();
 }
 

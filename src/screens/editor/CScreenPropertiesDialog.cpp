@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -20,6 +21,7 @@ namespace {
 constexpr int editCaption = 10055;
 constexpr int badHeight = 10087;
 constexpr int badWidth = 13000;
+constexpr int heightRange = 13011;
 constexpr int tagTaken = 10257;
 constexpr uint32_t newHeight = 500;
 constexpr uint32_t newWidth = 750;
@@ -135,12 +137,21 @@ void CScreenPropertiesDialog::chooseColour()
 
 // A size must keep the far edge of the screen, counted from its near edge,
 // within the coordinates: a larger one would wrap round to a small screen.
-bool CScreenPropertiesDialog::readSize(int id, uint32_t& value, int messageId, int32_t nearEdge)
+// The message of a size too large names the sizes that fit.
+bool CScreenPropertiesDialog::readSize(int id, uint32_t& value, int unreadableId, int rangeId, int32_t nearEdge)
 {
     auto* edit = dynamic_cast<CUnsignedSpinEdit*>(control(id));
-    if (edit->getValue(value) && int64_t(nearEdge) + value <= std::numeric_limits<int32_t>::max())
+    const int64_t largest = std::min<int64_t>(int64_t(std::numeric_limits<int32_t>::max()) - nearEdge,
+                                              std::numeric_limits<uint32_t>::max());
+    const bool read = edit->getValue(value);
+    if (read && value <= largest)
         return true;
-    refuseField(id, messageId);
+    if (read || unreadableId == rangeId) {
+        gstr text;
+        refuseField(id, text.format(rangeId, static_cast<uint32_t>(largest)), rangeId);
+    } else {
+        refuseField(id, unreadableId);
+    }
     edit->selectAll();
     return false;
 }
@@ -155,7 +166,8 @@ void CScreenPropertiesDialog::OnOK()
     grect bounds = target_ ? target_->getBounds() : grect{};
     if (bounds.isEmpty())
         bounds = grect{0, 0, 0, 0};
-    if (!readSize(heightId, height, badHeight, bounds.top) || !readSize(widthId, width, badWidth, bounds.left))
+    if (!readSize(heightId, height, badHeight, heightRange, bounds.top) ||
+        !readSize(widthId, width, badWidth, badWidth, bounds.left))
         return;
     if (!target_) {
         fscreen* made = station::screens().define(tag);

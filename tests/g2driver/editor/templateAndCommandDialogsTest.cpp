@@ -64,6 +64,9 @@ TEST_F(templateAndCommandTest, NewTemplateOpensExpectingAResponseAndNeedsAnEleme
         EXPECT_EQ(user.lastMessage().text, "Please create at least one response element, or select the \"Command "
                                            "doesn't expect a response\" option.");
         click(t, T::noResponseId);
+        t.setControlText(T::delayId, "2147484");
+        t.sendCommand(IDOK);
+        EXPECT_EQ(user.lastMessage().text, "Please enter a delay between 0 and 2147483s.");
         t.setControlText(T::delayId, "");
         t.sendCommand(IDOK);
         EXPECT_TRUE(t.hasEnded());

@@ -77,6 +77,8 @@ TEST_F(dataObjectRegisters, LinesAndTheirAnswers)
          gload::invalidValue},
         {"SOURCE BISTATE\nDEVICE COM1, M1\nEND\n", gload::incomplete},
         {"SOURCE BISTATE\nDEVICE COM1, M1\nDRIVER Other\nOBJECT Running\nEND\nEND\n", gload::incomplete},
+        // An object of a kind the source does not read: Label is a string.
+        {"SOURCE BISTATE\nDEVICE COM1, M1\nDRIVER Meter\nOBJECT Label\nEND\nEND\n", gload::incomplete},
         {"SOURCE G2D BIT MASK\nMASK 0, 3\n", gload::invalidValue},
         {"SOURCE G2D BIT MASK\nDEVICE COM1, M1\nDRIVER Meter\nOBJECT Mode\nEND\nEND\n", gload::incomplete},
         // A parameter of another kind than the object's leaves the part
@@ -94,6 +96,27 @@ TEST_F(dataObjectRegisters, LinesAndTheirAnswers)
         loadedRegister loaded = loadRegister(text);
         ASSERT_NE(loaded.reg, nullptr);
         EXPECT_EQ(loaded.last(), r.status);
+    }
+}
+
+// A register read before its driver gives the object it names the one kind
+// it reads; the object's own header of another kind is then refused. Read
+// after the driver, the register itself is refused. Either way the station
+// does not load, with the incomplete object's error.
+TEST_F(dataObjectRegisters, ObjectsOfAnotherKindDoNotLoadInEitherOrder)
+{
+    const std::string driver = "G2DRIVER Meter\nOBJECT Label, STRING\nSOURCE PARAMETER\nEND\nEND\nEND\n";
+    const std::string port = "PORT COM1\nDEVICE_PATH COM1\nSETTINGS 9600, 8, NONE, 1\nLINE_TERM CR\n"
+                             "G2DEVICE M1\nDRIVER Meter\nEND\nEND\n";
+    const std::string reg = "BISTATE_REG R\nLEVEL NONE\nSOURCE BISTATE\nDEVICE COM1, M1\nDRIVER Meter\n"
+                            "OBJECT Label\nEND\nEND\nEND\n";
+    tempFolder folder;
+    std::string path = folder.path("kinds.stn");
+    for (const std::string& text : {driver + port + reg, reg + port + driver, port + reg + driver}) {
+        SCOPED_TRACE(text);
+        emptyAll();
+        putFile(path, text);
+        EXPECT_EQ(loadObjectFile(gstrSlice(path.c_str()), false, false), gloadError::incompleteObject);
     }
 }
 

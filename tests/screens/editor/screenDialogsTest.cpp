@@ -118,7 +118,8 @@ TEST_F(screenEditorTest, EditingKeepsTheCornerAndRenamesTheWindow)
 }
 
 // A size whose far edge would leave the coordinates is refused, counted from
-// the screen's own corner (-20, 16) or, for a new screen, from the origin.
+// the screen's own corner (-20, 16) or, for a new screen, from the origin;
+// the message names the sizes that fit.
 TEST_F(screenEditorTest, SizesThatWouldWrapTheFarEdgeAreRefused)
 {
     fscreen& overview = screenOf("Overview");
@@ -126,11 +127,12 @@ TEST_F(screenEditorTest, SizesThatWouldWrapTheFarEdgeAreRefused)
         const char* height;
         const char* width;
         int refusedBy; // 0: accepted
+        const char* message;
     } const cases[] = {
-        {"100", "4294967295", 13000},
-        {"100", "2147483668", 13000},
-        {"2147483632", "100", 10087},
-        {"2147483631", "2147483667", 0},
+        {"100", "4294967295", 13000, "Please enter a width between 0 and 2147483667."},
+        {"100", "2147483668", 13000, "Please enter a width between 0 and 2147483667."},
+        {"2147483632", "100", 13011, "Please enter a height between 0 and 2147483631."},
+        {"2147483631", "2147483667", 0, ""},
     };
     user.scripts.push_back([&cases, this](CDialog& d) {
         for (const auto& c : cases) {
@@ -140,6 +142,7 @@ TEST_F(screenEditorTest, SizesThatWouldWrapTheFarEdgeAreRefused)
             d.sendCommand(IDOK);
             EXPECT_EQ(d.hasEnded(), c.refusedBy == 0) << c.height << " " << c.width;
             EXPECT_EQ(user.messages.empty() ? 0 : user.messages.back().promptId, c.refusedBy) << c.height << " " << c.width;
+            EXPECT_EQ(user.messages.empty() ? "" : user.messages.back().text, c.message);
         }
     });
     props dialog(&overview, &overview, frame);

@@ -373,15 +373,16 @@ bool CLegacyDataTypeSourcePane::validateDataType()
     if (!validateLocation())
         return false;
     int32_t length = workingLength();
+    if (legacyDataType::lengthConfirmed(workingDataType_, length, dataType_, savedLength()))
+        return true;
     switch (workingDataType_) {
     case legacyDataType::byte:
-    case legacyDataType::signedByte:
-        return length == 1 || refuseField(lengthId, byteLengthMessage);
-    case legacyDataType::bcd: return length >= 1 || refuseField(lengthId, bcdLengthMessage);
+    case legacyDataType::signedByte: return refuseField(lengthId, byteLengthMessage);
+    case legacyDataType::bcd: return refuseField(lengthId, bcdLengthMessage);
     case 3:
     case 4:
     case 5:
-    case 6: return (length >= 2 && length <= 4) || refuseField(lengthId, multibyteLengthMessage);
+    case 6: return refuseField(lengthId, multibyteLengthMessage);
     default: return true;
     }
 }

@@ -60,6 +60,8 @@ protected:
     // is empty.
     void fixLength();
     int32_t workingLength() const noexcept { return workingLength_; }
+    // The length last saved: the one read from the location, until OK.
+    int32_t savedLength() const noexcept { return length_; }
 
 private:
     void fillPorts();

@@ -2,11 +2,14 @@
 
 #include "registers/sources/ui/CBitMaskPane.h"
 #include "registers/sources/ui/CEditValueMapDialog.h"
+#include "registers/sources/ui/CLegacyBitCollectionSourcePane.h"
 #include "registers/sources/ui/CLegacyBitMaskSourcePane.h"
 #include "registers/sources/ui/CLegacySearchStringSourcePane.h"
 #include "registers/sources/ui/CLegacyValueSourcePanes.h"
 #include "registers/ui/CEditAnalogRegisterDialog.h"
 #include "shell/CByteMaskCtrl.h"
+
+#include <QTreeWidget>
 
 namespace {
 
@@ -327,6 +330,51 @@ TEST_F(legacyPaneTest, DuplicateCopiesTheSource)
         loadFixture("legacySources.stn");
     }
     EXPECT_EQ(prompts(), std::vector<int>{});
+}
+
+// A file may give a byte type without a length, which the panes ask for
+// when one is typed: the unchanged location is confirmed as it was, in every
+// pane that reads a data type and in a bit section, while a new one is still
+// refused.
+TEST_F(legacyPaneTest, ByteTypesWithoutLengthAreConfirmedUnchanged)
+{
+    const std::pair<const char*, int> registers[] = {
+        {"BISTATE_REG R\nSOURCE BIT MASK\nRESPONSE North, Meter, Status\nTYPE BYTE\nMASK 1\nEND\nEND\n", 1},
+        {"ANALOG_REG R\nSOURCE LEVEL\nRESPONSE North, Meter, Value\nTYPE SIGNED BYTE\nEND\nEND\n", 3},
+        {"DIGITAL_REG R\nSOURCE DIRECT\nRESPONSE North, Meter, Value\nTYPE BYTE\nEND\nEND\n", 2},
+        {"DIGITAL_REG R\nSOURCE THRESHOLDS\nRESPONSE North, Meter, Value\nTYPE SIGNED BYTE\nBOTTOM 0\n"
+         "THRESHOLD 1, 1\nEND\nEND\n",
+         2},
+    };
+    for (auto [text, classCode] : registers) {
+        SCOPED_TRACE(text);
+        emptyRegisters();
+        auto [before, after] = editUnchanged(text, classCode);
+        EXPECT_EQ(after, before);
+        EXPECT_EQ(before.find("LENGTH"), std::string::npos);
+    }
+
+    emptyRegisters();
+    gregister* reg = loadRegister("DIGITAL_REG B\nSOURCE BIT COLLECTION\nSECTION\nRESPONSE South, Meter, Status\n"
+                                  "TYPE SIGNED BYTE\nMASK 240, 16\nEND\nEND\nEND\n")
+                         .reg;
+    const std::string loaded = writtenRegister(*reg);
+    run(2, reg, reg, [this](CDialog& d) {
+        auto* sections = pane(d).controlAs<QTreeWidget>(CLegacyBitCollectionSourcePane::sectionsId);
+        sections->setCurrentItem(sections->topLevelItem(0));
+        user.scripts.push_back([](CDialog& s) { s.sendCommand(IDOK); });
+        pane(d).sendCommand(CLegacyBitCollectionSourcePane::editId);
+        d.sendCommand(IDOK);
+    });
+    EXPECT_EQ(writtenRegister(*reg), loaded);
+    EXPECT_EQ(prompts(), std::vector<int>{});
+
+    newRegister(2, 22, [](CDialog&, CSourcePane& p) {
+        choose(p, location::portId, "North line");
+        choose(p, typed::dataTypeId, "Byte (unsigned)");
+        p.setChecked(location::fixedLengthId, false);
+    });
+    EXPECT_EQ(prompts(), std::vector<int>{10011});
 }
 
 } // namespace
