@@ -2,6 +2,7 @@
 
 #include "foundation/valueParsers.h"
 #include "registers/registerFieldLines.h"
+#include "registers/sources/pingFields.h"
 #include "registers/sources/sourceFields.h"
 #include "store/CObjectFile.h"
 #include "store/gkeyword.h"
@@ -31,9 +32,9 @@ void gsourcePing::writeFields(CObjectFile& file, int indent) const
     if (address_[0] != 0)
         writeAddressLine(file, indent, kw::ADDRESS, address_);
     if (interval_.isSet())
-        writeSecondsLine(file, indent, kw::INTERVAL, interval_);
+        pingFields::interval.write(file, indent, interval_);
     if (timeout_.isSet() && timeout_.get() != defaultTimeout)
-        writeSecondsLine(file, indent, kw::TIMEOUT, timeout_);
+        pingFields::timeout.write(file, indent, timeout_);
     if (retries_ > 1) {
         gkeyword::byToken(kw::RETRIES).writeKey(file, indent);
         file.writeUnsigned(retries_, 1);
@@ -46,8 +47,8 @@ gloadStatus gsourcePing::loadField(int token, gstr& value)
 {
     switch (token) {
     case kw::ADDRESS: return loadAddress(value);
-    case kw::INTERVAL: return loadSecondsField(interval_, value, shortestInterval);
-    case kw::TIMEOUT: return loadSecondsField(timeout_, value, 1);
+    case kw::INTERVAL: return pingFields::interval.load(value, interval_);
+    case kw::TIMEOUT: return pingFields::timeout.load(value, timeout_);
     case kw::RETRIES: return loadRetries(value);
     case kw::ERROR_AS_ALARM: return loadBooleanKeyword(value, errorAsAlarm_, kw::YES, kw::NO);
     default: return gbistateRegisterSource::loadField(token, value);

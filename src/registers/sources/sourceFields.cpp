@@ -38,20 +38,3 @@ void writeAddressLine(CObjectFile& file, int indent, int keywordToken, const uin
     gkeyword::byToken(keywordToken).writeKey(file, indent);
     file.writeIpAddress(address, 1);
 }
-
-gloadStatus loadSecondsField(gmilliseconds& field, const gstr& value, uint32_t minimum)
-{
-    if (field.isSet())
-        return gload::alreadyLoaded;
-    gmilliseconds read;
-    if (read.parseSeconds(value.data()) != itemResult::end || read.get() < minimum)
-        return gload::invalidValue;
-    field = read;
-    return gload::accepted;
-}
-
-void writeSecondsLine(CObjectFile& file, int indent, int keywordToken, gmilliseconds time)
-{
-    gkeyword::byToken(keywordToken).writeKey(file, indent);
-    time.writeSeconds(file, 1);
-}

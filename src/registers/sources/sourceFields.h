@@ -24,10 +24,3 @@ bool readTagItem(const gstr& value, gstr& tag);
 bool readHostAddress(const gstr& value, uint8_t (&address)[4]);
 // "KEYWORD<gap>a.b.c.d".
 void writeAddressLine(CObjectFile& file, int indent, int keywordToken, const uint8_t (&address)[4]);
-
-// A time in seconds that is not set until read: already loaded when set;
-// else the seconds, rounded up to whole milliseconds, from at least minimum
-// milliseconds up.
-gloadStatus loadSecondsField(gmilliseconds& field, const gstr& value, uint32_t minimum);
-// "KEYWORD<gap>seconds".
-void writeSecondsLine(CObjectFile& file, int indent, int keywordToken, gmilliseconds time);

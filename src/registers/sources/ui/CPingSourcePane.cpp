@@ -2,9 +2,11 @@
 
 #include "registers/gbistateSupplement.h"
 #include "registers/sources/gsourcePing.h"
+#include "registers/sources/pingFields.h"
 #include "registers/sources/ui/sourcePaneFields.h"
 #include "shell/CIpAddressEdit.h"
 #include "shell/CSpinEdit.h"
+#include "shell/fieldEdits.h"
 
 #include <algorithm>
 
@@ -12,12 +14,8 @@ namespace {
 
 constexpr int noAddress = 10438;
 constexpr int badAddress = 10319;
-constexpr int badInterval = 10404;
 constexpr int badRetries = 10403;
-constexpr int badTimeout = 10110;
 constexpr int intervalTooShort = 10405;
-
-constexpr double longestTime = 2147483.647;
 
 } // namespace
 
@@ -26,8 +24,8 @@ std::unique_ptr<CSourcePane> CPingSourcePane::make(const gregisterSource* source
     auto pane = std::make_unique<CPingSourcePane>();
     if (auto* ping = dynamic_cast<const gsourcePing*>(source)) {
         std::copy(ping->getAddress(), ping->getAddress() + 4, pane->address_);
-        pane->interval_ = ping->getInterval().get() * 0.001;
-        pane->timeout_ = ping->getTimeout().get() * 0.001;
+        pane->interval_ = ping->getInterval();
+        pane->timeout_ = ping->getTimeout();
         pane->retries_ = ping->getRetries();
         pane->errorsAsAlarms_ = ping->getErrorAsAlarm() > 0;
     }
@@ -49,13 +47,13 @@ bool CPingSourcePane::create(CRegisterDialog& dialog)
     addCheckBox(errorsId, "Treat network &errors as alarms", 0, 50, 150, 10);
     becomeChildOf(dialog, 286, 62);
 
-    timeout->spin().minimum = 0.001;
+    fieldEdits::limitSpin(*timeout, pingFields::timeout);
     interval->spin().minimum = 0.001;
     retries->spin().minimum = 1;
     if (address_[0] != 0)
         controlOf<CIpAddressEdit>(addressId)->setAddress(address_);
-    interval->setValue(interval_);
-    timeout->setValue(timeout_);
+    fieldEdits::showSeconds(*interval, interval_);
+    fieldEdits::showSeconds(*timeout, timeout_);
     retries->setValue(retries_);
     setChecked(errorsId, errorsAsAlarms_);
     return true;
@@ -71,24 +69,20 @@ bool CPingSourcePane::validate()
         return refuseFocusOnly(addressId, noAddress);
     if (!controlOf<CIpAddressEdit>(addressId)->getAddress(address, true))
         return refuseField(addressId, badAddress);
-    double interval = 0;
-    if (!controlOf<CRealSpinEdit>(intervalId)->getValue(interval))
-        interval = 0;
-    if (!(interval >= 0.5 && interval <= longestTime))
-        return refuseField(intervalId, badInterval);
+    uint32_t interval = 0;
+    if (!fieldEdits::readSeconds(*controlOf<CRealSpinEdit>(intervalId), pingFields::interval, interval_, 0, interval))
+        return refuseField(intervalId, pingFields::interval.refusal);
     uint32_t retries = 0;
     if (!readUnsignedField(*this, retriesId, retries) || retries == 0)
         return refuseField(retriesId, badRetries);
-    double timeout = 0;
-    if (!controlOf<CRealSpinEdit>(timeoutId)->getValue(timeout))
-        timeout = 0;
-    if (!(timeout >= 0.001 && timeout <= longestTime))
-        return refuseField(timeoutId, badTimeout);
-    if (!gsourcePing::intervalCovers(truncatedMilliseconds(interval), truncatedMilliseconds(timeout), retries))
+    uint32_t timeout = 0;
+    if (!fieldEdits::readSeconds(*controlOf<CRealSpinEdit>(timeoutId), pingFields::timeout, timeout_, 0, timeout))
+        return refuseField(timeoutId, pingFields::timeout.refusal);
+    if (!gsourcePing::intervalCovers(interval, timeout, retries))
         return refuseField(intervalId, intervalTooShort);
     std::copy(address, address + 4, address_);
-    interval_ = interval;
-    timeout_ = timeout;
+    interval_ = gmilliseconds(interval);
+    timeout_ = gmilliseconds(timeout);
     retries_ = retries;
     errorsAsAlarms_ = isChecked(errorsId);
     return true;
@@ -98,8 +92,8 @@ void CPingSourcePane::applyToBistate(gbistateSupplement& supplement)
 {
     auto& ping = sourceAs<gsourcePing>(supplement.newPingSource());
     ping.setAddress(address_);
-    ping.setInterval(gmilliseconds(truncatedMilliseconds(interval_)));
-    ping.setTimeout(gmilliseconds(truncatedMilliseconds(timeout_)));
+    ping.setInterval(interval_);
+    ping.setTimeout(timeout_);
     ping.setRetries(retries_);
     ping.setErrorAsAlarm(errorsAsAlarms_ ? 1 : 0);
 }

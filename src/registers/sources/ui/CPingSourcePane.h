@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/gmilliseconds.h"
 #include "registers/sources/ui/CSourcePane.h"
 
 #include <cstdint>
@@ -27,8 +28,8 @@ public:
 
 private:
     uint8_t address_[4] = {};
-    double interval_ = 30;
-    double timeout_ = 0.5;
+    gmilliseconds interval_{30000};
+    gmilliseconds timeout_{500};
     uint32_t retries_ = 1;
     bool errorsAsAlarms_ = false;
 };

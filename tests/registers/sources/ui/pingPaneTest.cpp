@@ -91,13 +91,16 @@ TEST_F(registerDialogTest, PingPaneSourceReadsBack)
 }
 
 // Times are cut to milliseconds on the digits shown, so an unchanged OK
-// keeps them, and the interval check works on those milliseconds.
+// keeps them, also beyond the range a typed time has; the interval check
+// works on those milliseconds.
 TEST_F(registerDialogTest, PingPaneKeepsTimesAnUnchangedOkShows)
 {
     const char* const times[] = {
         "INTERVAL 1.005\nTIMEOUT 0.25\n",
         "INTERVAL 1.001\nTIMEOUT 0.501\n",
         "INTERVAL 2147483.647\nTIMEOUT 0.001\nRETRIES 3\n",
+        // Beyond what a typed value may be, as the file allows.
+        "INTERVAL 4294967.294\nTIMEOUT 3000000.5\n",
     };
     for (const char* time : times) {
         auto [before, after] =
