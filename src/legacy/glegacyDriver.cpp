@@ -2,6 +2,7 @@
 
 #include "foundation/jhashIterator.h"
 #include "foundation/valueParsers.h"
+#include "legacy/legacyFields.h"
 #include "store/CObjectFile.h"
 #include "store/gkeyword.h"
 #include "store/gobjectType.h"
@@ -112,8 +113,7 @@ void glegacyDriver::writeFields(CObjectFile& file, int indent) const
 {
     gtitledObject::writeFields(file, indent);
     if (delay_.isSet()) {
-        gkeyword::byToken(kw::DELAY).writeKey(file, indent);
-        delay_.writeSeconds(file, 1);
+        legacyFields::driverDelay.write(file, indent, delay_);
     }
     const std::pair<int, const gregexp*> patterns[] = {
         {kw::PREFIX, &prefix_}, {kw::SUFFIX, &suffix_}, {kw::ERROR_PATTERN2, &errorPattern_}};
@@ -136,10 +136,7 @@ gloadStatus glegacyDriver::loadField(int token, gstr& value)
     case kw::REPLY: return loadCommand(value, false);
     case kw::RESPONSE: return loadResponse(value, false);
     case kw::MESSAGE: return loadResponse(value, true);
-    case kw::DELAY:
-        if (delay_.isSet())
-            return gload::alreadyLoaded;
-        return delay_.parseSeconds(value.data()) == itemResult::end ? gload::accepted : gload::invalidValue;
+    case kw::DELAY: return legacyFields::driverDelay.load(value, delay_);
     case kw::PREFIX: return loadPattern(prefix_, value, false);
     case kw::SUFFIX: return loadPattern(suffix_, value, false);
     case kw::ERROR_PATTERN: return loadPattern(errorPattern_, value, true);

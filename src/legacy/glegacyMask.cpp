@@ -1,7 +1,7 @@
 #include "legacy/glegacyMask.h"
 
 #include "foundation/valueParsers.h"
-#include "legacy/legacyMaskFields.h"
+#include "legacy/legacyFields.h"
 #include "store/CObjectFile.h"
 #include "store/gkeyword.h"
 #include "store/gobjectType.h"
@@ -28,7 +28,7 @@ void glegacyMask::writeFields(CObjectFile& file, int indent) const
         file.writeInt(bufferSize_, 1);
     }
     if (timeout_.isSet()) {
-        legacyMaskFields::timeout.write(file, indent, timeout_);
+        legacyFields::maskTimeout.write(file, indent, timeout_);
     }
 }
 
@@ -50,7 +50,7 @@ gloadStatus glegacyMask::loadField(int token, gstr& value)
         bufferSize_ = size;
         return gload::accepted;
     }
-    case kw::TIMEOUT: return legacyMaskFields::timeout.load(value, timeout_);
+    case kw::TIMEOUT: return legacyFields::maskTimeout.load(value, timeout_);
     case kw::TOLERANCE: return gload::accepted;
     default: return gtitledObject::loadField(token, value);
     }

@@ -1,5 +1,6 @@
 #include "scl/gsclProgram.h"
 
+#include "scl/programFields.h"
 #include "store/CObjectFile.h"
 #include "store/gkeyword.h"
 #include "store/gobjectType.h"
@@ -71,8 +72,7 @@ void gsclProgram::writeFields(CObjectFile& file, int indent) const
         gkeyword::byToken(kw::YES).writeValue(file, 1);
     }
     if (interval_.isSet()) {
-        gkeyword::byToken(kw::INTERVAL).writeKey(file, indent);
-        interval_.writeSeconds(file, 1);
+        programFields::interval.write(file, indent, interval_);
     }
     for (const gexecutionTime* rule = schedule_; rule; rule = rule->next())
         rule->writeEmbedded(file, indent);
@@ -105,13 +105,7 @@ void gsclProgram::afterLoad()
 
 gloadStatus gsclProgram::loadInterval(const gstr& value)
 {
-    if (interval_.isSet())
-        return gload::alreadyLoaded;
-    gmilliseconds interval;
-    if (interval.parseSeconds(value.data()) != 1 || interval.get() == 0)
-        return gload::invalidValue;
-    interval_ = interval;
-    return gload::accepted;
+    return programFields::interval.load(value, interval_);
 }
 
 gloadStatus gsclProgram::loadSchedule(const gstr& value)

@@ -1,16 +1,15 @@
 #include "g2driver/editor/CEditDelayElementDialog.h"
 
 #include "foundation/gmilliseconds.h"
+#include "g2driver/model/driverFields.h"
 #include "g2driver/model/g2driverDelayCommandElement.h"
 #include "shell/CSpinEdit.h"
+#include "shell/fieldEdits.h"
 
 #include <QLabel>
 
 namespace {
 
-constexpr int enterDelay = 10745;
-constexpr double shortest = 0.001;
-constexpr double longest = 4294967;
 
 } // namespace
 
@@ -32,10 +31,9 @@ bool CEditDelayElementDialog::OnInitDialog()
     CCommandElementDialogBase::OnInitDialog();
     const auto* element = sourceAs<g2driverDelayCommandElement>();
     auto* delay = dynamic_cast<CRealSpinEdit*>(control(delayId));
-    delay->spin().minimum = shortest;
-    delay->spin().maximum = longest;
+    fieldEdits::limitSpin(*delay, driverFields::elementDelay);
     if (element && element->getDelay().isSet())
-        delay->setValue(element->getDelay().get() * 0.001);
+        fieldEdits::showSeconds(*delay, element->getDelay());
     else
         delay->setValue(1);
     return true;
@@ -43,11 +41,11 @@ bool CEditDelayElementDialog::OnInitDialog()
 
 bool CEditDelayElementDialog::checkFields()
 {
-    double seconds = 0;
-    if (!dynamic_cast<CRealSpinEdit*>(control(delayId))->getValue(seconds) || seconds < shortest || seconds > longest)
-        return refuseField(delayId, enterDelay);
-    milliseconds_ = truncatedMilliseconds(seconds);
-    return true;
+    const gsecondsField& field = driverFields::elementDelay;
+    const auto* element = sourceAs<g2driverDelayCommandElement>();
+    gmilliseconds shown = element ? element->getDelay() : gmilliseconds::notSet;
+    return fieldEdits::readSeconds(*dynamic_cast<CRealSpinEdit*>(control(delayId)), field, shown, -1, milliseconds_) ||
+           refuseField(delayId, field.refusal);
 }
 
 g2driverCommandElement* CEditDelayElementDialog::makeElement() const { return new g2driverDelayCommandElement; }

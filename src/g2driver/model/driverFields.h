@@ -20,5 +20,7 @@ inline constexpr gsecondsField templateDelay{kw::DELAY, anySeconds, {0, 21474836
 // A command's own timeout and retry count.
 inline constexpr gsecondsField commandTimeout{kw::TIMEOUT, anyTimeout, {1, 2147483647}, 10110};
 inline constexpr gintegerField commandRetries{kw::RETRIES, {1, INT32_MAX}, {1, INT32_MAX}, 10499};
+// The pause of a delay command element.
+inline constexpr gsecondsField elementDelay{kw::DELAY, anyTimeout, {1, 4294967000}, 10745};
 
 } // namespace driverFields

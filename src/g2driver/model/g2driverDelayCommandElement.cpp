@@ -1,6 +1,7 @@
 #include "g2driver/model/g2driverDelayCommandElement.h"
 
 #include "foundation/valueParsers.h"
+#include "g2driver/model/driverFields.h"
 #include "ports/g2driverCommandOutput.h"
 #include "store/CObjectFile.h"
 #include "store/gkeyword.h"
@@ -20,21 +21,14 @@ void g2driverDelayCommandElement::writeFields(CObjectFile& file, int indent) con
 {
     if (!delay_.isSet())
         return;
-    gkeyword::byToken(kw::DELAY).writeKey(file, indent);
-    delay_.writeSeconds(file, 1);
+    driverFields::elementDelay.write(file, indent, delay_);
 }
 
 gloadStatus g2driverDelayCommandElement::loadField(int token, gstr& value)
 {
     if (token != kw::DELAY)
         return g2driverCommandElement::loadField(token, value);
-    if (delay_.isSet())
-        return gload::alreadyLoaded;
-    gmilliseconds pause;
-    if (pause.parseSeconds(value.data()) != itemResult::end || pause.get() == 0)
-        return gload::invalidValue;
-    delay_ = pause;
-    return gload::accepted;
+    return driverFields::elementDelay.load(value, delay_);
 }
 
 gstr g2driverDelayCommandElement::describe() const

@@ -2,7 +2,7 @@
 
 #include "legacy/glegacyMask.h"
 #include "foundation/gmilliseconds.h"
-#include "legacy/legacyMaskFields.h"
+#include "legacy/legacyFields.h"
 #include "shell/CSpinEdit.h"
 #include "shell/fieldEdits.h"
 #include "store/gstation.h"
@@ -44,7 +44,7 @@ CEditDataMaskDialog::CEditDataMaskDialog(glegacyMask* source, glegacyMask* targe
     bufferSize_->spin().minimum = 1;
     addLabel(-1, "Time&out:", 7, 121, 50, 8);
     timeout_ = addControl(timeoutId, new CRealSpinEdit, 60, 119, 50, 12);
-    fieldEdits::limitSpin(*timeout_, legacyMaskFields::timeout);
+    fieldEdits::limitSpin(*timeout_, legacyFields::maskTimeout);
     addLabel(-1, "s", 114, 121, 10, 8);
     addButton(IDOK, "OK", 203, 7, 50, 14, true);
     addButton(IDCANCEL, "Cancel", 203, 24, 50, 14);
@@ -101,7 +101,7 @@ void CEditDataMaskDialog::OnOK()
     int32_t bufferSize = 0;
     if (!bufferSize_->getValue(bufferSize) || bufferSize < 1)
         return (void)refuseField(bufferSizeId, bufferSizeRefused);
-    const gsecondsField& timeoutField = legacyMaskFields::timeout;
+    const gsecondsField& timeoutField = legacyFields::maskTimeout;
     uint32_t timeout = 0;
     if (!fieldEdits::readSeconds(*timeout_, timeoutField, source_ ? source_->getTimeout() : gmilliseconds::notSet, -1,
                                  timeout))

@@ -3,9 +3,11 @@
 #include "legacy/ui/CAddChecksumDialog.h"
 #include "legacy/ui/CDriverReplaceDialog.h"
 #include "legacy/ui/CLegacyDriverPane.h"
+#include "legacy/legacyFields.h"
 #include "foundation/gmilliseconds.h"
 #include "platform/settingsStore.h"
 #include "shell/CSpinEdit.h"
+#include "shell/fieldEdits.h"
 #include "store/gstation.h"
 
 #include <QLabel>
@@ -14,7 +16,6 @@
 
 namespace {
 
-constexpr int delayRefused = 10940;
 constexpr int prefixRefused = 10941;
 constexpr int suffixRefused = 10942;
 constexpr int errorPatternRefused = 10943;
@@ -105,7 +106,7 @@ void CEditLegacyDriverDialog::fillFields()
 {
     setControlText(tagId, source_->getTag());
     setControlText(nameId, isEditing() ? source_->getTitle(true) : source_->getTitle(false));
-    delay_->setValue(source_->getDelay().get() * 0.001);
+    fieldEdits::showSeconds(*delay_, source_->getDelay());
     gstr text;
     source_->prefix().toString(text, true);
     setControlText(prefixId, text);
@@ -143,9 +144,10 @@ bool CEditLegacyDriverDialog::readPattern(int id, int messageId, gregexp& patter
 // not be read back from the file; it is refused like a negative one.
 void CEditLegacyDriverDialog::OnOK()
 {
-    double seconds = 0;
-    if (!delay_->getValue(seconds) || seconds < 0 || truncatedMilliseconds(seconds) == gmilliseconds::notSetCount)
-        return (void)refuseField(delayId, delayRefused);
+    const gsecondsField& delayField = legacyFields::driverDelay;
+    uint32_t delay = 0;
+    if (!fieldEdits::readSeconds(*delay_, delayField, source_ ? source_->getDelay() : gmilliseconds::notSet, -1, delay))
+        return (void)refuseField(delayId, delayField.refusal);
     gregexp prefix(false);
     gregexp suffix(false);
     gregexp errorPattern(false);
@@ -164,7 +166,7 @@ void CEditLegacyDriverDialog::OnOK()
     // A name left as it was keeps a title that equals the tag.
     if (name != target_->getTitle(false))
         target_->setTitle(name == target_->getTag() ? gstrSlice::empty : gstrSlice(name));
-    target_->assignEntries(commands_, responses_, gmilliseconds(truncatedMilliseconds(seconds)));
+    target_->assignEntries(commands_, responses_, gmilliseconds(delay));
     saveSettings();
     EndDialog(IDOK);
 }

@@ -5,11 +5,13 @@
 #include "platform/userLocale.h"
 #include "scl/gexecutionTime.h"
 #include "scl/gsclProgram.h"
+#include "scl/programFields.h"
 #include "scl/ui/CProgramCodersPane.h"
 #include "scl/ui/CScheduleExecutionTimeDialog.h"
 #include "scl/ui/CSclDoc.h"
 #include "shell/CObjectListCtrl.h"
 #include "shell/CSpinEdit.h"
+#include "shell/fieldEdits.h"
 #include "store/gstation.h"
 
 #include <QLabel>
@@ -20,9 +22,7 @@ namespace {
 
 constexpr int editCaption = 10054;
 constexpr int limitMessage = 10089;
-constexpr int intervalMessage = 10084;
 constexpr int tagTakenMessage = 10222;
-constexpr double highestIntervalMs = 2147483000.0;
 
 gstr describe(const gexecutionTime& rule) { return describeExecutionTime(rule, getUserListSeparator()); }
 
@@ -112,7 +112,7 @@ void CProgramPropertiesDialog::showSource(const gsclProgram& source)
     if (source.getInterval().isSet()) {
         setChecked(executeEveryId, true);
         enableControl(intervalId, true);
-        dynamic_cast<CRealSpinEdit*>(control(intervalId))->setValue(source.getInterval().get() * 0.001);
+        fieldEdits::showSeconds(*dynamic_cast<CRealSpinEdit*>(control(intervalId)), source.getInterval());
     }
     for (const gexecutionTime* rule = source.firstExecutionTime(); rule; rule = rule->next())
         addTimeRow(std::make_unique<gexecutionTime>(*rule));
@@ -227,14 +227,10 @@ bool CProgramPropertiesDialog::readInterval(uint32_t& milliseconds)
     milliseconds = gmilliseconds::notSetCount;
     if (!isChecked(executeEveryId))
         return true;
-    double seconds = 0;
-    if (!dynamic_cast<CRealSpinEdit*>(control(intervalId))->getValue(seconds))
-        seconds = 0;
-    double ms = seconds * 1000.0;
-    if (!(ms >= 1.0 && ms <= highestIntervalMs))
-        return refuseField(intervalId, intervalMessage);
-    milliseconds = truncatedMilliseconds(seconds);
-    return true;
+    const gsecondsField& field = programFields::interval;
+    gmilliseconds shown = source_ ? source_->getInterval() : gmilliseconds::notSet;
+    return fieldEdits::readSeconds(*dynamic_cast<CRealSpinEdit*>(control(intervalId)), field, shown, 0, milliseconds) ||
+           refuseField(intervalId, field.refusal);
 }
 
 void CProgramPropertiesDialog::OnOK()

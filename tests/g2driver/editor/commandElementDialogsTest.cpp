@@ -91,6 +91,14 @@ TEST_F(commandElementDialogs, DelayTakesTruncatedMillisecondsWithinItsRange)
             EXPECT_EQ(delay.getDelay().get(), c.milliseconds) << c.seconds;
         }
     }
+
+    // A pause the file holds beyond the range a typed one has is kept by an
+    // unchanged OK.
+    g2driverDelayCommandElement longest;
+    longest.setDelay(gmilliseconds(4294967294));
+    auto d = opened<CEditDelayElementDialog>(*host, &longest, &longest, nullptr);
+    EXPECT_EQ(refusal(*d), 0);
+    EXPECT_EQ(longest.getDelay().get(), 4294967294u);
 }
 
 TEST_F(commandElementDialogs, ParameterDialogsWithoutTheirKindEndCancelled)

@@ -161,6 +161,18 @@ TEST_F(programProperties, EditShowsTheProgramAndKeepsItsTag)
     EXPECT_FALSE(p->hasTitle());
 }
 
+// An interval the file holds beyond the range a typed one has is kept by an
+// unchanged OK.
+TEST_F(programProperties, UnchangedLongIntervalIsConfirmed)
+{
+    gsclProgram* p = program("Slow", "INTERVAL\t4294967.294\n");
+    dialogType dialog(p, p);
+    dialog.ensureInitialized();
+    dialog.sendCommand(IDOK);
+    EXPECT_TRUE(dialog.hasEnded());
+    EXPECT_EQ(p->getInterval().get(), 4294967294u);
+}
+
 TEST_F(programProperties, CancelLeavesTheProgramAlone)
 {
     gsclProgram* p = program("P", std::string("LIMIT\t\t3\n") + someCoders);
