@@ -349,6 +349,12 @@ TEST_F(dataElementPanes, SummaryObjectsArePickedInModifyObject)
                                        "\t\tEND\n"
                                        "\tEND\n"
                                        "END\n");
+
+    // Only a summary read without a program keeps its objects of other kinds
+    // unchanged: taking this one's program away is still refused.
+    auto again = open(object("Any"), object("Any"));
+    choose(pane(*again).controlAs<QComboBox>(summaryPane::programId), "<None>");
+    EXPECT_EQ(refusal(*again), 10641);
 }
 
 // Offset parameters are kept as the source holds them and allow a negative
