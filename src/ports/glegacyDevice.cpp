@@ -4,6 +4,7 @@
 #include "legacy/glegacyDriver.h"
 #include "ports/gdevice.h"
 #include "ports/gserialPort.h"
+#include "ports/portFields.h"
 #include "store/CObjectFile.h"
 #include "store/gkeyword.h"
 #include "store/gstation.h"
@@ -159,10 +160,8 @@ void glegacyDevice::writeFields(CObjectFile& file, int indent) const
         gkeyword::byToken(kw::TITLE).writeKey(file, indent);
         title_.write(file, 1);
     }
-    if (tolerance_ > 0) {
-        gkeyword::byToken(kw::TOLERANCE).writeKey(file, indent);
-        file.writeInt(tolerance_, 1);
-    }
+    if (tolerance_ > 0)
+        portFields::tolerance.write(file, indent, tolerance_);
     writeControl(file, indent, kw::ENABLE_CONTROL, enable_);
     writeControl(file, indent, kw::DISABLE_CONTROL, disable_);
     writeControl(file, indent, kw::MESSAGE_CONTROL, message_);
@@ -186,15 +185,7 @@ gloadStatus glegacyDevice::loadField(int token, gstr& value)
         title_.adopt(title);
         return gload::accepted;
     }
-    case kw::TOLERANCE: {
-        if (tolerance_ != -1)
-            return gload::alreadyLoaded;
-        int32_t tolerance = 0;
-        if (parseIntItem(value.data(), tolerance) != itemResult::end || tolerance < 0)
-            return gload::invalidValue;
-        tolerance_ = tolerance;
-        return gload::accepted;
-    }
+    case kw::TOLERANCE: return portFields::tolerance.load(value, tolerance_, -1);
     case kw::ENABLE_CONTROL: return loadControl(enable_, value);
     case kw::DISABLE_CONTROL: return loadControl(disable_, value);
     case kw::MESSAGE_CONTROL: return loadControl(message_, value);

@@ -13,6 +13,8 @@ namespace portFields {
 inline constexpr gsecondsField minimumDelay{kw::DELAY, anySeconds, {0, 4294967000}, 10217};
 // A G2 device's custom retry count (0 in memory: none given).
 inline constexpr gintegerField deviceRetries{kw::RETRIES, {1, INT32_MAX}, {1, 2147483646}, 10499};
+// A legacy device's timeout tolerance (-1 in memory: none given).
+inline constexpr gintegerField tolerance{kw::TOLERANCE, {0, INT32_MAX}, {0, INT32_MAX}, 10111};
 // The delay between retries of a driver's error handling.
 inline constexpr gsecondsField retryDelay{kw::DELAY, anySeconds, {0, 4294967000}, 10622};
 // The most retries of a driver's error handling (0 in memory: none given).

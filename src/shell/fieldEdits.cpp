@@ -35,4 +35,12 @@ bool readInteger(const CNonNegativeSpinEdit& edit, const gintegerField& field, i
     return field.confirms(value, shown);
 }
 
+bool readInteger(const CUnsignedSpinEdit& edit, const gintegerField& field, int64_t shown, uint32_t unreadable,
+                 uint32_t& value)
+{
+    if (!edit.getValue(value))
+        value = unreadable;
+    return field.confirms(value, shown);
+}
+
 } // namespace fieldEdits

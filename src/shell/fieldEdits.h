@@ -7,6 +7,7 @@
 class CNonNegativeSpinEdit;
 class CRealSpinEdit;
 class CSpinEdit;
+class CUnsignedSpinEdit;
 
 // The spin edits of numeric fields, driven by the field's one description:
 // the spin's limits are the dialog's range, the conversions those of the
@@ -28,5 +29,7 @@ bool readSeconds(const CRealSpinEdit& edit, const gsecondsField& field, gmillise
 // number.
 bool readInteger(const CNonNegativeSpinEdit& edit, const gintegerField& field, int32_t shown, int32_t unreadable,
                  int32_t& value);
+bool readInteger(const CUnsignedSpinEdit& edit, const gintegerField& field, int64_t shown, uint32_t unreadable,
+                 uint32_t& value);
 
 } // namespace fieldEdits

@@ -9,12 +9,14 @@
 #include "ports/gcommandSequenceEntry.h"
 #include "ports/glegacyDevice.h"
 #include "ports/glegacyPoll.h"
+#include "ports/portFields.h"
 #include "ports/ui/CEditPollDialog.h"
 #include "ports/ui/CEditSerialPortDialog.h"
 #include "ports/ui/portDialogItems.h"
 #include "resources/stringTable.h"
 #include "shell/CProgramCombo.h"
 #include "shell/CSpinEdit.h"
+#include "shell/fieldEdits.h"
 #include "shell/programArgumentsDialog.h"
 #include "store/gkeyword.h"
 #include "store/gstation.h"
@@ -29,8 +31,6 @@ constexpr int newDevice = 10163;
 constexpr int allDriversUsed = 10220;
 constexpr int somePollsGo = 10012;
 constexpr int allPollsGo = 10603;
-constexpr int enterTolerance = 10111;
-constexpr uint32_t mostTolerance = 2147483647;
 
 // A copy with the same payload kind, command, device and count.
 gcommandSequenceEntry* copyEntry(const gcommandSequenceEntry& source)
@@ -342,10 +342,9 @@ void CEditLegacyDeviceDialog::OnOK()
 {
     bool wait = owner_->waitsForData();
     uint32_t tolerance = 0;
-    if (!tolerance_->getValue(tolerance))
-        tolerance = 0xFFFFFFFF;
-    if (tolerance > mostTolerance) {
-        messageBox(enterTolerance, gbuttons::ok);
+    const gintegerField& field = portFields::tolerance;
+    if (!fieldEdits::readInteger(*tolerance_, field, start_ ? start_->getTolerance() : -1, 0xFFFFFFFF, tolerance)) {
+        messageBox(field.refusal, gbuttons::ok);
         return;
     }
     if (!edit_) {
