@@ -1,6 +1,5 @@
 #include "ports/glegacyDevice.h"
 
-#include "foundation/valueParsers.h"
 #include "legacy/glegacyDriver.h"
 #include "ports/gdevice.h"
 #include "ports/gserialPort.h"

@@ -1,11 +1,9 @@
 #include "registers/gbistateSupplement.h"
 
-#include "foundation/valueParsers.h"
 #include "registers/bistateFields.h"
 #include "registers/gregister.h"
 #include "registers/registerFieldLines.h"
 #include "store/CObjectFile.h"
-#include "store/gkeyword.h"
 
 void gbistateSupplement::writeFields(CObjectFile& file, int indent) const
 {

@@ -9,7 +9,6 @@
 #include "store/gobjectType.h"
 #include "store/gstation.h"
 
-#include <climits>
 #include <vector>
 
 namespace {

@@ -1,10 +1,8 @@
 #include "g2driver/model/g2driverDelayCommandElement.h"
 
-#include "foundation/valueParsers.h"
 #include "g2driver/model/driverFields.h"
 #include "ports/g2driverCommandOutput.h"
 #include "store/CObjectFile.h"
-#include "store/gkeyword.h"
 
 namespace {
 
