@@ -137,14 +137,16 @@ void CScreenPropertiesDialog::chooseColour()
 
 // A size must keep the far edge of the screen, counted from its near edge,
 // within the coordinates: a larger one would wrap round to a small screen.
-// The message of a size too large names the sizes that fit.
-bool CScreenPropertiesDialog::readSize(int id, uint32_t& value, int unreadableId, int rangeId, int32_t nearEdge)
+// The message of a size too large names the sizes that fit. The size shown
+// is taken as it is: the screen then keeps its edges.
+bool CScreenPropertiesDialog::readSize(int id, uint32_t& value, int unreadableId, int rangeId, int32_t nearEdge,
+                                       int64_t shown)
 {
     auto* edit = dynamic_cast<CUnsignedSpinEdit*>(control(id));
     const int64_t largest = std::min<int64_t>(int64_t(std::numeric_limits<int32_t>::max()) - nearEdge,
                                               std::numeric_limits<uint32_t>::max());
     const bool read = edit->getValue(value);
-    if (read && value <= largest)
+    if (read && (value <= largest || value == shown))
         return true;
     if (read || unreadableId == rangeId) {
         gstr text;
@@ -166,8 +168,8 @@ void CScreenPropertiesDialog::OnOK()
     grect bounds = target_ ? target_->getBounds() : grect{};
     if (bounds.isEmpty())
         bounds = grect{0, 0, 0, 0};
-    if (!readSize(heightId, height, badHeight, heightRange, bounds.top) ||
-        !readSize(widthId, width, badWidth, badWidth, bounds.left))
+    if (!readSize(heightId, height, badHeight, heightRange, bounds.top, source_ ? source_->getHeight() : -1) ||
+        !readSize(widthId, width, badWidth, badWidth, bounds.left, source_ ? source_->getWidth() : -1))
         return;
     if (!target_) {
         fscreen* made = station::screens().define(tag);

@@ -46,7 +46,7 @@ private:
     void chooseColour();
     // The edit's unsigned number; false (focus on the edit, its text
     // selected) when it does not read.
-    bool readSize(int id, uint32_t& value, int unreadableId, int rangeId, int32_t nearEdge);
+    bool readSize(int id, uint32_t& value, int unreadableId, int rangeId, int32_t nearEdge, int64_t shown);
 
     fscreen* source_;
     fscreen* target_;

@@ -302,8 +302,11 @@ void fscreen::setScreenProperties(int32_t height, int32_t width, int32_t inMenu,
     if (bounds_.isEmpty()) {
         bounds_ = grect{0, 0, width, height};
     } else {
-        bounds_.right = wrapCoordinate(int64_t(bounds_.left) + width);
-        bounds_.bottom = wrapCoordinate(int64_t(bounds_.top) + height);
+        // A size left as it was keeps its edges, whichever way round they lie.
+        if (static_cast<uint32_t>(width) != getWidth())
+            bounds_.right = wrapCoordinate(int64_t(bounds_.left) + width);
+        if (static_cast<uint32_t>(height) != getHeight())
+            bounds_.bottom = wrapCoordinate(int64_t(bounds_.top) + height);
     }
     inMenu_ = inMenu;
     local_ = local;

@@ -117,6 +117,20 @@ TEST_F(screenEditorTest, EditingKeepsTheCornerAndRenamesTheWindow)
     EXPECT_EQ(list->list().nameAt(list->list().indexOf(&overview)), gstr("Plant"));
 }
 
+// A file may give a screen's edges the other way round, with sizes beyond
+// what a typed size may be; an unchanged OK keeps the screen as it was.
+TEST_F(screenEditorTest, UnchangedSizesKeepTheEdges)
+{
+    fscreen& overview = screenOf("Overview");
+    const grect reversed{1, 10, -2147483646, -2147483648}; // 2147483647 wide, 2147483658 high
+    overview.setBounds(reversed);
+    user.scripts.push_back([](CDialog& d) { d.sendCommand(IDOK); });
+    props dialog(&overview, &overview, frame);
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_TRUE(user.messages.empty());
+    EXPECT_EQ(overview.getBounds(), reversed);
+}
+
 // A size whose far edge would leave the coordinates is refused, counted from
 // the screen's own corner (-20, 16) or, for a new screen, from the origin;
 // the message names the sizes that fit.
