@@ -299,7 +299,8 @@ gloadStatus g2driver::loadDataObject(const gstr& value)
     const int32_t neededKind = object->getTypeCode();
     if (object->readKind(next) != itemResult::end)
         return gload::invalidValue;
-    if (neededKind != g2valueKind::untyped && neededKind != object->getTypeCode())
+    if ((neededKind != g2valueKind::untyped && neededKind != object->getTypeCode()) ||
+        !object->takesKind(object->getTypeCode()))
         return gload::incomplete;
     object->setDriver(this);
     loadEmbeddedObject(object);

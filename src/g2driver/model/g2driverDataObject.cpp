@@ -112,6 +112,7 @@ void g2driverDataObject::reset()
 {
     driver_ = nullptr;
     typeCode_ = 0;
+    kindsTaken_ = ~0u;
     internal_ = notLoaded;
     valueNames_.clear();
     elements_ = 0;

@@ -35,6 +35,11 @@ public:
     // 1 bistate, 2 digital, 3 analog, 4 string; 0 while not known.
     int32_t getTypeCode() const noexcept { return typeCode_; }
     void setTypeCode(int32_t code) noexcept { typeCode_ = code; }
+    // The kinds a user read before the object was defined can take, one bit
+    // (1 << kind) each; the object's own header of a kind outside them leaves
+    // that user without its object. Every kind until such a user comes.
+    void narrowKinds(uint32_t kinds) noexcept { kindsTaken_ &= kinds; }
+    bool takesKind(int32_t kind) const noexcept { return (kindsTaken_ >> kind) & 1u; }
     // -1 not loaded, -2 used from outside before it was loaded, 0 not
     // internal, 1 internal.
     int32_t getInternal() const noexcept { return internal_; }
@@ -97,6 +102,7 @@ private:
     g2driver* driver_ = nullptr;
     g2driverParameterTable parameters_;
     int32_t typeCode_ = 0;
+    uint32_t kindsTaken_ = ~0u;
     int32_t internal_ = notLoaded;
     std::map<uint32_t, gstr> valueNames_;
     int32_t elements_ = 0;

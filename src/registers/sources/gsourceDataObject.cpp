@@ -140,8 +140,9 @@ gloadStatus gsourceSerialObject::loadDriver(const gstr& value)
 void gsourceSerialObject::afterLoad()
 {
     g2driverDataObject* object = reference_.getDataObject();
-    if (object && object->getTypeCode() == g2valueKind::untyped)
-        object->setTypeCode(gsourceDataObjectKinds::soleKind(source_.getSourceType()));
+    const int typeCode = source_.getSourceType();
+    if (object && object->getTypeCode() == g2valueKind::untyped && gsourceDataObjectKinds::covers(typeCode))
+        object->narrowKinds(gsourceDataObjectKinds::kindsOf(typeCode));
     if (device_ && object)
         relink();
 }
@@ -345,16 +346,14 @@ bool gsourceDataObjectKinds::covers(int typeCode)
     return (typeCode >= 11 && typeCode <= 13) || (typeCode >= 16 && typeCode <= 18);
 }
 
-int32_t gsourceDataObjectKinds::soleKind(int typeCode)
+uint32_t gsourceDataObjectKinds::kindsOf(int typeCode)
 {
-    switch (typeCode) {
-    case 11: return g2valueKind::bistate;
-    case 12:
-    case 13: return g2valueKind::digital;
-    case 17:
-    case 18: return g2valueKind::string;
-    default: return g2valueKind::untyped;
+    uint32_t kinds = 0;
+    for (int32_t kind = g2valueKind::bistate; kind <= g2valueKind::string; ++kind) {
+        if (accepts(typeCode, kind))
+            kinds |= 1u << kind;
     }
+    return kinds;
 }
 
 std::unique_ptr<gregisterSource> gsourceDataObjectBistate::clone(gregisterSupplement& owner) const

@@ -45,9 +45,9 @@ public:
     void writeFields(CObjectFile& file, int indent) const;
     // DEVICE and DRIVER; unknownKeyword for any other.
     gloadStatus loadField(int token, gstr& value);
-    // An object whose kind is not known yet (its driver is read later)
-    // takes the one kind the source reads, so that the object's own header
-    // of another kind is refused then.
+    // An object whose kind is not known yet (its driver is read later) is
+    // narrowed to the kinds the source reads, so that the object's own
+    // header of another kind is refused then.
     void afterLoad();
     // A device, an object of a kind the source reads, and the reference in
     // the device's driver (a device whose driver is not known yet takes the
@@ -83,8 +83,8 @@ bool accepts(int typeCode, int32_t valueKind);
 // Whether the table above covers the kind (11, 12, 13, 16, 17, 18); the
 // threshold and bit-collection sources check their objects themselves.
 bool covers(int typeCode);
-// The one value kind the kind reads; untyped where it reads two.
-int32_t soleKind(int typeCode);
+// The value kinds the kind reads, one bit (1 << kind) each.
+uint32_t kindsOf(int typeCode);
 } // namespace gsourceDataObjectKinds
 
 // 11 "SOURCE BISTATE": a bistate object, optionally inverted (INVERT YES).

@@ -99,10 +99,10 @@ TEST_F(dataObjectRegisters, LinesAndTheirAnswers)
     }
 }
 
-// A register read before its driver gives the object it names the one kind
-// it reads; the object's own header of another kind is then refused. Read
-// after the driver, the register itself is refused. Either way the station
-// does not load, with the incomplete object's error.
+// A register read before its driver narrows the object it names to the
+// kinds it reads; the object's own header of another kind is then refused.
+// Read after the driver, the register itself is refused. Either way the
+// station does not load, with the incomplete object's error.
 TEST_F(dataObjectRegisters, ObjectsOfAnotherKindDoNotLoadInEitherOrder)
 {
     const std::string driver = "G2DRIVER Meter\nOBJECT Label, STRING\nSOURCE PARAMETER\nEND\nEND\nEND\n";
@@ -112,7 +112,11 @@ TEST_F(dataObjectRegisters, ObjectsOfAnotherKindDoNotLoadInEitherOrder)
                             "OBJECT Label\nEND\nEND\nEND\n";
     tempFolder folder;
     std::string path = folder.path("kinds.stn");
-    for (const std::string& text : {driver + port + reg, reg + port + driver, port + reg + driver}) {
+    // An analog source reads digital or analog objects.
+    const std::string analog = "ANALOG_REG A\nLEVEL NONE\nSOURCE ANALOG\nDEVICE COM1, M1\nDRIVER Meter\n"
+                               "OBJECT Label\nEND\nEND\nEND\n";
+    for (const std::string& text :
+         {driver + port + reg, reg + port + driver, port + reg + driver, analog + port + driver}) {
         SCOPED_TRACE(text);
         emptyAll();
         putFile(path, text);
