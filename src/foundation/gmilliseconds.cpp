@@ -140,4 +140,4 @@ int gmilliseconds::parseSeconds(const char* text, const char*& next)
     return result;
 }
 
-void gmilliseconds::writeSeconds(CObjectFile& file, int ending) const { file.writeReal(count_ * 0.001, ending); }
+void gmilliseconds::writeSeconds(CObjectFile& file, int ending) const { file.writeReal(count_ / 1000.0, ending); }
