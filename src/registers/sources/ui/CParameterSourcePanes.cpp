@@ -154,8 +154,6 @@ void CAnalogParameterSourcePane::showDefault() { controlOf<CRealSpinEdit>(editor
 
 void CAnalogParameterSourcePane::enableEditor(bool enable) { enableControl(editorId, enable); }
 
-// A number whose written form would not read back is refused like one that
-// is no number.
 bool CAnalogParameterSourcePane::readDefault()
 {
     double value = 0;
