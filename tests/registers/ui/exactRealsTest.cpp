@@ -1,5 +1,7 @@
 #include "registerDialogFixture.h"
 
+#include "registers/ui/CRegisterDialog.h"
+
 #include <string>
 
 namespace {
@@ -22,11 +24,13 @@ std::string withValue(std::string text, const std::string& value)
     return text;
 }
 
-// Edit and OK without a change keeps every real exactly: the limits, the
-// change thresholds, the log record's range, factor and offset, a parameter
-// source's default and an argument; none is refused.
+// Edit, then OK without a change in the log strings and the automatic
+// controls dialogs and in the register dialog, keeps every real exactly:
+// the limits, the change thresholds, the log record's range, factor and
+// offset, a parameter source's default; none is refused.
 TEST_F(registerDialogTest, ABareOkKeepsEveryRealExactly)
 {
+    program("Calc");
     // A limit of the most negative or the largest double means none.
     struct {
         const char* text;
@@ -35,6 +39,8 @@ TEST_F(registerDialogTest, ABareOkKeepsEveryRealExactly)
     } cases[] = {
         {"ANALOG_REG A\nLEVEL NONE\nMINIMUM @\nEND\n", false, lowest},
         {"ANALOG_REG A\nLEVEL NONE\nMAXIMUM @\nEND\n", false, highest},
+        {"ANALOG_REG A\nLEVEL NONE\nVALUE_CONTROL\nPROGRAM Calc\nEND\nMIN_CHANGE_DB @\nEND\n", true, ""},
+        {"ANALOG_REG A\nLEVEL NONE\nVALUE_CONTROL\nPROGRAM Calc\nEND\nMIN_CHANGE @\nEND\n", true, ""},
         {"ANALOG_REG A\nLEVEL NONE\nVALUE_LOG_INFO\nVALUES STRICTLY INSIDE\nMINIMUM @\nMIN_CHANGE 1\nFACTOR @\n"
          "OFFSET @\nEND\nEND\n",
          false, lowest},
@@ -48,9 +54,19 @@ TEST_F(registerDialogTest, ABareOkKeepsEveryRealExactly)
                 continue;
             std::string text = withValue(c.text, value);
             station::registers().deleteAll();
-            auto [before, after] = editUnchanged(text, 3);
+            loadedRegister loaded = loadRegister(text);
+            ASSERT_EQ(loaded.last(), gload::finished) << text;
+            std::string before = writtenRegister(*loaded.reg);
             EXPECT_NE(before.find(value), std::string::npos) << before;
-            EXPECT_EQ(after, before) << text;
+            run(3, loaded.reg, loaded.reg, [this](CDialog& d) {
+                for (int subDialog : {CRegisterDialog::logStringsId, CRegisterDialog::controlsId}) {
+                    user.scripts.push_front([](CDialog& sub) { sub.sendCommand(IDOK); });
+                    d.sendCommand(subDialog);
+                }
+                d.sendCommand(IDOK);
+            });
+            EXPECT_TRUE(user.scripts.empty()) << "a dialog did not open";
+            EXPECT_EQ(writtenRegister(*loaded.reg), before) << text;
         }
     }
     EXPECT_EQ(prompts(), std::vector<int>{});
