@@ -19,7 +19,7 @@ constexpr int64_t exponentCap = 1000000000;
 // text has the shape the real-number item parser accepted: white space, a
 // sign, digits with an optional fraction, an optional exponent. The value is
 // worked out from the digits, not from a double, so that every count written
-// as count * 0.001 with 15 significant digits reads back as itself.
+// as its decimal seconds reads back as itself.
 bool millisecondsOfDecimal(const char* p, uint32_t& count)
 {
     while (charClass::isWhite(*p))
@@ -140,4 +140,4 @@ int gmilliseconds::parseSeconds(const char* text, const char*& next)
     return result;
 }
 
-void gmilliseconds::writeSeconds(CObjectFile& file, int ending) const { file.writeReal(count_ * 0.001, ending); }
+void gmilliseconds::writeSeconds(CObjectFile& file, int ending) const { file.writeReal(count_ / 1000.0, ending); }

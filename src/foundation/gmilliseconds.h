@@ -41,8 +41,9 @@ public:
     // A real-number item (results 0, 1, 2 of the item parsers).
     int parseSeconds(const char* text);
     int parseSeconds(const char* text, const char*& next);
-    // count * 0.001 as a real value ("%.15G"), then the ending code. Every
-    // set count reads back as itself; the "not set" count is written as
+    // The decimal seconds, then the ending code: count / 1000 is the double
+    // nearest to them, which the real writer gives in those very digits.
+    // Every set count reads back as itself; the "not set" count is written as
     // 4294967.295, which the reader refuses, so callers leave unset values
     // out of files.
     void writeSeconds(CObjectFile& file, int ending) const;

@@ -1,6 +1,7 @@
 #include "foundation/realFormat.h"
 
 #include "foundation/gfault.h"
+#include "foundation/valueParsers.h"
 
 #include <charconv>
 #include <cmath>
@@ -34,35 +35,17 @@ int nonFinite(char* out, double value)
     return static_cast<int>(p - out);
 }
 
-} // namespace
-
-int formatRealG(char (&out)[realFormatSize], double value, int precision)
+// Lays out the n significant digits of a finite value whose first digit
+// stands for 10^exponent as "%.<precision>G" does. digits has room for at
+// least precision of them; missing ones are zeros.
+int layOut(char (&out)[realFormatSize], bool negative, char* digits, int n, int exponent, int precision)
 {
-    if (precision > 17)
-        throw gfault("precision above 17 in formatRealG()");
-    if (!std::isfinite(value))
-        return nonFinite(out, value);
-    int digitsWanted = precision < 1 ? 1 : precision;
-
-    // The digits and the decimal exponent after rounding to that many
-    // significant digits, as the E style would show them.
-    char scientific[realFormatSize];
-    auto end = std::to_chars(scientific, scientific + sizeof scientific, std::fabs(value),
-                             std::chars_format::scientific, digitsWanted - 1).ptr;
-    char digits[realFormatSize];
-    int n = 0;
-    const char* p = scientific;
-    for (; *p != 'e'; ++p) {
-        if (*p != '.')
-            digits[n++] = *p;
-    }
-    int exponent = 0;
-    std::from_chars(p[1] == '+' ? p + 2 : p + 1, end, exponent);
-
+    for (; n < precision; ++n)
+        digits[n] = '0';
     char* q = out;
-    if (std::signbit(value))
+    if (negative)
         *q++ = '-';
-    if (exponent < -4 || exponent >= digitsWanted) {
+    if (exponent < -4 || exponent >= precision) {
         *q++ = digits[0];
         int fraction = significantLength(digits + 1, n - 1, 0);
         if (fraction > 0) {
@@ -91,4 +74,56 @@ int formatRealG(char (&out)[realFormatSize], double value, int precision)
     }
     *q = '\0';
     return static_cast<int>(q - out);
+}
+
+// The magnitude's digits and decimal exponent from to_chars' scientific
+// form: with digitsWanted of them, or the fewest that read back when it is 0.
+int scientificDigits(double value, int digitsWanted, char* digits, int& exponent)
+{
+    char scientific[realFormatSize];
+    auto end = digitsWanted > 0
+        ? std::to_chars(scientific, scientific + sizeof scientific, std::fabs(value), std::chars_format::scientific,
+                        digitsWanted - 1).ptr
+        : std::to_chars(scientific, scientific + sizeof scientific, std::fabs(value), std::chars_format::scientific).ptr;
+    int n = 0;
+    const char* p = scientific;
+    for (; *p != 'e'; ++p) {
+        if (*p != '.')
+            digits[n++] = *p;
+    }
+    exponent = 0;
+    std::from_chars(p[1] == '+' ? p + 2 : p + 1, end, exponent);
+    return n;
+}
+
+bool readsBack(const char* text, double value)
+{
+    double again = 0;
+    return parseDoubleItem(text, again) == itemResult::end && again == value;
+}
+
+} // namespace
+
+int formatRealG(char (&out)[realFormatSize], double value, int precision)
+{
+    if (precision > 17)
+        throw gfault("precision above 17 in formatRealG()");
+    if (!std::isfinite(value))
+        return nonFinite(out, value);
+    int digitsWanted = precision < 1 ? 1 : precision;
+    char digits[realFormatSize];
+    int exponent = 0;
+    int n = scientificDigits(value, digitsWanted, digits, exponent);
+    return layOut(out, std::signbit(value), digits, n, exponent, digitsWanted);
+}
+
+int formatRealExact(char (&out)[realFormatSize], double value)
+{
+    int n = formatRealG(out, value, 15);
+    if (!std::isfinite(value) || readsBack(out, value))
+        return n;
+    char digits[realFormatSize];
+    int exponent = 0;
+    int shortest = scientificDigits(value, 0, digits, exponent);
+    return layOut(out, std::signbit(value), digits, shortest, exponent, shortest < 15 ? 15 : shortest);
 }

@@ -14,3 +14,10 @@ constexpr int realFormatSize = 32;
 // "NAN" and their negative forms for the values that are not finite.
 // precision above 17 throws gfault. Returns the length written to out.
 int formatRealG(char (&out)[realFormatSize], double value, int precision);
+
+// How station files hold a real: the "%.15G" form when it reads back to the
+// value, else the fewest significant digits that do, laid out as "%.nG"
+// lays out n digits (n at least 15). Every finite value thus
+// reads back as itself, and values that 15 digits keep are written as they
+// always were. Not finite values as formatRealG writes them.
+int formatRealExact(char (&out)[realFormatSize], double value);

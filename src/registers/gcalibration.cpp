@@ -26,7 +26,7 @@ bool readNumberAt(const char*& p, double& value)
     while (charClass::isDigit(*p) || *p == '.' || *p == '+' || *p == '-' || *p == 'e' || *p == 'E')
         ++p;
     std::string number(start, p);
-    return !number.empty() && parseWritableReal(number.c_str(), value) == itemResult::end;
+    return !number.empty() && parseDoubleItem(number.c_str(), value) == itemResult::end;
 }
 
 // "(", the raw value, "; ", the calibrated value, ")" and nothing more.

@@ -1,7 +1,6 @@
 #include "registers/gvalueListNodes.h"
 
 #include "foundation/valueParsers.h"
-#include "registers/registerFieldLines.h"
 #include "store/CObjectFile.h"
 
 int parseValueMapEntry(const char* text, gvalueMapEntry& entry)
@@ -29,7 +28,7 @@ int gthreshold::parse(const char* text)
 {
     const char* next = nullptr;
     double bottom = 0;
-    if (parseWritableReal(text, bottom, next) != itemResult::comma)
+    if (parseDoubleItem(text, bottom, next) != itemResult::comma)
         return itemResult::error;
     uint32_t result = 0;
     int outcome = parseUnsignedItem(next, result);
@@ -42,7 +41,7 @@ int gthreshold::parse(const char* text)
 
 void gthreshold::write(CObjectFile& file, int ending) const
 {
-    file.writeExactReal(key, 2);
+    file.writeReal(key, 2);
     file.writeUnsigned(value, ending);
 }
 
@@ -50,10 +49,10 @@ int gcalibrationPoint::parse(const char* text)
 {
     const char* next = nullptr;
     double raw = 0;
-    if (parseWritableReal(text, raw, next) != itemResult::comma)
+    if (parseDoubleItem(text, raw, next) != itemResult::comma)
         return itemResult::error;
     double result = 0;
-    int outcome = parseWritableReal(next, result);
+    int outcome = parseDoubleItem(next, result);
     if (outcome == itemResult::error)
         return outcome;
     key = raw;
@@ -63,6 +62,6 @@ int gcalibrationPoint::parse(const char* text)
 
 void gcalibrationPoint::write(CObjectFile& file, int ending) const
 {
-    file.writeExactReal(key, 2);
-    file.writeExactReal(calibrated, ending);
+    file.writeReal(key, 2);
+    file.writeReal(calibrated, ending);
 }

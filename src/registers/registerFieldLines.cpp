@@ -1,12 +1,10 @@
 #include "registers/registerFieldLines.h"
 
-#include "foundation/realFormat.h"
 #include "foundation/valueParsers.h"
 #include "store/CObjectFile.h"
 #include "store/gkeyword.h"
 #include "store/gstorable.h"
 
-#include <cstring>
 
 void writeTextValue(CObjectFile& file, const gstrSlice& text, int ending)
 {
@@ -37,7 +35,7 @@ int loadRealField(double& field, double unset, const gstr& value)
     if (field != unset)
         return gload::alreadyLoaded;
     double read = 0;
-    if (parseWritableReal(value.data(), read) != itemResult::end || read == unset)
+    if (parseDoubleItem(value.data(), read) != itemResult::end || read == unset)
         return gload::invalidValue;
     field = read;
     return gload::accepted;
@@ -48,7 +46,7 @@ int loadMinimumChange(const gstr& value, bool dB, double& change)
     if (change != 0)
         return gload::alreadyLoaded;
     double read = 0;
-    if (parseWritableReal(value.data(), read) != itemResult::end || !(read > 0))
+    if (parseDoubleItem(value.data(), read) != itemResult::end || !(read > 0))
         return gload::invalidValue;
     change = dB ? -read : read;
     return gload::accepted;
@@ -79,33 +77,4 @@ int parseLogModeItem(const char* text, int32_t& mode, const char*& next)
         }
     }
     return itemResult::error;
-}
-
-bool isWritableReal(double value)
-{
-    char first[realFormatSize];
-    int n = formatRealG(first, value, 15);
-    first[n] = '\0';
-    double again = 0;
-    if (parseDoubleItem(first, again) != itemResult::end)
-        return false;
-    char second[realFormatSize];
-    int m = formatRealG(second, again, 15);
-    return n == m && std::memcmp(first, second, static_cast<size_t>(n)) == 0;
-}
-
-int parseWritableReal(const char* text, double& value, const char*& next)
-{
-    double read = 0;
-    int result = parseDoubleItem(text, read, next);
-    if (result == itemResult::error || !isWritableReal(read))
-        return itemResult::error;
-    value = read;
-    return result;
-}
-
-int parseWritableReal(const char* text, double& value)
-{
-    const char* next = nullptr;
-    return parseWritableReal(text, value, next);
 }

@@ -36,13 +36,3 @@ int loadTextField(gstr& text, const gstr& value);
 // records: NONE 1, ALL 2, ON_STATE 3, OFF_STATE 4, INCLUDE 5, EXCLUDE 6. The
 // item parser's result (0, 1, or 2 with next past the comma).
 int parseLogModeItem(const char* text, int32_t& mode, const char*& next);
-
-// A real-number item (the result codes of the item parsers) that a save
-// writes in a form that reads back: a value whose "%.15G" form would not
-// read back to the same text (at the edge of the double range, where the
-// rounded digits exceed the largest double) is refused, so that every loaded
-// value saves the same way each time.
-int parseWritableReal(const char* text, double& value, const char*& next);
-// Whether a save writes the value in a form that reads back to itself.
-bool isWritableReal(double value);
-int parseWritableReal(const char* text, double& value);

@@ -42,7 +42,8 @@ public:
     // end the text. 1 when the whole text is such an argument; otherwise 0 and
     // the argument is unchanged.
     int parse(const char* text);
-    // The name, ", ", the value (a number as "%.15G"), then the ending.
+    // The name, ", ", the value (a number as CObjectFile::writeReal puts
+    // it), then the ending.
     void write(CObjectFile& file, int ending) const;
     // The batch tools' replacement in the value: a number equal to find
     // becomes replace, the first occurrence of find in a text is replaced, a

@@ -139,6 +139,10 @@ bool CRealSpinEdit::acceptsChar(unsigned char c) const
 // may hold.
 bool CRealSpinEdit::getValue(double& out) const
 {
+    if (!shownText_.isEmpty() && text() == shownText_ && std::isfinite(shownValue_)) {
+        out = shownValue_;
+        return true;
+    }
     gstr text = editText(*this);
     if (text.isEmpty())
         return false;
@@ -146,7 +150,12 @@ bool CRealSpinEdit::getValue(double& out) const
     return whollyRead(text, end) && std::isfinite(out);
 }
 
-void CRealSpinEdit::setValue(double value) { setText(toUiText(formatEditReal(value, getUserDecimalSeparator()))); }
+void CRealSpinEdit::setValue(double value)
+{
+    setText(toUiText(formatEditReal(value, getUserDecimalSeparator())));
+    shownText_ = text();
+    shownValue_ = value;
+}
 
 CNonNegativeSpinEdit::CNonNegativeSpinEdit()
 {

@@ -73,11 +73,18 @@ private:
 
 // Any real number: digits, "+-eE" and the user's decimal separator; written
 // with "%.10G". getValue is true when the whole text is one finite number.
+// A value shows with fewer digits than it may hold: while the text is the
+// one setValue wrote, getValue gives the value itself, so that a field the
+// user left alone gives back exactly what it was given.
 class CRealSpinEdit : public CSpinEdit {
 public:
     bool acceptsChar(unsigned char c) const override;
     bool getValue(double& out) const;
     void setValue(double value);
+
+private:
+    QString shownText_;
+    double shownValue_ = 0;
 };
 
 // 0 to 2147483647: digits only.

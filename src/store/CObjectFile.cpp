@@ -637,26 +637,7 @@ void CObjectFile::writeReal(double value, int ending)
         return;
     }
     char text[realFormatSize];
-    int n = formatRealG(text, value, 15);
-    write(text, static_cast<size_t>(n));
-    writeEnding(ending);
-}
-
-void CObjectFile::writeExactReal(double value, int ending)
-{
-    if (!std::isfinite(value)) {
-        fail(EDOM);
-        return;
-    }
-    char text[realFormatSize];
-    int n = 0;
-    for (int precision = 15; precision <= 17; ++precision) {
-        n = formatRealG(text, value, precision);
-        double again = 0;
-        auto [end, error] = std::from_chars(text, text + n, again);
-        if (error == std::errc() && end == text + n && again == value)
-            break;
-    }
+    int n = formatRealExact(text, value);
     write(text, static_cast<size_t>(n));
     writeEnding(ending);
 }

@@ -96,13 +96,11 @@ public:
     void writeQuoted(const gstrSlice& text);
     void writeInt(int32_t value, int ending);
     void writeUnsigned(uint32_t value, int ending);
-    // "%.15G" in the "C" locale. A value that is not finite could not be
-    // read back: nothing is written and the file fails with EDOM.
+    // "%.15G" in the "C" locale when that reads back to the value, else the
+    // fewest digits that do (formatRealExact): every real a file holds
+    // saves as itself. A value that is not finite could not be read back:
+    // nothing is written and the file fails with EDOM.
     void writeReal(double value, int ending);
-    // The same digits when they read back to the value, else the fewest
-    // more (up to 17) that do: for values that must stay distinct from
-    // their neighbours, such as the points of a list.
-    void writeExactReal(double value, int ending);
     // address[0..3] as four decimal numbers joined by dots.
     void writeIpAddress(const uint8_t* address, int ending);
     // The banner of string 20115 and four line ends.

@@ -7,5 +7,5 @@ class CObjectFile;
 
 // "KEYWORD<gap>VALUE-KEYWORD" on its own line.
 void writeKeywordLine(CObjectFile& file, int indent, int keywordToken, int valueToken);
-// "KEYWORD<gap>value" with the value as "%.15G".
+// "KEYWORD<gap>value" with the value as CObjectFile::writeReal puts it.
 void writeRealLine(CObjectFile& file, int indent, int keywordToken, double value);

@@ -1,6 +1,7 @@
 #include "foundation/realFormat.h"
 
 #include "foundation/gfault.h"
+#include "foundation/valueParsers.h"
 
 #include <gtest/gtest.h>
 
@@ -76,6 +77,34 @@ TEST(realFormat, MatchesPrintfOverManyValues)
         for (int precision : precisions) {
             ASSERT_EQ(formatted(value, precision), printfG(value, precision))
                 << "precision " << precision << " value " << printfG(value, 17);
+        }
+    }
+}
+
+// The exact form is the 15-digit form whenever that reads back, and always
+// reads back itself, even where 15 digits round beyond the double range.
+TEST(realFormat, ExactFormReadsBackAndKeepsFifteenDigitsWhereTheyDo)
+{
+    std::mt19937_64 random(20261211);
+    for (int i = 0; i < 200000; ++i) {
+        uint64_t bits = random();
+        if (i % 4 == 0)
+            bits |= 0x7FE0000000000000u; // near the largest doubles
+        double value;
+        std::memcpy(&value, &bits, sizeof value);
+        if (!std::isfinite(value))
+            continue;
+        char text[realFormatSize];
+        int n = formatRealExact(text, value);
+        ASSERT_EQ(n, static_cast<int>(std::strlen(text)));
+        double again = 0;
+        ASSERT_EQ(parseDoubleItem(text, again), itemResult::end) << text;
+        ASSERT_EQ(again, value) << text;
+        std::string fifteen = formatted(value, 15);
+        double rounded = 0;
+        bool fifteenReadsBack = parseDoubleItem(fifteen.c_str(), rounded) == itemResult::end && rounded == value;
+        if (fifteenReadsBack) {
+            ASSERT_EQ(text, fifteen);
         }
     }
 }

@@ -53,15 +53,23 @@ TEST(gvalueListNodes, WrittenAsTwoNumbers)
     EXPECT_EQ(text, "0.1, 4294967295\n4294967295, 2, -2.5E-07, 1E+15\n");
 }
 
-TEST(gvalueListNodes, RealsAreReadOnlyWhenASaveWritesThemBack)
+// Every real a point may hold reads and writes back as itself, up to the
+// ends of the double range.
+TEST(gvalueListNodes, PointsKeepEveryRealTheyRead)
 {
+    for (const char* line : {"1.79769313486231E+308, 2", "1.7976931348623155E+308, 2", "-1.7976931348623157E+308, 2",
+                             "4.94065645841247E-324, 2", "1.0000000000000002, 2"}) {
+        gthreshold threshold;
+        ASSERT_EQ(threshold.parse(line), itemResult::end) << line;
+        EXPECT_EQ(writtenText([&](CObjectFile& file) { threshold.write(file, 0); }), line);
+    }
     double value = 0;
-    EXPECT_EQ(parseWritableReal("1.79769313486231e308", value), itemResult::end);
-    EXPECT_EQ(parseWritableReal("1.7976931348623155e308", value), itemResult::error);
-    EXPECT_EQ(parseWritableReal("-1.7976931348623157e308", value), itemResult::error);
-    EXPECT_EQ(parseWritableReal("4.9e-324", value), itemResult::end);
-    EXPECT_EQ(parseWritableReal(" 2 , x", value), itemResult::comma);
+    EXPECT_EQ(parseDoubleItem(" 2 , x", value), itemResult::comma);
     EXPECT_EQ(value, 2.0);
+    gcalibrationPoint point;
+    EXPECT_EQ(point.parse("1.7976931348623157e308, -1.7976931348623157e308"), itemResult::end);
+    EXPECT_EQ(writtenText([&](CObjectFile& file) { point.write(file, 0); }),
+              "1.7976931348623157E+308, -1.7976931348623157E+308");
 }
 
 } // namespace

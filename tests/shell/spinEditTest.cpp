@@ -173,6 +173,42 @@ TEST(spinEditValue, RealNumbersUseTheUserDecimalSeparator)
     }
 }
 
+// A real shows ten digits but gives back the value it was given while its
+// text is the one shown (also when it is typed back); another text is read
+// as typed.
+TEST(spinEditValue, RealsShownGiveBackTheirExactValue)
+{
+    const double values[] = {1.0 / 3.0,
+                             0.123456789012345,
+                             1.0000000000000002,
+                             -1.79769313486231e308,
+                             std::numeric_limits<double>::max(),
+                             -std::numeric_limits<double>::max(),
+                             std::numeric_limits<double>::denorm_min(),
+                             2147483647};
+    for (double value : values) {
+        CRealSpinEdit edit;
+        edit.setValue(value);
+        double read = 0;
+        EXPECT_TRUE(edit.getValue(read)) << textOf(edit);
+        EXPECT_EQ(read, value) << textOf(edit);
+    }
+    CRealSpinEdit edit;
+    double read = 0;
+    edit.setValue(1.0 / 3.0);
+    EXPECT_EQ(textOf(edit), "0.3333333333");
+    edit.setText("0.25");
+    ASSERT_TRUE(edit.getValue(read));
+    EXPECT_EQ(read, 0.25);
+    edit.setText("0.3333333333");
+    ASSERT_TRUE(edit.getValue(read));
+    EXPECT_EQ(read, 1.0 / 3.0);
+    edit.setText("");
+    EXPECT_FALSE(edit.getValue(read));
+    edit.setValue(std::numeric_limits<double>::infinity());
+    EXPECT_FALSE(edit.getValue(read));
+}
+
 TEST(spinEditKeys, RefusedCharactersBeepAndStayOut)
 {
     controlHost host;

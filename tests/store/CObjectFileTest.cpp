@@ -134,9 +134,9 @@ TEST_F(objectFileTest, WrittenBytesOnDisk)
     EXPECT_EQ(contents(path("out.stn")).substr(0, 40), "######################################\r\n");
 }
 
-// Points of a list keep the 15 digits every file has when those read back
-// to the same value; neighbours one unit in the last place apart get the
-// digits that tell them apart.
+// Reals keep the 15 digits every file has when those read back to the same
+// value; others get the fewest digits that do, so that neighbours one unit
+// in the last place apart and the ends of the double range survive a save.
 TEST_F(objectFileTest, ExactRealsReadBackToTheSameValue)
 {
     const struct {
@@ -151,12 +151,20 @@ TEST_F(objectFileTest, ExactRealsReadBackToTheSameValue)
         {0.1 + 0.2, "0.30000000000000004"},
         {std::nextafter(-2.5, 0.0), "-2.4999999999999996"},
         {std::numeric_limits<double>::max(), "1.7976931348623157E+308"},
+        {-std::numeric_limits<double>::max(), "-1.7976931348623157E+308"},
+        {std::nextafter(std::numeric_limits<double>::max(), 0.0), "1.7976931348623155E+308"},
+        {-1.79769313486231e308, "-1.79769313486231E+308"},
+        {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
+        {1.0 / 3.0, "0.3333333333333333"},
+        {1000000000000000.5, "1000000000000000.5"},
+        {123456789012345678.0, "1.2345678901234568E+17"},
+        {-0.0, "-0"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.written);
         CObjectFile file;
         ASSERT_EQ(file.open(path("exact.stn").c_str(), CObjectFile::modeWrite, false), 1);
-        file.writeExactReal(row.value, 0);
+        file.writeReal(row.value, 0);
         EXPECT_TRUE(file.close());
         std::string text = contents(path("exact.stn"));
         EXPECT_EQ(text, row.written);

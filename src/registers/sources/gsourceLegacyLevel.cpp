@@ -17,7 +17,7 @@ gloadStatus loadReal(double& field, const gstr& value)
     if (field != notGiven)
         return gload::alreadyLoaded;
     double number = 0;
-    if (parseWritableReal(value.data(), number) != itemResult::end)
+    if (parseDoubleItem(value.data(), number) != itemResult::end)
         return gload::invalidValue;
     field = number;
     return gload::accepted;

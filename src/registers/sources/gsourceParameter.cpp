@@ -105,9 +105,6 @@ void gsourceParameterAnalog::writeDefault(CObjectFile& file, int indent) const
         writeRealLine(file, indent, kw::DEFAULT, default_);
 }
 
-// A value whose written digits would not read back (at the edge of the
-// double range) is refused like one too large, so that what is read is
-// always written in a form that reads again.
 gloadStatus gsourceParameterAnalog::loadDefault(const gstr& value)
 {
     return loadRealField(default_, noDefault, value);

@@ -1,6 +1,5 @@
 #include "registers/ui/CAnalogAutomaticControlsDialog.h"
 
-#include "registers/registerFieldLines.h"
 #include "registers/ui/CEditAnalogRegisterDialog.h"
 #include "shell/CSpinEdit.h"
 
@@ -59,7 +58,7 @@ void CAnalogAutomaticControlsDialog::OnOK()
     if (rowRunsProgram(valueRow) && isChecked(thresholdBoxId)) {
         if (!dynamic_cast<CRealSpinEdit*>(control(thresholdId))->getValue(threshold))
             threshold = 0;
-        if (!(threshold > 0) || !isWritableReal(threshold))
+        if (!(threshold > 0))
             return (void)refuseField(thresholdId, badThreshold);
         if (isChecked(decibelId))
             threshold = -threshold;

@@ -3,7 +3,6 @@
 #include "foundation/gnumFormat.h"
 #include "platform/modalRun.h"
 #include "registers/ganalogLogInfo.h"
-#include "registers/registerFieldLines.h"
 #include "registers/ui/CEditAnalogRegisterDialog.h"
 #include "registers/ui/indicatorSampleValues.h"
 #include "shell/CSpinEdit.h"
@@ -223,10 +222,10 @@ double CAnalogLogFormatPane::readReal(int id, double otherwise) const
     return dynamic_cast<CRealSpinEdit*>(control(id))->getValue(value) ? value : otherwise;
 }
 
-// A number that a save writes in a form the loader reads back.
-bool CAnalogLogFormatPane::readWritable(int id, double& value) const
+// The field's number; false when its text holds none.
+bool CAnalogLogFormatPane::readNumber(int id, double& value) const
 {
-    return dynamic_cast<CRealSpinEdit*>(control(id))->getValue(value) && isWritableReal(value);
+    return dynamic_cast<CRealSpinEdit*>(control(id))->getValue(value);
 }
 
 int32_t CAnalogLogFormatPane::readCount(int id) const
@@ -281,9 +280,9 @@ bool CAnalogLogFormatPane::storeSettings()
     if (mode >= ganalogLogInfo::inside) {
         bool noFrom = controlText(fromId).isEmpty();
         bool noTo = controlText(toId).isEmpty();
-        if (!noFrom && !readWritable(fromId, minimum))
+        if (!noFrom && !readNumber(fromId, minimum))
             return refuseField(fromId, badFrom);
-        if (!noTo && !readWritable(toId, maximum))
+        if (!noTo && !readNumber(toId, maximum))
             return refuseField(toId, badTo);
         if (noFrom && noTo) {
             messageBox(noLimit, gbuttons::ok);
@@ -294,7 +293,7 @@ bool CAnalogLogFormatPane::storeSettings()
     double threshold = 0;
     if (isChecked(thresholdBoxId)) {
         threshold = readReal(thresholdId, 0);
-        if (!(threshold > 0) || !isWritableReal(threshold))
+        if (!(threshold > 0))
             return refuseField(thresholdId, badThreshold);
         if (isChecked(decibelId))
             threshold = -threshold;
@@ -318,10 +317,10 @@ bool CAnalogLogFormatPane::storeSettings()
         exponent->setPlusSign(isChecked(exponentPlusId) ? 1 : 0);
     }
     double factor = 0;
-    if (!readWritable(factorId, factor))
+    if (!readNumber(factorId, factor))
         return refuseField(factorId, badFactor);
     double offset = 0;
-    if (!readWritable(offsetId, offset))
+    if (!readNumber(offsetId, offset))
         return refuseField(offsetId, badOffset);
 
     info.setMode(mode);

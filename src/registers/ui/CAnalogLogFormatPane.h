@@ -54,7 +54,7 @@ private:
     // 0, the exponent " E" with 2 digits and its plus sign.
     void showFormatDefaults();
     double readReal(int id, double otherwise) const;
-    bool readWritable(int id, double& value) const;
+    bool readNumber(int id, double& value) const;
     int32_t readCount(int id) const;
 
     CEditAnalogRegisterDialog& analogDialog_;

@@ -4,7 +4,6 @@
 #include "foundation/realFormat.h"
 #include "foundation/valueParsers.h"
 #include "registers/gcalibration.h"
-#include "registers/registerFieldLines.h"
 #include "registers/ui/CSetCalibrationPointDialog.h"
 #include "shell/CSpinEdit.h"
 
@@ -43,7 +42,7 @@ std::string shown(double value)
 double asShown(double value)
 {
     double read = 0;
-    return parseWritableReal(shown(value).c_str(), read) == itemResult::end ? read : value;
+    return parseDoubleItem(shown(value).c_str(), read) == itemResult::end ? read : value;
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "registers/ui/CEditAnalogRegisterDialog.h"
 
 #include "registers/ganalogSupplement.h"
-#include "registers/registerFieldLines.h"
 #include "registers/sources/ui/CSourcePane.h"
 #include "registers/ui/CAnalogAutomaticControlsDialog.h"
 #include "registers/ui/CCalibrationDataDialog.h"
@@ -100,7 +99,7 @@ bool CEditAnalogRegisterDialog::readLimit(int id, double none, double& limit) co
     limit = none;
     if (controlText(id).isEmpty())
         return true;
-    return dynamic_cast<CRealSpinEdit*>(control(id))->getValue(limit) && isWritableReal(limit);
+    return dynamic_cast<CRealSpinEdit*>(control(id))->getValue(limit);
 }
 
 bool CEditAnalogRegisterDialog::validateClassFields(int level)

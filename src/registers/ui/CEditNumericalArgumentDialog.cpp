@@ -1,6 +1,5 @@
 #include "registers/ui/CEditNumericalArgumentDialog.h"
 
-#include "registers/registerFieldLines.h"
 #include "scl/gprogramArgument.h"
 #include "shell/CSpinEdit.h"
 
@@ -35,9 +34,8 @@ void CEditNumericalArgumentDialog::loadFrom(const gprogramArgument& argument)
 
 bool CEditNumericalArgumentDialog::readValue()
 {
-    // Refused too: a number whose written digits would not read back.
     double value = 0;
-    if (!dynamic_cast<CRealSpinEdit*>(control(valueId))->getValue(value) || !isWritableReal(value))
+    if (!dynamic_cast<CRealSpinEdit*>(control(valueId))->getValue(value))
         return refuseField(valueId, badValue);
     value_ = value;
     return true;

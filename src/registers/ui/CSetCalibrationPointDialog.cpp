@@ -1,6 +1,5 @@
 #include "registers/ui/CSetCalibrationPointDialog.h"
 
-#include "registers/registerFieldLines.h"
 #include "shell/CSpinEdit.h"
 
 #include <QLineEdit>
@@ -12,13 +11,6 @@ constexpr int calibratedId = 1248;
 constexpr int enterRaw = 10076;
 constexpr int enterCalibrated = 10077;
 constexpr int positiveForLogY = 10720;
-
-// A number that the station file can hold: one that a save writes in a form
-// that reads back.
-bool readNumber(const CRealSpinEdit& edit, double& value)
-{
-    return edit.getValue(value) && isWritableReal(value);
-}
 
 } // namespace
 
@@ -49,9 +41,9 @@ void CSetCalibrationPointDialog::OnOK()
 {
     double rawValue = 0;
     double calibratedValue = 0;
-    if (!readNumber(*rawEdit_, rawValue))
+    if (!rawEdit_->getValue(rawValue))
         return (void)refuseField(rawId, enterRaw);
-    if (!readNumber(*calibratedEdit_, calibratedValue))
+    if (!calibratedEdit_->getValue(calibratedValue))
         return (void)refuseField(calibratedId, enterCalibrated);
     if (positiveRequired_ && !(calibratedValue > 0))
         return (void)refuseField(calibratedId, positiveForLogY);

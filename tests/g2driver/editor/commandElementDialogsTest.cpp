@@ -12,9 +12,12 @@
 #include "g2driver/model/g2driverDelayCommandElement.h"
 #include "g2driver/model/g2driverFixedStringCommandElement.h"
 #include "g2driver/model/g2driverLengthCommandElement.h"
+#include "g2driver/model/g2driverParameterCommandElement.h"
 #include "formats/ui/CDataFormatPage.h"
 
 #include <QComboBox>
+
+#include <limits>
 
 namespace {
 
@@ -307,6 +310,23 @@ TEST_F(commandElementDialogs, CommandDataRenamesAnUnusedNameAndRefusesATakenOne)
     EXPECT_EQ(refusal(*rename), 0);
     EXPECT_EQ(names.find("Head"), nullptr);
     EXPECT_EQ(head.commandDataName(), names.find("Front"));
+}
+
+// Factors and offsets beyond the ten digits shown, one unit from the
+// defaults and at the ends of the double range stay exactly as they were.
+TEST_F(commandElementDialogs, AnUnchangedOkKeepsExactFactorAndOffset)
+{
+    auto* analog = dynamic_cast<g2driverAnalogCommandElement*>(element(5));
+    ASSERT_NE(analog, nullptr);
+    const double pairs[][2] = {{1.0000000000000002, 1.0 / 3.0},
+                               {std::numeric_limits<double>::max(), -std::numeric_limits<double>::max()},
+                               {-1.79769313486231e308, 0.123456789012345}};
+    for (const auto& pair : pairs) {
+        analog->setScaling(pair[0], pair[1]);
+        expectUnchangedByOk<CEditAnalogCommandElementDialog>(5);
+        EXPECT_EQ(analog->factor(), pair[0]);
+        EXPECT_EQ(analog->offset(), pair[1]);
+    }
 }
 
 } // namespace

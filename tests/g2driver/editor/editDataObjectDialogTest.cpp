@@ -89,6 +89,31 @@ TEST_F(editDataObject, NewObjectStartsAsBistateParameterAndKeepsWhatOkChecked)
                               "END\n");
 }
 
+// An analog default keeps all its digits through an unchanged OK, up to
+// the largest values the loader takes.
+TEST_F(editDataObject, AnalogDefaultStaysExact)
+{
+    auto d = open(nullptr, nullptr);
+    chooseType(*d, 3);
+    d->setControlText(objectDialog::tagId, "Level");
+    pane(*d).setChecked(parameterPane::defaultId, true);
+    pane(*d).setControlText(parameterPane::analogId, "1");
+    ASSERT_EQ(refusal(*d), 0);
+    g2driverDataObject* level = object("Level");
+    ASSERT_NE(level, nullptr);
+    for (double value : {1.797693134862315e308, -1.7976931348623157e308, 1.0 / 3.0, 1.0000000000000002}) {
+        // OK puts a new source in place of the old one.
+        auto* source = dynamic_cast<g2driverParameterSource*>(level->getSource());
+        ASSERT_NE(source, nullptr);
+        source->setRealDefault(value);
+        std::string before = written(*level);
+        auto again = open(level, level);
+        EXPECT_EQ(refusal(*again), 0) << before;
+        EXPECT_EQ(written(*level), before);
+        EXPECT_EQ(dynamic_cast<g2driverParameterSource*>(level->getSource())->getReal(), value);
+    }
+}
+
 // Each value kind's default as the pane shows and rebuilds it.
 TEST_F(editDataObject, ParameterDefaultsFollowTheValueKind)
 {

@@ -1,7 +1,6 @@
 #include "registers/sources/ui/CLegacyValueSourcePanes.h"
 
 #include "registers/ganalogSupplement.h"
-#include "registers/registerFieldLines.h"
 #include "registers/gdigitalSupplement.h"
 #include "registers/gstringSupplement.h"
 #include "registers/sources/gsourceLegacyDirect.h"
@@ -92,10 +91,10 @@ bool CLegacyLevelSourcePane::validate()
     if (!validateDataType())
         return false;
     double factor = 0;
-    if (!dynamic_cast<CRealSpinEdit*>(control(factorId))->getValue(factor) || !isWritableReal(factor))
+    if (!dynamic_cast<CRealSpinEdit*>(control(factorId))->getValue(factor))
         return refuseField(factorId, badFactorMessage);
     double offset = 0;
-    if (!dynamic_cast<CRealSpinEdit*>(control(valueOffsetId))->getValue(offset) || !isWritableReal(offset))
+    if (!dynamic_cast<CRealSpinEdit*>(control(valueOffsetId))->getValue(offset))
         return refuseField(valueOffsetId, badValueOffsetMessage);
     commitDataType();
     factor_ = factor;

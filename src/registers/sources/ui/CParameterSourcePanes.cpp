@@ -5,7 +5,6 @@
 #include "registers/gbistateSupplement.h"
 #include "registers/gdigitalSupplement.h"
 #include "registers/gstringSupplement.h"
-#include "registers/registerFieldLines.h"
 #include "registers/sources/gsourceParameter.h"
 #include "registers/sources/ui/sourcePaneFields.h"
 #include "shell/CEscapedStringEdit.h"
@@ -155,12 +154,10 @@ void CAnalogParameterSourcePane::showDefault() { controlOf<CRealSpinEdit>(editor
 
 void CAnalogParameterSourcePane::enableEditor(bool enable) { enableControl(editorId, enable); }
 
-// A number whose written form would not read back is refused like one that
-// is no number.
 bool CAnalogParameterSourcePane::readDefault()
 {
     double value = 0;
-    if (!controlOf<CRealSpinEdit>(editorId)->getValue(value) || !isWritableReal(value))
+    if (!controlOf<CRealSpinEdit>(editorId)->getValue(value))
         return refuseField(editorId, badAnalogDefault);
     value_ = value;
     return true;

@@ -1,10 +1,7 @@
 #include "registers/sources/ui/CThresholdPointsPage.h"
 
-#include "foundation/realFormat.h"
-#include "foundation/valueParsers.h"
 #include "platform/modalRun.h"
 #include "platform/textCodec.h"
-#include "registers/registerFieldLines.h"
 #include "registers/sources/gthresholdList.h"
 #include "registers/sources/ui/CColumnListBox.h"
 #include "shell/CSpinEdit.h"
@@ -25,16 +22,6 @@ gstr rowText(const gthreshold& point)
     gstr text;
     text.format("%.10G:\t %u", point.key, point.value);
     return text;
-}
-
-// The point as a file holds it ("%.15G"), so that two points the page
-// keeps apart stay apart when the station is read again; false for a
-// number a file cannot hold.
-bool asFileHolds(double& point)
-{
-    char text[realFormatSize];
-    formatRealG(text, point, 15);
-    return isWritableReal(point) && parseDoubleItem(text, point) == itemResult::end;
 }
 
 } // namespace
@@ -193,7 +180,7 @@ bool CNewThresholdDialog::OnInitDialog()
 void CNewThresholdDialog::OnOK()
 {
     double point = 0;
-    if (!dynamic_cast<CRealSpinEdit*>(control(thresholdId))->getValue(point) || !asFileHolds(point))
+    if (!dynamic_cast<CRealSpinEdit*>(control(thresholdId))->getValue(point))
         return (void)refuseField(thresholdId, badThresholdMessage);
     uint32_t value = 0;
     if (!dynamic_cast<CUnsignedSpinEdit*>(control(valueId))->getValue(value))

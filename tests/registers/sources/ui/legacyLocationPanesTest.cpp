@@ -277,7 +277,7 @@ TEST_F(legacyPaneTest, LevelFactorAndOffset)
         choose(p, location::portId, "North line");
         p.setControlText(CLegacyLevelSourcePane::factorId, "x");
         d.sendCommand(IDOK);
-        p.setControlText(CLegacyLevelSourcePane::factorId, "1.7976931348623157E308");
+        p.setControlText(CLegacyLevelSourcePane::factorId, "1E999");
         d.sendCommand(IDOK);
         p.setControlText(CLegacyLevelSourcePane::factorId, "2.5");
         p.setControlText(CLegacyLevelSourcePane::valueOffsetId, "");

@@ -104,10 +104,30 @@ TEST_F(legacyPaneTest, ThresholdNextValueAndRemoval)
     });
 }
 
-// Points that differ only beyond the digits a file keeps are one point.
-TEST_F(legacyPaneTest, ThresholdPointsAsTheFileKeepsThem)
+// Points one unit in the last place apart are two points: Modify and OK
+// on either keeps it exactly and asks nothing, and Add keeps neighbours
+// that differ only in their 16th digit apart.
+TEST_F(legacyPaneTest, ThresholdPointsKeepTheirExactValues)
 {
-    newRegister(2, 23, [this](CDialog&, CSourcePane& p) {
+    loadRegister("DIGITAL_REG S\nSOURCE THRESHOLDS\nRESPONSE North, Meter, Value\nTYPE HEX\nBOTTOM 1\n"
+                 "THRESHOLD 1, 3\nTHRESHOLD 1.0000000000000002, 4\nEND\nEND\n");
+    gregister* reg = station::registers().find("S");
+    ASSERT_NE(reg, nullptr);
+    std::string before = writtenRegister(*reg);
+    run(2, reg, reg, [this](CDialog& d) {
+        auto* points = pane(d).findChild<CThresholdPointsPage*>();
+        for (int row : {0, 1, 0}) {
+            points->selectItem(page::listId, row);
+            user.scripts.push_back([](CDialog& e) { e.sendCommand(IDOK); });
+            points->sendCommand(page::modifyId);
+        }
+        EXPECT_EQ(rows(*points), (std::vector<std::string>{"1:\t 3", "1:\t 4"}));
+        d.sendCommand(IDOK);
+    });
+    EXPECT_EQ(writtenRegister(*reg), before);
+    EXPECT_NE(before.find("\t\tTHRESHOLD\t1, 3\n\t\tTHRESHOLD\t1.0000000000000002, 4\n"), std::string::npos) << before;
+
+    gregister* made = newRegister(2, 23, [this](CDialog&, CSourcePane& p) {
         choose(p, CLegacySourcePane::portId, "South");
         auto* points = p.findChild<CThresholdPointsPage*>();
         user.scripts.push_back(point("1", "0.1234567890123456", "1"));
@@ -115,7 +135,11 @@ TEST_F(legacyPaneTest, ThresholdPointsAsTheFileKeepsThem)
         user.scripts.push_back(point("2", "0.1234567890123457", "2"));
         points->sendCommand(page::addId);
     });
-    EXPECT_EQ(prompts(), std::vector<int>{10228});
+    ASSERT_NE(made, nullptr);
+    EXPECT_NE(writtenRegister(*made).find("\t\tTHRESHOLD\t0.1234567890123456, 1\n\t\tTHRESHOLD\t0.1234567890123457, 2\n"),
+              std::string::npos)
+        << writtenRegister(*made);
+    EXPECT_EQ(prompts(), std::vector<int>{});
 }
 
 } // namespace
