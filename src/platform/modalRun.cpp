@@ -145,6 +145,11 @@ int runModal(CDialog& dialog)
         dialog.EndDialog(IDCANCEL);
         return IDCANCEL;
     }
+    return runModalLoop(dialog);
+}
+
+int runModalLoop(CDialog& dialog)
+{
     if (dialog.hasEnded())
         return dialog.endResult();
     dialog.exec();

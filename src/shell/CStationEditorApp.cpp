@@ -276,9 +276,11 @@ void CStationEditorApp::addAppCommands()
             gstr text;
             if (present) {
                 text.format("&%d %s", i + 1, recentFiles_[i]);
-            } else if (i == 0) {
-                text.assign("Recent File");
+                s.setPathText(text);
+                return;
             }
+            if (i == 0)
+                text.assign("Recent File");
             s.setText(text.isNull() ? gstrSlice::empty : text);
         });
     }

@@ -429,6 +429,12 @@ int fscreen::endCreate()
     // The object went while its dialog was open.
     if (creating_ != made)
         return 1;
+    if (code == ggraphObject::creationCancelled) {
+        deleteObject(made);
+        hitCode_ = 0;
+        band_ = grect{};
+        return 1;
+    }
     if (code != 0) {
         hitCode_ = code;
         return 0;
