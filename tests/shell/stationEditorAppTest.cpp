@@ -475,7 +475,9 @@ TEST_F(stationEditorApp, TheMainFrameFitsItsScreen)
     auto app = start();
     CMainFrame* frame = app->mainFrame();
     QRect room = frame->screen()->availableGeometry();
-    EXPECT_TRUE(room.contains(frame->frameGeometry())) << room.width() << "x" << room.height();
+    QRect placed = frame->frameGeometry();
+    EXPECT_TRUE(room.contains(placed)) << placed.width() << "x" << placed.height() << " in " << room.width() << "x"
+                                       << room.height();
     EXPECT_LE(frame->width(), 1024);
 }
 

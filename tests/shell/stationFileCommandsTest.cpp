@@ -264,7 +264,8 @@ TEST_F(stationFileCommands, PathsShowAsPathsInTheMenuAndInMessages)
         std::string plant = file(c.folder + "/" + c.file, plantText);
         open(plant);
         frame->updateCommandUi();
-        EXPECT_EQ(frame->action(57616)->text(), "&1 " + QString::fromStdString(temp.folder()) + "/" + c.menu);
+        EXPECT_EQ(frame->action(57616)->text().toStdString(),
+                  ("&1 " + QString::fromStdString(temp.folder()) + "/" + c.menu).toStdString());
 
         // The station file itself stands where a folder should be.
         user.chosenFiles.push_back(plant + "/x.korvel-station");
