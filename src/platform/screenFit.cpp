@@ -1,6 +1,6 @@
 #include "platform/screenFit.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
@@ -32,6 +32,10 @@ void fitToScreen(QWidget& window, const QSize& wanted)
     QSize around = decoration(window);
     QSize size = wanted.boundedTo(room.size() - around).expandedTo(window.minimumSize());
     window.resize(size);
+    // A window not yet shown nor placed goes where the desktop puts new
+    // windows, which is on the screen.
+    if (!window.isVisible() && !window.testAttribute(Qt::WA_Moved))
+        return;
     QRect frame(window.frameGeometry().topLeft(), size + around);
     int x = std::clamp(frame.x(), room.left(), std::max(room.left(), room.right() + 1 - frame.width()));
     int y = std::clamp(frame.y(), room.top(), std::max(room.top(), room.bottom() + 1 - frame.height()));
