@@ -355,7 +355,7 @@ TEST_F(screenEditorTest, ATextToolClickOpensOneDialogEvenWhenTheWindowLosesTheAc
 }
 
 // Escape in Enter Text, or OK with nothing typed, leaves no invisible text
-// behind, selected or saved.
+// behind, selected or saved, and the station as unchanged as it was.
 TEST_F(screenEditorTest, ATextLeftWithoutCharactersIsNotMade)
 {
     fscreen& detail = screenOf("Detail");
@@ -370,5 +370,6 @@ TEST_F(screenEditorTest, ATextLeftWithoutCharactersIsNotMade)
         EXPECT_FALSE(detail.hasSelection());
         EXPECT_EQ(detail.objectBeingCreated(), nullptr);
         EXPECT_FALSE(view.isTracking());
+        EXPECT_EQ(stationState().modified, 0);
     }
 }
