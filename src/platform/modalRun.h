@@ -42,9 +42,12 @@ gicon messageBoxIcon(gbuttons buttons, gicon icon);
 int messageBoxHelpContext(int promptId);
 
 // The window that owns message boxes; the application decides (the splash
-// window's rule). Without a rule: the active modal dialog, else the active
-// window.
+// window's rule). Without a rule: windowInFront().
 void setMessageBoxOwnerRule(std::function<QWidget*()> rule);
+// The window the user works in: the active modal dialog, or a window of its
+// own that it leaves usable (the driver program editor of a driver dialog)
+// when that is active; without a modal dialog the active window.
+QWidget* windowInFront();
 
 struct shownMessage {
     std::string text; // bytes as the model holds them (Windows-1252)

@@ -124,8 +124,8 @@ bool CStationEditorApp::InitInstance(const QStringList& arguments)
     setMessageBoxOwnerRule([this]() -> QWidget* {
         if (CSplashWindow::showing() && frame_)
             return frame_.get();
-        if (QWidget* modal = QApplication::activeModalWidget())
-            return modal;
+        if (QApplication::activeModalWidget())
+            return windowInFront();
         return frame_ ? QApplication::activeWindow() : nullptr;
     });
 

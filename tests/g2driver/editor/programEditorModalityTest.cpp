@@ -61,6 +61,10 @@ TEST_F(programEditorModality, TheProgramEditorAndItsFindTakeInputWhileTheDriverD
         typeKeys(*view, "Z");
         editor->saveAllModified();
         EXPECT_NE(crc->code().view().find("Z30 PRINT"), std::string_view::npos) << crc->code().view();
+        // Its message boxes open over it, not over the dialog behind it.
+        editor->frame().activateWindow();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(windowInFront(), &editor->frame());
 
         // Find, opened from the editor, takes what it is to look for.
         view->onCommand(CSourceViewMfc::findCommand);
