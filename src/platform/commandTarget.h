@@ -16,6 +16,9 @@ struct commandState {
     bool checked = false;
     // Set by a target that gives a text (status panes).
     bool hasText = false;
+    // The text holds a path (a recent file): it shows decoded as a path,
+    // not as model text.
+    bool textIsPath = false;
     gstr text;
 
     void enable(bool on = true) { enabled = on; }
@@ -24,6 +27,11 @@ struct commandState {
     {
         text.assign(t);
         hasText = true;
+    }
+    void setPathText(const gstrSlice& t)
+    {
+        setText(t);
+        textIsPath = true;
     }
 };
 

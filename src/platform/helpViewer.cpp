@@ -1,5 +1,6 @@
 #include "platform/helpViewer.h"
 
+#include "foundation/textEncodings.h"
 #include "platform/modalRun.h"
 #include "platform/textCodec.h"
 
@@ -29,7 +30,7 @@ void showHelp(helpCommand command, unsigned context, const gstrSlice& keyword)
     QString path = toUiPath(currentFile);
     if (!QFileInfo(path).isFile()) {
         gstr text("Help is not installed: the help file ");
-        text.append(currentFile);
+        text.append(pathAsText(currentFile));
         text.append(" does not exist.");
         messageBox(text, gbuttons::ok, gicon::information);
         return;

@@ -84,11 +84,7 @@ private:
 
 QWidget* messageBoxOwner()
 {
-    if (ownerRule)
-        return ownerRule();
-    if (QWidget* modal = QApplication::activeModalWidget())
-        return modal;
-    return QApplication::activeWindow();
+    return ownerRule ? ownerRule() : windowInFront();
 }
 
 ganswer showBox(const shownMessage& m)
@@ -145,6 +141,11 @@ int runModal(CDialog& dialog)
         dialog.EndDialog(IDCANCEL);
         return IDCANCEL;
     }
+    return runModalLoop(dialog);
+}
+
+int runModalLoop(CDialog& dialog)
+{
     if (dialog.hasEnded())
         return dialog.endResult();
     dialog.exec();
@@ -154,6 +155,19 @@ int runModal(CDialog& dialog)
 std::optional<gstr> modalResponder::answerFileDialog(const fileDialogRequest&) { return std::nullopt; }
 
 void setMessageBoxOwnerRule(std::function<QWidget*()> rule) { ownerRule = std::move(rule); }
+
+QWidget* windowInFront()
+{
+    QWidget* active = QApplication::activeWindow();
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal)
+        return active;
+    for (QWidget* w = active; w; w = w->parentWidget()) {
+        if (w == modal)
+            return active;
+    }
+    return modal;
+}
 
 void installModalResponder(modalResponder* r) { responder = r; }
 

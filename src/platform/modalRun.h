@@ -25,6 +25,11 @@ ganswer messageBox(int textId, gbuttons buttons, gicon icon = gicon::none);
 // Initialises the dialog (its OnInitDialog runs once) and runs it modally;
 // returns what it ended with (IDOK, IDCANCEL or another button's id).
 int runModal(CDialog& dialog);
+// The dialog's own modal loop as the user meets it: shown, every window but
+// its own (and those it opened) blocked until it ends; returns what it ended
+// with. runModal's path with a display and no responder; a test that checks
+// what a modal window leaves usable runs it from its responder.
+int runModalLoop(CDialog& dialog);
 
 // Without a display nobody could answer: a box or a dialog would wait for
 // ever. Then each gets the answer that changes nothing, and standard error
@@ -37,9 +42,12 @@ gicon messageBoxIcon(gbuttons buttons, gicon icon);
 int messageBoxHelpContext(int promptId);
 
 // The window that owns message boxes; the application decides (the splash
-// window's rule). Without a rule: the active modal dialog, else the active
-// window.
+// window's rule). Without a rule: windowInFront().
 void setMessageBoxOwnerRule(std::function<QWidget*()> rule);
+// The window the user works in: the active modal dialog, or a window of its
+// own that it leaves usable (the driver program editor of a driver dialog)
+// when that is active; without a modal dialog the active window.
+QWidget* windowInFront();
 
 struct shownMessage {
     std::string text; // bytes as the model holds them (Windows-1252)

@@ -13,3 +13,6 @@ gstr fromUiText(const QString& text);
 // File names are bytes of the local file-name encoding, never text.
 QString toUiPath(const gstrSlice& path);
 gstr fromUiPath(const QString& path);
+// A path to be read, not edited (a title, a menu entry): bytes that are not
+// UTF-8 show as the replacement character.
+QString pathForDisplay(const gstrSlice& path);

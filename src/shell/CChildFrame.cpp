@@ -11,29 +11,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// A new window opens at a usable size (at least two thirds of the area's
-// width and height, at most all of it) and wholly inside the area, wherever
-// the area would have put it.
-void fitIntoArea(QMdiSubWindow& window, bool shown)
-{
-    QMdiArea* area = window.mdiArea();
-    if (!area)
-        return;
-    QSize room = area->viewport()->size();
-    if (!shown) {
-        QSize usable(room.width() * 2 / 3, room.height() * 2 / 3);
-        window.resize(window.sizeHint().expandedTo(usable).boundedTo(room));
-        return;
-    }
-    int x = std::clamp(window.x(), 0, std::max(0, room.width() - window.width()));
-    int y = std::clamp(window.y(), 0, std::max(0, room.height() - window.height()));
-    window.move(x, y);
-}
-
-} // namespace
-
 CChildFrame::CChildFrame(CMultiDocTemplate& docTemplate, CDocument& document, QWidget* view)
     : template_(docTemplate), document_(document)
 {
@@ -56,11 +33,33 @@ void CChildFrame::showAsRemembered()
     CMainFrame* frame = CMainFrame::instance();
     if (frame && frame->maximizeDoc())
         showMaximized();
-    else {
-        fitIntoArea(*this, false);
-        show();
-        fitIntoArea(*this, true);
+    else
+        showInsideArea();
+}
+
+// A new window opens at a usable size (at least two thirds of the area's
+// width and height, at most all of it) and wholly inside the area, wherever
+// the area would have put it.
+void CChildFrame::showInsideArea()
+{
+    if (QMdiArea* area = mdiArea()) {
+        QSize room = area->viewport()->size();
+        resize(sizeHint().expandedTo(QSize(room.width() * 2 / 3, room.height() * 2 / 3)));
     }
+    show();
+    keepInsideArea(*this);
+}
+
+void CChildFrame::keepInsideArea(QMdiSubWindow& window)
+{
+    QMdiArea* area = window.mdiArea();
+    if (!area || window.isMaximized())
+        return;
+    QSize room = area->viewport()->size();
+    window.resize(window.size().boundedTo(room));
+    int x = std::clamp(window.x(), 0, std::max(0, room.width() - window.width()));
+    int y = std::clamp(window.y(), 0, std::max(0, room.height() - window.height()));
+    window.move(x, y);
 }
 
 // Maximising sets the flag, restoring clears it; minimising leaves it.

@@ -20,7 +20,14 @@ public:
     // Shows the window as the MaximizeDoc flag says.
     virtual void showAsRemembered();
 
+    // A window of an MDI area no larger than the area and wholly inside it,
+    // its title bar and buttons in view.
+    static void keepInsideArea(QMdiSubWindow& window);
+
 protected:
+    // Shows the window, not maximised, at a usable size inside its area.
+    void showInsideArea();
+
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

@@ -6,6 +6,7 @@
 #include "legacy/glegacyMask.h"
 #include "legacy/glegacyParameter.h"
 #include "legacy/ui/CLegacyListWindows.h"
+#include "platform/screenFit.h"
 #include "platform/settingsStore.h"
 #include "platform/textCodec.h"
 #include "ports/gserialPort.h"
@@ -147,7 +148,7 @@ CMainFrame::~CMainFrame()
 bool CMainFrame::create(bool firstRun)
 {
     setWindowTitle(QGuiApplication::applicationDisplayName());
-    resize(1024, 768);
+    fitToScreen(*this, QSize(1024, 768));
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -490,7 +491,7 @@ void CMainFrame::updateCommandUi()
         if (a->isCheckable())
             a->setChecked(s.checked);
         if (s.hasText) {
-            a->setText(toUiText(s.text));
+            a->setText(s.textIsPath ? pathForDisplay(s.text) : toUiText(s.text));
             // An unused slot, such as a recent file not yet there, leaves no
             // empty row in its menu.
             a->setVisible(!s.text.isEmpty());

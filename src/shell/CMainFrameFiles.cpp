@@ -4,6 +4,7 @@
 #include "shell/CMainFrame.h"
 
 #include "foundation/messageBoxes.h"
+#include "foundation/textEncodings.h"
 #include "platform/modalRun.h"
 #include "platform/textCodec.h"
 #include "platform/waitCursor.h"
@@ -140,7 +141,7 @@ bool CMainFrame::closeStation()
 bool CMainFrame::saveBeforeClosing()
 {
     gstr question(stringTableText(61699));
-    question.replaceAll("%1", fileTitle(path_), false, true);
+    question.replaceAll("%1", pathAsText(fileTitle(path_)), false, true);
     switch (messageBox(question, gbuttons::yesNoCancel, gicon::none, 61699)) {
     case ganswer::yes: return untitled_ ? saveUnderNewName() : writeStation(path_, false);
     case ganswer::no: return true;
@@ -188,7 +189,7 @@ bool CMainFrame::writeStation(const gstrSlice& target, bool driversOnly)
     if (saved)
         return true;
     gstr text;
-    text.format("The file \"%s\" could not be saved; it is left as it was.\n\n%s", target, reason);
+    text.format("The file \"%s\" could not be saved; it is left as it was.\n\n%s", pathAsText(target), reason);
     warningBox(text);
     return false;
 }
@@ -198,7 +199,7 @@ void CMainFrame::updateFrameTitle()
     QString title;
     gstr name = fileTitle(path_);
     if (stationOpen() && !name.isEmpty())
-        title = QString::fromUtf8(name.data(), name.length()) + QStringLiteral(" - ");
+        title = pathForDisplay(name) + QStringLiteral(" - ");
     title += QGuiApplication::applicationDisplayName();
     auto* child = dynamic_cast<CChildFrame*>(mdiArea_ ? mdiArea_->activeSubWindow() : nullptr);
     if (child && !child->isMaximized())

@@ -4,6 +4,7 @@
 #include "shell/CMainFrame.h"
 
 #include "foundation/messageBoxes.h"
+#include "foundation/textEncodings.h"
 #include "platform/modalRun.h"
 #include "platform/runtimeProgram.h"
 #include "platform/settingsStore.h"
@@ -66,7 +67,7 @@ void CMainFrame::OnSaveAndTest()
         gstr text;
         text.format("The station cannot be tested: the path of its file contains a double quote or a line "
                     "break.\n\n%s",
-                    path_);
+                    pathAsText(path_));
         warningBox(text, runtimeNotFound);
         return;
     }

@@ -124,8 +124,8 @@ bool CStationEditorApp::InitInstance(const QStringList& arguments)
     setMessageBoxOwnerRule([this]() -> QWidget* {
         if (CSplashWindow::showing() && frame_)
             return frame_.get();
-        if (QWidget* modal = QApplication::activeModalWidget())
-            return modal;
+        if (QApplication::activeModalWidget())
+            return windowInFront();
         return frame_ ? QApplication::activeWindow() : nullptr;
     });
 
@@ -276,9 +276,11 @@ void CStationEditorApp::addAppCommands()
             gstr text;
             if (present) {
                 text.format("&%d %s", i + 1, recentFiles_[i]);
-            } else if (i == 0) {
-                text.assign("Recent File");
+                s.setPathText(text);
+                return;
             }
+            if (i == 0)
+                text.assign("Recent File");
             s.setText(text.isNull() ? gstrSlice::empty : text);
         });
     }

@@ -4,6 +4,7 @@
 #include "foundation/gfault.h"
 #include "foundation/gmessageService.h"
 #include "foundation/realFormat.h"
+#include "foundation/textEncodings.h"
 #include "resources/stringTable.h"
 #include "store/gkeyword.h"
 
@@ -77,7 +78,7 @@ bool askRetry(int err, const std::string& name, const gstrSlice& path)
 {
     int id = openFailureMessage(err, name);
     gstr text(stringTableText(id));
-    text.replaceAll("%1", path, false, true);
+    text.replaceAll("%1", pathAsText(path), false, true);
     return messageService().messageBox(text, gbuttons::retryCancel, gicon::none, id) == ganswer::retry;
 }
 

@@ -2,6 +2,7 @@
 
 #include "foundation/jhashIterator.h"
 #include "foundation/messageBoxes.h"
+#include "foundation/textEncodings.h"
 #include "screens/model/gdrawingDefaultsHooks.h"
 #include "screens/model/stationScreens.h"
 #include "store/CObjectFile.h"
@@ -168,7 +169,7 @@ int reportReadError(CObjectFile& file)
 {
     gstr text;
     text.loadString(readErrorText);
-    text.replaceAll("%1", file.getFilePath(), false, true);
+    text.replaceAll("%1", pathAsText(file.getFilePath()), false, true);
     file.close();
     warningBox(text, readErrorText);
     return gloadError::notOpened;
@@ -182,7 +183,7 @@ int readStation(CObjectFile& file, bool libraryMode, bool intoLibrary)
         return reportReadError(file);
     if (error) {
         gstr suffix;
-        suffix.format(onLineOfFile, reader.line(), file.getFilePath());
+        suffix.format(onLineOfFile, reader.line(), pathAsText(file.getFilePath()));
         file.close();
         return reportLoadError(error, suffix);
     }

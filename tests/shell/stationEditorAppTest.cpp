@@ -26,6 +26,7 @@
 #include <QPainter>
 #include <QStatusBar>
 #include <QStringList>
+#include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
@@ -465,6 +466,19 @@ TEST_F(stationEditorApp, CtrlKeysTypeSymbolsAndCtrlSpaceOpensInsertSymbol)
     QApplication::sendEvent(&field, &ctrlSpace);
     QApplication::processEvents();
     EXPECT_EQ(field.text(), QString::fromUtf8("\u00B3\u00BD\u00E9"));
+}
+
+// Whatever the screen and its scale factor (the tests run again at 1.5),
+// the main frame opens inside what the desktop leaves for windows.
+TEST_F(stationEditorApp, TheMainFrameFitsItsScreen)
+{
+    auto app = start();
+    CMainFrame* frame = app->mainFrame();
+    QRect room = frame->screen()->availableGeometry();
+    QRect placed = frame->frameGeometry();
+    EXPECT_TRUE(room.contains(placed)) << placed.width() << "x" << placed.height() << " in " << room.width() << "x"
+                                       << room.height();
+    EXPECT_LE(frame->width(), 1024);
 }
 
 TEST_F(stationEditorApp, ScreenshotOfTheMainFrame)

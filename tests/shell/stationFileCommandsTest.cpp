@@ -244,6 +244,37 @@ TEST_F(stationFileCommands, PathThatIsNotUtf8OpensSavesAndIsRemembered)
     EXPECT_TRUE(user.messages.empty());
 }
 
+// A name in UTF-8 and one in Latin-1 bytes show as the names they are in
+// the recent-file menu and in a failed save's message, not as 8-bit text.
+TEST_F(stationFileCommands, PathsShowAsPathsInTheMenuAndInMessages)
+{
+    struct nameCase {
+        std::string folder, file;
+        QString menu;        // after "&1 " and the test's folder
+        std::string message; // the failed target in the message, model text
+    };
+    const nameCase cases[] = {
+        {"caf\xC3\xA9", "\xC3\x81rea.korvel-station", QString::fromUtf8("caf\u00E9/\u00C1rea.korvel-station"),
+         "caf\xE9/\xC1rea.korvel-station/x.korvel-station"},
+        {"caf\xE9", "b\xE9t.korvel-station", QString::fromUtf8("caf\uFFFD/b\uFFFDt.korvel-station"),
+         "caf?/b?t.korvel-station/x.korvel-station"},
+    };
+    for (const nameCase& c : cases) {
+        fs::create_directory(path(c.folder));
+        std::string plant = file(c.folder + "/" + c.file, plantText);
+        open(plant);
+        frame->updateCommandUi();
+        EXPECT_EQ(frame->action(57616)->text().toStdString(),
+                  ("&1 " + QString::fromStdString(temp.folder()) + "/" + c.menu).toStdString());
+
+        // The station file itself stands where a folder should be.
+        user.chosenFiles.push_back(plant + "/x.korvel-station");
+        EXPECT_FALSE(frame->saveAs());
+        ASSERT_FALSE(user.messages.empty());
+        EXPECT_NE(user.lastMessage().text.find(c.message), std::string::npos) << user.lastMessage().text;
+    }
+}
+
 TEST_F(stationFileCommands, OpenOfABrokenFileLeavesNoStation)
 {
     std::string plant = file("plant.korvel-station", plantText);

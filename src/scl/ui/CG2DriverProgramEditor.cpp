@@ -67,7 +67,8 @@ void tile(QMdiArea& area, bool horizontal)
 
 } // namespace
 
-CG2DriverProgramEditor::CG2DriverProgramEditor() : mdiArea_(new QMdiArea(this))
+CG2DriverProgramEditor::CG2DriverProgramEditor(QWidget* owner)
+    : QMainWindow(owner, Qt::Window), mdiArea_(new QMdiArea(this))
 {
     setWindowTitle(toUiText(gstr().loadString(titleId)));
     setCentralWidget(mdiArea_);

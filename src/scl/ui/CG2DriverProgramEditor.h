@@ -15,14 +15,16 @@ class QToolBar;
 // a top-level window of its own, apart from the main frame, with its menu,
 // tool bar, status bar and the windows of the driver programs open in it.
 // Commands go to the active program window's view, its document, the
-// frame's own commands, then the application.
+// frame's own commands, then the application. It belongs to the driver
+// dialog that opened it (owner), so that the dialog's modal run, which
+// blocks every other window, leaves the editor usable.
 class CG2DriverProgramEditor : public QMainWindow {
 public:
     static constexpr int toolBarId = 0xE800;
     static constexpr int statusBarId = 0xE801;
     static constexpr int titleId = 115;
 
-    CG2DriverProgramEditor();
+    explicit CG2DriverProgramEditor(QWidget* owner = nullptr);
     ~CG2DriverProgramEditor() override;
 
     QMdiArea* mdiArea() const { return mdiArea_; }

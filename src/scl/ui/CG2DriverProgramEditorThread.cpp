@@ -1,6 +1,7 @@
 #include "scl/ui/CG2DriverProgramEditorThread.h"
 
 #include "platform/CDialog.h"
+#include "platform/screenFit.h"
 #include "platform/settingsStore.h"
 #include "scl/ui/CG2DriverProgramEditor.h"
 #include "scl/ui/CSclChildFrame.h"
@@ -44,9 +45,10 @@ CG2DriverProgramEditorThread::CG2DriverProgramEditorThread(driverProgramEditorOw
         [](CMultiDocTemplate& docTemplate, CDocument& document, QWidget* view) {
             return new CSclChildFrame(docTemplate, document, view);
         });
-    frame_ = std::make_unique<CG2DriverProgramEditor>();
+    frame_ = std::make_unique<CG2DriverProgramEditor>(ownerPage_->window());
     frame_->setEditor(this);
     frame_->setMaximizeDocuments(profileInt("General", "MaximizeProgramEditorDoc", 0) != 0);
+    fitToScreen(*frame_, QSize(1024, 768));
     if (profileInt("General", "MaximizeProgramEditor", 0) != 0)
         frame_->showMaximized();
     else
@@ -135,10 +137,13 @@ bool CG2DriverProgramEditorThread::isOwnerActive() const
     return modal && modal == ownerPage_->window();
 }
 
+// The frame leaves the dialog, which would otherwise take it along when it
+// goes.
 void CG2DriverProgramEditorThread::ownerGone()
 {
     owner_ = nullptr;
     ownerPage_ = nullptr;
+    frame_->setParent(nullptr, Qt::Window);
     for (CDocument* d : template_->documents()) {
         if (auto* doc = dynamic_cast<CSclLocalDoc*>(d))
             doc->detachProgram();

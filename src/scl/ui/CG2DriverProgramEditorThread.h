@@ -10,8 +10,9 @@ class CSclLocalDoc;
 class gsclProgramBody;
 
 // What the driver program editor asks of the window that starts it, the
-// objects page of the Edit Device Driver dialog. That dialog must block only
-// the main frame (window-modal), so that the editor stays usable beside it.
+// objects page of the Edit Device Driver dialog. The editor's frame is a
+// window of that dialog's own, so that the dialog, modal to the rest of the
+// program, leaves the editor usable beside it.
 class driverProgramEditorOwner {
 public:
     // The command the editor sends the page after Properties in a program

@@ -16,7 +16,7 @@ void CSclChildFrame::showAsRemembered()
     if (editor && editor->maximizeDocuments())
         showMaximized();
     else
-        show();
+        showInsideArea();
 }
 
 // Maximising sets the flag, restoring clears it; minimising leaves it.

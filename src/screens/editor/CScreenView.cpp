@@ -5,6 +5,7 @@
 #include "screens/editor/drawingBarLink.h"
 #include "screens/editor/qtDrawingContext.h"
 #include "screens/model/fscreen.h"
+#include "shell/CChildFrame.h"
 #include "shell/CMainFrame.h"
 
 #include <QAction>
@@ -186,6 +187,8 @@ void CScreenView::fitFrame()
     QSize content(clampedSize(s->getWidth() + 2 * margin + 1), clampedSize(s->getHeight() + 2 * margin + 1));
     QSize extra = frame->size() - viewport()->size();
     frame->resize(content + extra);
+    // A screen larger than the area scrolls inside a window that fits.
+    CChildFrame::keepInsideArea(*frame);
 }
 
 // Painting.

@@ -242,6 +242,9 @@ private:
     int32_t gridOriginX_ = 0;
     int32_t gridOriginY_ = 0;
     ggraphObject* creating_ = nullptr;
+    // The station's modified flag before the object being created marked
+    // it, for a creation that is cancelled.
+    int32_t modifiedBeforeCreation_ = 0;
     int32_t moved_ = 0;
     bool finishing_ = false;
 };

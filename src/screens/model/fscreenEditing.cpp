@@ -15,6 +15,7 @@
 #include "screens/model/gindMultistate.h"
 #include "screens/model/gindValueIndicators.h"
 #include "screens/model/gshape.h"
+#include "store/gstationState.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -287,6 +288,7 @@ int fscreen::createByTool(int32_t& x, int32_t& y)
             linkAtBack(object);
         else
             linkAtFront(object);
+        modifiedBeforeCreation_ = stationState().modified;
         markStationModified();
         creating_ = object;
     }
@@ -429,6 +431,13 @@ int fscreen::endCreate()
     // The object went while its dialog was open.
     if (creating_ != made)
         return 1;
+    if (code == ggraphObject::creationCancelled) {
+        deleteObject(made);
+        stationState().modified = modifiedBeforeCreation_;
+        hitCode_ = 0;
+        band_ = grect{};
+        return 1;
+    }
     if (code != 0) {
         hitCode_ = code;
         return 0;

@@ -355,8 +355,10 @@ int ggraphText::endCreate(bool moved)
     }
     gstr entered;
     askText(entered, false, text_);
-    if (entered.isNull())
-        entered.resize(0);
+    // Escape, or OK with nothing typed: a text without characters would be
+    // an invisible object, so none is made.
+    if (entered.isEmpty())
+        return creationCancelled;
     text_.adopt(entered);
     return ggraphObject::endCreate(moved);
 }

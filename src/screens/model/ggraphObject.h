@@ -93,9 +93,11 @@ public:
     // Creation by a drawing tool at a point with the drawing defaults; the
     // handle code the drag then moves.
     virtual int beginCreate(int32_t x, int32_t y) = 0;
-    // The creating press was released: 0 complete, else the handle code with
+    // The creating press was released: 0 complete, creationCancelled when
+    // the object is not to be made after all, else the handle code with
     // which creation goes on at the next press. Base: the drawing defaults'
     // user level, 0.
+    static constexpr int creationCancelled = -1;
     virtual int endCreate(bool moved);
     virtual void applyUserLevel(const gdrawingProperties& record);
     virtual void collectUserLevel(gdrawingProperties& record) const;

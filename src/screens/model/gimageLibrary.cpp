@@ -1,6 +1,7 @@
 #include "screens/model/gimageLibrary.h"
 
 #include "foundation/messageBoxes.h"
+#include "foundation/textEncodings.h"
 #include "screens/model/gbitmap.h"
 #include "screens/model/gimageEvents.h"
 #include "store/CObjectFile.h"
@@ -34,7 +35,7 @@ private:
 void reportInvalid(const gstrSlice& path)
 {
     gstr text;
-    text.format(invalidLibraryText, path);
+    text.format(invalidLibraryText, pathAsText(path));
     warningBox(text, invalidLibraryText);
 }
 

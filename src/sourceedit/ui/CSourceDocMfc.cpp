@@ -1,5 +1,6 @@
 #include "sourceedit/ui/CSourceDocMfc.h"
 
+#include "foundation/textEncodings.h"
 #include "platform/modalRun.h"
 #include "platform/waitCursor.h"
 #include "sourceedit/CSourceException.h"
@@ -19,7 +20,7 @@ void CSourceDocMfc::setPathName(const gstrSlice& path)
     std::string_view full = path.view();
     size_t slash = full.rfind('/');
     std::string_view name = slash == std::string_view::npos ? full : full.substr(slash + 1);
-    setTitle(gstrSlice(name.data(), static_cast<int32_t>(name.size())));
+    setTitle(pathAsText(gstrSlice(name.data(), static_cast<int32_t>(name.size()))));
 }
 
 int CSourceDocMfc::OnOpenDocument(const gstrSlice& path)

@@ -2,6 +2,7 @@
 // pages, each with the document's path above and its number below.
 #include "sourceedit/ui/CSourceViewMfc.h"
 
+#include "foundation/textEncodings.h"
 #include "platform/modalRun.h"
 #include "platform/textCodec.h"
 #include "sourceedit/CSourceDoc.h"
@@ -109,7 +110,7 @@ bool CSourceViewMfc::print(QPrinter& printer, bool selectionOnly, int firstPage,
 // The document's path above the printed text, then the page number below.
 void CSourceViewMfc::printPageNumber(int page, QPainter& dc, const CSourcePrintDevice& device, const QRect& printRect)
 {
-    gstr path = document_ ? document_->pathName() : gstr("");
+    gstr path = pathAsText(document_ ? document_->pathName() : gstr(""));
     int x = std::max((device.pageWidth - path.length() * printCharWidth) / 2 - device.offsetX, 0);
     int y = printRect.y() - 2 * printLineHeight;
     CSourceDrawState state;

@@ -13,9 +13,11 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScreen>
 
 namespace {
 
@@ -194,6 +196,26 @@ TEST_F(driverProgramEditor, MaximisedWindowsAreRememberedForTheNextStart)
     EXPECT_TRUE(windowOf(doc)->isMaximized());
     windowOf(doc)->showNormal();
     EXPECT_FALSE(editor.frame().maximizeDocuments());
+}
+
+// The editor fits the screen and a program opens in a window of a usable
+// size inside the editor's area, not at the smallest size of its view.
+TEST_F(driverProgramEditor, ItAndItsProgramWindowsFitWhereTheyOpen)
+{
+    g2driverProgram* crc = driverProgram("Crc", "10 A=1");
+    CG2DriverProgramEditorThread& editor = CG2DriverProgramEditorThread::start(owner);
+    CSclLocalDoc* doc = editor.openProgram(*crc);
+    QRect screen = editor.frame().screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(editor.frame().frameGeometry())) << editor.frame().frameGeometry().width();
+    QRect area = editor.frame().mdiArea()->viewport()->rect();
+    QRect window = windowOf(doc)->geometry();
+    EXPECT_TRUE(area.contains(window));
+    EXPECT_GE(window.width(), area.width() * 2 / 3);
+    EXPECT_GE(window.height(), area.height() * 2 / 3);
+
+    QString folder = QStringLiteral(KORVEL_TEST_BINARY_DIR) + "/screenshots";
+    QDir().mkpath(folder);
+    EXPECT_TRUE(editor.frame().grab().save(folder + "/driverProgramEditor.png"));
 }
 
 TEST_F(driverProgramEditor, CloseAllKeepsWhatWasTyped)

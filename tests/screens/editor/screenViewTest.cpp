@@ -31,6 +31,20 @@ TEST_F(screenEditorTest, OpeningAScreenTwiceActivatesItsWindow)
     EXPECT_EQ(stationState().modified, 0);
 }
 
+// A screen larger than the main frame's area opens in a window that fits the
+// area, its title bar and buttons in view; the view scrolls instead.
+TEST_F(screenEditorTest, ANewScreenWindowFitsTheArea)
+{
+    QRect area = frame->mdiArea()->viewport()->rect();
+    for (const char* tag : {"Overview", "Detail"}) {
+        CScreenDoc* doc = openScreenDocument(screenOf(tag));
+        ASSERT_NE(doc, nullptr);
+        auto* child = qobject_cast<QMdiSubWindow*>(doc->views().front()->parentWidget());
+        EXPECT_TRUE(area.contains(child->geometry())) << tag;
+    }
+    EXPECT_TRUE(frame->grab().save(screenshot("screen-windows-opened.png")));
+}
+
 TEST_F(screenEditorTest, ScrollAreaLeavesAMarginAroundTheScreen)
 {
     fscreen& detail = screenOf("Detail");
@@ -338,4 +352,24 @@ TEST_F(screenEditorTest, ATextToolClickOpensOneDialogEvenWhenTheWindowLosesTheAc
     EXPECT_TRUE(detail.isSelected(made));
     EXPECT_EQ(detail.objectBeingCreated(), nullptr);
     EXPECT_FALSE(view.isTracking());
+}
+
+// Escape in Enter Text, or OK with nothing typed, leaves no invisible text
+// behind, selected or saved, and the station as unchanged as it was.
+TEST_F(screenEditorTest, ATextLeftWithoutCharactersIsNotMade)
+{
+    fscreen& detail = screenOf("Detail");
+    CScreenView& view = openView(detail);
+    int before = objectCount(detail);
+    for (bool escape : {true, false}) {
+        frame->routeCommand(32813);
+        frame->routeCommand(32825);
+        user.scripts.push_back([escape](CDialog& d) { d.sendCommand(escape ? IDCANCEL : IDOK); });
+        click(view.viewport(), QPoint(100, 100));
+        EXPECT_EQ(objectCount(detail), before) << escape;
+        EXPECT_FALSE(detail.hasSelection());
+        EXPECT_EQ(detail.objectBeingCreated(), nullptr);
+        EXPECT_FALSE(view.isTracking());
+        EXPECT_EQ(stationState().modified, 0);
+    }
 }
