@@ -110,6 +110,31 @@ TEST_F(testPort, LegacyCommandWithItsResponse)
     EXPECT_EQ(shown(*d, testDialog::responseDataId), "NAK");
 }
 
+// Bytes waiting on the line when Send is pressed (the reply to a command
+// that timed out before) are no answer to the new command.
+TEST_F(testPort, ReplyWaitingBeforeSendIsNotTakenForTheAnswer)
+{
+    readFlow->setTimeout(gmilliseconds(300));
+    auto d = open();
+    select(*d, "Pump one", "ReadFlow");
+    d->sendCommand(testDialog::sendId);
+    EXPECT_EQ(status(*d), "The command timed out.");
+    pty.send("OK17\r");
+    d->sendCommand(testDialog::sendId);
+    EXPECT_EQ(status(*d), "The command timed out.");
+    EXPECT_EQ(shown(*d, testDialog::responseDataId), "");
+
+    // The same for a legacy command: the stale frame is dropped and the
+    // reply that follows the command is taken.
+    select(*d, "Meter 12", "Read");
+    pty.send("\x02" "17\x03");
+    pty.play(2, {{0, "\x02" "42\x03"}});
+    d->sendCommand(testDialog::sendId);
+    EXPECT_EQ(pty.heard(), "R\r");
+    EXPECT_EQ(status(*d), "A valid response was received.");
+    EXPECT_EQ(shown(*d, testDialog::responseDataId), "42");
+}
+
 TEST_F(testPort, G2CommandShowsItsResponseElementsInTextOrHex)
 {
     auto d = open();
