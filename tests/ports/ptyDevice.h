@@ -66,16 +66,40 @@ public:
     // has, each step waits its milliseconds and sends its bytes.
     void play(size_t commandLength, std::vector<std::pair<int, std::string>> steps)
     {
-        player_ = std::thread([this, commandLength, steps = std::move(steps)] {
-            std::string command;
-            while (command.size() < commandLength && !stop_)
-                command += received(20);
-            heard_ = command;
-            for (const auto& [wait, bytes] : steps) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(wait));
+        std::vector<exchange> exchanges;
+        for (auto& [wait, bytes] : steps) {
+            exchanges.push_back({commandLength, wait, std::move(bytes)});
+            commandLength = 0;
+        }
+        if (exchanges.empty())
+            exchanges.push_back({commandLength, 0, {}});
+        converse(std::move(exchanges));
+    }
+
+    // One command of a run and the device's answer to it.
+    struct exchange {
+        size_t commandLength;
+        int wait;
+        std::string reply;
+    };
+    // In a thread: for each exchange, once the port has written as many more
+    // bytes as its command has, waits its milliseconds and sends its reply.
+    // A port empties its input before each command, so a device answers
+    // only what it heard.
+    void converse(std::vector<exchange> exchanges)
+    {
+        player_ = std::thread([this, exchanges = std::move(exchanges)] {
+            std::string heard;
+            for (const exchange& e : exchanges) {
+                size_t until = heard.size() + e.commandLength;
+                while (heard.size() < until && !stop_)
+                    heard += received(20);
+                heard_ = heard;
+                std::this_thread::sleep_for(std::chrono::milliseconds(e.wait));
                 if (stop_)
                     return;
-                send(bytes);
+                if (!e.reply.empty())
+                    send(e.reply);
             }
         });
     }

@@ -21,7 +21,8 @@ using testDialog = CTestPortDialog;
 // pseudo-terminal pair, started once for all these tests), with the driver
 // of modbusRtu.stn as a station engineer writes it: read holding registers
 // with a start and a count, write a single register, CRC 16 (65535, 0) over
-// every frame. Slave 1 answers; nothing answers slave 2.
+// every frame. Slave 1 answers; nothing answers slave 2. The commands wait
+// five seconds for a reply, which a loaded machine still gives in time.
 class modbusPeer : public portsUi {
 protected:
     static void SetUpTestSuite()
