@@ -11,6 +11,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <termios.h>
 #include <unistd.h>
 
 // A device at the far end of a pseudo-terminal: the port under test opens
@@ -27,6 +28,15 @@ public:
         if (!name)
             throw std::runtime_error("no pseudo-terminal name");
         path_ = name;
+        // A serial line echoes nothing: bytes the device sends while the
+        // port is closed wait for it as they came.
+        int slave = ::open(path_.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        termios raw{};
+        if (slave < 0 || tcgetattr(slave, &raw) != 0)
+            throw std::runtime_error("no pseudo-terminal settings");
+        cfmakeraw(&raw);
+        tcsetattr(slave, TCSANOW, &raw);
+        ::close(slave);
     }
     ~ptyDevice()
     {
@@ -47,7 +57,14 @@ public:
         char buffer[256];
         for (;;) {
             pollfd p{master_, POLLIN, 0};
-            if (poll(&p, 1, quietMs) <= 0 || !(p.revents & POLLIN))
+            int ready = poll(&p, 1, quietMs);
+            if (ready > 0 && !(p.revents & POLLIN)) {
+                // Nobody has the line open (a hang-up): nothing comes until
+                // the port opens it, and poll would not wait meanwhile.
+                std::this_thread::sleep_for(std::chrono::milliseconds(quietMs));
+                return bytes;
+            }
+            if (ready <= 0)
                 return bytes;
             ssize_t n = ::read(master_, buffer, sizeof buffer);
             if (n <= 0)

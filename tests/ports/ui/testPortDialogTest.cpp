@@ -262,6 +262,9 @@ TEST_F(testPort, PollPortStopsAtTheFirstFailureAndSelectsIt)
     readFlow->setTimeout(gmilliseconds(200));
     auto d = open();
     chooseText(combo(*d, testDialog::deviceId), "P 2");
+    // A late reply waiting on the line is no answer to the sequence's first
+    // command either.
+    pty.send("OK17\r");
     d->sendCommand(testDialog::pollPortId);
     // The legacy poll after the failed one was never written.
     EXPECT_EQ(pty.received(), "Q\r");
