@@ -7,6 +7,8 @@ packages=(
   g++ cmake ninja-build ccache pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-qpa-plugins libgl-dev
+  # A real Modbus RTU slave on a pseudo-terminal pair for the serial tests.
+  python3-pymodbus socat
 )
 
 missing=()

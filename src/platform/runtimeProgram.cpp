@@ -2,7 +2,6 @@
 
 #include "platform/textCodec.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QStringList>
 #include <cerrno>
@@ -26,8 +25,11 @@ struct execArguments {
 
     explicit execArguments(const QStringList& list)
     {
+        // Back to the bytes the command line held: a path that is not UTF-8
+        // came through as escaped characters, which the file system's own
+        // encoding would not turn back.
         for (const QString& w : list)
-            words.push_back(QFile::encodeName(w).toStdString());
+            words.emplace_back(fromUiPath(w).view());
         for (std::string& w : words)
             argv.push_back(w.data());
         argv.push_back(nullptr);

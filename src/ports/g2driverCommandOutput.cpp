@@ -40,6 +40,7 @@ void g2driverCommandOutput::append(const g2driverCommandOutput& other)
 
 void g2driverCommandOutput::send(gserialPort& port) const
 {
+    port.discardInputForTest();
     for (int32_t i = 0; i < segmentCount(); ++i) {
         if (!segment(i).isEmpty())
             port.writeForTest(segment(i));

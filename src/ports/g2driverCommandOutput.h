@@ -25,7 +25,8 @@ public:
     // Continues the last segment unless a delay ends it, then takes the
     // other's segments, joining its first to that segment.
     void append(const g2driverCommandOutput& other);
-    // Writes each non-empty segment to the port and waits its delay.
+    // Empties the port's input queue, then writes each non-empty segment to
+    // the port and waits its delay.
     void send(gserialPort& port) const;
 
 private:

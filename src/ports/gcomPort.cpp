@@ -246,4 +246,10 @@ bool gcomPort::write(const char* bytes, int32_t length)
     return true;
 }
 
+void gcomPort::discardInput() noexcept
+{
+    if (fd_ >= 0)
+        tcflush(fd_, TCIFLUSH);
+}
+
 void sleepMs(uint32_t milliseconds) { currentClock().sleep(milliseconds); }

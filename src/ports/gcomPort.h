@@ -35,6 +35,9 @@ public:
     // Writes all the bytes; false when the device failed or stopped taking
     // them for a second.
     bool write(const char* bytes, int32_t length);
+    // Drops whatever the device sent that was not read yet: a late reply to
+    // an earlier command, or bytes left from earlier use of the line.
+    void discardInput() noexcept;
 
     // Puts the settings into a terminal's attributes, raw mode included; the
     // modem lines the flow control holds on (TIOCM_RTS, TIOCM_DTR), or -1 to

@@ -225,6 +225,12 @@ bool gserialPort::openForTest(const char* deviceName)
 
 void gserialPort::writeForTest(const gstrSlice& bytes) { comPort_.write(bytes.data(), bytes.length()); }
 
+void gserialPort::writeCommandForTest(const gstrSlice& bytes)
+{
+    discardInputForTest();
+    writeForTest(bytes);
+}
+
 void gserialPort::setDeadline(uint32_t milliseconds)
 {
     deadline_ = gmilliseconds::now().plus(gmilliseconds(std::min(milliseconds, longestWait)));

@@ -104,6 +104,11 @@ public:
     bool isOpenForTest() const noexcept { return comPort_.isOpen(); }
     gcomPort& comPort() noexcept { return comPort_; }
     void writeForTest(const gstrSlice& bytes);
+    // Every command starts on an empty input queue, so that only bytes that
+    // come after it can be taken for its reply.
+    void discardInputForTest() noexcept { comPort_.discardInput(); }
+    // A command of one piece: the input queue emptied, then its bytes.
+    void writeCommandForTest(const gstrSlice& bytes);
     // The deadline becomes now plus the milliseconds.
     void setDeadline(uint32_t milliseconds);
     gmilliseconds getDeadline() const noexcept { return deadline_; }

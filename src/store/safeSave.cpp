@@ -54,6 +54,29 @@ std::string finalTarget(const std::string& path)
     return current;
 }
 
+// Only a regular file is replaced: a pipe, a device node or a folder at the
+// path is not the user's station file, and a loop of links leads to no file
+// at all. A path that does not exist yet makes a new file.
+bool isStationFilePath(const std::string& named, const std::string& target, gstr& reason)
+{
+    struct stat st {};
+    if (::stat(target.c_str(), &st) != 0) {
+        if (errno != ELOOP)
+            return true;
+        describe(reason, "Could not replace", named, ELOOP);
+        return false;
+    }
+    if (S_ISREG(st.st_mode))
+        return true;
+    if (S_ISDIR(st.st_mode)) {
+        describe(reason, "Could not replace", target, EISDIR);
+        return false;
+    }
+    describe(reason, "Could not replace", target, 0);
+    reason.append(": Not a regular file");
+    return false;
+}
+
 // A file nobody may write is the user's sign that it must stay as it is,
 // even for a process that could write it.
 bool mayReplace(const std::string& target, gstr& reason)
@@ -125,7 +148,7 @@ bool saveObjectFileSafely(const gstrSlice& named, bool driversOnly, gstr& reason
 {
     std::string resolved = finalTarget(std::string(named.view()));
     gstrSlice target(resolved.c_str());
-    if (!mayReplace(resolved, reason))
+    if (!isStationFilePath(std::string(named.view()), resolved, reason) || !mayReplace(resolved, reason))
         return false;
     std::string temporary;
     if (!makeTemporary(target, temporary, reason))

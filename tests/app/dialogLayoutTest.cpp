@@ -15,6 +15,7 @@
 #include "shell/CSelectDialog.h"
 #include "shell/CObjectListCtrl.h"
 #include "platform/textRoom.h"
+#include "support/ui/screenshots.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -125,13 +126,6 @@ void collectFaults(const QWidget& dialog, const std::string& where, std::vector<
     collectRaggedColumns(shown, where, faults);
 }
 
-QString screenshotFolder()
-{
-    QString folder = QStringLiteral(KORVEL_TEST_BINARY_DIR) + "/screenshots";
-    QDir().mkpath(folder);
-    return folder;
-}
-
 // Looks over every dialog it is asked to run, opens those its "..."
 // buttons open and cancels each.
 class layoutInspector final : public modalResponder {
@@ -205,7 +199,7 @@ public:
         collectFaults(window, title.toStdString(), faults);
         seen.insert(title);
         title.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9 ._()-]")), QStringLiteral("_"));
-        window.grab().save(screenshotFolder() + "/" + title + suffix_ + ".png");
+        saveScreenshot(window.grab(), title + suffix_ + ".png");
     }
 
 private:

@@ -219,13 +219,15 @@ TEST_F(runtimeFolderFixture, LockIsHeldOnlyWhileAnotherHoldsItExclusively)
     EXPECT_FALSE(runtimeLockHeld());
 }
 
+// The program's path and an argument hold a byte that is not UTF-8: they
+// reach the program as the bytes they are.
 TEST_F(runtimeFolderFixture, CommandLineIsSplitAsStoredAndRunDetached)
 {
     std::string out = folder + "/out";
-    std::string script = folder + "/record words";
+    std::string script = folder + "/record w\xE9rds";
     std::ofstream(script) << "#!/bin/sh\nprintf '%s|' \"$@\" > \"$(dirname \"$0\")/out\"\n";
     fs::permissions(script, fs::perms::owner_all);
-    std::string line = "\"" + script + "\" \"two words\" %1";
+    std::string line = "\"" + script + "\" \"two words\" caf\xE9 %1";
     ASSERT_TRUE(startDetachedCommand(gstrSlice(line.c_str())));
     ASSERT_TRUE(appears(out));
     std::string text;
@@ -235,7 +237,7 @@ TEST_F(runtimeFolderFixture, CommandLineIsSplitAsStoredAndRunDetached)
         if (text.empty())
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    EXPECT_EQ(text, "two words|%1|");
+    EXPECT_EQ(text, "two words|caf\xE9|%1|");
 
     EXPECT_FALSE(startDetachedCommand(gstrSlice((folder + "/no-such-program --flag").c_str())));
     EXPECT_FALSE(startDetachedCommand(""));

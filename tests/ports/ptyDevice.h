@@ -11,6 +11,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <termios.h>
 #include <unistd.h>
 
 // A device at the far end of a pseudo-terminal: the port under test opens
@@ -27,6 +28,15 @@ public:
         if (!name)
             throw std::runtime_error("no pseudo-terminal name");
         path_ = name;
+        // A serial line echoes nothing: bytes the device sends while the
+        // port is closed wait for it as they came.
+        int slave = ::open(path_.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        termios raw{};
+        if (slave < 0 || tcgetattr(slave, &raw) != 0)
+            throw std::runtime_error("no pseudo-terminal settings");
+        cfmakeraw(&raw);
+        tcsetattr(slave, TCSANOW, &raw);
+        ::close(slave);
     }
     ~ptyDevice()
     {
@@ -47,7 +57,14 @@ public:
         char buffer[256];
         for (;;) {
             pollfd p{master_, POLLIN, 0};
-            if (poll(&p, 1, quietMs) <= 0 || !(p.revents & POLLIN))
+            int ready = poll(&p, 1, quietMs);
+            if (ready > 0 && !(p.revents & POLLIN)) {
+                // Nobody has the line open (a hang-up): nothing comes until
+                // the port opens it, and poll would not wait meanwhile.
+                std::this_thread::sleep_for(std::chrono::milliseconds(quietMs));
+                return bytes;
+            }
+            if (ready <= 0)
                 return bytes;
             ssize_t n = ::read(master_, buffer, sizeof buffer);
             if (n <= 0)
@@ -66,16 +83,40 @@ public:
     // has, each step waits its milliseconds and sends its bytes.
     void play(size_t commandLength, std::vector<std::pair<int, std::string>> steps)
     {
-        player_ = std::thread([this, commandLength, steps = std::move(steps)] {
-            std::string command;
-            while (command.size() < commandLength && !stop_)
-                command += received(20);
-            heard_ = command;
-            for (const auto& [wait, bytes] : steps) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(wait));
+        std::vector<exchange> exchanges;
+        for (auto& [wait, bytes] : steps) {
+            exchanges.push_back({commandLength, wait, std::move(bytes)});
+            commandLength = 0;
+        }
+        if (exchanges.empty())
+            exchanges.push_back({commandLength, 0, {}});
+        converse(std::move(exchanges));
+    }
+
+    // One command of a run and the device's answer to it.
+    struct exchange {
+        size_t commandLength;
+        int wait;
+        std::string reply;
+    };
+    // In a thread: for each exchange, once the port has written as many more
+    // bytes as its command has, waits its milliseconds and sends its reply.
+    // A port empties its input before each command, so a device answers
+    // only what it heard.
+    void converse(std::vector<exchange> exchanges)
+    {
+        player_ = std::thread([this, exchanges = std::move(exchanges)] {
+            std::string heard;
+            for (const exchange& e : exchanges) {
+                size_t until = heard.size() + e.commandLength;
+                while (heard.size() < until && !stop_)
+                    heard += received(20);
+                heard_ = heard;
+                std::this_thread::sleep_for(std::chrono::milliseconds(e.wait));
                 if (stop_)
                     return;
-                send(bytes);
+                if (!e.reply.empty())
+                    send(e.reply);
             }
         });
     }

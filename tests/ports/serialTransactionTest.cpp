@@ -280,6 +280,19 @@ TEST_F(lineExchangeTest, DeviceAnswers)
     EXPECT_EQ(static_cast<gnamedValue*>(t.currentMatcher()->values().find("flow"))->getNumber(), 42u);
 }
 
+// A reply that came after its command timed out waits in the input queue;
+// the next command must not take it for its own.
+TEST_F(lineExchangeTest, ReplyQueuedBeforeTheCommandIsNotTakenForItsAnswer)
+{
+    device.send("OK17\r");
+    device.play(3, {{0, "OK42\r"}});
+    g2serialTransaction t(request, nullptr);
+    EXPECT_EQ(exchange(t), gexchangeResult::valid);
+    EXPECT_EQ(device.heard(), "R?\r");
+    EXPECT_EQ(window(t), "OK42\r");
+    EXPECT_EQ(static_cast<gnamedValue*>(t.currentMatcher()->values().find("flow"))->getNumber(), 42u);
+}
+
 TEST_F(lineExchangeTest, AnswerSplitAcrossReads)
 {
     device.play(3, {{0, "xO"}, {30, "K4"}, {30, "2"}, {30, "\r"}});

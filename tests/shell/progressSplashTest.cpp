@@ -1,6 +1,7 @@
 #include "shell/CMainFrame.h"
 #include "shell/CProgressBar.h"
 #include "shell/CSplashWindow.h"
+#include "support/ui/screenshots.h"
 
 #include <QDir>
 #include <QImage>
@@ -101,9 +102,7 @@ TEST(splashWindow, ShownOnceWhenEnabledAndGoneAtAKey)
     EXPECT_EQ(CSplashWindow::window(), first);
     // Below the program's name its version, in white on the sky.
     QImage picture = first->grab().toImage();
-    QString folder = QStringLiteral(KORVEL_TEST_BINARY_DIR) + "/screenshots";
-    QDir().mkpath(folder);
-    EXPECT_TRUE(picture.save(folder + "/splash.png"));
+    EXPECT_TRUE(saveScreenshot(picture, "splash.png"));
     int white = 0;
     for (int y = 150; y < 190; ++y) {
         for (int x = 0; x < picture.width(); ++x)

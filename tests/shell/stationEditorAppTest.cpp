@@ -12,6 +12,7 @@
 #include "sourceedit/sourceEditorSettings.h"
 #include "store/gstationState.h"
 
+#include "support/ui/screenshots.h"
 #include "support/ui/temporarySettings.h"
 
 #include <QAction>
@@ -242,9 +243,7 @@ TEST_F(stationEditorApp, EveryToolbarButtonShowsAPictureOfItsOwn)
                                                  [](const toolbarButton& b) { return b.command != 0; }));
     EXPECT_EQ(buttons, listed);
     drawing.end();
-    QString folder = QStringLiteral(KORVEL_TEST_BINARY_DIR) + "/screenshots";
-    QDir().mkpath(folder);
-    EXPECT_TRUE(sheet.save(folder + "/toolbar-pictures.png"));
+    EXPECT_TRUE(saveScreenshot(sheet, "toolbar-pictures.png"));
     for (int command : sclMenus::driverEditorToolbar()) {
         EXPECT_TRUE(command == 0 || !commandImage(command).isNull()) << command;
     }
@@ -492,11 +491,8 @@ TEST_F(stationEditorApp, ScreenshotOfTheMainFrame)
     QImage shot(frame->size(), QImage::Format_ARGB32);
     shot.fill(Qt::white);
     frame->render(&shot);
-    QString folder = QStringLiteral(KORVEL_TEST_BINARY_DIR) + "/screenshots";
-    QDir().mkpath(folder);
-    QString path = folder + "/mainFrame.png";
-    ASSERT_TRUE(shot.save(path));
-    EXPECT_GT(QFileInfo(path).size(), 1000);
+    ASSERT_TRUE(saveScreenshot(shot, "mainFrame.png"));
+    EXPECT_GT(std::filesystem::file_size(screenshotPath("mainFrame.png")), 1000u);
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include <QUrl>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -201,6 +202,24 @@ TEST_F(stationFileCommands, FailedSaveKeepsTheOldFileAndTheModifiedFlag)
     ASSERT_EQ(user.messages.size(), 2u);
     EXPECT_NE(user.lastMessage().text.find("notAFolder/plant.korvel-station"), std::string::npos);
     EXPECT_EQ(app->recentFiles().size(), 1u);
+}
+
+// Save As onto a pipe would block or replace it with a plain file; it is
+// refused with the reason, and the pipe stays.
+TEST_F(stationFileCommands, SaveAsOntoAPipeIsRefused)
+{
+    std::string plant = openModifiedPlant();
+    std::string pipe = path("pipe.korvel-station");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    user.chosenFiles.push_back(pipe);
+    EXPECT_FALSE(frame->saveAs());
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_EQ(frame->path().view(), plant);
+    EXPECT_EQ(stationState().modified, 1);
+    ASSERT_EQ(user.messages.size(), 1u);
+    EXPECT_EQ(user.lastMessage().text, "The file \"" + pipe + "\" could not be saved; it is left as it was.\n\n"
+                                       "Could not replace " + pipe + ": Not a regular file");
+    EXPECT_EQ(strayTemporaries(), 0);
 }
 
 // A folder and a file named in Latin-1 bytes: the path stays bytes from the

@@ -10,6 +10,7 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -139,6 +140,46 @@ TEST_F(safeSave, ReadOnlyTargetIsNamedWithTheReason)
     EXPECT_EQ(fileBytes(target), "old station\r\n");
     EXPECT_EQ(strayFiles(), 0);
     EXPECT_EQ(stationState().modified, 1);
+}
+
+// What is at the path and is not a regular file stays what it is: a pipe,
+// a device node (made here, so that no real one is at stake), each also
+// behind a link, and a loop of links.
+TEST_F(safeSave, TargetThatIsNotARegularFileIsRefused)
+{
+    std::string pipe = folder.path("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::string device = folder.path("null");
+    bool haveDevice = ::mknod(device.c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0;
+    fs::create_symlink("loopB", folder.path("loopA"));
+    fs::create_symlink("loopA", folder.path("loopB"));
+    fs::create_symlink("pipe", folder.path("toPipe"));
+    fs::create_symlink(device, folder.path("toDevice"));
+    struct caseRow {
+        std::string path;
+        std::string reason;
+        bool needsDevice;
+    };
+    const std::string notRegular = ": Not a regular file";
+    const std::string loop = ": Too many levels of symbolic links";
+    for (const caseRow& c : {caseRow{pipe, "Could not replace " + pipe + notRegular, false},
+                             caseRow{folder.path("toPipe"), "Could not replace " + pipe + notRegular, false},
+                             caseRow{device, "Could not replace " + device + notRegular, true},
+                             caseRow{folder.path("toDevice"), "Could not replace " + device + notRegular, true},
+                             caseRow{folder.path("loopA"), "Could not replace " + folder.path("loopA") + loop, false}}) {
+        if (c.needsDevice && !haveDevice)
+            continue;
+        stationState().modified = 1;
+        gstr reason;
+        EXPECT_FALSE(saveObjectFileSafely(gstrSlice(c.path.c_str()), false, reason)) << c.path;
+        EXPECT_EQ(reason.view(), c.reason);
+        EXPECT_EQ(stationState().modified, 1);
+    }
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_TRUE(!haveDevice || fs::is_character_file(device));
+    EXPECT_EQ(fs::read_symlink(folder.path("loopA")), "loopB");
+    EXPECT_EQ(fs::read_symlink(folder.path("loopB")), "loopA");
+    EXPECT_EQ(strayFiles(), haveDevice ? 6 : 5);
 }
 
 TEST_F(safeSave, MissingFolderIsReported)

@@ -171,7 +171,7 @@ void CSendingCommandsDialog::sendRequest(const gcommandRequest& request, gdevice
 void CSendingCommandsDialog::sendLegacy(const glegacyCommand& command)
 {
     gserialPort& port = testPort_.testPort();
-    port.writeForTest(command.getString());
+    port.writeCommandForTest(command.getString());
     const glegacyResponse* response = command.getResponse();
     if (response && response != glegacyCommand::replyMarker()) {
         showStatus(waitingResponse_);

@@ -429,7 +429,7 @@ void CTestPortDialog::sendLegacyCommand(const glegacyCommand& command)
     forgetKept();
     commandData_->setValue(command.getString());
     repaintNow();
-    port_->writeForTest(command.getString());
+    port_->writeCommandForTest(command.getString());
     waitCursor wait;
     const glegacyResponse* response = command.getResponse();
     if (response && response != glegacyCommand::replyMarker()) {

@@ -17,8 +17,8 @@
 
 // A station with two legacy drivers, two G2 drivers and a port "North" with
 // two G2 devices, a legacy device and a polling sequence. Its timeouts are
-// short: the Test Port tests wait for them. Pump's ReadFlow answers "OK",
-// two digits of flow and a CR; its error response is "ER" and one byte of
+// short: the Test Port tests wait for them. Pump's ReadFlow sends "Q" and a
+// CR and is answered with "OK", two digits of flow and a CR; its error response is "ER" and one byte of
 // error code.
 inline const char* const portsStation = R"(PROGRAM OnMessage
 END
@@ -51,6 +51,9 @@ G2DRIVER Pump
 	CR_TEMPLATE	Query
 		DELAY		0.3
 		BUFFER_SIZE	64
+		COMMAND_ELEMENT	FIXED STRING
+			STRING	"Q\r"
+		END
 		RESPONSE_ELEMENT	REGEXP
 			PATTERN	OK
 		END

@@ -110,6 +110,32 @@ TEST_F(testPort, LegacyCommandWithItsResponse)
     EXPECT_EQ(shown(*d, testDialog::responseDataId), "NAK");
 }
 
+// Bytes waiting on the line when Send is pressed (the reply to a command
+// that timed out before) are no answer to the new command.
+TEST_F(testPort, ReplyWaitingBeforeSendIsNotTakenForTheAnswer)
+{
+    readFlow->setTimeout(gmilliseconds(300));
+    auto d = open();
+    select(*d, "Pump one", "ReadFlow");
+    d->sendCommand(testDialog::sendId);
+    EXPECT_EQ(status(*d), "The command timed out.");
+    pty.send("OK17\r");
+    d->sendCommand(testDialog::sendId);
+    EXPECT_EQ(status(*d), "The command timed out.");
+    EXPECT_EQ(shown(*d, testDialog::responseDataId), "");
+    EXPECT_EQ(pty.received(), "Q\rQ\r");
+
+    // The same for a legacy command: the stale frame is dropped and the
+    // reply that follows the command is taken.
+    select(*d, "Meter 12", "Read");
+    pty.send("\x02" "17\x03");
+    pty.play(2, {{0, "\x02" "42\x03"}});
+    d->sendCommand(testDialog::sendId);
+    EXPECT_EQ(pty.heard(), "R\r");
+    EXPECT_EQ(status(*d), "A valid response was received.");
+    EXPECT_EQ(shown(*d, testDialog::responseDataId), "42");
+}
+
 TEST_F(testPort, G2CommandShowsItsResponseElementsInTextOrHex)
 {
     auto d = open();
@@ -117,7 +143,7 @@ TEST_F(testPort, G2CommandShowsItsResponseElementsInTextOrHex)
     CParameterValuesPanel* panel = d->panel();
     ASSERT_EQ(panel->rowCount(), 2);
     panel->row(0)->controlAs<QLineEdit>(1496)->setText("5");
-    pty.play(0, {{100, "xOK42\rtail"}});
+    pty.play(2, {{0, "xOK42\rtail"}});
     d->sendCommand(testDialog::sendId);
     pty.heard();
     EXPECT_EQ(status(*d), "A valid response was received.");
@@ -146,7 +172,7 @@ TEST_F(testPort, ErrorResponseListsItsValuesAndMarksTheCode)
 {
     auto d = open();
     select(*d, "Pump one", "ReadFlow");
-    pty.play(0, {{100, "ER\x05"}});
+    pty.play(2, {{0, "ER\x05"}});
     d->sendCommand(testDialog::sendId);
     pty.heard();
     EXPECT_EQ(status(*d), "An error response was received. (code = 5)");
@@ -158,12 +184,12 @@ TEST_F(testPort, ErrorResponseListsItsValuesAndMarksTheCode)
 
 TEST_F(testPort, TimeoutMarksWhatWasNotFound)
 {
-    // Far longer than the reply's delay, so that a loaded machine still
-    // delivers the reply before the command times out.
+    // Far longer than a loaded machine takes to answer, so that the reply
+    // is in before the command times out.
     readFlow->setTimeout(gmilliseconds(1500));
     auto d = open();
     select(*d, "Pump one", "ReadFlow");
-    pty.play(0, {{100, "OKx4\r"}});
+    pty.play(2, {{0, "OKx4\r"}});
     d->sendCommand(testDialog::sendId);
     pty.heard();
     EXPECT_EQ(status(*d), "The command timed out.");
@@ -182,7 +208,7 @@ TEST_F(testPort, TimeoutMarksWhatWasNotFound)
     responses.append(new patternElement("OK"));
     responses.append(new numberElement("flow", 2));
     responses.append(new patternElement("\r"));
-    pty.play(0, {{100, "OKx4\r"}});
+    pty.play(2, {{0, "OKx4\r"}});
     d->sendCommand(testDialog::sendId);
     pty.heard();
     ASSERT_EQ(list->count(), 3);
@@ -236,9 +262,12 @@ TEST_F(testPort, PollPortStopsAtTheFirstFailureAndSelectsIt)
     readFlow->setTimeout(gmilliseconds(200));
     auto d = open();
     chooseText(combo(*d, testDialog::deviceId), "P 2");
+    // A late reply waiting on the line is no answer to the sequence's first
+    // command either.
+    pty.send("OK17\r");
     d->sendCommand(testDialog::pollPortId);
     // The legacy poll after the failed one was never written.
-    EXPECT_EQ(pty.received(), "");
+    EXPECT_EQ(pty.received(), "Q\r");
     EXPECT_EQ(user.lastMessage().text, "There was a timeout.");
     EXPECT_EQ(user.lastMessage().icon, gicon::error);
     EXPECT_EQ(status(*d), "The command timed out.");
@@ -269,14 +298,14 @@ TEST_F(testPort, SendingCommandsShowsTheEntryAndItsCancelStopsTheRun)
     EXPECT_EQ(seen, (std::vector<std::string>{"Sending Commands", "Pump one", "ReadFlow (Channel = 1)",
                                               "Waiting for response..."}));
     EXPECT_EQ(user.lastMessage().text, "There was a timeout.");
-    EXPECT_EQ(pty.received(), "");
+    EXPECT_EQ(pty.received(), "Q\r");
     EXPECT_FALSE(d->hasEnded());
 }
 
 TEST_F(testPort, PollPortAfterAValidResponseShowsTheLegacyError)
 {
     auto d = open();
-    pty.play(0, {{100, "OK42\r"}, {50, "NAK"}});
+    pty.converse({{2, 0, "OK42\r"}, {2, 0, "NAK"}});
     d->sendCommand(testDialog::pollPortId);
     pty.heard();
     EXPECT_EQ(user.lastMessage().promptId, 10214);

@@ -199,5 +199,5 @@ TEST_F(drawingBar, BarPictureForAPerson)
     fscreen& overview = screenOf("Overview");
     openView(overview);
     select(overview, {objectOfKind(overview, ggraphObject::maskBistate)});
-    EXPECT_TRUE(frame->grab().save(screenshot("drawing-properties-bar.png")));
+    EXPECT_TRUE(saveScreenshot(frame->grab(), "drawing-properties-bar.png"));
 }

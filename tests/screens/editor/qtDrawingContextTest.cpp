@@ -8,6 +8,7 @@
 #include "store/gstation.h"
 #include "store/gstationState.h"
 #include "store/stationFile.h"
+#include "support/ui/screenshots.h"
 
 #include <QDir>
 #include <QImage>
@@ -20,13 +21,6 @@ namespace {
 std::string fixture(const std::string& name)
 {
     return std::string(KORVEL_TEST_DATA_DIR) + "/screens/model/fixtures/" + name;
-}
-
-QString screenshot(const char* name)
-{
-    QString folder = QStringLiteral(KORVEL_TEST_BINARY_DIR) + "/screenshots";
-    QDir().mkpath(folder);
-    return folder + "/" + name;
 }
 
 class qtDrawing : public testing::Test {
@@ -52,7 +46,7 @@ TEST_F(qtDrawing, StationScreenIsDrawnToAPictureOnItsGround)
     ASSERT_NE(overview, nullptr);
     QImage picture = drawScreenImage(*overview);
     ASSERT_EQ(picture.size(), QSize(801, 601));
-    EXPECT_TRUE(picture.save(screenshot("screen-overview.png")));
+    EXPECT_TRUE(saveScreenshot(picture, "screen-overview.png"));
 
     // Screen coordinates start at the screen's top-left corner (-20, 16).
     auto at = [&](int x, int y) { return picture.pixelColor(x + 20, y - 16); };

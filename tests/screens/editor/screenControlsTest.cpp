@@ -4,6 +4,7 @@
 #include "platform/patternTables.h"
 #include "platform/systemColours.h"
 #include "support/ui/controlHost.h"
+#include "support/ui/screenshots.h"
 
 #include <QDir>
 #include <QImage>
@@ -47,9 +48,7 @@ TEST(fillComboBox, ItemsDrawTheirTextOrSwatch)
         combo.drawItem(painter, QRect(0, 32, 60, 16), 7, false);
         combo.drawItem(painter, QRect(0, 48, 60, 16), 25, false);
     }
-    QString folder = QStringLiteral(KORVEL_TEST_BINARY_DIR) + "/screenshots";
-    QDir().mkpath(folder);
-    EXPECT_TRUE(picture.save(folder + "/fill-combo-items.png"));
+    EXPECT_TRUE(saveScreenshot(picture, "fill-combo-items.png"));
     QColor window = systemColour(sysColour::window);
     EXPECT_EQ(picture.pixelColor(59, 0).rgb(), window.rgb());
     EXPECT_EQ(picture.pixelColor(59, 16).rgb(), systemColour(sysColour::highlight).rgb());

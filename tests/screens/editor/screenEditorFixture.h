@@ -8,6 +8,7 @@
 #include "shell/mainFrameFixture.h"
 #include "store/gstation.h"
 #include "support/ui/controlHost.h"
+#include "support/ui/screenshots.h"
 
 #include <QDir>
 #include <QMdiArea>
@@ -63,12 +64,6 @@ protected:
         return n;
     }
 
-    static QString screenshot(const char* name)
-    {
-        QString folder = QStringLiteral(KORVEL_TEST_BINARY_DIR) + "/screenshots";
-        QDir().mkpath(folder);
-        return folder + "/" + name;
-    }
 
     // A press, a drag over several moves and a release in client points.
     static void drag(CScreenView& view, QPoint from, QPoint to)

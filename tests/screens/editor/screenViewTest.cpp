@@ -94,7 +94,7 @@ TEST_F(screenEditorTest, DrawingARectangleMakesItSelectedAndMarksTheStation)
     pressKey(&view, Qt::Key_Right);
     pressKey(&view, Qt::Key_Up);
     EXPECT_EQ(made->getBounds().normalized(), (grect{71, 54, 131, 94}));
-    EXPECT_TRUE(view.viewport()->grab().save(screenshot("screen-view-detail.png")));
+    EXPECT_TRUE(saveScreenshot(view.viewport()->grab(), "screen-view-detail.png"));
 }
 
 TEST_F(screenEditorTest, DraggingTheCaptionMovesTheScreenNotItsObjects)
@@ -126,7 +126,7 @@ TEST_F(screenEditorTest, DraggingTheCaptionMovesTheScreenNotItsObjects)
     EXPECT_EQ(overview.getBounds().left, bounds.left + 10);
     EXPECT_EQ(view.trackerRect().right, t.right + 20);
     EXPECT_EQ(view.horizontalScrollBar()->maximum(), range + 20);
-    EXPECT_TRUE(view.viewport()->grab().save(screenshot("screen-view-overview.png")));
+    EXPECT_TRUE(saveScreenshot(view.viewport()->grab(), "screen-view-overview.png"));
 }
 
 TEST_F(screenEditorTest, FrameRegionsAreHitInOrder)
