@@ -10,10 +10,10 @@
 #include "shell/CMultiDocTemplate.h"
 #include "store/jhashTypedDatabaseTable.h"
 #include "support/ui/controlHost.h"
+#include "support/ui/screenshots.h"
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -213,9 +213,7 @@ TEST_F(driverProgramEditor, ItAndItsProgramWindowsFitWhereTheyOpen)
     EXPECT_GE(window.width(), area.width() * 2 / 3);
     EXPECT_GE(window.height(), area.height() * 2 / 3);
 
-    QString folder = QStringLiteral(KORVEL_TEST_BINARY_DIR) + "/screenshots";
-    QDir().mkpath(folder);
-    EXPECT_TRUE(editor.frame().grab().save(folder + "/driverProgramEditor.png"));
+    EXPECT_TRUE(saveScreenshot(editor.frame().grab(), "driverProgramEditor.png"));
 }
 
 TEST_F(driverProgramEditor, CloseAllKeepsWhatWasTyped)

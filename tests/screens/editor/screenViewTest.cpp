@@ -42,7 +42,7 @@ TEST_F(screenEditorTest, ANewScreenWindowFitsTheArea)
         auto* child = qobject_cast<QMdiSubWindow*>(doc->views().front()->parentWidget());
         EXPECT_TRUE(area.contains(child->geometry())) << tag;
     }
-    EXPECT_TRUE(frame->grab().save(screenshot("screen-windows-opened.png")));
+    EXPECT_TRUE(saveScreenshot(frame->grab(), "screen-windows-opened.png"));
 }
 
 TEST_F(screenEditorTest, ScrollAreaLeavesAMarginAroundTheScreen)
