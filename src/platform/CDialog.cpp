@@ -102,7 +102,10 @@ bool makeWay(const QWidget& grown, QWidget& next, int gapX, int gapY)
 {
     QRect a = grown.geometry();
     QRect b = next.geometry();
-    if (b.left() != a.left() && onOneRow(a, b)) {
+    // A control that starts in the lower half of a taller one (a button
+    // under a pane that grew) stands below it, not on its row.
+    bool below = b.top() > a.top() + a.height() / 2;
+    if (b.left() != a.left() && onOneRow(a, b) && !below) {
         if (b.left() < a.left())
             return false;
         int dx = a.right() + 1 + gapX - b.left();

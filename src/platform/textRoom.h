@@ -7,7 +7,7 @@ class QWidget;
 // its whole text: its size hint, except that a push button is not held to
 // the style's smallest width for buttons (a "..." button may stay narrow),
 // and a text that breaks its words needs the height of its lines at its
-// width. A tab strip needs the height of its tabs. An invalid size for other
+// width. A tab strip needs the room of all its tabs whole. An invalid size for other
 // widgets and for empty texts.
 QSize textRoom(const QWidget& widget);
 
