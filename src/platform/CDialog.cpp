@@ -105,7 +105,11 @@ bool makeWay(const QWidget& grown, QWidget& next, int gapX, int gapY)
     // A control that starts in the lower half of a taller one (a button
     // under a pane that grew) stands below it, not on its row.
     bool below = b.top() > a.top() + a.height() / 2;
-    if (b.left() != a.left() && onOneRow(a, b) && !below) {
+    // One that starts at the same left edge as a small square control gives
+    // way along the row too (a unit after a spin box's arrows, which went
+    // right with their field).
+    bool alongRow = b.left() != a.left() || (b.top() >= a.top() && a.width() < 2 * a.height());
+    if (alongRow && onOneRow(a, b) && !below) {
         if (b.left() < a.left())
             return false;
         int dx = a.right() + 1 + gapX - b.left();

@@ -175,6 +175,28 @@ void collectFaults(const QWidget& dialog, const std::string& where, std::vector<
     collectRaggedColumns(shown, where, faults);
 }
 
+// The height of the empty band between a dialog's lowest control and its
+// row of OK and Cancel; -1 without an OK button.
+int emptyBand(QWidget& window)
+{
+    QWidget* ok = nullptr;
+    for (QPushButton* b : window.findChildren<QPushButton*>()) {
+        if (CDialog::controlId(b) == IDOK && b->parentWidget() == &window)
+            ok = b;
+    }
+    if (!ok || !ok->isVisibleTo(&window))
+        return -1;
+    int lowest = 0;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&window) || dynamic_cast<CDialog*>(w) || drawsNothing(w))
+            continue;
+        QRect place(w->mapTo(&window, QPoint()), w->size());
+        if (place.top() < ok->y() - ok->height() / 2)
+            lowest = std::max(lowest, place.bottom());
+    }
+    return ok->y() - lowest;
+}
+
 // The screen the editor is made for, a title bar included.
 bool fitsSmallScreen(const QWidget& window)
 {
@@ -303,11 +325,14 @@ public:
         return IDCANCEL;
     }
 
-    // Checks the window as it stands and each tab of its tab strips.
+    // Checks the window as it stands and each tab of its tab strips; the
+    // fullest tab leaves no more than a fifth of it, or a few lines, empty
+    // above the buttons.
     void inspect(QWidget& window)
     {
         QApplication::processEvents();
         look(window, window.windowTitle());
+        int leastEmpty = emptyBand(window);
         for (QTabBar* tabs : window.findChildren<QTabBar*>()) {
             if (!tabs->isVisibleTo(&window) || qobject_cast<QWidget*>(tabs->parent()) != &window)
                 continue;
@@ -316,9 +341,13 @@ public:
                 tabs->setCurrentIndex(i);
                 QApplication::processEvents();
                 look(window, window.windowTitle() + " - " + tabs->tabText(i));
+                leastEmpty = std::min(leastEmpty, emptyBand(window));
             }
             tabs->setCurrentIndex(was);
         }
+        if (leastEmpty > 4 * window.fontMetrics().height() && 5 * leastEmpty > window.height())
+            faults.push_back(window.windowTitle().toStdString() + ": " + std::to_string(leastEmpty) + " of " +
+                             std::to_string(window.height()) + " pixels stand empty above the buttons");
     }
 
     std::deque<std::string> chosenFiles;
@@ -330,6 +359,7 @@ public:
     // A dialog or page: its controls one by one, then the whole window.
     void look(QWidget& window, QString title)
     {
+
         title.remove(QLatin1Char('&'));
         collectFaults(window, title.toStdString(), faults);
         lookAtWindow(window, title);
