@@ -575,7 +575,7 @@ void CDialog::placeControlAt(int id, QWidget* widget, const QRect& pixels)
 {
     widget->setParent(this);
     widget->setGeometry(pixels);
-    rememberPlacedWidth(*widget, pixels.width());
+    rememberPlacement(*widget, pixels);
     // A drop-down combo's template height is that of its open list; the
     // closed box is as high as its font needs.
     if (qobject_cast<QComboBox*>(widget))

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr char placedWidthProperty[] = "korvelPlacedWidth";
+constexpr char placementProperty[] = "korvelPlacement";
 
 } // namespace
 
@@ -42,6 +42,8 @@ QSize textRoom(const QWidget& widget)
     return {std::min(width, hint.width()), hint.height()};
 }
 
-int placedWidth(const QWidget& widget) { return widget.property(placedWidthProperty).toInt(); }
+QRect placement(const QWidget& widget) { return widget.property(placementProperty).toRect(); }
 
-void rememberPlacedWidth(QWidget& widget, int width) { widget.setProperty(placedWidthProperty, width); }
+int placedWidth(const QWidget& widget) { return placement(widget).width(); }
+
+void rememberPlacement(QWidget& widget, const QRect& place) { widget.setProperty(placementProperty, place); }

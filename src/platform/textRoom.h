@@ -1,5 +1,6 @@
 #pragma once
 
+class QRect;
 class QSize;
 class QWidget;
 
@@ -11,7 +12,8 @@ class QWidget;
 // widgets and for empty texts.
 QSize textRoom(const QWidget& widget);
 
-// The width a dialog's template gave a control, before it grew for its
-// text; 0 for a control not placed from a template.
+// The place a dialog's template gave a control, before it grew for its text
+// or made way for another; empty for a control not placed from a template.
+QRect placement(const QWidget& widget);
 int placedWidth(const QWidget& widget);
-void rememberPlacedWidth(QWidget& widget, int width);
+void rememberPlacement(QWidget& widget, const QRect& place);

@@ -91,6 +91,21 @@ bool standsBy(const QRect& label, const QRect& field)
     return beside || above;
 }
 
+// A label the template set right after a field on its row (a unit) stays
+// there.
+bool leftItsField(const QWidget& label, const QWidget& field)
+{
+    QRect was = placement(label);
+    QRect fieldWas = placement(field);
+    if (was.isEmpty() || fieldWas.isEmpty() || was.left() <= fieldWas.right() ||
+        was.left() - fieldWas.right() > label.fontMetrics().averageCharWidth() * 2 ||
+        was.center().y() < fieldWas.top() || was.center().y() > fieldWas.bottom())
+        return false;
+    QRect now = label.geometry();
+    QRect fieldNow = field.geometry();
+    return now.left() <= fieldNow.right() || now.center().y() < fieldNow.top() || now.center().y() > fieldNow.bottom();
+}
+
 // A tab strip shows every tab whole, without scrolling.
 bool tabsFit(const QTabBar& tabs) { return tabs.count() == 0 || tabs.sizeHint().width() <= tabs.width(); }
 
@@ -157,6 +172,11 @@ void collectFaults(const QWidget& dialog, const std::string& where, std::vector<
                              " stands neither beside nor above " + nameOf(l->buddy()) + " " +
                              rectText(l->buddy()->geometry()));
 
+        for (QWidget* field : shown) {
+            if (qobject_cast<QLabel*>(w) && !qobject_cast<QLabel*>(field) && field != w && leftItsField(*w, *field))
+                faults.push_back(where + ": " + nameOf(w) + " " + rectText(w->geometry()) + " no longer follows " +
+                                 nameOf(field) + " " + rectText(field->geometry()) + " on its row");
+        }
         if (auto* c = qobject_cast<QComboBox*>(w); c && !comboShowsText(c))
             faults.push_back(where + ": " + nameOf(w) + " " + rectText(w->geometry()) + " hides its text");
         if (qobject_cast<QGroupBox*>(w) || drawsNothing(w))
