@@ -575,11 +575,11 @@ void CDialog::placeControlAt(int id, QWidget* widget, const QRect& pixels)
 {
     widget->setParent(this);
     widget->setGeometry(pixels);
-    rememberPlacement(*widget, pixels);
     // A drop-down combo's template height is that of its open list; the
     // closed box is as high as its font needs.
     if (qobject_cast<QComboBox*>(widget))
         widget->resize(pixels.width(), widget->sizeHint().height());
+    rememberPlacement(*widget, widget->geometry());
     // A static text of two lines or more breaks its words.
     if (auto* label = qobject_cast<QLabel*>(widget); label && pixels.height() >= 2 * fontMetrics().height())
         label->setWordWrap(true);

@@ -51,6 +51,7 @@
 #include <QStyle>
 #include <QTabBar>
 
+#include <functional>
 #include <map>
 #include <set>
 
@@ -409,13 +410,16 @@ public:
         shot.save(screenshotFolder() + "/" + title + suffix_ + ".png");
     }
 
-    // The windows of an MDI area and the Find, Replace and Go To Line
-    // dialogs of those that show program text.
-    void lookAtDocuments(QMdiArea& area, const QString& owner)
+    // The windows of an MDI area, the dialogs their commands open (given
+    // each window active) and the Find and Replace dialogs of those that
+    // show program text.
+    void lookAtDocuments(QMdiArea& area, const QString& owner, const std::function<void()>& commands = {})
     {
         for (QMdiSubWindow* window : area.subWindowList()) {
             area.setActiveSubWindow(window);
             lookAtWindow(*window, owner + window->windowTitle());
+            if (commands)
+                commands();
             auto* view = dynamic_cast<CSourceViewMfc*>(window->widget());
             if (!view)
                 continue;
@@ -552,7 +556,22 @@ TEST_P(dialogLayout, EveryWindowFitsItsTexts)
     }
     // The screen and program windows the lists opened.
     frame->show();
-    inspector.lookAtDocuments(*frame->mdiArea(), QString());
+    // Menu commands that open a dialog about the active window: pasting
+    // tags and going to a line in a program, the grid, aligning and
+    // changing objects on a screen.
+    auto windowCommands = [this] {
+        for (int id : {32836, 32838, 32837, 32833, 32832, 32927, 32929, 32839, 32908, 32909, 32835, 32829, 32892,
+                       32771, 32840, 32879}) {
+            if (enabled(id))
+                frame->routeCommand(id);
+        }
+    };
+    inspector.lookAtDocuments(*frame->mdiArea(), QString(), windowCommands);
+    // The tools of the menus, the syntax colours, indicator values and About.
+    for (int id : {32878, 32877, 32876, 32913, 32874, 32873, 32842, 32893, 57664}) {
+        if (enabled(id))
+            frame->routeCommand(id);
+    }
     for (bool withCancel : {true, false}) {
         gstr text("Tank 1");
         messageService().enterText(text, withCancel);
