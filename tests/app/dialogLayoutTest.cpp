@@ -218,11 +218,12 @@ int emptyBand(QWidget& window)
     return ok->y() - lowest;
 }
 
-// The screen the editor is made for, a title bar included.
-bool fitsSmallScreen(const QWidget& window)
+// The screen the editor is made for, 1024x768 at the default font and
+// larger with a larger font, a title bar included.
+bool fitsSmallScreen(const QWidget& window, int percent)
 {
     int titleBar = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
-    return window.width() <= 1024 && window.height() + titleBar <= 768;
+    return window.width() <= 1024 * percent / 100 && window.height() + titleBar <= 768 * percent / 100;
 }
 
 // Controls that show a colour the user chose, which may be the mask colour.
@@ -372,8 +373,8 @@ public:
     }
 
     std::deque<std::string> chosenFiles;
-    // At the default font a window fits a 1024x768 screen.
-    bool checksSize = true;
+    // The font's size against the default's, in percent.
+    int percent = 100;
     std::vector<std::string> faults;
     std::set<QString> seen;
 
@@ -398,8 +399,9 @@ public:
                 faults.push_back(where + ": " + nameOf(tabs) + " " + rectText(tabs->geometry()) +
                                  " cuts its tabs, needs " + std::to_string(tabs->sizeHint().width()));
         }
-        if (window.isWindow() && checksSize && !fitsSmallScreen(window))
-            faults.push_back(where + ": " + rectText(window.geometry()) + " is larger than a 1024x768 screen");
+        if (window.isWindow() && !fitsSmallScreen(window, percent))
+            faults.push_back(where + ": " + rectText(window.geometry()) + " is larger than a 1024x768 screen at " +
+                             std::to_string(percent) + "%");
         QImage shot = window.grab().toImage();
         collectMaskColour(window, shot, where, faults);
         for (QAbstractScrollArea* area : window.findChildren<QAbstractScrollArea*>()) {
@@ -534,7 +536,7 @@ TEST_P(dialogLayout, EveryWindowFitsItsTexts)
 {
     QString suffix = GetParam().percent == 100 ? QString() : QStringLiteral("@%1").arg(GetParam().percent);
     layoutInspector inspector(suffix);
-    inspector.checksSize = GetParam().percent == 100;
+    inspector.percent = GetParam().percent;
     // Remarks in italics, as a user may choose them, show a slanted run.
     CSourceTokenInfo& remarks = sclColourTable()[sclColour::remarks];
     int remarksStyle = remarks.getFontStyle(0);

@@ -206,7 +206,7 @@ void CModifyRegistersDialog::buildOptions()
     auto* to = addComboBox(toPortId, false, 190, y + 13, 105, 60);
     QObject::connect(from, &QComboBox::currentIndexChanged, this, [this] { fillFindCombos(); });
     QObject::connect(to, &QComboBox::currentIndexChanged, this, [this] { fillReplaceCombos(); });
-    y += 32;
+    y += 28;
     option(devicesId, "Change de&vices in sources:", y);
     addOptionLabel(devicesId, "Find:", 17, y + 13, 30);
     editCombo(deviceFindId, 50, y + 13);
@@ -216,7 +216,7 @@ void CModifyRegistersDialog::buildOptions()
     // dialog with every option keeps to a small screen.
     addCheckBox(deviceMatchCaseId, "Match case", 208, y, 60, 10);
     addCheckBox(deviceWholeWordId, "Whole word", 270, y, 60, 10);
-    y += 30;
+    y += 28;
     option(objectsId,
            legacyLayout_ ? "Chan&ge serial objects and device data buffers in sources:"
                          : "Chan&ge serial objects in sources:",
@@ -227,7 +227,7 @@ void CModifyRegistersDialog::buildOptions()
     editCombo(objectReplaceId, 208, y + 13);
     addCheckBox(objectMatchCaseId, "Match case", 208, y, 60, 10);
     addCheckBox(objectWholeWordId, "Whole word", 270, y, 60, 10);
-    y += 30;
+    y += 28;
     if (legacyLayout_) {
         option(offsetsId, "Change device data buffer offsets in sources:", y);
         addOptionLabel(offsetsId, "Data buffer:", 17, y + 13, 45);

@@ -82,14 +82,14 @@ void CNumberInputFormatPage::addControls(bool extended)
     addEdit(lessFieldId, 292, y + 2 * row - 2, 30, 12);
     // Below the trailing characters, where the left column has room: the
     // symbol rows take the right column down to the page's foot.
-    addLabel(separatorLabelId, "Separator between values:", 0, 141, 100, 8);
-    addEdit(separatorFieldId, 0, 151, 160, 12);
+    addLabel(separatorLabelId, "Separator between values:", 0, 143, 90, 8);
+    addEdit(separatorFieldId, 92, 141, 78, 12);
 }
 
 void CNumberInputFormatPage::create(CDialog& host, int placeholderId, const gnumberInputFormat* format, int variant)
 {
     extended_ = variant != 0;
-    beginPage(extended_ ? 844 : 742, 350, extended_ ? 166 : 148);
+    beginPage(extended_ ? 844 : 742, 350, extended_ ? 162 : 148);
     addControls(extended_);
     placeOver(host, placeholderId);
 
