@@ -574,6 +574,18 @@ TEST_P(dialogLayout, EveryWindowFitsItsTexts)
         if (enabled(id))
             frame->routeCommand(id);
     }
+    // Save Device Drivers writes the station's drivers as a library, which
+    // Import Device Drivers offers; Insert Symbol; the warning lists with
+    // and without a question.
+    if (enabled(32882) && enabled(32881)) {
+        inspector.chosenFiles = {path("drivers.kdl"), path("drivers.kdl")};
+        frame->routeCommand(32882);
+        frame->routeCommand(32881);
+        inspector.chosenFiles.clear();
+    }
+    frame->insertSymbol(nullptr);
+    for (bool question : {true, false})
+        messageService().warningList(gstrSlice("Pump running is used by:\r\nScreen Main screen"), question);
     for (bool withCancel : {true, false}) {
         gstr text("Tank 1");
         messageService().enterText(text, withCancel);
