@@ -1,16 +1,20 @@
 // Opens every window the editor shows: the object-list windows and, through
 // them, every dialog the station's objects open (the dialogs their "..."
 // buttons open on each tab with the first row of each list selected, and
-// each source kind's pane), the screen and program windows with their Find
-// and Replace, the driver program editor, Enter Text and the drawing
-// properties bar at each of its tabs. Then it checks the layout widget by
-// widget: no visible control overlaps a sibling (group boxes excepted),
-// every button, check box, radio button and label shows its whole text and
-// every tab strip its whole tabs, every control lies inside its dialog (a
-// window's with a margin), a combo box shows its current text, a label
-// stands beside or above its own field, a column of buttons stays straight,
-// a window fits a 1024x768 screen, no picture shows its mask colour and each
-// run of program text takes the cells its characters stand in.
+// each source kind's pane), the screen and program windows with the dialogs
+// of their commands and their Find and Replace, the driver program editor,
+// the menus' tools, Import Device Drivers, Insert Symbol, Enter Text, the
+// warning lists and the drawing properties bar at each of its tabs. Then it
+// checks the layout widget by widget: no visible control overlaps a sibling
+// (group boxes and helpers that draw nothing excepted), every button, check
+// box, radio button and label shows its whole text and every tab strip its
+// whole tabs, every control lies inside its dialog (a window's with a
+// margin), a combo box shows its current text, a label stands beside or
+// above its own field and a unit stays after its field, a column of buttons
+// stays straight, the fullest tab of a dialog leaves little empty above its
+// buttons, a window fits a 1024x768 screen (scaled with the font), no
+// picture shows its mask colour and each run of program text takes no more
+// than the cells its characters stand in.
 // Each runs at the default font and at one a quarter larger, and leaves a
 // picture of every window in build/tests/screenshots/.
 #include "shell/mainFrameFixture.h"
@@ -381,7 +385,6 @@ public:
     // A dialog or page: its controls one by one, then the whole window.
     void look(QWidget& window, QString title)
     {
-
         title.remove(QLatin1Char('&'));
         collectFaults(window, title.toStdString(), faults);
         lookAtWindow(window, title);
