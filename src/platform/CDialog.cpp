@@ -102,7 +102,14 @@ bool makeWay(const QWidget& grown, QWidget& next, int gapX, int gapY)
 {
     QRect a = grown.geometry();
     QRect b = next.geometry();
-    if (b.left() != a.left() && onOneRow(a, b)) {
+    // A control that starts in the lower half of a taller one (a button
+    // under a pane that grew) stands below it, not on its row.
+    bool below = b.top() > a.top() + a.height() / 2;
+    // One that starts at the same left edge as a small square control gives
+    // way along the row too (a unit after a spin box's arrows, which went
+    // right with their field).
+    bool alongRow = b.left() != a.left() || (b.top() >= a.top() && a.width() < 2 * a.height());
+    if (alongRow && onOneRow(a, b) && !below) {
         if (b.left() < a.left())
             return false;
         int dx = a.right() + 1 + gapX - b.left();
@@ -568,11 +575,11 @@ void CDialog::placeControlAt(int id, QWidget* widget, const QRect& pixels)
 {
     widget->setParent(this);
     widget->setGeometry(pixels);
-    rememberPlacedWidth(*widget, pixels.width());
     // A drop-down combo's template height is that of its open list; the
     // closed box is as high as its font needs.
     if (qobject_cast<QComboBox*>(widget))
         widget->resize(pixels.width(), widget->sizeHint().height());
+    rememberPlacement(*widget, widget->geometry());
     // A static text of two lines or more breaks its words.
     if (auto* label = qobject_cast<QLabel*>(widget); label && pixels.height() >= 2 * fontMetrics().height())
         label->setWordWrap(true);

@@ -14,6 +14,7 @@ namespace {
 
 modalResponder* responder = nullptr;
 std::function<QWidget*()> ownerRule;
+QString caption;
 
 ganswer safeAnswer(gbuttons buttons)
 {
@@ -89,7 +90,7 @@ QWidget* messageBoxOwner()
 
 ganswer showBox(const shownMessage& m)
 {
-    QMessageBox box(standardIcon(m.icon), QGuiApplication::applicationDisplayName(),
+    QMessageBox box(standardIcon(m.icon), caption,
                     toUiText(gstrSlice(m.text.data(), static_cast<int32_t>(m.text.size()))),
                     standardButtons(m.buttons), messageBoxOwner());
     helpKeyFilter filter(m.helpContext);
@@ -113,17 +114,26 @@ gicon messageBoxIcon(gbuttons buttons, gicon icon)
 
 int messageBoxHelpContext(int promptId) { return promptId != 0 ? 0x30000 + promptId : 0; }
 
-ganswer messageBox(const gstrSlice& text, gbuttons buttons, gicon icon, int promptId)
+static ganswer answerBox(const shownMessage& m)
 {
-    shownMessage m{std::string(text.view()), buttons, messageBoxIcon(buttons, icon), promptId,
-                   messageBoxHelpContext(promptId)};
     if (responder)
         return responder->answerMessage(m);
     if (modalRunsUnattended()) {
-        std::fprintf(stderr, "message %d: %s\n", promptId, m.text.c_str());
-        return safeAnswer(buttons);
+        std::fprintf(stderr, "message %d: %s\n", m.promptId, m.text.c_str());
+        return safeAnswer(m.buttons);
     }
     return showBox(m);
+}
+
+ganswer messageBox(const gstrSlice& text, gbuttons buttons, gicon icon, int promptId)
+{
+    return answerBox({std::string(text.view()), buttons, messageBoxIcon(buttons, icon), promptId,
+                      messageBoxHelpContext(promptId)});
+}
+
+ganswer plainMessageBox(const gstrSlice& text, gbuttons buttons)
+{
+    return answerBox({std::string(text.view()), buttons, gicon::none, 0, 0});
 }
 
 ganswer messageBox(int textId, gbuttons buttons, gicon icon)
@@ -168,6 +178,7 @@ QWidget* windowInFront()
     }
     return modal;
 }
+void setMessageBoxCaption(const char* text) { caption = QString::fromLatin1(text); }
 
 void installModalResponder(modalResponder* r) { responder = r; }
 

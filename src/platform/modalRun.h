@@ -21,6 +21,9 @@ struct fileDialogRequest;
 ganswer messageBox(const gstrSlice& text, gbuttons buttons, gicon icon = gicon::none, int promptId = 0);
 // The string-table text with that id, which is also the prompt id.
 ganswer messageBox(int textId, gbuttons buttons, gicon icon = gicon::none);
+// The window system's own box, without the icon rule, prompt or help: what
+// the source editor shows.
+ganswer plainMessageBox(const gstrSlice& text, gbuttons buttons);
 
 // Initialises the dialog (its OnInitDialog runs once) and runs it modally;
 // returns what it ended with (IDOK, IDCANCEL or another button's id).
@@ -48,6 +51,8 @@ void setMessageBoxOwnerRule(std::function<QWidget*()> rule);
 // own that it leaves usable (the driver program editor of a driver dialog)
 // when that is active; without a modal dialog the active window.
 QWidget* windowInFront();
+// The caption of every box: the program's name.
+void setMessageBoxCaption(const char* text);
 
 struct shownMessage {
     std::string text; // bytes as the model holds them (Windows-1252)

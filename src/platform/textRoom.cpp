@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr char placedWidthProperty[] = "korvelPlacedWidth";
+constexpr char placementProperty[] = "korvelPlacement";
 
 } // namespace
 
@@ -23,9 +23,9 @@ QSize textRoom(const QWidget& widget)
             return hint;
         return {std::min(hint.width(), label->width()), label->heightForWidth(label->width())};
     }
-    // A tab strip scrolls its tabs, but not their height.
+    // A tab strip shows every tab whole, without scroll arrows.
     if (auto* tabs = qobject_cast<const QTabBar*>(&widget))
-        return tabs->count() > 0 ? QSize(0, tabs->sizeHint().height()) : QSize();
+        return tabs->count() > 0 ? tabs->sizeHint() : QSize();
     auto* button = qobject_cast<const QAbstractButton*>(&widget);
     if (!button || button->text().isEmpty())
         return {};
@@ -42,6 +42,8 @@ QSize textRoom(const QWidget& widget)
     return {std::min(width, hint.width()), hint.height()};
 }
 
-int placedWidth(const QWidget& widget) { return widget.property(placedWidthProperty).toInt(); }
+QRect placement(const QWidget& widget) { return widget.property(placementProperty).toRect(); }
 
-void rememberPlacedWidth(QWidget& widget, int width) { widget.setProperty(placedWidthProperty, width); }
+int placedWidth(const QWidget& widget) { return placement(widget).width(); }
+
+void rememberPlacement(QWidget& widget, const QRect& place) { widget.setProperty(placementProperty, place); }

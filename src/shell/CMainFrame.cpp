@@ -147,7 +147,7 @@ CMainFrame::~CMainFrame()
 
 bool CMainFrame::create(bool firstRun)
 {
-    setWindowTitle(QGuiApplication::applicationDisplayName());
+    setWindowTitle(QString::fromLatin1(applicationTitle));
     fitToScreen(*this, QSize(1024, 768));
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

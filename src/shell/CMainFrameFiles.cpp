@@ -200,7 +200,7 @@ void CMainFrame::updateFrameTitle()
     gstr name = fileTitle(path_);
     if (stationOpen() && !name.isEmpty())
         title = pathForDisplay(name) + QStringLiteral(" - ");
-    title += QGuiApplication::applicationDisplayName();
+    title += QString::fromLatin1(applicationTitle);
     auto* child = dynamic_cast<CChildFrame*>(mdiArea_ ? mdiArea_->activeSubWindow() : nullptr);
     if (child && !child->isMaximized())
         title += QStringLiteral(" - ") + toUiText(child->document().title());

@@ -15,8 +15,10 @@ void CStateIconCtrl::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), systemColour(sysColour::buttonFace));
+    // The owner's list has no background colour of its own: its mask
+    // colour shows the button face.
     if (imageList_)
-        imageList_->draw(p, shownIndex(), 0, 0, false);
+        imageList_->draw(p, shownIndex(), 0, 0, true);
 }
 
 void CStateIconCtrl::changeEvent(QEvent* event)

@@ -50,7 +50,6 @@ namespace {
 
 CStationEditorApp* theApp = nullptr;
 
-const char* const applicationTitle = "K.O.R.V.E.L. Quillane";
 const char* const machineKey = "SOFTWARE\\Korvel Viziveridizuva inc.";
 const char* const recentFileSection = "Recent File List";
 constexpr int helpPathLimit = 260;
@@ -79,6 +78,8 @@ gstr joinPath(const gstrSlice& folder, int fileNameId)
 }
 
 } // namespace
+
+const char* const applicationTitle = "K.O.R.V.E.L. Quillane";
 
 void registerLongExtension(const gstrSlice& shortExtension, const gstrSlice& longExtension)
 {
@@ -111,7 +112,9 @@ CStationEditorApp::~CStationEditorApp()
 
 bool CStationEditorApp::InitInstance(const QStringList& arguments)
 {
-    QGuiApplication::setApplicationDisplayName(QString::fromLatin1(applicationTitle));
+    // The program's name stays out of the toolkit's display name, which the
+    // window system would add to every title, the main window's included.
+    setMessageBoxCaption(applicationTitle);
     // Every window without a picture of its own, child windows and list
     // windows included, shows the program's.
     QApplication::setWindowIcon(programIcon());

@@ -19,6 +19,9 @@ struct commandLineInfo;
 extern int dragThresholdX;
 extern int dragThresholdY;
 
+// The program's name, as the main window's title and every box show it.
+extern const char* const applicationTitle;
+
 // The application object: the start-up sequence, the main frame, the two
 // document templates, the help files, the recent files, the symbol
 // shortcuts, and the broadcasts that other windows call after they change

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -27,6 +28,16 @@ protected:
 };
 
 CChildFrame* frameOf(CDocument* d) { return static_cast<CChildFrame*>(d->views().at(0)->parentWidget()); }
+
+// The title as the window system shows it: the toolkit adds the display name
+// the program gave it to a title that does not end with it.
+QString shownTitle(const QWidget& window)
+{
+    QString title = window.windowTitle();
+    QString name = QGuiApplication::applicationDisplayName();
+    bool given = name != QCoreApplication::applicationName();
+    return given && !title.endsWith(name) ? title + QStringLiteral(" \u2014 ") + name : title;
+}
 
 TEST_F(documents, ChildWindowsOpenAsTheUserLastLeftThem)
 {
@@ -91,7 +102,7 @@ TEST_F(documents, CloseAllClosesEveryDocumentAndTheTitleNamesTheActiveOne)
     app.sclTemplate().openDocument(*frame->mdiArea());
     frame->mdiArea()->setActiveSubWindow(frameOf(screen));
     frame->updateFrameTitle();
-    EXPECT_EQ(frame->windowTitle(), "Untitled - K.O.R.V.E.L. Quillane - Main");
+    EXPECT_EQ(shownTitle(*frame), "Untitled - K.O.R.V.E.L. Quillane - Main");
     frameOf(screen)->showMaximized();
     frame->updateFrameTitle();
     EXPECT_EQ(frame->windowTitle(), "Untitled - K.O.R.V.E.L. Quillane");

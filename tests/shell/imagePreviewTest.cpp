@@ -75,12 +75,14 @@ TEST(imagePreview, MaskedPixelsShowTheWindowColour)
     EXPECT_EQ(shown.pixelColor(origin), systemColour(sysColour::window));
 }
 
-TEST(stateIcon, ShowsOneImageEnabledAndAnotherDisabled)
+TEST(stateIcon, ShowsOneImageEnabledAndAnotherDisabledOnTheButtonFace)
 {
     QImage strip(12 * 8, 8, QImage::Format_RGB32);
     QPainter p(&strip);
-    for (int i = 0; i < 12; ++i)
+    for (int i = 0; i < 12; ++i) {
         p.fillRect(i * 8, 0, 8, 8, QColor(i * 20, 0, 0));
+        p.fillRect(i * 8, 0, 2, 2, QColor(255, 0, 255));
+    }
     p.end();
     CImageList images(8, 8);
     images.addStrip(strip, 0xFF00FF);
@@ -91,6 +93,7 @@ TEST(stateIcon, ShowsOneImageEnabledAndAnotherDisabled)
     icon.setEnabled(false);
     EXPECT_EQ(icon.shownIndex(), 11);
     EXPECT_EQ(icon.grab().toImage().pixelColor(4, 4), QColor(220, 0, 0));
+    EXPECT_EQ(icon.grab().toImage().pixelColor(0, 0), systemColour(sysColour::buttonFace));
 }
 
 } // namespace

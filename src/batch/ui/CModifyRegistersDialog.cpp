@@ -189,7 +189,7 @@ void CModifyRegistersDialog::buildOptions()
 {
     int y = extraTop();
     auto option = [this](int id, const char* text, int top) {
-        auto* box = addCheckBox(id, text, 7, top, 320, 10);
+        auto* box = addCheckBox(id, text, 7, top, 198, 10);
         QObject::connect(box, &QCheckBox::toggled, this, [this, id] {
             enableOption(id);
             updateButtons();
@@ -206,15 +206,17 @@ void CModifyRegistersDialog::buildOptions()
     auto* to = addComboBox(toPortId, false, 190, y + 13, 105, 60);
     QObject::connect(from, &QComboBox::currentIndexChanged, this, [this] { fillFindCombos(); });
     QObject::connect(to, &QComboBox::currentIndexChanged, this, [this] { fillReplaceCombos(); });
-    y += 32;
+    y += 28;
     option(devicesId, "Change de&vices in sources:", y);
     addOptionLabel(devicesId, "Find:", 17, y + 13, 30);
     editCombo(deviceFindId, 50, y + 13);
     addOptionLabel(devicesId, "Replace with:", 160, y + 13, 45);
     editCombo(deviceReplaceId, 208, y + 13);
-    addCheckBox(deviceMatchCaseId, "Match case", 50, y + 29, 70, 10);
-    addCheckBox(deviceWholeWordId, "Whole word", 130, y + 29, 70, 10);
-    y += 44;
+    // The matching options stand on the option's own row, so that the
+    // dialog with every option keeps to a small screen.
+    addCheckBox(deviceMatchCaseId, "Match case", 208, y, 60, 10);
+    addCheckBox(deviceWholeWordId, "Whole word", 270, y, 60, 10);
+    y += 28;
     option(objectsId,
            legacyLayout_ ? "Chan&ge serial objects and device data buffers in sources:"
                          : "Chan&ge serial objects in sources:",
@@ -223,9 +225,9 @@ void CModifyRegistersDialog::buildOptions()
     editCombo(objectFindId, 50, y + 13);
     addOptionLabel(objectsId, "Replace with:", 160, y + 13, 45);
     editCombo(objectReplaceId, 208, y + 13);
-    addCheckBox(objectMatchCaseId, "Match case", 50, y + 29, 70, 10);
-    addCheckBox(objectWholeWordId, "Whole word", 130, y + 29, 70, 10);
-    y += 44;
+    addCheckBox(objectMatchCaseId, "Match case", 208, y, 60, 10);
+    addCheckBox(objectWholeWordId, "Whole word", 270, y, 60, 10);
+    y += 28;
     if (legacyLayout_) {
         option(offsetsId, "Change device data buffer offsets in sources:", y);
         addOptionLabel(offsetsId, "Data buffer:", 17, y + 13, 45);

@@ -49,40 +49,47 @@ void CNumberInputFormatPage::addControls(bool extended)
         addItem(encodingId, name);
     addCharacterGroups(0, 18, 0, 72);
 
-    int y = 0;
-    for (const symbolRow& row : symbolRows) {
-        addCheckBox(row.box, row.text, 180, y, 110, 10);
-        addEdit(row.field, 292, y - 1, 30, 12);
-        y += 14;
+    // A field stands a unit above its check box: the first row starts a
+    // unit down, so that its field stays on the page. The rows of the right
+    // column stand close: with the separator's symbols they are the tallest
+    // part of a data object's dialog.
+    constexpr int row = 13;
+    int y = 1;
+    for (const symbolRow& symbol : symbolRows) {
+        addCheckBox(symbol.box, symbol.text, 180, y, 110, 10);
+        addEdit(symbol.field, 292, y - 1, 30, 12);
+        y += row;
     }
     addCheckBox(exponentBoxId, "Allow ex&ponential notiation", 180, y, 140, 10);
-    addLabel(positiveLabelId, "Prefix for p&ositive exponent:", 190, y + 14, 100, 8);
-    positive_ = addControl(positiveFieldId, new CEscapedStringEdit, 292, y + 12, 50, 12);
-    addLabel(negativeLabelId, "Prefix for ne&gative exponent:", 190, y + 28, 100, 8);
-    negative_ = addControl(negativeFieldId, new CEscapedStringEdit, 292, y + 26, 50, 12);
-    addRadioButton(showAsTextId, "Show &as text", 190, y + 42, 70, 10);
-    addRadioButton(showAsHexId, "Show as &hex", 262, y + 42, 70, 10);
+    addLabel(positiveLabelId, "Prefix for p&ositive exponent:", 190, y + row, 100, 8);
+    positive_ = addControl(positiveFieldId, new CEscapedStringEdit, 292, y + row - 2, 50, 12);
+    addLabel(negativeLabelId, "Prefix for ne&gative exponent:", 190, y + 2 * row, 100, 8);
+    negative_ = addControl(negativeFieldId, new CEscapedStringEdit, 292, y + 2 * row - 2, 50, 12);
+    addRadioButton(showAsTextId, "Show &as text", 190, y + 3 * row, 70, 10);
+    addRadioButton(showAsHexId, "Show as &hex", 262, y + 3 * row, 70, 10);
     groupRadioButtons({showAsTextId, showAsHexId});
-    y += 60;
+    y += 4 * row + 3;
     addLabel(-1, "&Implied decimals:", 180, y + 2, 70, 8);
     addControl(decimalsFieldId, new CNonNegativeSpinEdit, 252, y, 40, 12);
     addLabel(-1, "(0 for none)", 296, y + 2, 50, 8);
     if (!extended)
         return;
-    y += 18;
+    y += row + 3;
     addCheckBox(greaterLessBoxId, "Allow greater than and less than sy&mbols", 180, y, 170, 10);
-    addLabel(greaterLabelId, "Sym&bol for greater than:", 190, y + 14, 100, 8);
-    addEdit(greaterFieldId, 292, y + 12, 30, 12);
-    addLabel(lessLabelId, "Symbol &for less than:", 190, y + 28, 100, 8);
-    addEdit(lessFieldId, 292, y + 26, 30, 12);
-    addLabel(separatorLabelId, "Separator between values:", 0, 150, 100, 8);
-    addEdit(separatorFieldId, 102, 148, 240, 12);
+    addLabel(greaterLabelId, "Sym&bol for greater than:", 190, y + row, 100, 8);
+    addEdit(greaterFieldId, 292, y + row - 2, 30, 12);
+    addLabel(lessLabelId, "Symbol &for less than:", 190, y + 2 * row, 100, 8);
+    addEdit(lessFieldId, 292, y + 2 * row - 2, 30, 12);
+    // Below the trailing characters, where the left column has room: the
+    // symbol rows take the right column down to the page's foot.
+    addLabel(separatorLabelId, "Separator between values:", 0, 143, 90, 8);
+    addEdit(separatorFieldId, 92, 141, 78, 12);
 }
 
 void CNumberInputFormatPage::create(CDialog& host, int placeholderId, const gnumberInputFormat* format, int variant)
 {
     extended_ = variant != 0;
-    beginPage(extended_ ? 844 : 742, 350, extended_ ? 164 : 148);
+    beginPage(extended_ ? 844 : 742, 350, extended_ ? 162 : 148);
     addControls(extended_);
     placeOver(host, placeholderId);
 

@@ -23,23 +23,20 @@ bool CAnalogNumberDataSourcePane::create(const g2driverDataSource* source)
     format_ = new CNumberInputFormatPage();
     format_->create(*this, formatPlaceholderId, number ? &number->format() : nullptr, 1);
     int formatBottom = dialogUnitsY(sharedHeight) + format_->height();
-    auto* placeholder = addLabel(factorPlaceholderId, "", 0, 0, 1, 1);
-    placeholder->move(0, formatBottom);
-    placeholder->hide();
+    // The factor and offset stand beside the command's rows, where the pane
+    // has room, so that the dialog keeps to a small screen.
+    addLabel(factorPlaceholderId, "", factorLeft, 0, 1, 1)->hide();
     factor_ = new CFactorOffsetPane();
     gfactorOffset values;
     if (number)
         values = {number->getFactor(), number->getOffset()};
     factor_->create(*this, factorPlaceholderId, number ? &values : nullptr);
-    resize(std::max(width(), format_->width()), formatBottom + factor_->height());
+    factor_->resize(dialogUnitsX(factorWidth), factor_->height());
+    resize(std::max(width(), format_->width()), formatBottom);
     return initFromReference(number ? &number->reference() : nullptr);
 }
 
-void CAnalogNumberDataSourcePane::moveChildren(int extra)
-{
-    format_->moveTo(extra);
-    factor_->move(extra);
-}
+void CAnalogNumberDataSourcePane::moveChildren(int extra) { format_->moveTo(extra); }
 
 void CAnalogNumberDataSourcePane::setElementCount(int32_t count) { format_->enableSeparator(count > 1); }
 

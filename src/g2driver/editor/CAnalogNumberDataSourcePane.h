@@ -13,6 +13,9 @@ class CAnalogNumberDataSourcePane : public CDataElementSourcePane {
 public:
     static constexpr int templateId = 791;
     static constexpr int formatPlaceholderId = 1843;
+    // Where the factor and offset rows stand, and how wide they are.
+    static constexpr int factorLeft = 216;
+    static constexpr int factorWidth = 134;
     static constexpr int factorPlaceholderId = 1844;
 
     explicit CAnalogNumberDataSourcePane(CSourceTypeHostPane& host);

@@ -36,7 +36,9 @@ constexpr int ownSourceUsers = 0;
 QVariant objectData(void* object) { return QVariant::fromValue(reinterpret_cast<quintptr>(object)); }
 
 constexpr int dialogWidth = 262;
-constexpr int placeholderTop = 146;
+// The rows above the source are kept tight: with the largest source pane the
+// dialog still fits a 768-pixel screen.
+constexpr int placeholderTop = 134;
 constexpr int placeholderHeight = 44;
 
 } // namespace
@@ -58,22 +60,22 @@ void CEditDataObjectDialog::addControls()
     addLabel(-1, "&Tag:", 7, 9, 30, 8);
     auto* tag = addControl(tagId, new CTagNameEdit(), 40, 7, 150, 12);
     addLabel(-1, "&Parameters:", 7, 24, 60, 8);
-    auto* parameters = addListBox(parametersId, 7, 34, 183, 72);
+    auto* parameters = addListBox(parametersId, 7, 34, 183, 65);
     addButton(IDOK, "OK", 200, 7, 55, 14, true);
     addButton(IDCANCEL, "Cancel", 200, 24, 55, 14);
-    addButton(editId, "&Edit...", 200, 44, 55, 14);
-    addButton(deleteId, "&Delete", 200, 60, 55, 14);
-    addButton(duplicateId, "D&uplicate...", 200, 76, 55, 14);
-    addButton(newId, "&New...", 200, 92, 55, 14);
-    addLabel(-1, "T&ype:", 7, 114, 30, 8);
-    auto* type = addComboBox(typeId, false, 40, 112, 90, 60);
+    addButton(editId, "&Edit...", 200, 40, 55, 14);
+    addButton(deleteId, "&Delete", 200, 55, 55, 14);
+    addButton(duplicateId, "D&uplicate...", 200, 70, 55, 14);
+    addButton(newId, "&New...", 200, 85, 55, 14);
+    addLabel(-1, "T&ype:", 7, 106, 30, 8);
+    auto* type = addComboBox(typeId, false, 40, 104, 90, 60);
     for (const char* name : {"Bistate object", "Digital object", "Analog object", "String object"})
         type->addItem(QString::fromLatin1(name));
-    addLabel(sizeLabelId, "Si&ze:", 138, 114, 20, 8);
-    addControl(sizeId, new CNonNegativeSpinEdit(), 160, 112, 44, 12);
-    addLabel(valuesLabelId, "value(s)", 208, 114, 40, 8);
-    addCheckBox(internalId, "For &internal use only", 7, 128, 120, 10);
-    addButton(valueNamesId, "&Value Names...", 200, 126, 55, 14);
+    addLabel(sizeLabelId, "Si&ze:", 138, 106, 20, 8);
+    addControl(sizeId, new CNonNegativeSpinEdit(), 160, 104, 44, 12);
+    addLabel(valuesLabelId, "value(s)", 208, 106, 40, 8);
+    addCheckBox(internalId, "For &internal use only", 7, 119, 120, 10);
+    addButton(valueNamesId, "&Value Names...", 200, 117, 55, 14);
     addSourceTypeControls(7, placeholderTop, dialogWidth - 14, placeholderHeight);
 
     QObject::connect(tag, &QLineEdit::textChanged, this, [this] {

@@ -14,8 +14,9 @@ constexpr int replacementMessage = 10539;
 void CStringOutputFormatPage::create(CDialog& host, int placeholderId, const gstringOutputFormat* format)
 {
     beginPage(737, 200, 86);
-    addCheckBox(fixedWidthId, "Use fi&xed width:", 0, 0, 70, 10);
-    auto* width = addControl(widthFieldId, new CNonNegativeSpinEdit, 72, -1, 40, 12);
+    // The field stands a unit above its check box, and within the page.
+    addCheckBox(fixedWidthId, "Use fi&xed width:", 0, 1, 70, 10);
+    auto* width = addControl(widthFieldId, new CNonNegativeSpinEdit, 72, 0, 40, 12);
     width->spin().minimum = 1;
     addRadioButton(padSpacesId, "Pad with &spaces", 10, 14, 110, 10);
     addRadioButton(padCustomId, "Custom padding &character:", 10, 26, 105, 10);

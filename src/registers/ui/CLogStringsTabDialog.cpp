@@ -11,12 +11,25 @@
 #include "registers/ui/CValueLogStringsPane.h"
 
 #include <QLabel>
+#include <algorithm>
 #include <QTabBar>
 
 namespace {
 
 constexpr int valueTabText = 10701;
 constexpr int stateTabText = 10702;
+
+// The lowest edge of what a page shows.
+int contentBottom(const QWidget& page)
+{
+    int bottom = 0;
+    for (QObject* child : page.children()) {
+        auto* w = qobject_cast<QWidget*>(child);
+        if (w && !w->isWindow() && !w->isHidden())
+            bottom = std::max(bottom, w->geometry().bottom() + 1);
+    }
+    return bottom;
+}
 
 } // namespace
 
@@ -48,10 +61,23 @@ bool CLogStringsTabDialog::OnInitDialog()
     pane_->move(corner);
     state_->createPage(this);
     state_->move(corner);
+    fitToPages(corner.y());
     int tab = pane_->hasSettings() || state_->allDefault() ? 0 : 1;
     tabs->setCurrentIndex(tab);
     showPage(tab);
     return true;
+}
+
+// The dialog is as tall as its fuller page needs, its buttons right below.
+void CLogStringsTabDialog::fitToPages(int top)
+{
+    int pages = std::max(contentBottom(*pane_), contentBottom(*state_));
+    pane_->resize(pane_->width(), pages);
+    state_->resize(state_->width(), pages);
+    int buttons = top + pages + dialogUnitsY(7);
+    for (int id : {IDOK, IDCANCEL})
+        control(id)->move(control(id)->x(), buttons);
+    resize(width(), buttons + control(IDOK)->height() + dialogUnitsY(6));
 }
 
 void CLogStringsTabDialog::showPage(int tab)

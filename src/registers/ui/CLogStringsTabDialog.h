@@ -35,6 +35,7 @@ protected:
 
 private:
     void showPage(int tab);
+    void fitToPages(int top);
 
     CRegisterDialog& registerDialog_;
     std::unique_ptr<CValueLogPane> pane_;

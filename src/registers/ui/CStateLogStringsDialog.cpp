@@ -24,6 +24,9 @@ constexpr int unmasked = 10429;
 
 constexpr int rowTop = 7;
 constexpr int rowHeight = 28;
+// Below the old-style check box, the page ends; the dialog's buttons follow.
+constexpr int pageHeight = rowTop + rowCount * rowHeight + 14;
+constexpr int buttonTop = pageHeight + 4;
 
 const char* const rowLabels[rowCount] = {"Alarm &clear/off:", "&Alarm/on:", "Ac&knowledge:", "&Masking:",
                                          "&Unmasking:"};
@@ -49,7 +52,7 @@ CStateLogStringsDialog::CStateLogStringsDialog(CRegisterDialog& registerDialog, 
     : CDialog(523, parent), registerDialog_(registerDialog), level_(registerDialog.selectedLevel())
 {
     setWindowTitle("Edit Register Log Strings");
-    setDialogSize(368, 250);
+    setDialogSize(368, buttonTop + 21);
     for (int row = 0; row < rowCount; ++row) {
         const rowIds& ids = rows[row];
         int y = rowTop + row * rowHeight;
@@ -81,7 +84,7 @@ void CStateLogStringsDialog::createPage(QWidget* parent)
     page_ = true;
     setTemplateId(845);
     setParent(parent, Qt::Widget);
-    setDialogSize(306, 245);
+    setDialogSize(306, pageHeight);
     ensureInitialized();
 }
 
@@ -91,8 +94,8 @@ bool CStateLogStringsDialog::OnInitDialog()
         // The dialog is wider than the page: the edits take the room.
         for (int row = 0; row < rowCount; ++row)
             control(rows[row].editId)->setGeometry(dialogUnits(192, rowTop + row * rowHeight - 1, 169, 12));
-        addButton(IDOK, "OK", 258, 229, 50, 14, true);
-        addButton(IDCANCEL, "Cancel", 311, 229, 50, 14);
+        addButton(IDOK, "OK", 258, buttonTop, 50, 14, true);
+        addButton(IDCANCEL, "Cancel", 311, buttonTop, 50, 14);
         registerDialog_.sampleRegisterName();
     }
     load();

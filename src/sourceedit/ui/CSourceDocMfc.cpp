@@ -30,7 +30,7 @@ int CSourceDocMfc::OnOpenDocument(const gstrSlice& path)
         waitCursor wait;
         loaded = readFile(path);
     } catch (const CSourceException& e) {
-        messageBox(e.text(), gbuttons::ok);
+        plainMessageBox(e.text(), gbuttons::ok);
         return 0;
     }
     if (!loaded && error != errorLongLinesWrapped)
@@ -47,7 +47,7 @@ int CSourceDocMfc::OnSaveDocument(const gstrSlice& path)
         waitCursor wait;
         return writeFile(path);
     } catch (const CSourceException& e) {
-        messageBox(e.text(), gbuttons::ok);
+        plainMessageBox(e.text(), gbuttons::ok);
         return 0;
     }
 }

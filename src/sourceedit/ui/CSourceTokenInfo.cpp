@@ -84,6 +84,10 @@ bool createSourceFont(QFont& font, double size, double scale, bool bold, bool it
     font.setItalic(italic);
     font.setFixedPitch(true);
     font.setStyleHint(QFont::TypeWriter);
+    // Whole-pixel advances: a run of n characters is n cells wide in every
+    // style, so the background of the run after it never covers its last
+    // letter.
+    font.setHintingPreference(QFont::PreferFullHinting);
     return true;
 }
 

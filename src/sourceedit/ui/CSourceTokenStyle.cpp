@@ -12,6 +12,8 @@ CSourceTokenStyle::~CSourceTokenStyle() = default;
 int CSourceTokenStyle::getFont(QFont& font, int) const
 {
     font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // Characters a whole number of pixels wide fill the view's cells.
+    font.setHintingPreference(QFont::PreferFullHinting);
     return 1;
 }
 

@@ -174,7 +174,7 @@ void CSourceViewMfc::notFound(const gstrSlice& text)
     gstr message(notFoundPrefix_);
     message.append(text);
     message.append("'");
-    messageBox(message, gbuttons::ok);
+    plainMessageBox(message, gbuttons::ok);
 }
 
 // Replaces the selected occurrence when the search finds it right at its

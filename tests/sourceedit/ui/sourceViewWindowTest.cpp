@@ -50,6 +50,7 @@ TEST_F(findTest, FindNextStartsBeyondTheSelectionInItsDirectionAndNeverWraps)
     view->moveCaret(0, 0, 0);
     dialog(false, "ab", false)->sendCommand(IDOK);
     EXPECT_EQ(user.lastMessage().text, "Cannot find the string 'ab'");
+    EXPECT_EQ(user.lastMessage().icon, gicon::none);
     select(6, 0, 8, 0);
     dialog(false, "ab")->sendCommand(IDOK);
     EXPECT_EQ(user.messages.size(), 2u);
@@ -88,6 +89,7 @@ TEST_F(findTest, ReplaceAllInASelectionStaysInsideItAndUndoesAtOnce)
     d->setControlText(CFindReplaceDialog::findWhatId, "zz");
     d->sendCommand(CFindReplaceDialog::replaceAllId);
     EXPECT_EQ(user.lastMessage().text, "Cannot find the string 'zz'");
+    EXPECT_EQ(user.lastMessage().icon, gicon::none);
 }
 
 TEST_F(findTest, OneFindDialogAtATimeStartingWithASelectionOnOneLine)

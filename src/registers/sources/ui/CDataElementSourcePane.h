@@ -28,7 +28,7 @@ public:
     static constexpr int offsetEditId = 2075;
     // Dialog units: the pane's width and the height of the shared part.
     static constexpr int paneWidth = 230;
-    static constexpr int sharedHeight = 68;
+    static constexpr int sharedHeight = 64;
 
     CDataElementSourcePane(CSourceTypeHostPane& host, int templateId);
     ~CDataElementSourcePane() override;
