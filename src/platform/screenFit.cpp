@@ -30,7 +30,7 @@ void fitToScreen(QWidget& window, const QSize& wanted)
         return;
     QRect room = screen->availableGeometry();
     QSize around = decoration(window);
-    QSize size = wanted.boundedTo(room.size() - around).expandedTo(window.minimumSize());
+    QSize size = (wanted - around).boundedTo(room.size() - around).expandedTo(window.minimumSize());
     window.resize(size);
     // A window not yet shown nor placed goes where the desktop puts new
     // windows, which is on the screen.
