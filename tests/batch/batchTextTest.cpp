@@ -86,6 +86,13 @@ TEST(programCode, StatementsLiteralsAndWords)
               "P \"Z Z_1 XAB\"");
     EXPECT_EQ(code("P \"AAA\"", finder("AA", "B", false, true), {true, false, false}, 1), "P \"BA\"");
     EXPECT_EQ(code("P \"ABC\"", finder("abc", "X", false, false), {true, false, false}, 1), "P \"X\"");
+    // The quotes are not part of a literal: a find text that holds one
+    // matches nowhere in the literals.
+    for (const char* quoted : {"\"ABC", "ABC\"", "\"ABC\"", "\""}) {
+        EXPECT_EQ(code("P \"ABC\", \"ABC\"", finder(quoted, "X", false, true), {true, false, false}, 0),
+                  "P \"ABC\", \"ABC\"")
+            << quoted;
+    }
     // A word at a region's edge counts even when a letter stands outside it.
     EXPECT_EQ(code("REMABC", finder("ABC", "X", true, true), {false, true, false}, 0), "REMABC");
     EXPECT_EQ(code("X\"AB\"Y", finder("AB", "Z", true, true), {true, false, false}, 1), "X\"Z\"Y");

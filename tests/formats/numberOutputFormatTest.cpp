@@ -211,6 +211,13 @@ TEST(exponentNotation, ReadsAndWrites)
     EXPECT_EQ(settled.plusSign(), 1);
     EXPECT_EQ(settled.sizeReduction(), 0);
 
+    // A raise alone is written; WIDTH 0 is the lowest width read.
+    gexponentNotation raised;
+    EXPECT_EQ(notationRoundTrip("E", "WIDTH 0\nSIZE 0, 2\nEND\n", raised),
+              "\tEXPONENT\tE\n\t\tPLUS_SIGN\tYES\n\t\tSIZE\t\t0, 2\n\tEND\n");
+    EXPECT_EQ(raised.width(), 1);
+    EXPECT_EQ(raised.raise(), 2);
+
     EXPECT_FALSE(gexponentNotation().parseHeader(gstr("\"\"")));
     EXPECT_FALSE(gexponentNotation().parseHeader(gstr("a, b")));
     struct {

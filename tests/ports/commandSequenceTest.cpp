@@ -285,11 +285,14 @@ TEST_F(errorHandlingTest, Rules)
         {"Text, STRING VALUE", "IGNORE_ERRORS VALUES, E#+\nREINIT_ERRORS NONE\nRETRY_ERRORS DEFAULT", gload::accepted},
         {"Text, NUMERICAL VALUE", "", gload::invalidValue},
         {"Text", "", gload::invalidValue},
+        {"E1, YES", "IGNORE_ERRORS DEFAULT\nREINIT_ERRORS NONE\nRETRY_ERRORS NONE", gload::invalidValue},
     };
     for (const row& r : rows) {
         SCOPED_TRACE(std::string(r.header) + " / " + r.lines);
         EXPECT_EQ(status(r.header, r.lines), r.status);
     }
+    // A kind keyword that is neither kind makes no error code of unset kind.
+    EXPECT_EQ(station::g2Drivers().find("D")->errorCodes().find("E1"), nullptr);
 }
 
 TEST_F(errorHandlingTest, WrittenWhenItSaysMoreThanTheDefault)

@@ -71,9 +71,20 @@ TEST(gprogramArgument, ReplaceValue)
 {
     gprogramArgument b;
     b.parse("Done%, TRUE");
+    // Both texts must spell the two values: one of them alone changes nothing.
+    struct {
+        const char* find;
+        const char* replace;
+    } const halves[] = {{"true%", "off"}, {"true%", "true%"}, {"yes", "false%"}, {"", "false%"}, {"TRUE", "FALSE"}};
+    for (const auto& h : halves) {
+        EXPECT_EQ(b.replaceValue(h.find, h.replace, false, false), 0) << h.find << " / " << h.replace;
+        EXPECT_EQ(b.boolean(), 1);
+    }
     EXPECT_EQ(b.replaceValue("true%", "FALSE%", false, false), 1);
     EXPECT_EQ(b.boolean(), 0);
     EXPECT_EQ(b.replaceValue("true%", "false%", false, false), 0);
+    EXPECT_EQ(b.replaceValue("false%", "false%", false, false), 0);
+    EXPECT_EQ(b.boolean(), 0);
 
     gprogramArgument n;
     n.parse("Count, 1");

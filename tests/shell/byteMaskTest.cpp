@@ -97,6 +97,8 @@ TEST_F(byteMask, ArrowKeysWalkTheCells)
         {Qt::Key_Down, 1, 7},      {Qt::Key_Down, 1, 7},     // its least significant bit
         {Qt::Key_Up, 1, label},    {Qt::Key_Down, 1, 7},
         {Qt::Key_Left, 1, 6},
+        {Qt::Key_Right, 1, 7},     {Qt::Key_Right, 2, 0},    // on to the next byte's first cell
+        {Qt::Key_Left, 1, 7},
     };
     for (const step& s : walk) {
         pressKey(&mask, s.key);

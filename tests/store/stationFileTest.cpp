@@ -5,6 +5,7 @@
 #include "ports/gserialPort.h"
 #include "registers/gregister.h"
 #include "scl/gsclProgram.h"
+#include "store/CObjectFile.h"
 #include "store/gloadProgress.h"
 #include "store/gstation.h"
 #include "storeTestSupport.h"
@@ -46,6 +47,21 @@ protected:
                 return false;
         }
         return true;
+    }
+
+    // Loads the text as a station file; answers the titles of the programs
+    // P1, P2 and P3, "-" for one that did not load.
+    std::string loadedTitles(const std::string& text)
+    {
+        emptyAll();
+        putFile(folder.path("in.stn"), text);
+        EXPECT_EQ(load(folder.path("in.stn")), gloadError::none);
+        std::string titles;
+        for (const char* tag : {"P1", "P2", "P3"}) {
+            const gsclProgram* program = station::programs().find(tag);
+            titles += program ? std::string(program->getTitle(true).view()) + ";" : "-;";
+        }
+        return titles;
     }
 
     tempFolder folder;
@@ -90,6 +106,48 @@ TEST_F(stationFile, LibraryLoadsAndSavesDriverObjectsOnly)
                                "\tBUFFER_SIZE\t40\r\n\tTIMEOUT\t\t1\r\nEND\r\n\r\n"
                                "DRIVER D1\r\n\tDELAY\t\t0\r\nEND\r\n\r\n"
                                "G2DRIVER G1\r\n\tTITLE\t\tG2 driver\r\n\tRETRIES\t\t1\r\nEND\r\n\r\n");
+}
+
+// A comment longer than a read block leaves the block's fast path: the lines
+// after it, LF-ended, still load, whether the comment's first word is "#"
+// alone or the whole comment.
+TEST_F(stationFile, ObjectsAfterACommentLongerThanAReadBlockLoad)
+{
+    constexpr size_t block = CObjectFile::readBlockSize;
+    const std::string expected = "First;Second;P3;";
+    for (size_t length : {block + 1, 3 * block + 7}) {
+        for (const char* start : {"# ", "#"}) {
+            SCOPED_TRACE(std::string(start) + std::to_string(length));
+            std::string comment = start + std::string(length, 'c') + "\n";
+            EXPECT_EQ(loadedTitles(comment + "PROGRAM P1\n\tTITLE\t\tFirst\nEND\nPROGRAM P2\n\tTITLE\t\tSecond\n"
+                                             "END\nPROGRAM P3\nEND\n"),
+                      expected);
+            EXPECT_EQ(loadedTitles("PROGRAM P1\n" + comment + "\tTITLE\t\tFirst\nEND\n" + comment
+                                   + "PROGRAM P2\n\tTITLE\t\tSecond\nEND\nPROGRAM P3\nEND\n"),
+                      expected);
+        }
+    }
+}
+
+// A CR that no LF follows is white space, also before a line's first word
+// and also when it is the last byte of a read block: the same lines read
+// alike at every offset across the block boundary.
+TEST_F(stationFile, AStrayCarriageReturnBeforeTheFirstWordReadsAlikeAtEveryBlockOffset)
+{
+    constexpr int block = CObjectFile::readBlockSize;
+    const std::string lines = "\rPROGRAM P1\n \r\tTITLE\t\tFirst\n\r END\n\r\rPROGRAM P2\n\r\r\tTITLE\tSecond\n\rEND\n";
+    for (const char* lineEnd : {"\n", "\r\n"}) {
+        std::string text = lines;
+        if (*lineEnd == '\r') {
+            for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2))
+                text.insert(at, 1, '\r');
+        }
+        for (int pad = block - 64; pad < block + 8; ++pad) {
+            SCOPED_TRACE(std::to_string(pad) + (*lineEnd == '\r' ? " CR LF" : " LF"));
+            std::string head = "#" + std::string(static_cast<size_t>(pad), 'x') + lineEnd;
+            EXPECT_EQ(loadedTitles(head + text), "First;Second;-;");
+        }
+    }
 }
 
 TEST_F(stationFile, BannerOnlyIsAnEmptyStation)

@@ -131,4 +131,30 @@ TEST_F(valueMapDialog, AddProposesTheNextFreeValueAndAsksBeforeReplacing)
     EXPECT_EQ(profileInt("Dialogs\\Edit G2Driver", "ValueMapSortColumn", -1), 0);
 }
 
+// The replace question comes for a source value held by any entry, the
+// first row's as much as the last's.
+TEST_F(valueMapDialog, AddingATakenSourceValueAsksWhicheverRowHoldsIt)
+{
+    add(0, 7);
+    add(1, 8);
+    add(5, 9);
+    CEditValueMapDialog d(map, nullptr);
+    d.ensureInitialized();
+    for (const char* source : {"0", "1", "5"}) {
+        SCOPED_TRACE(source);
+        user.messages.clear();
+        user.scripts.push_back([source](CDialog& e) {
+            e.setControlText(entryDialog::sourceId, source);
+            e.sendCommand(IDOK); // answered No
+            EXPECT_FALSE(e.hasEnded());
+            e.sendCommand(IDCANCEL);
+        });
+        d.sendCommand(CEditValueMapDialog::addId);
+        ASSERT_EQ(user.messages.size(), 1u);
+        EXPECT_EQ(user.messages[0].promptId, 10667);
+    }
+    EXPECT_EQ(lines(d), (std::vector<std::string>{"0 7", "1 8", "5 9"}));
+    d.sendCommand(IDCANCEL);
+}
+
 } // namespace

@@ -39,8 +39,11 @@ TEST_F(parameterDialogs, NumberDefaultsChecksAndBase)
     EXPECT_EQ(refusal(*d), 10303);
     d->setControlText(dialog::offsetId, "0");
     d->setChecked(dialog::fixedWidthId, true);
-    d->setControlText(dialog::widthId, "");
-    EXPECT_EQ(refusal(*d), 10467);
+    for (const char* width : {"", "0"}) {
+        d->setControlText(dialog::widthId, width);
+        EXPECT_EQ(refusal(*d), 10467) << width;
+        EXPECT_TRUE(d->hasFocus(dialog::widthId)) << width;
+    }
     d->setChecked(dialog::fixedWidthId, false);
     // Accepted as it opened: decimal, unsigned, no decimals, factor 1,
     // offset 0, no width.

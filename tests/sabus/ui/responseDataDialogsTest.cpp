@@ -170,6 +170,18 @@ TEST_F(responseDataDialogs, AnalogChecksAndTheSeparator)
         EXPECT_EQ(lastMessageId(), c.message);
     }
 
+    // What was typed and confirmed is stored and written, the offset too.
+    auto typed = openNew<dialog>();
+    typed->setControlText(dialog::factorId, "2.5");
+    typed->setControlText(dialog::offsetId, "-40.25");
+    typed->setControlText(dialog::decimalsId, "1");
+    std::unique_ptr<gsabusResponseData> made = accept(*typed);
+    const auto& number = static_cast<const gsabusAnalogNumberData&>(*made);
+    EXPECT_EQ(number.getFactor(), 2.5);
+    EXPECT_EQ(number.getOffset(), -40.25);
+    EXPECT_EQ(writtenItem(number), "DATA\t\tANALOG NUMBER\n\tREGISTER\tLevel, VALUE\n\tOFFSET\t\t-40.25\n"
+                                   "\tFACTOR\t\t2.5\n\tFORMAT\t\tUNSIGNED, 1\nEND\n");
+
     // Every value shows the separator; another choice stores none.
     auto all = opened<dialog>(item(5), item(5));
     EXPECT_TRUE(all->isControlEnabled(dialog::separatorId));

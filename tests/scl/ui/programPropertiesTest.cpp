@@ -322,6 +322,12 @@ TEST_F(programProperties, ProposedNumberFollowsTheRunAtTheSelection)
     pane.sendCommand(CProgramCodersPane::encoderDeleteId);
     EXPECT_EQ(pane.itemCount(CProgramCodersPane::encoderListId), 0);
     EXPECT_FALSE(pane.isControlEnabled(CProgramCodersPane::encoderDeleteId));
+
+    // A row of a number already listed goes after the one there.
+    EXPECT_EQ(pane.addEncoderRow(4, gencoder::create(kw::STRING)), 0);
+    EXPECT_EQ(pane.addEncoderRow(4, gencoder::create(kw::BISTATE)), 1);
+    EXPECT_EQ(pane.itemText(CProgramCodersPane::encoderListId, 0).view(), "4\tString");
+    EXPECT_EQ(pane.itemText(CProgramCodersPane::encoderListId, 1).view(), "4\tBoolean");
 }
 
 TEST_F(programProperties, CoderDialogsReplaceByNumber)

@@ -133,6 +133,28 @@ TEST_F(markerPane, ScaleEditsAreCheckedAndGoToTheCoordinateRegisters)
     EXPECT_NE(savedObjects().find("X_COORDINATE\tLevel, VALUE, 0, 80"), std::string::npos) << savedObjects();
 }
 
+// Each entry of the X and Y Value lists stores the value it names.
+TEST_F(markerPane, ValueChoicesStoreTheValueTheyName)
+{
+    CMarkerPropertiesPane pane;
+    open({pumpMarker}, pane);
+    constexpr int x = CMarkerPropertiesPane::xValueList, y = CMarkerPropertiesPane::yValueList;
+    struct {
+        int list;
+        int item;
+        const char* line;
+    } const picks[] = {
+        {x, 1, "X_COORDINATE\tLevel, MINIMUM, 0, 100"}, {x, 2, "X_COORDINATE\tLevel, MAXIMUM, 0, 100"},
+        {x, 0, "X_COORDINATE\tLevel, VALUE, 0, 100"},   {y, 2, "Y_COORDINATE\tFlow, MAXIMUM, 100, 0"},
+        {y, 0, "Y_COORDINATE\tFlow, VALUE, 100, 0"},    {y, 1, "Y_COORDINATE\tFlow, MINIMUM, 100, 0"},
+    };
+    for (const auto& p : picks) {
+        pick(pane, p.list, p.item);
+        std::string block = markerBlock(savedObjects(), "BOUNDS\t\t440, 450");
+        EXPECT_NE(block.find(p.line), std::string::npos) << p.line << "\n" << block;
+    }
+}
+
 TEST_F(markerPane, LabelLinesAreStoredWithACarriageReturnAndSizesAreChecked)
 {
     CMarkerPropertiesPane pane;

@@ -269,6 +269,45 @@ TEST_F(screenEditorTest, AlignObjectsNeedsAChoiceAndRemembersItEvenOnCancel)
     EXPECT_EQ(dialog.vertical, 4);
 }
 
+// The last choice of each group is taken and applied: four objects of the
+// overview distributed evenly in both directions.
+TEST_F(screenEditorTest, AlignObjectsAppliesTheFifthChoiceOfEachGroup)
+{
+    using align = CAlignObjectsDialog;
+    fscreen& overview = screenOf("Overview");
+    openView(overview);
+    const grect control{10, 10, 90, 40}, box{100, 100, 200, 150}, ellipse{210, 100, 260, 150}, note{100, 160, 200, 174};
+    std::vector<ggraphObject*> chosen;
+    overview.emptySelection();
+    for (const grect& wanted : {control, box, ellipse, note}) {
+        for (ggraphObject* o = overview.firstObject(); o; o = o->getNext()) {
+            if (o->getFrame() == wanted) {
+                overview.selectObject(o);
+                chosen.push_back(o);
+                break;
+            }
+        }
+    }
+    ASSERT_EQ(chosen.size(), 4u);
+    overview.gatherSelection();
+    user.scripts.push_back([](CDialog& d) {
+        clickButton(d, align::firstHorizontalId + 4);
+        clickButton(d, align::firstVerticalId + 4);
+        EXPECT_TRUE(d.isChecked(align::firstHorizontalId + 4));
+        EXPECT_TRUE(d.isChecked(align::firstVerticalId + 4));
+        d.sendCommand(IDOK);
+    });
+    frame->routeCommand(32771);
+    EXPECT_EQ(user.dialogs.size(), 1u);
+    // Centres (50, 25), (150, 125), (235, 125) and (150, 167) rank 0, 1, 3, 1
+    // across and 0, 1, 1, 3 down.
+    EXPECT_EQ(chosen[0]->getFrame(), control);
+    EXPECT_EQ(chosen[1]->getFrame(), (grect{62, 47, 162, 97}));
+    EXPECT_EQ(chosen[2]->getFrame(), (grect{210, 47, 260, 97}));
+    EXPECT_EQ(chosen[3]->getFrame(), (grect{62, 160, 162, 174}));
+    EXPECT_EQ(stationState().modified, 1);
+}
+
 TEST_F(screenEditorTest, IndicatorValuesApplyStoresAndRefusesInOrder)
 {
     using values = CIndicatorValuesDialog;

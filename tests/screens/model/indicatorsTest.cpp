@@ -238,6 +238,26 @@ TEST_F(indicators, LabelsNeedARegisterAndTakeTheBarsText)
     EXPECT_EQ(s.mouseDown(10, 10, false, false), 0);
 }
 
+// Five bars over 0..100 with the tops 34, 41, 45, 69, 63: a point's sample
+// column is floor(x / 101 * 5), so x = 20, 40 and 60 are the last pixels of
+// the first three columns, and a point there is judged by that column's bar
+// alone.
+TEST_F(indicators, GraphColumnsReachTheirLastPixel)
+{
+    auto& bars = only<gindGraph>("GRAPH\nBOUNDS 0, 0, 100, 100\nREGISTER Flow, 0, 100\nTYPE BARS\n"
+                                 "LINE_STYLE SOLID, 1, 00-00-00\nFILL_STYLE COLOR, 00-00-FF\nEND\n");
+    struct {
+        int32_t x;
+        int32_t y;
+        int hit;
+    } const points[] = {
+        {20, 37, 1}, {40, 43, 1}, {60, 50, 1}, // above the next bar, inside their own
+        {21, 37, 0}, {41, 43, 0}, {61, 50, 0}, // the next column's bar is lower
+    };
+    for (const auto& p : points)
+        EXPECT_EQ(bars.hitTest(p.x, p.y, false, true), p.hit) << p.x << ", " << p.y;
+}
+
 TEST_F(indicators, GraphPreviewsAWaveOfTheRegistersValues)
 {
     auto& line = only<gindGraph>("GRAPH\nBOUNDS 0, 0, 100, 100\nREGISTER Level, 0, 100\nTYPE LINE\n"

@@ -254,6 +254,17 @@ TEST_F(screenEditing, AlignmentAndDistributionByFrameCentres)
     EXPECT_EQ(frameOf(other[1]).left, 5);
     EXPECT_EQ(frameOf(other[2]).left, 5);
     EXPECT_EQ(frameOf(other[0]).bottom, 50);
+
+    // Centring: every half is an integer division that truncates toward
+    // zero, so odd sums, negative ones too, land on exact coordinates.
+    clean();
+    fscreen& c = screenWith(rectangle(-5, 0, 0, 10) + rectangle(10, 3, 21, 14) + rectangle(30, -7, 40, 0));
+    c.selectAll();
+    c.alignSelection(2, 2);
+    auto centred = objects(c);
+    EXPECT_EQ(frameOf(centred[0]), (grect{14, -2, 19, 8}));
+    EXPECT_EQ(frameOf(centred[1]), (grect{12, -2, 23, 9}));
+    EXPECT_EQ(frameOf(centred[2]), (grect{12, -1, 22, 6}));
 }
 
 TEST_F(screenEditing, GroupingStandsWhereTheFrontSelectedObjectStood)

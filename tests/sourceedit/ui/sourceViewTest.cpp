@@ -178,7 +178,7 @@ TEST_F(sourceViewTest, WordMovesStopAtTheEdgesOfWordsAndPunctuation)
 
 TEST_F(sourceViewTest, DoubleClickSelectsAWordOrOnePunctuationMarkButNoBlank)
 {
-    CSourceViewMfc* view = open("ab  cd+=ef");
+    CSourceViewMfc* view = open("ab  cd+=ef my_var x2_");
     auto doubleClick = [&](int32_t column) {
         QPoint at = cell(*view, column, 0);
         sendMouse(view->viewport(), QEvent::MouseButtonPress, at);
@@ -186,12 +186,19 @@ TEST_F(sourceViewTest, DoubleClickSelectsAWordOrOnePunctuationMarkButNoBlank)
         sendMouse(view->viewport(), QEvent::MouseButtonDblClick, at);
         sendMouse(view->viewport(), QEvent::MouseButtonRelease, at);
     };
-    doubleClick(5);
-    EXPECT_EQ(view->selectedText().view(), "cd");
-    doubleClick(2);
-    EXPECT_FALSE(view->hasSelection());
-    doubleClick(6);
-    EXPECT_EQ(view->selectedText().view(), "+");
+    // The column clicked and the text selected; underscores and digits are
+    // word characters.
+    struct {
+        int32_t column;
+        const char* selected;
+    } const clicks[] = {
+        {5, "cd"}, {2, ""}, {6, "+"}, {11, "my_var"}, {13, "my_var"}, {16, "my_var"}, {18, "x2_"},
+    };
+    for (const auto& c : clicks) {
+        doubleClick(c.column);
+        EXPECT_EQ(view->selectedText().view(), c.selected) << c.column;
+        EXPECT_EQ(view->hasSelection(), *c.selected != 0) << c.column;
+    }
 }
 
 TEST_F(sourceViewTest, ADragFromTheMarginSelectsWholeLines)

@@ -228,6 +228,7 @@ TEST_F(legacyPaneTest, DirectValueMap)
         EXPECT_EQ(map.templateId(), 822);
         map.sendCommand(CEditValueMapDialog::addId);
         map.sendCommand(CEditValueMapDialog::addId);
+        map.sendCommand(CEditValueMapDialog::addId);
         map.selectItem(CEditValueMapDialog::listId, 0);
         map.sendCommand(CEditValueMapDialog::modifyId);
         map.sendCommand(IDOK);
@@ -241,6 +242,12 @@ TEST_F(legacyPaneTest, DirectValueMap)
         entry.setControlText(CValueMapEntryDialog::sourceValueId, "5");
         entry.setControlText(CValueMapEntryDialog::objectValueId, "9");
         entry.sendCommand(IDOK);
+    });
+    dialogs.push_back([](CDialog& entry) { // 0 again, the first entry's: replace? No, then Cancel
+        entry.setControlText(CValueMapEntryDialog::sourceValueId, "0");
+        entry.sendCommand(IDOK);
+        EXPECT_FALSE(entry.hasEnded());
+        entry.sendCommand(IDCANCEL);
     });
     dialogs.push_back([](CDialog& entry) { // 0 changed to 5: replace? No, then 2
         EXPECT_EQ(entry.windowTitle(), "Change Value Map Entry");
@@ -259,7 +266,7 @@ TEST_F(legacyPaneTest, DirectValueMap)
         p.sendCommand(CLegacyDirectSourcePane::valueMapId);
     });
     ASSERT_NE(made, nullptr);
-    EXPECT_EQ(prompts(), (std::vector<int>{10667, 10669}));
+    EXPECT_EQ(prompts(), (std::vector<int>{10667, 10667, 10669}));
     EXPECT_NE(writtenRegister(*made).find("\t\tVALUE_MAP\t2, 3\n\t\tVALUE_MAP\t5, 9\n\tEND"), std::string::npos);
 }
 
