@@ -291,10 +291,16 @@ TEST_F(screenEditorTest, AlignObjectsAppliesTheFifthChoiceOfEachGroup)
     ASSERT_EQ(chosen.size(), 4u);
     overview.gatherSelection();
     user.scripts.push_back([](CDialog& d) {
-        clickButton(d, align::firstHorizontalId + 4);
         clickButton(d, align::firstVerticalId + 4);
-        EXPECT_TRUE(d.isChecked(align::firstHorizontalId + 4));
-        EXPECT_TRUE(d.isChecked(align::firstVerticalId + 4));
+        // The fifth choice leaves its group when another is chosen.
+        clickButton(d, align::firstHorizontalId + 4);
+        clickButton(d, align::firstHorizontalId + 2);
+        EXPECT_FALSE(d.isChecked(align::firstHorizontalId + 4));
+        clickButton(d, align::firstHorizontalId + 4);
+        for (int first : {align::firstHorizontalId, align::firstVerticalId}) {
+            for (int i = 0; i < 5; ++i)
+                EXPECT_EQ(d.isChecked(first + i), i == 4) << first + i;
+        }
         d.sendCommand(IDOK);
     });
     frame->routeCommand(32771);
@@ -306,6 +312,15 @@ TEST_F(screenEditorTest, AlignObjectsAppliesTheFifthChoiceOfEachGroup)
     EXPECT_EQ(chosen[2]->getFrame(), (grect{210, 47, 260, 97}));
     EXPECT_EQ(chosen[3]->getFrame(), (grect{62, 160, 162, 174}));
     EXPECT_EQ(stationState().modified, 1);
+
+    // Both choices are remembered.
+    user.scripts.push_back([](CDialog& d) {
+        EXPECT_TRUE(d.isChecked(align::firstHorizontalId + 4));
+        EXPECT_TRUE(d.isChecked(align::firstVerticalId + 4));
+        d.sendCommand(IDCANCEL);
+    });
+    frame->routeCommand(32771);
+    EXPECT_EQ(user.dialogs.size(), 2u);
 }
 
 TEST_F(screenEditorTest, IndicatorValuesApplyStoresAndRefusesInOrder)
