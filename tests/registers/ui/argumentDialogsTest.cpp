@@ -154,7 +154,9 @@ TEST(editProgramArgumentsDialog, NamesStayUniqueAndOkReplacesTheList)
     });
     CEditProgramArgumentsDialog dialog(call);
     ASSERT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(describeProgramArgumentList(call).view(), " (B$ = \"b\", C% = TRUE%)");
+    // The call keeps B$ before C%, as it had them; the list is described
+    // from the last argument.
+    EXPECT_EQ(describeProgramArgumentList(call).view(), " (C% = TRUE%, B$ = \"b\")");
     EXPECT_TRUE(user.scripts.empty());
 }
 
