@@ -30,10 +30,12 @@ int CSourceUndoReplaceAll::perform(CSourceDoc& document)
     CSourcePosition end = stop;
     // An empty text would match at the same place for ever.
     while (findText.length() > 0 && document.find(search, match)) {
-        if (end.column >= 0 && !isBefore(match, end))
+        // Only a match that lies wholly before the stop is replaced.
+        CSourcePosition matchEnd{match.column + findText.length(), match.line};
+        if (end.column >= 0 && isBefore(end, matchEnd))
             break;
         auto record = std::make_unique<CSourceUndoInsert>(match.column, match.line, replaceText);
-        record->setReplaceRange({match.column + findText.length(), match.line});
+        record->setReplaceRange(matchEnd);
         if (!record->perform(document)) {
             undoAll(document, records);
             records.clear();

@@ -58,7 +58,7 @@ int gtitledObject::replaceInTitle(const gstrSlice& find, const gstrSlice& replac
     if (title_.isNull())
         return 0;
     int replaced = title_.replaceFirst(find, replacement, wholeWord, matchCase);
-    if (title_ == getTag() || title_.isEmpty())
+    if (replaced && (title_ == getTag() || title_.isEmpty()))
         title_.clear();
     return replaced;
 }

@@ -231,6 +231,31 @@ TEST(sourceUndo, ReplaceAllRangeEndFollowsTheReplacements)
     }
 }
 
+// In a range only the matches that lie wholly inside it are replaced: one
+// that starts inside and ends after it stays, also across lines.
+TEST(sourceUndo, ReplaceAllInARangeTakesOnlyWholeMatches)
+{
+    struct {
+        const char* text;
+        CSourcePosition start;
+        CSourcePosition stop;
+        const char* result; // null: nothing replaced
+    } const cases[] = {
+        {"cat cats", {4, 0}, {6, 0}, nullptr},
+        {"cat cats", {4, 0}, {7, 0}, "cat dogs"},
+        {"cat cats", {0, 0}, {6, 0}, "dog cats"},
+        {"cat\ncat", {0, 0}, {2, 1}, "dog\ncat"},
+        {"cat\ncat", {0, 0}, {3, 1}, "dog\ndog"},
+    };
+    for (const auto& c : cases) {
+        sourceTestDoc doc(c.text);
+        bool done = doc.execute(std::make_unique<CSourceUndoReplaceAll>(c.start.column, c.start.line, c.stop.column,
+                                                                        c.stop.line, "cat", "dog"));
+        EXPECT_EQ(done, c.result != nullptr) << c.text;
+        EXPECT_EQ(doc.text(), c.result ? c.result : c.text) << c.text;
+    }
+}
+
 TEST(sourceUndo, ABlockPasteLinesItsPiecesUpAtOneDisplayColumn)
 {
     sourceTestDoc doc("\tab\nx\nabcdefghij");

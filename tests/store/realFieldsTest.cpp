@@ -51,6 +51,7 @@ const realField fields[] = {
     {"registers.stn", "\t\tFACTOR\t\t1000\n\t\tOFFSET\t\t-2.5\n", "\t\tFACTOR\t\t@\n\t\tOFFSET\t\t@\n", false, nullptr},
     {"registers.stn", "\t\tSMOOTHING\t1, 3, YES\n\t\tPOINT\t\t-1, 0.5\n", "\t\tPOINT\t\t@, 0.5\n\t\tPOINT\t\t-1, @\n", false, nullptr},
     {"registers.stn", "\t\tARGUMENT\tLevel, 3\n", "\t\tARGUMENT\tLevel, @\n", false, nullptr},
+    {"ports-plant.stn", "\t\t\tPARAMETER\tScale, ANALOG, 2.5\n", "\t\t\tPARAMETER\tScale, ANALOG, @\n", false, nullptr},
     {"registerSources.stn", "\t\tDEFAULT\t\t-2.5E-07\n", "\t\tDEFAULT\t\t@\n", false, nullptr},
     {"legacySources.stn", "\t\tVALUE_OFFSET\t-2.5\n\t\tFACTOR\t\t0.001\n", "\t\tVALUE_OFFSET\t@\n\t\tFACTOR\t\t@\n", false, nullptr},
     {"legacySources.stn", "\t\tTHRESHOLD\t-1.25, 1\n", "\t\tTHRESHOLD\t@, 1\n", false, nullptr},

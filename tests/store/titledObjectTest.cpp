@@ -65,6 +65,11 @@ TEST_F(titledObject, TitleFallsBackToTheTag)
     p->setTitle("Pumps of P2");
     p->replaceInTitle("Pumps of P2", "P1", true, false);
     EXPECT_FALSE(p->hasTitle());
+    // A title the file gave equal to the tag stays while nothing is
+    // replaced in it.
+    p->setTitle("P1");
+    EXPECT_EQ(p->replaceInTitle("Q", "R", true, false), 0);
+    EXPECT_EQ(p->getTitle(false).view(), "P1");
     p->setTitle("Pump A");
     p->replaceInTitle("a", "B", false, true);
     EXPECT_EQ(p->getTitle(false).view(), "Pump B");

@@ -173,11 +173,15 @@ void CBatchListDialog::OnReplaceAll()
     gstr log("");
     int total = 0;
     for (gtitledObject* object : processed) {
-        // A displayed name that fell back to the tag can be changed too.
-        if (names && !object->hasTitle())
+        // A displayed name that fell back to the tag can be changed too; a
+        // title lent for that and left as the tag is taken back. Any other
+        // title is the change's own business: one the file gave equal to the
+        // tag stays unless a replacement made it so.
+        bool lent = names && !object->hasTitle();
+        if (lent)
             object->setTitle(object->getTag());
         total += applyChange(*object, find, log, nullptr);
-        if (object->hasTitle() && object->getTitle(false) == object->getTag())
+        if (lent && object->getTitle(false) == object->getTag())
             object->setTitle(gstrSlice::empty);
     }
     showLog(log);

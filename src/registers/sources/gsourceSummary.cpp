@@ -23,11 +23,6 @@ constexpr int registerNotFound = 20145;
 constexpr int registerUsesItself = 20138;
 constexpr int registerTwice = 20137;
 
-bool contains(const std::vector<gregister*>& registers, const gregister* reg)
-{
-    return std::find(registers.begin(), registers.end(), reg) != registers.end();
-}
-
 // The defined register of the tag in the station, else among the registers
 // a duplicate run is creating.
 gregister* findRegister(const gstr& tag, jhashTypedDatabaseTable<gregister>* newRegisters)
@@ -149,22 +144,28 @@ int gsourceSummaryPart::resolveReferences(const gregisterBatchOptions& options, 
     return count;
 }
 
-// The registers are taken from the last to the first, so they end in
-// reverse order.
+// The registers are taken from the last to the first, so that of two that
+// come to name the same register the later one stays, and they are listed
+// again in their order: a replacement that changes nothing keeps the list.
 int gsourceSummaryPart::rebindRegisters(const gregisterBatchOptions& options, gstr& log,
                                         jhashTypedDatabaseTable<gregister>* newRegisters)
 {
     std::vector<gregister*> kept;
+    std::unordered_set<const gregister*> keptSet;
     int count = 0;
     for (auto it = registers_.rbegin(); it != registers_.rend(); ++it) {
-        gregister* keep = rebound(**it, options, log, newRegisters, kept);
-        if (!keep)
-            continue;
+        gregister* keep = rebound(**it, options, log, newRegisters, keptSet);
+        // A register dropped as a duplicate changes the list too.
         if (keep != *it)
             ++count;
+        if (!keep)
+            continue;
         kept.push_back(keep);
+        keptSet.insert(keep);
     }
-    setRegisters(std::move(kept));
+    std::reverse(kept.begin(), kept.end());
+    if (kept != registers_)
+        setRegisters(std::move(kept));
     return count;
 }
 
@@ -172,7 +173,7 @@ int gsourceSummaryPart::rebindRegisters(const gregisterBatchOptions& options, gs
 // changed: a list with a register twice would not load again.
 gregister* gsourceSummaryPart::rebound(gregister& reg, const gregisterBatchOptions& options, gstr& log,
                                        jhashTypedDatabaseTable<gregister>* newRegisters,
-                                       const std::vector<gregister*>& kept)
+                                       const std::unordered_set<const gregister*>& kept)
 {
     const gstr& owner = source_.getRegister().getTitle(true);
     gstr line;
@@ -187,7 +188,7 @@ gregister* gsourceSummaryPart::rebound(gregister& reg, const gregisterBatchOptio
         else
             keep = found;
     }
-    if (contains(kept, keep)) {
+    if (kept.count(keep)) {
         log.append(line.format(registerTwice, keep->getTag(), owner));
         return nullptr;
     }

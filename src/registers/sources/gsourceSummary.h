@@ -60,7 +60,8 @@ private:
     // The register a rebinding keeps for reg, with the log line when it
     // cannot take the new tag; null to drop a duplicate.
     gregister* rebound(gregister& reg, const gregisterBatchOptions& options, gstr& log,
-                       jhashTypedDatabaseTable<gregister>* newRegisters, const std::vector<gregister*>& kept);
+                       jhashTypedDatabaseTable<gregister>* newRegisters,
+                       const std::unordered_set<const gregister*>& kept);
     void setRegisters(std::vector<gregister*> registers);
     void linkProgram();
 

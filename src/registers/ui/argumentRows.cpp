@@ -5,8 +5,11 @@
 #include "platform/textCodec.h"
 #include "registers/ui/CSelectArgumentTypeDialog.h"
 #include "registers/ui/editProgramArgument.h"
+#include "scl/argumentOrder.h"
 #include "scl/gprogramArgument.h"
 #include "store/gprocessorCall.h"
+
+#include <vector>
 
 namespace {
 
@@ -122,7 +125,8 @@ void argumentRows::removeRow(int row) { delete list_.takeItem(row); }
 
 void argumentRows::storeInto(gprocessorCall& call) const
 {
-    call.clearArguments();
+    std::vector<const gprogramArgument*> rows;
     for (int row = list_.count() - 1; row >= 0; --row)
-        call.addArgumentCopy(argumentAt(row), true);
+        rows.push_back(&argumentAt(row));
+    setArgumentsInOrderOf(call, rows, call);
 }

@@ -30,8 +30,8 @@ public:
     // as it was before the edit began.
     bool editSelected();
     void removeRow(int row);
-    // The call's arguments become copies of the rows', from the last row to
-    // the first.
+    // The call's arguments become copies of the rows', in the order the
+    // call had them; new names follow, from the last row to the first.
     void storeInto(gprocessorCall& call) const;
 
 private:

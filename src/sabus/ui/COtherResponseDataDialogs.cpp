@@ -10,6 +10,7 @@
 #include "sabus/gsabusFixedStringData.h"
 #include "sabus/gsabusProcessorData.h"
 #include "sabus/ui/sabusDialogItems.h"
+#include "scl/argumentOrder.h"
 #include "scl/gsclProgram.h"
 #include "shell/CAutoWidthCombo.h"
 #include "shell/CFilteredEdit.h"
@@ -283,7 +284,10 @@ void CEditProcessorResponseDataDialog::storeFields(gsabusResponseData& target)
 {
     gprocessorCall call;
     call.setProgram(sabusItems::at<gprogramUsedByList>(*programs_, programs_->currentIndex()));
+    std::vector<const gprogramArgument*> listed;
     for (int row = arguments_.count() - 1; row >= 0; --row)
-        call.addArgumentCopy(*arguments_.at(row), true);
+        listed.push_back(arguments_.at(row));
+    const auto* source = sourceAs<gsabusProcessorData>();
+    setArgumentsInOrderOf(call, listed, source ? source->call() : call);
     static_cast<gsabusProcessorData&>(target).setCall(call);
 }

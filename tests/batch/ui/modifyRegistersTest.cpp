@@ -3,6 +3,7 @@
 #include "batch/ui/CModifyRegistersDialog.h"
 #include "platform/settingsStore.h"
 #include "registers/gregister.h"
+#include "store/gstationState.h"
 
 #include <QComboBox>
 #include <QPlainTextEdit>
@@ -144,6 +145,32 @@ TEST_F(modifyRegisters, CopiesThatListEachOtherListTheCopies)
     EXPECT_NE(fields("A1").find("REGISTER\tB1"), std::string::npos);
     EXPECT_EQ(user.lastMessage().text, "2 new registers were created.");
     EXPECT_EQ(selectedTags(*d), (std::vector<std::string>{"A2", "B2"}));
+}
+
+// A summary's registers keep their order: a Replace All that replaces
+// nothing leaves them, and a copy lists them as its original does.
+TEST_F(modifyRegisters, SummaryRegistersKeepTheirOrder)
+{
+    auto listsPumpFirst = [](const std::string& fields) {
+        size_t pump = fields.find("REGISTER\tPump");
+        size_t a1 = fields.find("REGISTER\tA1");
+        return pump != std::string::npos && a1 != std::string::npos && pump < a1;
+    };
+    auto d = opened<dialog>(false);
+    setFind(*d, "zz", "yy", false, true);
+    scopes(*d, allScopes, {dialog::sourceRegistersId});
+    selectTags(*d, {"C1"});
+    const std::string before = fields("C1");
+    ASSERT_TRUE(listsPumpFirst(before));
+    d->sendCommand(dialog::replaceAllId);
+    EXPECT_EQ(user.lastMessage().text, "Nothing found to replace.");
+    EXPECT_EQ(fields("C1"), before);
+    EXPECT_EQ(stationState().modified, 0);
+
+    setFind(*d, "C", "D", false, true);
+    d->sendCommand(dialog::duplicateId);
+    ASSERT_NE(reg("D1"), nullptr);
+    EXPECT_TRUE(listsPumpFirst(fields("D1"))) << fields("D1");
 }
 
 // The list is filled in one go: rows of equal names stand as the window's

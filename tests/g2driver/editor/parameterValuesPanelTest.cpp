@@ -16,6 +16,8 @@
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 // A parameter list of every kind, the last one internal, over a panel made
@@ -107,6 +109,27 @@ TEST_F(parameterValuesPanel, ValuesGoInAndComeOutByTagAndKind)
     // Laid out again, the rows keep what was entered.
     EXPECT_GE(panel->setParameters(parameters.ordered()), 0);
     EXPECT_EQ(edit(panel, 1)->text().toStdString(), "42");
+}
+
+// An analog value shown with ten digits comes out as it went in while its
+// row is left alone: 15 and 17 digits, one unit from 1, the ends of the range.
+TEST_F(parameterValuesPanel, AnalogValuesLeftAloneStayExact)
+{
+    CParameterValuesPanel* panel = makePanel(false);
+    panel->setParameters(parameters.ordered());
+    edit(panel, 2)->setText("1");
+    g2driverParameterValueTable values(5);
+    ASSERT_TRUE(panel->getValues(values, false));
+    for (double value : {1.0000000000000002, 1.0 / 3.0, 0.123456789012345, std::numeric_limits<double>::max(),
+                         -1.79769313486231e308}) {
+        values.find("Ratio")->setAnalog(value);
+        CParameterValuesPanel* shown = makePanel(false);
+        shown->setParameters(parameters.ordered());
+        shown->setValues(values);
+        g2driverParameterValueTable out(5);
+        ASSERT_TRUE(shown->getValues(out, false));
+        EXPECT_EQ(out.find("Ratio")->getReal(), value);
+    }
 }
 
 TEST_F(parameterValuesPanel, UnreadableRowsAreRefusedUnlessQuiet)

@@ -7,6 +7,7 @@
 #include "g2driver/model/g2driverResponseList.h"
 
 #include <QComboBox>
+#include <limits>
 
 namespace {
 
@@ -121,6 +122,22 @@ TEST_F(responseElementDialogs, AnalogChecksFactorAndOffsetBeforeThePage)
     auto& analog = static_cast<g2driverAnalogResponseElement&>(*element(5));
     EXPECT_EQ(analog.factor(), 0.125);
     EXPECT_EQ(analog.offset(), 2.0);
+}
+
+// Factors and offsets beyond the ten digits shown, one unit from the
+// defaults and at the ends of the double range stay exactly as they were.
+TEST_F(responseElementDialogs, AnUnchangedOkKeepsExactFactorAndOffset)
+{
+    auto& analog = static_cast<g2driverAnalogResponseElement&>(*element(5));
+    const double pairs[][2] = {{1.0000000000000002, 1.0 / 3.0},
+                               {std::numeric_limits<double>::max(), -std::numeric_limits<double>::max()},
+                               {-1.79769313486231e308, 0.123456789012345}};
+    for (const auto& pair : pairs) {
+        analog.setScaling(pair[0], pair[1]);
+        expectUnchangedByOk<CEditAnalogResponseElementDialog>(*valid, element(5));
+        EXPECT_EQ(analog.factor(), pair[0]);
+        EXPECT_EQ(analog.offset(), pair[1]);
+    }
 }
 
 TEST_F(responseElementDialogs, ConditionIsEditedOnACopyAndStoredWithOk)

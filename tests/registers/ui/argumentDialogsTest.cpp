@@ -154,8 +154,55 @@ TEST(editProgramArgumentsDialog, NamesStayUniqueAndOkReplacesTheList)
     });
     CEditProgramArgumentsDialog dialog(call);
     ASSERT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(describeProgramArgumentList(call).view(), " (B$ = \"b\", C% = TRUE%)");
+    // The call keeps B$ before C%, as it had them; the list is described
+    // from the last argument.
+    EXPECT_EQ(describeProgramArgumentList(call).view(), " (C% = TRUE%, B$ = \"b\")");
     EXPECT_TRUE(user.scripts.empty());
+}
+
+// Arguments are passed in order: a bare OK keeps the call's order, an
+// edited argument keeps its place and a new one follows the others, while
+// the list shows them sorted.
+TEST(editProgramArgumentsDialog, ArgumentsKeepTheirOrder)
+{
+    recordingResponder user;
+    gprocessorCall call;
+    for (const char* text : {"D, 4", "B$, \"b\"", "A, 1", "C%, TRUE"}) {
+        auto* argument = new gprogramArgument;
+        ASSERT_EQ(argument->parse(text), 1);
+        call.addArgument(argument, true);
+    }
+    auto names = [&call] {
+        std::string text;
+        for (int i = 0; i < call.argumentCount(); ++i)
+            text.append(call.getArgument(i)->name().view()).append(" ");
+        return text;
+    };
+    user.scripts.push_back([](CDialog& d) { d.sendCommand(IDOK); });
+    ASSERT_EQ(CEditProgramArgumentsDialog(call).DoModal(), IDOK);
+    EXPECT_EQ(names(), "D B$ A C% ");
+
+    user.scripts.push_back([&user](CDialog& d) {
+        EXPECT_EQ(listed(d), (std::vector<std::string>{"A = 1", "B$ = \"b\"", "C% = TRUE%", "D = 4"}));
+        d.selectItem(CEditProgramArgumentsDialog::listId, 1);
+        user.scripts.push_back([](CDialog& e) {
+            e.setControlText(edit::valueId, "x");
+            e.sendCommand(IDOK);
+        });
+        d.sendCommand(CEditProgramArgumentsDialog::editId);
+        user.scripts.push_back([](CDialog& t) { t.sendCommand(IDOK); });
+        user.scripts.push_back([](CDialog& e) {
+            e.setControlText(edit::nameId, "E");
+            e.setControlText(edit::valueId, "5");
+            e.sendCommand(IDOK);
+        });
+        d.sendCommand(CEditProgramArgumentsDialog::newId);
+        d.sendCommand(IDOK);
+    });
+    ASSERT_EQ(CEditProgramArgumentsDialog(call).DoModal(), IDOK);
+    EXPECT_TRUE(user.scripts.empty());
+    EXPECT_EQ(names(), "D B$ A C% E ");
+    EXPECT_EQ(describeProgramArgument(*call.getArgument(1)).view(), "B$ = \"x\"");
 }
 
 } // namespace

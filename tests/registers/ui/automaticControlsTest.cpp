@@ -251,10 +251,11 @@ TEST_F(automaticControlsTest, ArgumentsOfAValueControlKeepUniqueNames)
         c.sendCommand(digitalControls::editId);
         c.sendCommand(IDOK);
     });
+    // The arguments kept stay in the order read, the new one follows.
     EXPECT_NE(writtenRegister(*reg).find("\t\tPROGRAM\t\tP\n"
                                          "\t\tARGUMENT\tSPEED$, 1\n"
-                                         "\t\tARGUMENT\tRate$, 3\n"
-                                         "\t\tARGUMENT\tB$, b\n"),
+                                         "\t\tARGUMENT\tB$, b\n"
+                                         "\t\tARGUMENT\tRate$, 3\n"),
               std::string::npos)
         << writtenRegister(*reg);
 }

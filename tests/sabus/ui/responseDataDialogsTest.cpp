@@ -329,6 +329,31 @@ TEST_F(processorDialog, ArgumentsKeepTheirNamesApart)
                                       "\tARGUMENT\tFULL%, FALSE\nEND\n");
 }
 
+// Arguments are passed in order: a bare OK keeps the call's order, an
+// edited argument keeps its place and a new one follows the others, while
+// the list shows them sorted.
+TEST_F(processorDialog, ArgumentsKeepTheirOrder)
+{
+    using dialog = CEditProcessorResponseDataDialog;
+    const std::string before = writtenItem(*item(11));
+    ASSERT_NE(before.find("\tARGUMENT\tDay, 3\n\tARGUMENT\tWho$, \"a, b\"\n\tARGUMENT\tFull%, TRUE\n"),
+              std::string::npos)
+        << before;
+    opened<dialog>(item(11), item(11))->sendCommand(IDOK);
+    EXPECT_EQ(writtenItem(*item(11)), before);
+
+    auto d = opened<dialog>(item(11), item(11));
+    EXPECT_EQ(rows(arguments(*d)), (std::vector<std::string>{"Day = 3", "Full% = TRUE%", "Who$ = \"a, b\""}));
+    arguments(*d)->setCurrentRow(2);
+    edits = {"Who$", "Extra"};
+    d->sendCommand(dialog::editId);
+    d->sendCommand(dialog::newId);
+    d->sendCommand(IDOK);
+    EXPECT_EQ(writtenItem(*item(11)), "DATA\t\tPROCESSOR\n\tPROGRAM\t\tReport\n\tARGUMENT\tDay, 3\n"
+                                      "\tARGUMENT\tWho$, \"a, b\"\n\tARGUMENT\tFull%, TRUE\n\tARGUMENT\tExtra, 0\nEND\n");
+    EXPECT_TRUE(user.messages.empty());
+}
+
 TEST_F(processorDialog, NoProgramsOpensNothing)
 {
     loadStation("STRING_REG S\nEND\n");

@@ -374,6 +374,26 @@ TEST_F(legacyPaneTest, ByteTypesWithoutLengthAreConfirmedUnchanged)
         d.sendCommand(IDOK);
     });
     EXPECT_EQ(writtenRegister(*reg), loaded);
+
+    // The fixture's register of such a section: each of its sections and
+    // the register confirmed unchanged.
+    loadFixture("legacySources.stn");
+    gregister* bits = station::registers().find("Bits");
+    ASSERT_NE(bits, nullptr);
+    const std::string bitsLoaded = writtenRegister(*bits);
+    ASSERT_NE(bitsLoaded.find("TYPE\t\tSIGNED BYTE\n"), std::string::npos) << bitsLoaded;
+    run(2, bits, bits, [this](CDialog& d) {
+        auto* sections = pane(d).controlAs<QTreeWidget>(CLegacyBitCollectionSourcePane::sectionsId);
+        EXPECT_EQ(sections->topLevelItemCount(), 2);
+        for (int i = 0; i < sections->topLevelItemCount(); ++i) {
+            sections->setCurrentItem(sections->topLevelItem(i));
+            user.scripts.push_back([](CDialog& s) { s.sendCommand(IDOK); });
+            pane(d).sendCommand(CLegacyBitCollectionSourcePane::editId);
+        }
+        d.sendCommand(IDOK);
+    });
+    EXPECT_TRUE(user.scripts.empty());
+    EXPECT_EQ(writtenRegister(*bits), bitsLoaded);
     EXPECT_EQ(prompts(), std::vector<int>{});
 
     newRegister(2, 22, [](CDialog&, CSourcePane& p) {
